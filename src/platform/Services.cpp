@@ -1,0 +1,40 @@
+#include "Services.h"
+
+#include "ManualTime.h"
+#include "MersenneRandom.h"
+#include "RecordingSoundOutput.h"
+#include "ScriptedMessageBoxes.h"
+
+#include <cassert>
+
+namespace {
+// Until the program installs the real ones, nothing blocks and nothing is heard.
+TScriptedMessageBoxes quietMessages;
+TRecordingSoundOutput silence(false);
+TMersenneRandom defaultRandom;
+TManualTime stillTime;
+
+IMessageBoxes* messages = &quietMessages;
+ISoundOutput* sound = &silence;
+IRandomSource* randomSource = &defaultRandom;
+ITimeSource* timeSource = &stillTime;
+
+template <class T> void Replace(T*& slot, T* service, T* fallback)
+{
+    slot = service ? service : fallback;
+}
+} // namespace
+
+namespace Services {
+
+IMessageBoxes& Messages() { return *messages; }
+ISoundOutput& Sound() { return *sound; }
+IRandomSource& Random() { return *randomSource; }
+ITimeSource& Time() { return *timeSource; }
+
+void SetMessages(IMessageBoxes* service) { Replace<IMessageBoxes>(messages, service, &quietMessages); }
+void SetSound(ISoundOutput* service) { Replace<ISoundOutput>(sound, service, &silence); }
+void SetRandom(IRandomSource* service) { Replace<IRandomSource>(randomSource, service, &defaultRandom); }
+void SetTime(ITimeSource* service) { Replace<ITimeSource>(timeSource, service, &stillTime); }
+
+} // namespace Services

@@ -1,0 +1,7 @@
+#include "CourseModules.h"
+
+TModuleTable CourseModules()
+{
+    TModuleTable table;
+    return table;
+}
