@@ -139,10 +139,13 @@ QByteArray EncodeAvi(const std::vector<QImage>& frames, int framesPerSecond)
     codec->pix_fmt = AV_PIX_FMT_0RGB32;
     codec->time_base = AVRational{1, framesPerSecond};
     codec->framerate = AVRational{framesPerSecond, 1};
-    // Every frame a key frame: a damaged frame spoils only itself.
+    // Every frame a key frame, and every slice with a checksum: a damaged frame is noticed and
+    // spoils only itself.
     codec->gop_size = 1;
+    codec->level = 3;
     codec->thread_count = 1;
     av_opt_set(codec->priv_data, "coder", "range_def", 0);
+    av_opt_set_int(codec->priv_data, "slicecrc", 1, 0);
     if (format->oformat->flags & AVFMT_GLOBALHEADER)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     Check(avcodec_open2(codec.get(), encoder, nullptr), "opening the encoder");
