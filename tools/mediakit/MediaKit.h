@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class QImage;
 
@@ -17,14 +19,20 @@ public:
     void WritePicture(const QString& name, const QImage& image, int jpegQuality = 90);
     void WriteSound(const QString& name, const QByteArray& wav);
     void WriteClipFile(const QString& name, const QByteArray& avi);
+    // Encodes the frames losslessly (see EncodeAvi) and writes the clip.
+    void WriteClip(const QString& name, const std::vector<QImage>& frames, int framesPerSecond);
     void WriteEtc(const QString& name, const QByteArray& content);
     QString Root() const { return root_; }
+    // Relative paths of what was written, as pages name them: pictures without their trailing "e".
     const QStringList& Written() const { return written_; }
 
 private:
-    void WriteFile(const QString& folder, const QString& name, const QByteArray& content);
+    // The listing records the path and, for pictures and clips, the pixel size ("640x480").
+    void WriteFile(const QString& folder, const QString& fileName, const QString& listedName,
+        const QByteArray& content, QSize size = QSize());
 
     QString root_;
     QStringList written_;
+    QStringList listing_;
     bool ok_ = true;
 };
