@@ -103,6 +103,18 @@ void TCanvas::Draw(int x, int y, const QImage& image)
     Changed(QRect(QPoint(x, y), image.size()));
 }
 
+void TCanvas::Restore(int x, int y, const QImage& pixels)
+{
+    QImage& surface = Surface();
+    if (surface.isNull() || pixels.isNull())
+        return;
+    QPainter painter(&surface);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(x, y, pixels);
+    painter.end();
+    Changed(QRect(QPoint(x, y), pixels.size()));
+}
+
 void TCanvas::StretchDraw(const QRect& target, const QImage& image)
 {
     QImage& surface = Surface();

@@ -39,6 +39,8 @@ public:
     void FillRect(const QRect& r);
     // Pixels of the picture in the target's format; parts outside the picture are page colour.
     QImage CopyRect(const QRect& source) const;
+    // Puts pixels back exactly (alpha included), as CopyRect gave them.
+    void Restore(int x, int y, const QImage& pixels);
 
     // The bitmap being drawn on. Whoever writes into it directly has changed all of it.
     QImage& Target();
