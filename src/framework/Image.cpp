@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include <type_traits>
 
@@ -34,7 +35,8 @@ TImage::TImage(QWidget* parent, const QRect& geometry) : QWidget(parent), canvas
 {
     setGeometry(geometry);
     setMouseTracking(true);
-    show();
+    if (parent)
+        show();
 }
 
 TImage::~TImage() = default;
@@ -220,8 +222,13 @@ void TImage::mouseReleaseEvent(QMouseEvent* event)
     // As in the VCL: the click comes before the mouse-up.
     if (event->button() == Qt::LeftButton && leftPressed_) {
         leftPressed_ = false;
-        if (rect().contains(at))
+        if (rect().contains(at)) {
+            // A click handler may get rid of the control at once.
+            const QPointer<TImage> alive(this);
             Fire(OnClick);
+            if (!alive)
+                return;
+        }
     }
     Fire(OnMouseUp, event->button(), at);
 }
@@ -234,8 +241,12 @@ void TImage::mouseDoubleClickEvent(QMouseEvent* event)
     const bool pressSeen = pressed_.testFlag(event->button());
     pressed_.setFlag(event->button());
     leftPressed_ = false;
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        const QPointer<TImage> alive(this);
         Fire(OnDblClick);
+        if (!alive)
+            return;
+    }
     if (!pressSeen)
         Fire(OnMouseDown, event->button(), event->position().toPoint());
 }

@@ -82,16 +82,9 @@ struct Fixture {
 
 } // namespace
 
-TEST(TextImgWriterTest, DefaultsAndMode)
+TEST(TextImgWriterTest, ModeFollowsThePictureAtSetImage)
 {
     TTextImgWriter writer;
-    EXPECT_EQ(writer.LineSpacing(), 5);
-    EXPECT_EQ(writer.Alignment(), "wlfLeft");
-    EXPECT_EQ(writer.LeftMargin(), 1);
-    EXPECT_EQ(writer.RightMargin(), 1);
-    EXPECT_EQ(writer.TopMargin(), 1);
-    EXPECT_EQ(writer.BottomMargin(), 1);
-
     QWidget page;
     TImage image(&page, QRect(0, 0, 50, 50));
     writer.SetImage(&image);
@@ -409,17 +402,4 @@ TEST(TextImgWriterTest, PngModeClipsAndSkipsWhatLiesOutside)
     writer.SetText("Semmi");
     writer.WriteText();
     EXPECT_TRUE(empty.Picture().Empty());
-}
-
-TEST(TextImgWriterTest, ControlDestroyedBeforeWritingIsHarmless)
-{
-    QWidget page;
-    auto* image = new TImage(&page, QRect(0, 0, 100, 40));
-    TTextImgWriter writer;
-    writer.SetFont(PointFont("Arial", 18), Blue);
-    writer.SetImage(image);
-    delete image;
-    writer.SetText("Szöveg");
-    writer.WriteText();
-    SUCCEED();
 }
