@@ -72,13 +72,15 @@ void TSynth::Add(const TTone& tone)
 
 void TSynth::Add(const TNoise& noise)
 {
-    // White noise through a band-pass biquad.
+    // White noise through two band-pass biquads in a row, so that the band stands out clearly.
     const double w = 2 * std::numbers::pi * noise.centre / Rate;
     const double alpha = std::sin(w) / (2 * noise.q);
     const double a0 = 1 + alpha;
     const double b0 = alpha / a0, b2 = -alpha / a0;
     const double a1 = -2 * std::cos(w) / a0, a2 = (1 - alpha) / a0;
-    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+    struct TStage {
+        double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+    } stages[2];
     std::uint32_t state = noise.seed ? noise.seed : 1;
 
     const auto first = static_cast<size_t>(std::max(0.0, noise.start) * Rate);
@@ -87,14 +89,17 @@ void TSynth::Add(const TNoise& noise)
         state ^= state << 13;
         state ^= state >> 17;
         state ^= state << 5;
-        const double x = static_cast<double>(state) / 2147483648.0 - 1.0;
-        const double y = b0 * x + b2 * x2 - a1 * y1 - a2 * y2;
-        x2 = x1;
-        x1 = x;
-        y2 = y1;
-        y1 = y;
+        double value = static_cast<double>(state) / 2147483648.0 - 1.0;
+        for (TStage& stage : stages) {
+            const double y = b0 * value + b2 * stage.x2 - a1 * stage.y1 - a2 * stage.y2;
+            stage.x2 = stage.x1;
+            stage.x1 = value;
+            stage.y2 = stage.y1;
+            stage.y1 = y;
+            value = y;
+        }
         const double t = static_cast<double>(index) / Rate;
-        samples_[first + index] += noise.level * y * Envelope(t, noise.length, noise.attack, noise.decay);
+        samples_[first + index] += noise.level * value * Envelope(t, noise.length, noise.attack, noise.decay);
     }
 }
 
