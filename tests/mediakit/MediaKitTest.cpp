@@ -54,6 +54,20 @@ TEST(MediaKitTest, WritesCanonicalNamesAndListsThemWithPictureSizes)
     EXPECT_EQ(Read(root.filePath("etc/words.txt")), QByteArray("alma\n"));
 }
 
+TEST(MediaKitTest, AClipThatDoesNotDecodeIsNotWrittenAndFailsTheRun)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    TMediaKit kit(root.path());
+    const QByteArray clip = EncodeAvi(std::vector<QImage>(4, QImage(20, 10, QImage::Format_RGB32)), 5);
+    kit.WriteClipFile("jo.avi", clip);
+    kit.WriteClipFile("csonka.avi", clip.left(clip.size() / 2));
+    EXPECT_FALSE(kit.Run());
+    EXPECT_EQ(kit.Written(), QStringList({"avis/jo.avi"}));
+    EXPECT_EQ(Read(root.filePath("listing.txt")), QByteArray("avis/jo.avi 20x10\n"));
+    EXPECT_FALSE(QFile::exists(root.filePath("avis/csonka.avi")));
+}
+
 TEST(MediaKitTest, ClipEncoderRefusesFramesItCannotWrite)
 {
     const QImage small(16, 12, QImage::Format_RGB32);
