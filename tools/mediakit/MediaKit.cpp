@@ -1,8 +1,11 @@
 #include "MediaKit.h"
 
+#include "AviWriter.h"
 #include "framework/Cipher.h"
+#include "framework/ClipDecoder.h"
 #include "framework/MediaName.h"
 #include "MediaProducer.h"
+#include "platform/CourseError.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -10,6 +13,7 @@
 #include <QImage>
 #include <QTextStream>
 #include <algorithm>
+#include <exception>
 
 TMediaKit::TMediaKit(QString root) : root_(std::move(root)) {}
 
@@ -20,15 +24,22 @@ bool TMediaKit::Run()
 
     auto producers = TMediaProducer::All();
     std::sort(producers.begin(), producers.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [name, produce] : producers)
-        produce(*this);
+    for (const auto& [name, produce] : producers) {
+        // One failing producer must not hide the others' files; the run still reports failure.
+        try {
+            produce(*this);
+        } catch (const std::exception& error) {
+            QTextStream(stderr) << "mediakit: " << name << ": " << error.what() << '\n';
+            ok_ = false;
+        }
+    }
 
     QFile listing(QDir(root_).filePath("listing.txt"));
     if (!listing.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     QTextStream out(&listing);
-    for (const QString& name : written_)
-        out << name << '\n';
+    for (const QString& line : listing_)
+        out << line << '\n';
     return ok_;
 }
 
@@ -40,31 +51,46 @@ void TMediaKit::WritePicture(const QString& name, const QImage& image, int jpegQ
     const QString lower = name.toLower();
     const char* format = lower.endsWith(".png") ? "PNG" : lower.endsWith(".bmp") ? "BMP" : "JPEG";
     if (!image.save(&buffer, format, QString(format) == "JPEG" ? jpegQuality : -1)) {
+        QTextStream(stderr) << "mediakit: cannot encode " << name << '\n';
         ok_ = false;
         return;
     }
-    WriteFile("images", name + "e", Cipher::Applied(bytes));
+    WriteFile("images", name + "e", name, Cipher::Applied(bytes), image.size());
 }
 
 void TMediaKit::WriteSound(const QString& name, const QByteArray& wav)
 {
-    WriteFile("sound", name, wav);
+    WriteFile("sound", name, name, wav);
 }
 
 void TMediaKit::WriteClipFile(const QString& name, const QByteArray& avi)
 {
-    WriteFile("avis", name, avi);
+    // Read back as the course will read it: a clip the player cannot open fails the kit here.
+    QSize size;
+    try {
+        size = ClipDecoder::Decode(avi, name).frames.front().size();
+    } catch (const TCourseError& error) {
+        QTextStream(stderr) << "mediakit: " << error.Message() << '\n';
+        ok_ = false;
+        return;
+    }
+    WriteFile("avis", name, name, avi, size);
+}
+
+void TMediaKit::WriteClip(const QString& name, const std::vector<QImage>& frames, int framesPerSecond)
+{
+    WriteClipFile(name, EncodeAvi(frames, framesPerSecond));
 }
 
 void TMediaKit::WriteEtc(const QString& name, const QByteArray& content)
 {
-    WriteFile("etc", name, content);
+    WriteFile("etc", name, name, content);
 }
 
-void TMediaKit::WriteFile(const QString& folder, const QString& name, const QByteArray& content)
+void TMediaKit::WriteFile(const QString& folder, const QString& fileName, const QString& listedName,
+    const QByteArray& content, QSize size)
 {
-    const QString relative = folder + '/' + MediaName::Canonical(name);
-    const QString path = QDir(root_).filePath(relative);
+    const QString path = QDir(root_).filePath(folder + '/' + MediaName::Canonical(fileName));
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size()) {
@@ -72,5 +98,7 @@ void TMediaKit::WriteFile(const QString& folder, const QString& name, const QByt
         ok_ = false;
         return;
     }
-    written_ << relative;
+    const QString listed = folder + '/' + MediaName::Canonical(listedName);
+    written_ << listed;
+    listing_ << (size.isValid() ? QString("%1 %2x%3").arg(listed).arg(size.width()).arg(size.height()) : listed);
 }

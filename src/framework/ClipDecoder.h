@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <vector>
+
+// Decodes a whole AVI clip into pictures. Clips are short and small, so every frame is decoded
+// at once; what a file may claim is bounded so that no file can exhaust memory.
+namespace ClipDecoder {
+
+inline constexpr int MaxSide = 2048;
+inline constexpr qint64 MaxFileBytes = 64LL * 1024 * 1024;
+inline constexpr qint64 MaxDecodedPixels = 48LL * 1024 * 1024;
+
+struct TClip {
+    std::vector<QImage> frames; // all of one size, Format_RGB32
+    int framesPerSecond = 15;
+};
+
+// Throws TCourseError when the bytes are not a complete, decodable AVI clip. The name only goes
+// into the error text.
+TClip Decode(const QByteArray& bytes, const QString& name);
+
+} // namespace ClipDecoder

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "platform/PageTimer.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+// A page's video clip control. It opens an AVI clip, keeps all its frames in memory and plays
+// frames a to b (the first frame is 1) once, n times or until stopped, one frame per tick of a
+// page timer at the clip's own rate, so tests drive it with the manual clock.
+//
+// The picture is centred in the control at its own size (shrunk to fit if it is larger) unless
+// stretching is on. When transparent (the default), the clip's background colour, the colour of
+// the first frame's top-left pixel, lets the page show through; otherwise the whole control is
+// filled with that colour behind the picture. Mouse events go on to the page.
+class TClipPlayer : public QWidget {
+    Q_OBJECT
+public:
+    explicit TClipPlayer(QWidget* parent = nullptr);
+    ~TClipPlayer() override;
+
+    // Opens the clip and shows its first frame, not playing. The name part after the media
+    // folder is found in its canonical spelling. A missing, unreadable or damaged clip throws
+    // TCourseError and leaves the control closed.
+    void Open(const QString& path);
+    QString FileName() const { return fileName_; }
+    // Stops and forgets the clip; the control then shows nothing.
+    void Close();
+    bool IsOpen() const { return !frames_.empty(); }
+
+    int FrameCount() const { return static_cast<int>(frames_.size()); }
+    QSize FrameSize() const;
+    int FramesPerSecond() const { return framesPerSecond_; }
+    QColor KeyColour() const;
+
+    // Plays frames from..to, count times; a count of 0 (or less) repeats until Stop. The range
+    // is clipped to the clip's frames. Nothing happens while no clip is open.
+    void Play(int from, int to, int count);
+    void PlayAll(int count) { Play(1, FrameCount(), count); }
+    // Playing stops where it is; the frame shown stays.
+    void Stop();
+    bool Active() const { return active_; }
+    // Shows one frame (clipped to the clip's frames) and stops playing.
+    void Seek(int frame);
+    // The frame shown, counted from 1; 0 while no clip is open.
+    int CurrentFrame() const { return current_ + 1; }
+
+    void SetTransparent(bool transparent);
+    bool Transparent() const { return transparent_; }
+    void SetStretch(bool stretch);
+    bool Stretch() const { return stretch_; }
+
+    // Runs whenever a play ends: by itself after its last repetition, or by Stop, Seek, Close
+    // or a new Open.
+    void OnStop(std::function<void()> handler) { onStop_ = std::move(handler); }
+
+    // The control's look as painted now, for checking what the learner sees.
+    QImage Rendered();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Tick();
+    void Show(int index);
+    void Halt();
+    const QImage& DisplayImage();
+    QRect PictureRect() const;
+
+    QString fileName_;
+    std::vector<QImage> frames_;
+    int framesPerSecond_ = 15;
+    int current_ = -1;
+    int from_ = 0;
+    int to_ = 0;
+    int repetitionsLeft_ = 0;
+    bool forever_ = false;
+    bool active_ = false;
+    bool transparent_ = true;
+    bool stretch_ = false;
+    std::function<void()> onStop_;
+    TPageTimer timer_;
+
+    // The current frame with its background made see-through, made once per frame shown.
+    QImage display_;
+    int displayIndex_ = -1;
+};
