@@ -84,7 +84,7 @@ QImage Together()
         {TCastMember::Odon, odon, {236, 292}},
         {TCastMember::Nyilacska, nyilacska, {322, 300}},
         {TCastMember::Tivadar, tivadar, {69, 318}},
-        {TCastMember::Nora, nora, {150, 318}},
+        {TCastMember::Nora, nora, {155, 318}},
         {TCastMember::Tarolka, tarolka, {379, 318}},
         {TCastMember::Lemezke, lemezke, {214, 320}},
     };
