@@ -148,6 +148,7 @@ void TModulValaszt::StartChooser()
         centred(210 + i * (h + 4), move[i]);
 
     lblKilep_->setFont(font);
+    lblKilep_->adjustSize(); // the whole sentence, full stop included
     lblKilep_->show();
     mode_ = TMode::Chooser;
     DrawHead();
