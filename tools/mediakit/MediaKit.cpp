@@ -2,8 +2,10 @@
 
 #include "AviWriter.h"
 #include "framework/Cipher.h"
+#include "framework/ClipDecoder.h"
 #include "framework/MediaName.h"
 #include "MediaProducer.h"
+#include "platform/CourseError.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -63,13 +65,21 @@ void TMediaKit::WriteSound(const QString& name, const QByteArray& wav)
 
 void TMediaKit::WriteClipFile(const QString& name, const QByteArray& avi)
 {
-    WriteFile("avis", name, name, avi);
+    // Read back as the course will read it: a clip the player cannot open fails the kit here.
+    QSize size;
+    try {
+        size = ClipDecoder::Decode(avi, name).frames.front().size();
+    } catch (const TCourseError& error) {
+        QTextStream(stderr) << "mediakit: " << error.Message() << '\n';
+        ok_ = false;
+        return;
+    }
+    WriteFile("avis", name, name, avi, size);
 }
 
 void TMediaKit::WriteClip(const QString& name, const std::vector<QImage>& frames, int framesPerSecond)
 {
-    const QByteArray avi = EncodeAvi(frames, framesPerSecond);
-    WriteFile("avis", name, name, avi, frames.front().size());
+    WriteClipFile(name, EncodeAvi(frames, framesPerSecond));
 }
 
 void TMediaKit::WriteEtc(const QString& name, const QByteArray& content)

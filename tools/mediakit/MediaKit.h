@@ -9,7 +9,8 @@
 class QImage;
 
 // Writes the course's media under one root in the canonical spelling of each name, and keeps a
-// listing of what it wrote.
+// listing of what it wrote: listing.txt, one line per file, its path as pages name it and, for
+// pictures and clips, the pixel size ("images/modul_valaszto.jpg 1024x768").
 class TMediaKit {
 public:
     explicit TMediaKit(QString root);
@@ -18,6 +19,7 @@ public:
     // Pictures are enciphered and stored with a trailing "e". The kind follows the name's extension.
     void WritePicture(const QString& name, const QImage& image, int jpegQuality = 90);
     void WriteSound(const QString& name, const QByteArray& wav);
+    // A clip that does not decode is not written and fails the run.
     void WriteClipFile(const QString& name, const QByteArray& avi);
     // Encodes the frames losslessly (see EncodeAvi) and writes the clip.
     void WriteClip(const QString& name, const std::vector<QImage>& frames, int framesPerSecond);

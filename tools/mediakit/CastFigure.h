@@ -1,0 +1,15 @@
+#pragma once
+
+#include "CastPose.h"
+
+class QPainter;
+
+// One guide's drawing in model units shared by the whole cast (a child is about 290 units
+// tall): the feet stand on y = 0, the figure's middle is x = 0, y grows downwards.
+class TCastFigure {
+public:
+    virtual ~TCastFigure() = default;
+    virtual void PaintFigure(QPainter& painter, const TCastPose& pose) const = 0;
+    // The head alone, its middle near (0, 0).
+    virtual void PaintHead(QPainter& painter, const TCastPose& pose) const = 0;
+};

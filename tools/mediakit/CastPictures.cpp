@@ -1,0 +1,211 @@
+#include "CastPictures.h"
+
+#include "Cast.h"
+
+#include <QFont>
+#include <QPainter>
+#include <algorithm>
+#include <utility>
+#include <functional>
+
+namespace {
+
+const QColor PageColour(0xdd, 0xdd, 0xdd);
+const QSize ClipSize(160, 320);
+const int ClipFrames = 24;
+
+QImage Transparent(QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// Frames over whole cycles of a pose, all at one scale so that the figure does not breathe.
+std::vector<QImage> OdonClip(const std::function<TCastPose(double)>& poseAt, double cycles)
+{
+    std::vector<TCastPose> poses;
+    for (int i = 0; i < ClipFrames; ++i)
+        poses.push_back(poseAt(cycles * i / (ClipFrames - 1)));
+    const QSizeF room(ClipSize.width() - 4, ClipSize.height() - 4);
+    double scale = 1e9;
+    double below = 0;
+    for (const TCastPose& pose : poses) {
+        scale = std::min(scale, CastFitScale(TCastMember::Odon, pose, room));
+        below = std::max(below, CastFigureBounds(TCastMember::Odon, pose).bottom());
+    }
+    std::vector<QImage> frames;
+    for (const TCastPose& pose : poses) {
+        QImage frame(ClipSize, QImage::Format_RGB32);
+        frame.fill(PageColour);
+        QPainter painter(&frame);
+        PaintCastMemberAt(painter, TCastMember::Odon, pose,
+                          QPointF(ClipSize.width() / 2.0, ClipSize.height() - 2 - below * scale), scale);
+        painter.end();
+        frames.push_back(frame);
+    }
+    return frames;
+}
+
+} // namespace
+
+namespace CastPictures {
+
+QImage Together()
+{
+    QImage image = Transparent(QSize(430, 321));
+    QPainter painter(&image);
+    // One scale for everyone keeps their sizes true to each other: Ödön at the back, the
+    // children to his right, Nyilacska and Tárolka to his left, Lemezke in front.
+    const double scale = 0.655;
+    struct TPlace {
+        TCastMember who;
+        TCastPose pose;
+        QPointF feet;
+    };
+    TCastPose odon = TCastPose::Waving(0.25);
+    TCastPose tivadar = TCastPose::ThumbsUp();
+    tivadar.mirrored = true;
+    TCastPose nora = TCastPose::Waving(0.3);
+    // Nyilacska waves with the arm on the group's side, its tip pointing at them.
+    TCastPose nyilacska = TCastPose::Waving(0.6);
+    std::swap(nyilacska.leftArm, nyilacska.rightArm);
+    TCastPose tarolka = TCastPose::Standing();
+    tarolka.mouth = TCastMouth::Grin;
+    tarolka.lookX = -0.5;
+    TCastPose lemezke = TCastPose::Standing();
+    lemezke.mouth = TCastMouth::Grin;
+    lemezke.tailWag = 0.5;
+    const std::vector<TPlace> places = {
+        {TCastMember::Odon, odon, {236, 292}},
+        {TCastMember::Nyilacska, nyilacska, {322, 300}},
+        {TCastMember::Tivadar, tivadar, {69, 318}},
+        {TCastMember::Nora, nora, {150, 318}},
+        {TCastMember::Tarolka, tarolka, {379, 318}},
+        {TCastMember::Lemezke, lemezke, {214, 320}},
+    };
+    for (const TPlace& place : places)
+        PaintCastMemberAt(painter, place.who, place.pose, place.feet, scale);
+    painter.end();
+    return image;
+}
+
+QImage NoraHead()
+{
+    QImage image = Transparent(QSize(131, 75));
+    QPainter painter(&image);
+    TCastPose pose = TCastPose::Standing();
+    pose.mouth = TCastMouth::Grin;
+    pose.headTilt = -4;
+    pose.headTurn = 0.15;
+    pose.lookX = 0.3;
+    PaintCastHead(painter, TCastMember::Nora, pose, QRectF(1, 1, 129, 73));
+    painter.end();
+    return image;
+}
+
+QImage OdonGreeting()
+{
+    QImage image = Transparent(QSize(234, 261));
+    QPainter painter(&image);
+    TCastPose pose = TCastPose::Waving(0.25);
+    PaintCastMember(painter, TCastMember::Odon, pose, QRectF(2, 2, 230, 257));
+    painter.end();
+    return image;
+}
+
+QImage Sheet()
+{
+    struct TColumn {
+        QString title;
+        TCastPose pose;
+    };
+    const std::vector<TColumn> columns = {
+        {"Standing", TCastPose::Standing()},
+        {"Waving", TCastPose::Waving(0.25)},
+        {"Nodding", TCastPose::Nodding(0.5)},
+        {"ShakingHead", TCastPose::ShakingHead(0.25)},
+        {"ShakingHead", TCastPose::ShakingHead(0.75)},
+        {"ThumbsUp", TCastPose::ThumbsUp()},
+        {"Talking", TCastPose::Talking(0.15)},
+        {"Pointing(30)", TCastPose::Pointing(30)},
+        {"Pointing(180)", TCastPose::Pointing(180)},
+    };
+    const int labelWidth = 170;
+    const QSize cell(190, 250);
+    const int headerHeight = 40;
+    const int headRow = 130;
+    QImage image(QSize(labelWidth + cell.width() * int(columns.size()),
+                       headerHeight + int(AllCastMembers().size()) * (cell.height() + headRow)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(0xfd, 0xf8, 0xee));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font("Liberation Sans");
+    font.setPixelSize(16);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(0x3b, 0x2c, 0x2e));
+    for (size_t c = 0; c < columns.size(); ++c)
+        painter.drawText(QRectF(labelWidth + c * cell.width(), 8, cell.width(), 24), Qt::AlignCenter, columns[c].title);
+    int top = headerHeight;
+    for (TCastMember who : AllCastMembers()) {
+        painter.setPen(QColor(0x3b, 0x2c, 0x2e));
+        font.setPixelSize(20);
+        painter.setFont(font);
+        painter.drawText(QRectF(8, top, labelWidth - 16, cell.height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
+                         CastMemberName(who));
+        const QSizeF room(cell.width() - 16, cell.height() - 16);
+        double scale = 1e9;
+        for (const TColumn& column : columns)
+            scale = std::min(scale, CastFitScale(who, column.pose, room));
+        for (size_t c = 0; c < columns.size(); ++c) {
+            const QRectF box(labelWidth + c * cell.width(), top, cell.width(), cell.height());
+            painter.setPen(QColor(0xe8, 0xdc, 0xc6));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(box.adjusted(2, 2, -2, -2));
+            PaintCastMemberAt(painter, who, columns[c].pose, QPointF(box.center().x(), box.bottom() - 10), scale);
+        }
+        top += cell.height();
+        for (size_t c = 0; c < columns.size(); ++c) {
+            const QRectF box(labelWidth + c * cell.width(), top, cell.width(), headRow);
+            PaintCastHead(painter, who, columns[c].pose, box.adjusted(30, 8, -30, -8));
+        }
+        top += headRow;
+    }
+    painter.end();
+    return image;
+}
+
+std::vector<QImage> OdonNodding()
+{
+    return OdonClip(TCastPose::Nodding, 2);
+}
+
+std::vector<QImage> OdonShakingHead()
+{
+    return OdonClip(TCastPose::ShakingHead, 2);
+}
+
+std::vector<QImage> OdonWaving()
+{
+    return OdonClip(TCastPose::Waving, 2);
+}
+
+QImage ContactSheet(const std::vector<QImage>& frames, int columns)
+{
+    if (frames.empty())
+        return QImage();
+    const QSize size = frames.front().size();
+    const int rows = (int(frames.size()) + columns - 1) / columns;
+    QImage sheet(QSize(columns * (size.width() + 4), rows * (size.height() + 4)), QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    for (size_t i = 0; i < frames.size(); ++i)
+        painter.drawImage(QPointF(int(i) % columns * (size.width() + 4) + 2, int(i) / columns * (size.height() + 4) + 2),
+                          frames[i]);
+    painter.end();
+    return sheet;
+}
+
+} // namespace CastPictures
