@@ -257,7 +257,7 @@ QImage GradeScreen()
     DrawLogo(painter, QPoint(EditBox.center().x(), 104), 58);
 
     // The learner's text and Ödön share one calm card.
-    ArtKit::DrawSoftPanel(painter, QRect(110, 350, 752, 286), 24);
+    ArtKit::DrawSoftPanel(painter, QRect(110, 350, 736, 286), 24);
     DrawTypingPlace(painter);
     ArtKit::DrawBackspaceKey(painter, BackspaceArea);
     ArtKit::DrawEnterKey(painter, EnterArea);
