@@ -9,8 +9,12 @@
 #include "TivadarFigure.h"
 
 #include <QPainter>
-#include <QPicture>
+#include <QImage>
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <tuple>
 #include <functional>
 
 namespace {
@@ -53,37 +57,74 @@ void PaintHeadModel(QPainter& painter, TCastMember who, const TCastPose& pose)
     painter.restore();
 }
 
-// What a painting covers, measured by recording it. The record widens strokes by whole units
-// only, so a little room is added for the rest of the pen and for antialiasing.
+// What a painting in model units covers, found by painting it once at one pixel per unit and
+// looking where the ink went; a unit of room is added for the finer scales it is painted at.
 QRectF Measure(const std::function<void(QPainter&)>& paint)
 {
-    QPicture picture;
-    QPainter painter(&picture);
+    static const QSize canvas(1000, 1000); // a multiple of eight wide, for the scan below
+    static const QPoint origin(500, 700);
+    QImage ink(canvas, QImage::Format_Alpha8);
+    ink.fill(0);
+    QPainter painter(&ink);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(origin);
     paint(painter);
     painter.end();
-    return QRectF(picture.boundingRect()).adjusted(-2, -2, 2, 2);
+    int left = canvas.width(), right = -1, top = canvas.height(), bottom = -1;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const uchar* line = ink.constScanLine(y);
+        // Eight pixels at a time: most of the canvas is empty.
+        for (int x = 0; x < canvas.width(); x += 8) {
+            std::uint64_t eight;
+            std::memcpy(&eight, line + x, sizeof eight);
+            if (eight == 0)
+                continue;
+            for (int i = x; i < x + 8; ++i)
+                if (line[i] != 0) {
+                    left = std::min(left, i);
+                    right = std::max(right, i);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        }
+    }
+    if (right < 0)
+        return QRectF();
+    return QRectF(QPointF(left - origin.x(), top - origin.y()), QPointF(right + 1 - origin.x(), bottom + 1 - origin.y()))
+        .adjusted(-1, -1, 1, 1);
 }
 
-TCastPose StandingLike(const TCastPose& pose)
+// The standing figure and head are measured once; every fit compares against them.
+QRectF StandingBounds(TCastMember who, bool mirrored, bool headOnly)
 {
+    static std::map<std::tuple<TCastMember, bool, bool>, QRectF> measured;
+    const auto key = std::make_tuple(who, mirrored, headOnly);
+    const auto found = measured.find(key);
+    if (found != measured.end())
+        return found->second;
     TCastPose standing = TCastPose::Standing();
-    standing.mirrored = pose.mirrored;
-    return standing;
+    standing.mirrored = mirrored;
+    const QRectF bounds = headOnly ? Measure([&](QPainter& p) { PaintHeadModel(p, who, standing); })
+                                   : Measure([&](QPainter& p) { PaintModel(p, who, standing); });
+    measured.emplace(key, bounds);
+    return bounds;
 }
 
 struct TFit {
     double scale;
-    double below; // model units below the feet (outline, shoe soles)
+    QPointF feet; // relative to the box's bottom middle, in model units
 };
 
+// The pose's own extent is centred across the box; its height never counts as less than the
+// standing figure's, so a pose that ducks does not zoom in.
 TFit FitFigure(TCastMember who, const TCastPose& pose, const QSizeF& box)
 {
-    const QRectF covered = CastFigureBounds(who, pose).united(CastFigureBounds(who, StandingLike(pose)));
-    const double half = std::max(-covered.left(), covered.right());
-    const double below = std::max(0.0, covered.bottom());
-    const double height = below - std::min(0.0, covered.top());
-    return {std::min(box.width() / (2 * half), box.height() / height), below};
+    const QRectF posed = CastFigureBounds(who, pose);
+    const QRectF standing = StandingBounds(who, pose.mirrored, false);
+    const double top = std::min(posed.top(), standing.top());
+    const double bottom = std::max(0.0, posed.bottom());
+    const double scale = std::min(box.width() / posed.width(), box.height() / (bottom - top));
+    return {scale, QPointF(-posed.center().x(), -bottom)};
 }
 
 } // namespace
@@ -133,24 +174,21 @@ void PaintCastMemberAt(QPainter& painter, TCastMember who, const TCastPose& pose
 void PaintCastMember(QPainter& painter, TCastMember who, const TCastPose& pose, const QRectF& box)
 {
     const TFit fit = FitFigure(who, pose, box.size());
-    PaintCastMemberAt(painter, who, pose, QPointF(box.center().x(), box.bottom() - fit.below * fit.scale), fit.scale);
+    PaintCastMemberAt(painter, who, pose, QPointF(box.center().x(), box.bottom()) + fit.feet * fit.scale, fit.scale);
 }
 
 void PaintCastHead(QPainter& painter, TCastMember who, const TCastPose& pose, const QRectF& box)
 {
-    const QRectF standing = Measure([&](QPainter& p) { PaintHeadModel(p, who, StandingLike(pose)); });
-    const QRectF posed = Measure([&](QPainter& p) { PaintHeadModel(p, who, pose); });
-    const QRectF covered = standing.united(posed);
-    // The standing head's middle stays put, so a head that tilts or turns does not wander.
-    const QPointF middle = standing.center();
-    const double halfWidth = std::max(middle.x() - covered.left(), covered.right() - middle.x());
-    const double halfHeight = std::max(middle.y() - covered.top(), covered.bottom() - middle.y());
-    const double scale = std::min(box.width() / (2 * halfWidth), box.height() / (2 * halfHeight));
+    // Standing and posed together, so that a head that nods or tilts from frame to frame keeps
+    // nearly one size and place.
+    const QRectF covered = StandingBounds(who, pose.mirrored, true)
+                               .united(Measure([&](QPainter& p) { PaintHeadModel(p, who, pose); }));
+    const double scale = std::min(box.width() / covered.width(), box.height() / covered.height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(box.center());
     painter.scale(scale, scale);
-    painter.translate(-middle);
+    painter.translate(-covered.center());
     PaintHeadModel(painter, who, pose);
     painter.restore();
 }

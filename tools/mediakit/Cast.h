@@ -15,7 +15,7 @@ enum class TCastMember { Nora, Tivadar, Odon, Nyilacska, Tarolka, Lemezke };
 const std::array<TCastMember, 6>& AllCastMembers();
 QString CastMemberName(TCastMember who); // as the pages write it: "Digit Nóra", "Lemezke", ...
 
-// The whole figure fitted into box, feet on its bottom edge, centred across it.
+// The whole figure fitted into box, feet on its bottom edge, what it covers centred across it.
 void PaintCastMember(QPainter& painter, TCastMember who, const TCastPose& pose, const QRectF& box);
 // The head alone (hair, cap, ears included) fitted into box and centred.
 void PaintCastHead(QPainter& painter, TCastMember who, const TCastPose& pose, const QRectF& box);
@@ -23,8 +23,8 @@ void PaintCastHead(QPainter& painter, TCastMember who, const TCastPose& pose, co
 // All guides share one model unit, so painting them at one scale keeps their sizes true to each
 // other. The scale is in pixels per model unit.
 void PaintCastMemberAt(QPainter& painter, TCastMember who, const TCastPose& pose, QPointF feet, double scale);
-// The largest scale at which the figure fits the box the way PaintCastMember places it. It never
-// grows above the standing figure's, so a pose that ducks does not zoom in.
+// The scale PaintCastMember uses for the box. It never grows above the standing figure's height
+// fit, so a pose that ducks does not zoom in.
 double CastFitScale(TCastMember who, const TCastPose& pose, const QSizeF& box);
 // What the figure covers in model units, relative to its feet.
 QRectF CastFigureBounds(TCastMember who, const TCastPose& pose);

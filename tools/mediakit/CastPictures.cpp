@@ -21,26 +21,27 @@ QImage Transparent(QSize size)
     return image;
 }
 
-// Frames over whole cycles of a pose, all at one scale so that the figure does not breathe.
+// Frames over whole cycles of a pose, all at one scale and place so that the figure neither
+// breathes nor wanders; what all frames cover together is centred in the clip.
 std::vector<QImage> OdonClip(const std::function<TCastPose(double)>& poseAt, double cycles)
 {
     std::vector<TCastPose> poses;
-    for (int i = 0; i < ClipFrames; ++i)
+    QRectF covered;
+    for (int i = 0; i < ClipFrames; ++i) {
         poses.push_back(poseAt(cycles * i / (ClipFrames - 1)));
-    const QSizeF room(ClipSize.width() - 4, ClipSize.height() - 4);
-    double scale = 1e9;
-    double below = 0;
-    for (const TCastPose& pose : poses) {
-        scale = std::min(scale, CastFitScale(TCastMember::Odon, pose, room));
-        below = std::max(below, CastFigureBounds(TCastMember::Odon, pose).bottom());
+        covered |= CastFigureBounds(TCastMember::Odon, poses.back());
     }
+    const double margin = 2;
+    const double scale = std::min((ClipSize.width() - 2 * margin) / covered.width(),
+                                  (ClipSize.height() - 2 * margin) / covered.height());
+    const QPointF feet(ClipSize.width() / 2.0 - covered.center().x() * scale,
+                       ClipSize.height() - margin - covered.bottom() * scale);
     std::vector<QImage> frames;
     for (const TCastPose& pose : poses) {
         QImage frame(ClipSize, QImage::Format_RGB32);
         frame.fill(PageColour);
         QPainter painter(&frame);
-        PaintCastMemberAt(painter, TCastMember::Odon, pose,
-                          QPointF(ClipSize.width() / 2.0, ClipSize.height() - 2 - below * scale), scale);
+        PaintCastMemberAt(painter, TCastMember::Odon, pose, feet, scale);
         painter.end();
         frames.push_back(frame);
     }
@@ -189,7 +190,15 @@ std::vector<QImage> OdonShakingHead()
 
 std::vector<QImage> OdonWaving()
 {
-    return OdonClip(TCastPose::Waving, 2);
+    // In the narrow clip he waves with his hand up beside his head rather than out to the side.
+    return OdonClip(
+        [](double phase) {
+            TCastPose pose = TCastPose::Waving(phase);
+            pose.rightArm.shoulder = 140;
+            pose.rightArm.elbow -= 38;
+            return pose;
+        },
+        2);
 }
 
 QImage ContactSheet(const std::vector<QImage>& frames, int columns)

@@ -23,7 +23,7 @@ TCastPose TCastPose::Waving(double phase)
 {
     TCastPose pose;
     const double sway = std::sin(Tau * phase);
-    pose.rightArm = {100, 72 + 20 * sway, TCastHand::Open};
+    pose.rightArm = {100, 60 + 20 * sway, TCastHand::Open};
     pose.leftArm = {12, 10, TCastHand::Relaxed};
     pose.mouth = TCastMouth::Grin;
     pose.headTilt = -5 + 2 * sway;
@@ -41,7 +41,6 @@ TCastPose TCastPose::Nodding(double phase)
     pose.eyesOpen = 1 - 0.9 * dip;
     pose.mouth = TCastMouth::Grin;
     pose.eyebrows = 0.3;
-    pose.bounce = -2 * dip;
     return pose;
 }
 

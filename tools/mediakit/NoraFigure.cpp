@@ -54,9 +54,9 @@ void PaintPigtail(QPainter& painter, QPointF base, double side)
 void PaintHeadLocal(QPainter& painter, const TCastPose& pose)
 {
     const double dx = pose.headTurn * 13;
-    const double dy = pose.headNod * 7;
+    const double dy = pose.headNod * 9;
     painter.save();
-    painter.translate(0, pose.headNod * 3);
+    painter.translate(0, pose.headNod * 5);
     painter.translate(0, 44);
     painter.rotate(pose.headTilt);
     painter.translate(0, -44);

@@ -34,9 +34,9 @@ QPainterPath Cloud(QPointF centre, double side)
 void PaintHeadLocal(QPainter& painter, const TCastPose& pose)
 {
     const double dx = pose.headTurn * 12;
-    const double dy = pose.headNod * 7;
+    const double dy = pose.headNod * 9;
     painter.save();
-    painter.translate(0, pose.headNod * 3);
+    painter.translate(0, pose.headNod * 5);
     painter.translate(0, 50);
     painter.rotate(pose.headTilt);
     painter.translate(0, -50);
@@ -79,9 +79,9 @@ void PaintHeadLocal(QPainter& painter, const TCastPose& pose)
     Limb(painter, curl, 4.5, Hair, Line * 0.8);
 
     TEyeStyle eye;
-    eye.rx = 7;
-    eye.ry = 8;
-    eye.iris = QColor(0x7a, 0x50, 0x2c);
+    eye.rx = 7.5;
+    eye.ry = 8.5;
+    eye.iris = QColor(0x8a, 0x55, 0x22);
     eye.outline = Line * 0.8;
     for (double side : {-1.0, 1.0}) {
         const QPointF centre(side * 20 + dx, 0 + dy);
@@ -89,7 +89,7 @@ void PaintHeadLocal(QPainter& painter, const TCastPose& pose)
         Eye(painter, centre, eye, pose);
         // Round glasses: a tinted lens with a gleam, then the frame.
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0xcf, 0xe6, 0xf5, 70));
+        painter.setBrush(QColor(0xcf, 0xe6, 0xf5, 45));
         painter.drawEllipse(centre, 15, 15);
         QPainterPath gleam;
         gleam.moveTo(centre + QPointF(-9, -4));

@@ -56,9 +56,9 @@ void PaintPixelSmiley(QPainter& painter, QPointF centre, double pixel)
 void PaintHeadLocal(QPainter& painter, const TCastPose& pose)
 {
     const double dx = pose.headTurn * 13;
-    const double dy = pose.headNod * 7;
+    const double dy = pose.headNod * 9;
     painter.save();
-    painter.translate(0, pose.headNod * 3);
+    painter.translate(0, pose.headNod * 5);
     painter.translate(0, 46);
     painter.rotate(pose.headTilt);
     painter.translate(0, -46);
