@@ -209,7 +209,7 @@ private:
         if (frame.width < 1 || frame.height < 1 || frame.width > MaxSide || frame.height > MaxSide)
             Fail();
         decodedPixels_ += static_cast<qint64>(size_.width()) * size_.height();
-        if (decodedPixels_ > MaxDecodedPixels)
+        if (decodedPixels_ > MaxDecodedPixels || clip_.frames.size() >= static_cast<size_t>(MaxFrames))
             Fail();
         scaler_.reset(sws_getCachedContext(scaler_.release(), frame.width, frame.height,
             static_cast<AVPixelFormat>(frame.format), size_.width(), size_.height(), AV_PIX_FMT_RGB32,

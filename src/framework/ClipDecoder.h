@@ -11,6 +11,7 @@ namespace ClipDecoder {
 inline constexpr int MaxSide = 2048;
 inline constexpr qint64 MaxFileBytes = 64LL * 1024 * 1024;
 inline constexpr qint64 MaxDecodedPixels = 48LL * 1024 * 1024;
+inline constexpr int MaxFrames = 5000;
 
 struct TClip {
     std::vector<QImage> frames; // all of one size, Format_RGB32

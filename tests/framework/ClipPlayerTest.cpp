@@ -1,3 +1,4 @@
+#include "framework/ClipDecoder.h"
 #include "framework/ClipPlayer.h"
 #include "mediakit/AviWriter.h"
 #include "platform/CourseError.h"
@@ -339,6 +340,16 @@ TEST_F(ClipPlayerTest, AMissingClipIsACourseErrorNamingIt)
     }
     EXPECT_FALSE(player.IsOpen()) << "a failed open leaves the control closed";
     EXPECT_EQ(player.FileName(), QString());
+}
+
+TEST_F(ClipPlayerTest, ClipsBeyondTheDecodersLimitsAreRefused)
+{
+    TClipPlayer player;
+    const QImage wide(ClipDecoder::MaxSide + 1, 2, QImage::Format_RGB32);
+    EXPECT_THROW(player.Open(WriteClip("wide.avi", EncodeAvi({wide}, 10))), TCourseError);
+    const std::vector<QImage> many(ClipDecoder::MaxFrames + 1, QImage(2, 2, QImage::Format_RGB32));
+    EXPECT_THROW(player.Open(WriteClip("long.avi", EncodeAvi(many, 25))), TCourseError);
+    EXPECT_FALSE(player.IsOpen());
 }
 
 TEST_F(ClipPlayerTest, DamagedClipsAreCourseErrorsNotCrashes)
