@@ -5,7 +5,8 @@
 #include "RecordingSoundOutput.h"
 #include "ScriptedMessageBoxes.h"
 
-#include <cassert>
+#include <QCoreApplication>
+#include <QMetaObject>
 
 namespace {
 // Until the program installs the real ones, nothing blocks and nothing is heard.
@@ -18,6 +19,8 @@ IMessageBoxes* messages = &quietMessages;
 ISoundOutput* sound = &silence;
 IRandomSource* randomSource = &defaultRandom;
 ITimeSource* timeSource = &stillTime;
+
+std::function<void()> terminate;
 
 template <class T> void Replace(T*& slot, T* service, T* fallback)
 {
@@ -36,5 +39,20 @@ void SetMessages(IMessageBoxes* service) { Replace<IMessageBoxes>(messages, serv
 void SetSound(ISoundOutput* service) { Replace<ISoundOutput>(sound, service, &silence); }
 void SetRandom(IRandomSource* service) { Replace<IRandomSource>(randomSource, service, &defaultRandom); }
 void SetTime(ITimeSource* service) { Replace<ITimeSource>(timeSource, service, &stillTime); }
+
+void TerminateApplication()
+{
+    if (terminate) {
+        terminate();
+        return;
+    }
+    if (auto* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void SetTerminate(std::function<void()> replacement)
+{
+    terminate = std::move(replacement);
+}
 
 } // namespace Services

@@ -5,6 +5,8 @@ class ISoundOutput;
 class IRandomSource;
 class ITimeSource;
 
+#include <functional>
+
 // The desktop services pages use, reachable from anywhere; tests put doubles in their place.
 namespace Services {
 
@@ -17,5 +19,10 @@ void SetMessages(IMessageBoxes* service);
 void SetSound(ISoundOutput* service);
 void SetRandom(IRandomSource* service);
 void SetTime(ITimeSource* service);
+
+// Ends the message loop after the current event (the desktop is given back on the way out).
+// Tests put a recorder in its place.
+void TerminateApplication();
+void SetTerminate(std::function<void()> terminate);
 
 } // namespace Services

@@ -41,7 +41,8 @@ int FromQtKey(int qtKey)
 
 int FromEvent(const QKeyEvent& event)
 {
-    return FromQtKey(event.key());
+    const int code = FromQtKey(event.key());
+    return code != 0 ? code : Other;
 }
 
 } // namespace VirtualKey

@@ -27,10 +27,13 @@ enum : int {
     Insert = 45,
     Delete = 46,
     NumLock = 144,
+    // Any other key (punctuation, accented letters): the course compares their characters instead.
+    Other = 0xDF,
 };
 
-// The code of a Qt key, or 0 for keys the course never asks about.
+// The code of a Qt key, or 0 for keys the course never asks about by code.
 int FromQtKey(int qtKey);
+// Never 0: a key without a code of its own is Other.
 int FromEvent(const QKeyEvent& event);
 
 } // namespace VirtualKey

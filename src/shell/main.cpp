@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     TLinuxKioskSession kiosk(&stage);
     TStageDisplayModes display(stage);
     const QString executableDirectory = QCoreApplication::applicationDirPath();
-    auto terminate = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
+    auto terminate = [] { Services::TerminateApplication(); };
 
     TBitlak bitlak({
         .display = &display,

@@ -1,0 +1,179 @@
+#include "BaseForm.h"
+
+#include "Colours.h"
+#include "Fonts.h"
+#include "Image.h"
+#include "MediaAccess.h"
+#include "TextImgWriter.h"
+#include "platform/CourseError.h"
+#include "platform/ErrorReport.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Services.h"
+#include "platform/Stage.h"
+#include "platform/VirtualKey.h"
+#include "shell/Board.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+TBaseForm::TBaseForm(const QString& pageName)
+    : QWidget(TStage::Current() ? TStage::Current()->Canvas() : nullptr), pageName_(pageName)
+{
+    setObjectName(pageName);
+    setVisible(false);
+    setGeometry(0, 0, 1024, 768);
+    setFixedSize(1024, 768);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, DelphiColor(PageColour));
+    setPalette(colours);
+    setFocusPolicy(Qt::StrongFocus);
+    hatter_ = new TImage(this, QRect(0, 0, 1024, 768));
+    qApp->installEventFilter(this);
+}
+
+TBaseForm::~TBaseForm()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TBaseForm::InitPage()
+{
+    pageFont_ = PointFont(QStringLiteral("Arial"), 18);
+    writer_ = std::make_unique<TTextImgWriter>();
+    writer_->SetFont(pageFont_, DelphiColor(0xFF0000));
+    writer_->SetLineSpacing(5);
+    writer_->SetMargins(10, 10, 0, 0);
+}
+
+void TBaseForm::ShowPage()
+{
+    if (!module_)
+        throw TCourseError(QStringLiteral("No valid Module is setted to ModuleElemet"));
+    state_ = TPageState::Shown;
+    setVisible(true);
+    raise();
+    setFocus(Qt::OtherFocusReason);
+    InitPage();
+}
+
+void TBaseForm::ClosePage()
+{
+    state_ = TPageState::ClosedByModule;
+    close();
+}
+
+void TBaseForm::closeEvent(QCloseEvent* event)
+{
+    // The handler that closed the page is usually still running: destroy it afterwards.
+    event->accept();
+    deleteLater();
+    if (state_ != TPageState::ClosedByModule)
+        Services::TerminateApplication();
+}
+
+void TBaseForm::LoadBackground(const QString& fileName)
+{
+    DrawImageFile(fileName, *hatter_);
+}
+
+std::shared_ptr<IModule> TBaseForm::Module() const
+{
+    if (!module_)
+        throw TCourseError(QStringLiteral("No valid Module is setted to ModuleElemet"));
+    return module_;
+}
+
+IModuleController& TBaseForm::Controller() const
+{
+    auto controller = Module()->GetController();
+    if (!controller)
+        throw TCourseError(QStringLiteral("No valid ModuleController is setted to Module"));
+    return *controller;
+}
+
+void TBaseForm::ConfirmExit()
+{
+    if (!Services::Messages().Question(ExitQuestion))
+        return;
+    auto module = Module(); // keeps the module alive through its Notify
+    Board::PutText(Controller(), QStringLiteral("EXIT"), QStringLiteral("EXIT"));
+    module->Notify();
+}
+
+void TBaseForm::FormKeyDown(int&, Qt::KeyboardModifiers) {}
+void TBaseForm::FormKeyPress(QChar&) {}
+void TBaseForm::FormKeyUp(int&, Qt::KeyboardModifiers) {}
+
+void TBaseForm::OnControlKeyDown(QWidget* control, std::function<void(int&, Qt::KeyboardModifiers)> handler)
+{
+    controlKeyDown_[control] = std::move(handler);
+}
+
+void TBaseForm::OnControlKeyPress(QWidget* control, std::function<void(QChar&)> handler)
+{
+    controlKeyPress_[control] = std::move(handler);
+}
+
+bool TBaseForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (replaying_ || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+        return false;
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (!target || state_ != TPageState::Shown || !isVisible() || (target != this && !isAncestorOf(target)))
+        return false;
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const TSeenKey seen{event, event->type(), keyEvent->key(), keyEvent->timestamp(), false};
+    if (lastKey_.event == seen.event && lastKey_.type == seen.type && lastKey_.key == seen.key
+        && lastKey_.timestamp == seen.timestamp)
+        return lastKey_.swallowed;
+    lastKey_ = seen;
+    bool swallowed = false;
+    QPointer<TBaseForm> self(this);
+    Guarded([&] { swallowed = FilterKey(target, keyEvent); });
+    if (self)
+        lastKey_.swallowed = swallowed;
+    return swallowed;
+}
+
+bool TBaseForm::FilterKey(QWidget* target, QKeyEvent* event)
+{
+    // Handlers may close this page; stop as soon as it is gone.
+    QPointer<TBaseForm> self(this);
+    int key = VirtualKey::FromEvent(*event);
+    const Qt::KeyboardModifiers shift = event->modifiers();
+    if (event->type() == QEvent::KeyRelease) {
+        FormKeyUp(key, shift);
+        return key == 0;
+    }
+
+    FormKeyDown(key, shift);
+    if (!self)
+        return true;
+    if (auto handler = controlKeyDown_.find(target); handler != controlKeyDown_.end() && key != 0)
+        handler->second(key, shift);
+    if (!self || key == 0)
+        return true;
+
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return false;
+    QChar character = text.at(0);
+    FormKeyPress(character);
+    if (!self)
+        return true;
+    if (auto handler = controlKeyPress_.find(target); handler != controlKeyPress_.end() && !character.isNull())
+        handler->second(character);
+    if (!self || character.isNull())
+        return true;
+    if (character != text.at(0)) {
+        // A handler replaced the character: the control gets the new one instead.
+        QKeyEvent replacement(event->type(), event->key(), event->modifiers(), QString(character));
+        replaying_ = true;
+        QApplication::sendEvent(target, &replacement);
+        replaying_ = false;
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "shell/IModuleElement.h"
+
+#include <QFont>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+
+class TImage;
+class TTextImgWriter;
+class IModuleController;
+
+// Every screen of the course: a 1024 x 768 page in the page colour with its background picture
+// `hatter`, the page font and text writer, and the operations its module shows and closes it with.
+// Keys reach the page's handlers before the focused control sees them; a handler swallows a key by
+// setting it to 0 (or the character to QChar()).
+class TBaseForm : public QWidget, public IModuleElement {
+    Q_OBJECT
+public:
+    static inline const QString ExitQuestion = QStringLiteral("Valóban ki akarsz lépni a programból?");
+
+    explicit TBaseForm(const QString& pageName);
+    ~TBaseForm() override;
+
+    void ShowPage() override;
+    void ClosePage() override;
+    QString GetPageName() const override { return pageName_; }
+    void SetModule(std::shared_ptr<IModule> module) override { module_ = std::move(module); }
+
+    enum class TPageState { Created, Shown, ClosedByModule };
+    TPageState PageState() const { return state_; }
+    TImage* hatter() const { return hatter_; }
+    TTextImgWriter* Writer() const { return writer_.get(); }
+    const QFont& PageFont() const { return pageFont_; }
+
+protected:
+    // Makes the page font and a fresh text writer; runs at every ShowPage.
+    virtual void InitPage();
+    void LoadBackground(const QString& fileName);
+    void ConfirmExit();
+
+    std::shared_ptr<IModule> Module() const;
+    IModuleController& Controller() const;
+
+    // Page-level key handlers (the page sees keys first).
+    virtual void FormKeyDown(int& key, Qt::KeyboardModifiers shift);
+    virtual void FormKeyPress(QChar& key);
+    virtual void FormKeyUp(int& key, Qt::KeyboardModifiers shift);
+    // Key handlers of one control, run after the page's.
+    void OnControlKeyDown(QWidget* control, std::function<void(int& key, Qt::KeyboardModifiers shift)> handler);
+    void OnControlKeyPress(QWidget* control, std::function<void(QChar& key)> handler);
+
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool FilterKey(QWidget* target, QKeyEvent* event);
+
+    QString pageName_;
+    TImage* hatter_;
+    TPageState state_ = TPageState::Created;
+    std::shared_ptr<IModule> module_;
+    std::unique_ptr<TTextImgWriter> writer_;
+    QFont pageFont_;
+    std::map<QWidget*, std::function<void(int&, Qt::KeyboardModifiers)>> controlKeyDown_;
+    std::map<QWidget*, std::function<void(QChar&)>> controlKeyPress_;
+    bool replaying_ = false;
+    // A key a control ignores travels on to its parents; the page handles each key once.
+    struct TSeenKey {
+        const QEvent* event = nullptr;
+        int type = 0;
+        int key = 0;
+        quint64 timestamp = 0;
+        bool swallowed = false;
+    } lastKey_;
+};

@@ -1,0 +1,65 @@
+#include "ModuleBase.h"
+
+#include "platform/CourseError.h"
+#include "platform/HungarianText.h"
+
+void TModuleBase::Start()
+{
+    if (!controller_)
+        throw TCourseError(QStringLiteral("No valid ModuleController is setted to Module"));
+    StartModule();
+}
+
+void TModuleBase::Stop()
+{
+    if (page_)
+        page_->ClosePage();
+    page_ = nullptr;
+}
+
+IModuleController& TModuleBase::Controller() const
+{
+    if (!controller_)
+        throw TCourseError(QStringLiteral("No valid ModuleController is setted to Module"));
+    return *controller_;
+}
+
+QString TModuleBase::CurrentPageName() const
+{
+    return page_ ? HungarianText::Upper(page_->GetPageName()) : QString();
+}
+
+TBaseForm* TModuleBase::ShowNewPage(TBaseForm* page, const std::function<void()>& prepare)
+{
+    page->SetModule(shared_from_this());
+    try {
+        if (prepare)
+            prepare();
+        page->ShowPage();
+    } catch (...) {
+        // The page never showed: drop it quietly, the old one stays current.
+        delete page;
+        throw;
+    }
+    QPointer<TBaseForm> old = page_;
+    page_ = page;
+    if (old)
+        old->ClosePage();
+    return page;
+}
+
+bool TModuleBase::ForwardExit()
+{
+    if (!controller_ || !controller_->GetValue(QStringLiteral("EXIT")))
+        return false;
+    controller_->Notify();
+    return true;
+}
+
+bool TModuleBase::ForwardChangeModul()
+{
+    if (!controller_ || !controller_->GetValue(QStringLiteral("CHANGE_MODUL")))
+        return false;
+    controller_->Notify();
+    return true;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "BaseForm.h"
+#include "shell/IModule.h"
+
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+// What every module shares: the controller reference, the current page, and the move to the next
+// page (the new page is shown before the old one closes, so no desktop shows between them).
+class TModuleBase : public IModule, public std::enable_shared_from_this<TModuleBase> {
+public:
+    void Start() override;
+    void Stop() override;
+    void SetController(std::shared_ptr<IModuleController> controller) override { controller_ = std::move(controller); }
+    std::shared_ptr<IModuleController> GetController() const override { return controller_; }
+
+protected:
+    // Builds and shows the module's first page.
+    virtual void StartModule() = 0;
+
+    IModuleController& Controller() const;
+    TBaseForm* CurrentPage() const { return page_; }
+    // The current page's name upper-cased; empty when there is none.
+    QString CurrentPageName() const;
+
+    // Creates a page of class Page, gives it this module, runs prepare (board values the page reads
+    // when shown), shows it, then closes the old page.
+    template <class Page> Page* SwitchToPage(const std::function<void()>& prepare = {})
+    {
+        return static_cast<Page*>(ShowNewPage(new Page(), prepare));
+    }
+
+    // Passes "EXIT" to the controller; true when it was on the board.
+    bool ForwardExit();
+    // Passes "CHANGE_MODUL" to the controller; true when it was on the board.
+    bool ForwardChangeModul();
+
+private:
+    TBaseForm* ShowNewPage(TBaseForm* page, const std::function<void()>& prepare);
+
+    std::shared_ptr<IModuleController> controller_;
+    QPointer<TBaseForm> page_;
+};

@@ -1,0 +1,267 @@
+#include "ModulValaszt.h"
+
+#include "framework/Colours.h"
+#include "framework/Controls.h"
+#include "framework/Fonts.h"
+#include "framework/Image.h"
+#include "framework/MediaAccess.h"
+#include "platform/CourseError.h"
+#include "platform/VirtualKey.h"
+#include "shell/Board.h"
+
+#include <QLabel>
+
+namespace {
+
+struct TTileSpec {
+    const char* name;
+    int left;
+    int top;
+};
+
+// Row by row, as the tiles stand on the background.
+const TTileSpec TileSpecs[] = {
+    {"billentyu", 52, 137}, {"egerezes", 208, 137}, {"gombok", 364, 137},  {"jelolesek", 520, 137},
+    {"listadobozok", 676, 137}, {"panelek", 52, 428}, {"ablakok", 208, 428}, {"menuk", 364, 428},
+    {"programok", 520, 428}, {"osszefogl", 676, 428},
+};
+
+const QColor Blue = DelphiColor(0xFF0000);
+const QString ModeKey = QStringLiteral("MODULVALASZT");
+
+const QStringList GreetingLines(const QString& name)
+{
+    return {
+        "Kedves " + name + "!",
+        QStringLiteral("Gondolom, használtál már számítógépet, ha másra nem is,"),
+        QStringLiteral("már biztosan játszottál vele. Ha nem, az sem baj!"),
+        QStringLiteral("Már ismerjük egymást. A mi kis baráti körünk fog téged kalauzolni a programban."),
+        QStringLiteral(" "),
+        QStringLiteral("Mi segítünk majd neked a tanulásban. Ha hívsz, akkor súgunk!"),
+        QStringLiteral("Felkészültél? Kezdhetjük?"),
+        QStringLiteral("Ha igen, akkor keresd meg, majd nyomd le a T billentyűt!"),
+        QStringLiteral("Csak arra vigyázz, hogy ne ragadjon rá az ujjad, "),
+        QStringLiteral("vagyis ne tartsd hosszú ideig lenyomva! "),
+        QStringLiteral("Elég egyszer megnyomni! Rajta!"),
+    };
+}
+
+} // namespace
+
+TModulValaszt::TModulValaszt() : TBaseForm(QStringLiteral("ModulValaszt"))
+{
+    LoadBackground(QStringLiteral("modul_valaszto.jpg"));
+
+    enter_ = new TImage(this, QRect(880, 344, 120, 137));
+    enter_->OnClick = [this] { enterClick(); };
+    kilep_ = new TImage(this, QRect(918, 645, 50, 52));
+    kilep_->OnClick = [this] { kilepClick(); };
+    for (int i = 0; i < Rows * Columns; ++i) {
+        auto* tile = new TImage(this, QRect(TileSpecs[i].left, TileSpecs[i].top, 140, 273));
+        tile->setObjectName(QString::fromLatin1(TileSpecs[i].name));
+        tile->OnClick = [this, i] { ablakokClick(i); };
+        tile->OnMouseMove = [this, i](QPoint) { ablakokMouseMove(i); };
+        tiles_[static_cast<std::size_t>(i)] = tile;
+    }
+    for (TImage* clickable : {enter_, kilep_})
+        clickable->setCursor(Qt::PointingHandCursor);
+    lblKilep_ = Controls::Label(this, QRect(896, 704, 105, 25), QStringLiteral("Kilépés a programból."),
+                                PointFont(QStringLiteral("Arial"), 8), Blue);
+    lblKilep_->hide();
+    // The greeting panel lies over the tiles, so in intro mode the mouse cannot reach them.
+    imgEmptyScr_ = new TImage(this, QRect(35, 120, 800, 600));
+
+    head_ = LoadPng(QStringLiteral("nora_feje.png"));
+}
+
+QString TModulValaszt::SelectedTopic() const
+{
+    return QString::fromLatin1(TileSpecs[SelectedIndex()].name).toUpper();
+}
+
+int TModulValaszt::SelectedIndex() const
+{
+    return mouseSelection_ ? mouseTile_ : Index(row_, column_);
+}
+
+QPoint TModulValaszt::HeadPosition() const
+{
+    const TTileSpec& tile = TileSpecs[SelectedIndex()];
+    return QPoint(tile.left + 5, tile.top + 50);
+}
+
+void TModulValaszt::ShowPage()
+{
+    const auto mode = Board::Text(Controller(), ModeKey);
+    if (!mode)
+        throw TCourseError("Cannot Start the" + ModeKey + "page: parameters are not setted");
+    if (*mode == QLatin1String("BEVEZETO"))
+        StartIntro();
+    else if (*mode == QLatin1String("VALASZT"))
+        StartChooser();
+    TBaseForm::ShowPage();
+}
+
+void TModulValaszt::ClosePage()
+{
+    if (mode_ == TMode::Intro)
+        return;
+    TBaseForm::ClosePage();
+}
+
+void TModulValaszt::StartIntro()
+{
+    DrawImageFile(QStringLiteral("empty_screen.jpg"), *imgEmptyScr_);
+    TCanvas& canvas = imgEmptyScr_->Canvas();
+    canvas.BrushClear = true;
+    canvas.SetFont(PointFont(QStringLiteral("Arial"), 16), Blue);
+    const auto name = Board::Text(Controller(), QStringLiteral("USERNAME"));
+    if (!name)
+        throw TCourseError(QStringLiteral("USERNAME not found in ModulValaszt"));
+    const int step = canvas.TextHeight(QStringLiteral("ŰÁÚŐÉQÜ")) + 5;
+    int y = 85;
+    for (const QString& line : GreetingLines(*name)) {
+        canvas.TextOut(50, y, line);
+        y += step;
+    }
+    mode_ = TMode::Intro;
+}
+
+void TModulValaszt::StartChooser()
+{
+    delete imgEmptyScr_;
+    imgEmptyScr_ = nullptr;
+
+    TCanvas& canvas = hatter()->Canvas();
+    canvas.BrushClear = true;
+    const QFont font = PointFont(QStringLiteral("Arial"), 8);
+    canvas.SetFont(font, Blue);
+    const int h = canvas.TextHeight(QStringLiteral("ASKLIOWŰÁÚŐÚŐÜÖ"));
+    auto centred = [&canvas](int y, const QString& line) { canvas.TextOut(940 - canvas.TextWidth(line) / 2, y, line); };
+    const QStringList choose = {QStringLiteral("Ha kiválasztottad a témakört"),
+                                QStringLiteral("akkor üsd le az ENTER billentyűt!"), QStringLiteral("Kattinthatsz is!")};
+    for (int i = 0; i < choose.size(); ++i)
+        centred(485 + i * (h + 2), choose[i]);
+    const QStringList move = {QStringLiteral("A nyilak vagy az egér"), QStringLiteral("segítségével mozgasd Nórát,"),
+                              QStringLiteral("és így váltasz témakört!")};
+    for (int i = 0; i < move.size(); ++i)
+        centred(210 + i * (h + 4), move[i]);
+
+    lblKilep_->setFont(font);
+    lblKilep_->show();
+    mode_ = TMode::Chooser;
+    DrawHead();
+}
+
+void TModulValaszt::FormKeyDown(int& key, Qt::KeyboardModifiers)
+{
+    switch (key) {
+    case VirtualKey::Escape:
+        ConfirmExit();
+        break;
+    case VirtualKey::Return:
+        if (mode_ == TMode::Chooser)
+            Choose();
+        break;
+    case VirtualKey::Left:
+    case VirtualKey::Up:
+    case VirtualKey::Right:
+    case VirtualKey::Down:
+        if (mode_ == TMode::Chooser) {
+            EraseHead();
+            Move(key);
+            DrawHead();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void TModulValaszt::FormKeyPress(QChar& key)
+{
+    if (mode_ == TMode::Intro && (key == 't' || key == 'T'))
+        Module()->Notify();
+}
+
+void TModulValaszt::enterClick()
+{
+    if (mode_ == TMode::Chooser)
+        PostModul();
+    Module()->Notify();
+}
+
+void TModulValaszt::ablakokClick(int tile)
+{
+    if (mode_ != TMode::Chooser)
+        return;
+    mouseSelection_ = true;
+    mouseTile_ = tile;
+    Choose();
+}
+
+void TModulValaszt::ablakokMouseMove(int tile)
+{
+    if (mode_ != TMode::Chooser || (mouseSelection_ && mouseTile_ == tile))
+        return;
+    EraseHead();
+    mouseSelection_ = true;
+    mouseTile_ = tile;
+    DrawHead();
+}
+
+void TModulValaszt::kilepClick()
+{
+    ConfirmExit();
+}
+
+void TModulValaszt::PostModul()
+{
+    Board::PutText(Controller(), QStringLiteral("MODUL"), SelectedTopic());
+}
+
+void TModulValaszt::Choose()
+{
+    PlaySoundFile(QStringLiteral("select.wav"));
+    PostModul();
+    Module()->Notify();
+}
+
+void TModulValaszt::Move(int key)
+{
+    if (mouseSelection_) {
+        mouseSelection_ = false;
+        row_ = mouseTile_ / Columns + 1;
+        column_ = mouseTile_ % Columns + 1;
+    }
+    switch (key) {
+    case VirtualKey::Left:
+        column_ = column_ == 1 ? Columns : column_ - 1;
+        break;
+    case VirtualKey::Right:
+        column_ = column_ == Columns ? 1 : column_ + 1;
+        break;
+    default: // up and down both switch rows
+        row_ = row_ == 1 ? 2 : 1;
+        break;
+    }
+}
+
+void TModulValaszt::DrawHead()
+{
+    const QPoint at = HeadPosition();
+    TCanvas& canvas = hatter()->Canvas();
+    // The saved spot is the head's own size, so erasing puts back exactly what it covered.
+    savedBackground_ = canvas.CopyRect(QRect(at, head_.size()));
+    canvas.Draw(at.x(), at.y(), head_);
+    headDrawn_ = true;
+    PlaySoundFile(QStringLiteral("selector.wav"));
+}
+
+void TModulValaszt::EraseHead()
+{
+    if (!headDrawn_)
+        return;
+    hatter()->Canvas().Draw(HeadPosition().x(), HeadPosition().y(), savedBackground_);
+    headDrawn_ = false;
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QFont;
+class QPainter;
+
+// The drawn controls and surfaces every page background shares: keys, signs, buttons, the
+// typing strip and the calm backdrop. Each control stays inside the rectangle it is given, so
+// it lies exactly under the page's click area of the same size.
+namespace ArtKit {
+
+namespace Palette {
+inline const QColor Ink{0x33, 0x3f, 0x52};        // outlines and dark lettering
+inline const QColor Sky{0x4a, 0x8f, 0xd8};        // the home pages' accent
+inline const QColor KeyFace{0xfd, 0xfd, 0xfa};
+inline const QColor KeySide{0xc4, 0xc9, 0xd2};
+inline const QColor ExitGreen{0x1f, 0x9d, 0x4c};
+inline const QColor BackOrange{0xf0, 0x8a, 0x1c};
+inline const QColor Paper{0xff, 0xfc, 0xf2};
+} // namespace Palette
+
+// The kit's lettering face (DejaVu Sans) at a pixel size.
+QFont LabelFont(int pixelSize, bool bold = true);
+
+// The calm page background: a soft light gradient with a faint dot pattern and a few pale
+// blobs, one of them in the accent. Nowhere darker than the page colour 0xDDDDDD, so blue and
+// red text read anywhere on it at least as well as on the plain page.
+void DrawPageBackdrop(QPainter& painter, QRect rect, QColor accent = Palette::Sky);
+
+// A translucent white card that quiets the backdrop behind written text.
+void DrawSoftPanel(QPainter& painter, QRect rect, int radius = 18);
+
+// The white typing strip: rect is the edit box itself; the strip fills it and the soft
+// frame lies around it, InputFrameMargin pixels wide.
+inline constexpr int InputFrameMargin = 8;
+void DrawInputField(QPainter& painter, QRect rect);
+
+// A pencil pointing right, to show where to type.
+void DrawPencil(QPainter& painter, QRect rect);
+
+// A keyboard key with a label, as on a real keyboard. Its body fills the rect.
+void DrawKey(QPainter& painter, QRect rect, const QString& label, QColor face = Palette::KeyFace);
+
+// The tall L-shaped Enter key with "ENTER" and the return arrow, filling the rect.
+void DrawEnterKey(QPainter& painter, QRect rect);
+
+// The Backspace key with its long left arrow, filling the rect.
+void DrawBackspaceKey(QPainter& painter, QRect rect);
+
+// A green exit sign: an open door with an arrow leading out, filling the rect.
+void DrawExitSign(QPainter& painter, QRect rect);
+
+// The "Vissza" back button: a left arrow and the word, filling the rect.
+void DrawBackButton(QPainter& painter, QRect rect);
+
+// A left-pointing arrow ending at tip, length long, drawn with a stroke of width pen.
+void DrawArrowLeft(QPainter& painter, QPointF tip, qreal length, qreal pen, QColor colour);
+
+// A string of little coloured flags hanging between two points, sagging by sag pixels.
+void DrawBunting(QPainter& painter, QPointF from, QPointF to, qreal sag, int flags, qreal flagHeight = 26);
+
+// A five-pointed star; without an edge colour the edge is a darker fill.
+void DrawStar(QPainter& painter, QPointF centre, qreal radius, QColor fill, QColor edge = QColor());
+
+// A dashed curved hint arrow from one point to another.
+void DrawHintArrow(QPainter& painter, QPointF from, QPointF control, QPointF to, QColor colour);
+
+// Largest pixel size (at most maxPixelSize) at which every text fits into width.
+int FittingPixelSize(const QStringList& texts, int width, int maxPixelSize, bool bold = true);
+
+} // namespace ArtKit
