@@ -4,6 +4,7 @@
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QWidget>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -13,8 +14,8 @@ const char* SaverPath = "/org/freedesktop/ScreenSaver";
 
 void TLinuxKioskSession::Begin()
 {
-    if (stage_ && stage_->windowHandle() && !keyboardGrabbed_)
-        keyboardGrabbed_ = stage_->windowHandle()->setKeyboardGrabEnabled(true);
+    ended_ = false;
+    GrabKeyboard(10);
 
     if (!saverInhibited_ && QDBusConnection::sessionBus().isConnected()) {
         QDBusInterface saver(SaverService, SaverPath, SaverService, QDBusConnection::sessionBus());
@@ -28,8 +29,19 @@ void TLinuxKioskSession::Begin()
     }
 }
 
+void TLinuxKioskSession::GrabKeyboard(int triesLeft)
+{
+    if (ended_ || keyboardGrabbed_ || !stage_ || !stage_->windowHandle())
+        return;
+    keyboardGrabbed_ = stage_->windowHandle()->setKeyboardGrabEnabled(true);
+    // The grab needs the window on screen; right after start-up it may not be there yet.
+    if (!keyboardGrabbed_ && triesLeft > 1 && stage_->windowHandle()->isVisible())
+        QTimer::singleShot(200, stage_, [this, triesLeft] { GrabKeyboard(triesLeft - 1); });
+}
+
 void TLinuxKioskSession::End()
 {
+    ended_ = true;
     if (keyboardGrabbed_) {
         if (stage_ && stage_->windowHandle())
             stage_->windowHandle()->setKeyboardGrabEnabled(false);

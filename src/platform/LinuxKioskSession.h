@@ -16,7 +16,10 @@ public:
     void End() override;
 
 private:
+    void GrabKeyboard(int triesLeft);
+
     QWidget* stage_;
+    bool ended_ = false;
     bool keyboardGrabbed_ = false;
     bool saverInhibited_ = false;
     std::uint32_t saverCookie_ = 0;

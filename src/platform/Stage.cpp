@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
+#include <QScreen>
+#include <QTimer>
 
 namespace {
 TStage* current = nullptr;
@@ -30,6 +32,7 @@ TStage::TStage(bool windowed) : windowed_(windowed), canvas_(new QWidget), proxy
     proxy_ = scene->addWidget(canvas_);
     scene->setSceneRect(0, 0, CanvasWidth, CanvasHeight);
     setScene(scene);
+    scene->setFocusItem(proxy_);
     setAlignment(Qt::AlignCenter);
     if (windowed_)
         setFixedSize(CanvasWidth, CanvasHeight);
@@ -50,12 +53,22 @@ TStage* TStage::Current()
 
 void TStage::Present()
 {
-    if (windowed_)
+    if (windowed_) {
         show();
-    else
+    } else {
+        // Without a window manager nothing else would size the window to the screen.
+        if (const QScreen* screen = this->screen())
+            setGeometry(screen->geometry());
         showFullScreen();
+    }
     FitCanvas();
     activateWindow();
+    // A window that is not mapped yet cannot take the focus; ask again once it is on screen.
+    QTimer::singleShot(150, this, [this] {
+        activateWindow();
+        raise();
+        proxy_->setFocus();
+    });
 }
 
 void TStage::Withdraw()

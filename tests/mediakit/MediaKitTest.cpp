@@ -32,7 +32,7 @@ TEST(MediaKitTest, WritesCanonicalNamesAndListsThemWithPictureSizes)
     std::vector<QImage> frames(3, QImage(16, 12, QImage::Format_RGB32));
     kit.WriteClip("Menu\\Kabel_Odon_02.AVI", frames, 10);
     kit.WriteEtc("words.txt", "alma\n");
-    ASSERT_TRUE(kit.Run());
+    ASSERT_TRUE(kit.Finish());
 
     const QStringList listing = QString::fromUtf8(Read(root.filePath("listing.txt"))).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(listing, QStringList({"images/jelolesek/minta.png 30x20", "images/hatter.jpg 64x48", "sound/hang.wav",
@@ -62,7 +62,7 @@ TEST(MediaKitTest, AClipThatDoesNotDecodeIsNotWrittenAndFailsTheRun)
     const QByteArray clip = EncodeAvi(std::vector<QImage>(4, QImage(20, 10, QImage::Format_RGB32)), 5);
     kit.WriteClipFile("jo.avi", clip);
     kit.WriteClipFile("csonka.avi", clip.left(clip.size() / 2));
-    EXPECT_FALSE(kit.Run());
+    EXPECT_FALSE(kit.Finish());
     EXPECT_EQ(kit.Written(), QStringList({"avis/jo.avi"}));
     EXPECT_EQ(Read(root.filePath("listing.txt")), QByteArray("avis/jo.avi 20x10\n"));
     EXPECT_FALSE(QFile::exists(root.filePath("avis/csonka.avi")));

@@ -1,8 +1,8 @@
 // Kábel Ödön's clips on the keyboard topic's pages: sizes and frame ranges the pages play, and
 // backgrounds that sit right on the page.
 
-#include "KeyboardInfoArt.h"
-#include "KeyboardPagesArt.h"
+#include "mediakit/KeyboardInfoArt.h"
+#include "mediakit/KeyboardPagesArt.h"
 #include "framework/ClipDecoder.h"
 
 #include <QDir>

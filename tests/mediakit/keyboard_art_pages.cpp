@@ -1,9 +1,9 @@
 // The keyboard topic's page backgrounds: buttons under their click areas, panels under their
 // labels, and calm light areas where the pages write blue text.
 
-#include "KeyboardArt.h"
-#include "KeyboardInfoArt.h"
-#include "KeyboardPagesArt.h"
+#include "mediakit/KeyboardArt.h"
+#include "mediakit/KeyboardInfoArt.h"
+#include "mediakit/KeyboardPagesArt.h"
 
 #include <QImage>
 #include <algorithm>

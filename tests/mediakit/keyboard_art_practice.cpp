@@ -1,8 +1,8 @@
 // The practice page's keyboard and hands: every step's hand positions put a fingertip on the
 // key the step talks about, and the keyboard is a Hungarian one.
 
-#include "KeyboardArt.h"
-#include "KeyboardPagesArt.h"
+#include "mediakit/KeyboardArt.h"
+#include "mediakit/KeyboardPagesArt.h"
 
 #include <QImage>
 #include <QSet>

@@ -33,7 +33,11 @@ bool TMediaKit::Run()
             ok_ = false;
         }
     }
+    return Finish();
+}
 
+bool TMediaKit::Finish()
+{
     QFile listing(QDir(root_).filePath("listing.txt"));
     if (!listing.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;

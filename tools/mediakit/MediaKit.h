@@ -14,7 +14,10 @@ class QImage;
 class TMediaKit {
 public:
     explicit TMediaKit(QString root);
+    // Runs every registered producer, then Finish.
     bool Run();
+    // Writes the listing of what was written; false when anything failed.
+    bool Finish();
 
     // Pictures are enciphered and stored with a trailing "e". The kind follows the name's extension.
     void WritePicture(const QString& name, const QImage& image, int jpegQuality = 90);

@@ -1,7 +1,7 @@
-#include "CastPictures.h"
-#include "KeyboardArt.h"
-#include "KeyboardInfoArt.h"
-#include "KeyboardPagesArt.h"
+#include "mediakit/CastPictures.h"
+#include "mediakit/KeyboardArt.h"
+#include "mediakit/KeyboardInfoArt.h"
+#include "mediakit/KeyboardPagesArt.h"
 
 #include <QDir>
 #include <QGuiApplication>
