@@ -625,7 +625,7 @@ QImage KeyboardScreen()
     KeyboardPagesArt::DrawHeading(painter, QPoint(40, 112), QStringLiteral("A billentyűzet"));
     DrawKeyboard(painter);
     ArtKit::DrawSoftPanel(painter, KeyboardPagesArt::Places::PracticeTask, 22);
-    TopicIcons::DrawMouse(painter, QRect(890, 500, 104, 118));
+    TopicIcons::DrawMouse(painter, QRect(854, 498, 96, 112));
     ArtKit::DrawBackButton(painter, KeyboardPagesArt::Places::BackArea);
     return image;
 }

@@ -4,6 +4,7 @@
 #include "mediakit/KeyboardPagesArt.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTextStream>
@@ -46,6 +47,21 @@ QImage SeeThrough(const QImage& frame)
     return result;
 }
 
+// Blue page text as the pages write it (Arial 18 point), for judging the calm areas.
+QImage WithText(const QImage& page, QRect area, const QStringList& lines, int pointSize = 18)
+{
+    QImage result = page;
+    QPainter painter(&result);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pointSize * 4 / 3);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 255));
+    const int step = QFontMetrics(font).height() + 5;
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(QPoint(area.left() + 20, area.top() + 10 + QFontMetrics(font).ascent() + i * step), lines[i]);
+    return result;
+}
+
 } // namespace
 
 // keyboardpreview OUTPUT_DIR: the keyboard topic's pictures as plain PNGs, the practice page with
@@ -73,6 +89,18 @@ int main(int argc, char** argv)
         save(Over(page, right, step.rightAt), QStringLiteral("step_%1.png").arg(step.name));
     }
 
+    const QImage stepT = Over(Over(screen, left, Steps[0].leftAt), right, Steps[0].rightAt);
+    save(WithText(stepT, KeyboardPagesArt::Places::PracticeTask,
+                  {"Kedves Anna! Ezek szerint elsős vagy.",
+                   "A billentyűzet vagy klaviatúra neve angolul keyboard (kíbord).",
+                   "Az ujjak a képen a két ENTER-t mutatják.", "Bármelyiket használhatod.",
+                   "ENTER = Belépés, végrehajtás.", "Tovább a T billentyűvel!"}),
+         "page_billentyuzet_T.png");
+    save(WithText(KeyboardPagesArt::EvaluationScreen(), KeyboardPagesArt::Places::EvaluationText.adjusted(-20, 0, 0, 0),
+                  {"Témakör: Billentyűzet", "Feladat: Első betűvadászat", "", "Név: Anna", "Évfolyam: elsős",
+                   "Teljesítmény: 10/9", "Értékelés: Egy-két hiba még nem veszélyes.", "Idő: 00:17",
+                   "Értékelés: Szuper jó az időeredményed!", "", "Ha elolvastad, akkor nyomd meg az L billentyűt!"}),
+         "page_ertekeles_text.png");
     save(KeyboardPagesArt::LetterHuntScreen(), "bg_betuvadaszat.png");
     save(KeyboardPagesArt::TypingScreen(), "bg_szogepeles.png");
     const QImage evaluation = KeyboardPagesArt::EvaluationScreen();
