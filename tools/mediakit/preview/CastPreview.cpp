@@ -1,4 +1,4 @@
-#include "CastPictures.h"
+#include "mediakit/CastPictures.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,0 +1,134 @@
+#include "mediakit/CastPictures.h"
+#include "mediakit/KeyboardArt.h"
+#include "mediakit/KeyboardInfoArt.h"
+#include "mediakit/KeyboardPagesArt.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTextStream>
+
+namespace {
+
+// The practice page's hand places, step by step; a step without a left hand leaves it out.
+struct TStep {
+    const char* name;
+    bool left;
+    QPoint leftAt;
+    QPoint rightAt;
+};
+
+const TStep Steps[] = {
+    {"T", true, {560, 320}, {960, 390}},        {"CAPSLOCK", true, {835, 175}, {56, 325}},
+    {"SHIFT", true, {-30, 365}, {620, 360}},    {"FELSO", true, {-25, 245}, {620, 365}},
+    {"ALSO", true, {185, 363}, {460, 405}},     {"HAROMBILL", true, {15, 240}, {460, 405}},
+    {"NUMLOCK", true, {770, 245}, {865, 175}},  {"ESC", false, {}, {45, 165}},
+};
+
+QImage Over(const QImage& page, const QImage& picture, QPoint at)
+{
+    QImage result = page;
+    QPainter painter(&result);
+    painter.drawImage(at, picture);
+    return result;
+}
+
+// A clip frame as the page shows it when it plays the clip see-through: the colour of its top
+// left pixel lets the page show.
+QImage SeeThrough(const QImage& frame)
+{
+    QImage result = frame.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = result.pixel(0, 0);
+    for (int y = 0; y < result.height(); ++y)
+        for (int x = 0; x < result.width(); ++x)
+            if (result.pixel(x, y) == key)
+                result.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return result;
+}
+
+// Blue page text as the pages write it (Arial 18 point), for judging the calm areas.
+QImage WithText(const QImage& page, QRect area, const QStringList& lines, int pointSize = 18)
+{
+    QImage result = page;
+    QPainter painter(&result);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pointSize * 4 / 3);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 255));
+    const int step = QFontMetrics(font).height() + 5;
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(QPoint(area.left() + 20, area.top() + 10 + QFontMetrics(font).ascent() + i * step), lines[i]);
+    return result;
+}
+
+} // namespace
+
+// keyboardpreview OUTPUT_DIR: the keyboard topic's pictures as plain PNGs, the practice page with
+// the hands placed for every step, the info page with its pictures, and contact sheets of the clips.
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: keyboardpreview OUTPUT_DIR\n";
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    bool ok = true;
+    auto save = [&](const QImage& image, const QString& name) { ok = image.save(out.filePath(name)) && ok; };
+
+    const QImage screen = KeyboardArt::KeyboardScreen();
+    const QImage left = KeyboardArt::LeftHand();
+    const QImage right = KeyboardArt::RightHand();
+    save(screen, "bg_billentyuzet.png");
+    save(left, "05_bal_kez.png");
+    save(right, "05_jobb_kez.png");
+    for (const TStep& step : Steps) {
+        QImage page = step.left ? Over(screen, left, step.leftAt) : screen;
+        save(Over(page, right, step.rightAt), QStringLiteral("step_%1.png").arg(step.name));
+    }
+
+    const QImage stepT = Over(Over(screen, left, Steps[0].leftAt), right, Steps[0].rightAt);
+    save(WithText(stepT, KeyboardPagesArt::Places::PracticeTask,
+                  {"Kedves Anna! Ezek szerint elsős vagy.",
+                   "A billentyűzet vagy klaviatúra neve angolul keyboard (kíbord).",
+                   "Az ujjak a képen a két ENTER-t mutatják.", "Bármelyiket használhatod.",
+                   "ENTER = Belépés, végrehajtás.", "Tovább a T billentyűvel!"}),
+         "page_billentyuzet_T.png");
+    save(WithText(KeyboardPagesArt::EvaluationScreen(), KeyboardPagesArt::Places::EvaluationText.adjusted(-20, 0, 0, 0),
+                  {"Témakör: Billentyűzet", "Feladat: Első betűvadászat", "", "Név: Anna", "Évfolyam: elsős",
+                   "Teljesítmény: 10/9", "Értékelés: Egy-két hiba még nem veszélyes.", "Idő: 00:17",
+                   "Értékelés: Szuper jó az időeredményed!", "", "Ha elolvastad, akkor nyomd meg az L billentyűt!"}),
+         "page_ertekeles_text.png");
+    save(KeyboardPagesArt::LetterHuntScreen(), "bg_betuvadaszat.png");
+    save(KeyboardPagesArt::TypingScreen(), "bg_szogepeles.png");
+    const QImage evaluation = KeyboardPagesArt::EvaluationScreen();
+    save(evaluation, "bg_ertekeles.png");
+    const QImage info = KeyboardPagesArt::InfoScreen();
+    save(info, "bg_billinfo.png");
+
+    const QImage pictures[] = {KeyboardInfoArt::DirtyHandsPicture(), KeyboardInfoArt::FoodPicture(),
+                               KeyboardInfoArt::DrinkPicture()};
+    const QImage sign = KeyboardInfoArt::ProhibitionSign();
+    save(pictures[0], "billinfo_kezes.png");
+    save(pictures[1], "billinfo_kajas.png");
+    save(pictures[2], "billinfo_pias.png");
+    save(sign, "billinfo_tilt.png");
+    QImage infoShown = info;
+    for (int i = 0; i < 3; ++i)
+        infoShown = Over(Over(infoShown, pictures[i], KeyboardPagesArt::Places::InfoPictures[i].topLeft()), sign,
+                         KeyboardPagesArt::Places::InfoPictures[i].topLeft());
+    save(infoShown, "page_billinfo_signs.png");
+
+    const std::vector<QImage> hitting = KeyboardInfoArt::NoHittingFrames();
+    save(CastPictures::ContactSheet(hitting, 9), "clip_tilos_utes.png");
+    save(Over(info, SeeThrough(hitting[24]), KeyboardPagesArt::Places::InfoClip.topLeft()), "page_billinfo_clip.png");
+    const std::vector<QImage> thumbs = KeyboardInfoArt::ThumbsUpFrames();
+    save(CastPictures::ContactSheet(thumbs, 6), "clip_bizivel.png");
+    save(Over(evaluation, thumbs[3], KeyboardPagesArt::Places::OdonClip.topLeft()), "page_ertekeles_clip.png");
+    const std::vector<QImage> nodding = CastPictures::OdonNodding();
+    save(Over(KeyboardPagesArt::LetterHuntScreen(), SeeThrough(nodding[6]), KeyboardPagesArt::Places::OdonClip.topLeft()),
+         "page_betuvadaszat_clip.png");
+    return ok ? 0 : 1;
+}
