@@ -6,7 +6,7 @@
 
 namespace {
 
-const QRgb PageColour = qRgb(0xdd, 0xdd, 0xdd);
+const QRgb PageColour = CastPictures::PageColour.rgb();
 
 bool CornersAreClear(const QImage& image)
 {

@@ -10,9 +10,9 @@
 
 namespace {
 
-const QColor PageColour(0xdd, 0xdd, 0xdd);
-const QSize ClipSize(160, 320);
-const int ClipFrames = 24;
+// Ödön's clips stand at 160 × 320 beside the letter hunt; it plays frames 1 to 24.
+const QSize OdonClipSize(160, 320);
+const int OdonClipFrames = 24;
 
 QImage Transparent(QSize size)
 {
@@ -21,36 +21,39 @@ QImage Transparent(QSize size)
     return image;
 }
 
-// Frames over whole cycles of a pose, all at one scale and place so that the figure neither
-// breathes nor wanders; what all frames cover together is centred in the clip.
-std::vector<QImage> OdonClip(const std::function<TCastPose(double)>& poseAt, double cycles)
+} // namespace
+
+namespace CastPictures {
+
+const QColor PageColour(0xdd, 0xdd, 0xdd);
+
+std::vector<QImage> CastClip(TCastMember who, const std::function<TCastPose(double)>& poseAt, double cycles,
+                             QSize size, int frameCount, const QColor& background)
 {
     std::vector<TCastPose> poses;
     QRectF covered;
-    for (int i = 0; i < ClipFrames; ++i) {
-        poses.push_back(poseAt(cycles * i / (ClipFrames - 1)));
-        covered |= CastFigureBounds(TCastMember::Odon, poses.back());
+    for (int i = 0; i < frameCount; ++i) {
+        poses.push_back(poseAt(cycles * i / (frameCount - 1)));
+        covered |= CastFigureBounds(who, poses.back());
     }
+    // What all frames cover together is centred, at one scale, so the figure neither breathes
+    // nor wanders.
     const double margin = 2;
-    const double scale = std::min((ClipSize.width() - 2 * margin) / covered.width(),
-                                  (ClipSize.height() - 2 * margin) / covered.height());
-    const QPointF feet(ClipSize.width() / 2.0 - covered.center().x() * scale,
-                       ClipSize.height() - margin - covered.bottom() * scale);
+    const double scale = std::min((size.width() - 2 * margin) / covered.width(),
+                                  (size.height() - 2 * margin) / covered.height());
+    const QPointF feet(size.width() / 2.0 - covered.center().x() * scale,
+                       size.height() - margin - covered.bottom() * scale);
     std::vector<QImage> frames;
     for (const TCastPose& pose : poses) {
-        QImage frame(ClipSize, QImage::Format_RGB32);
-        frame.fill(PageColour);
+        QImage frame(size, QImage::Format_RGB32);
+        frame.fill(background);
         QPainter painter(&frame);
-        PaintCastMemberAt(painter, TCastMember::Odon, pose, feet, scale);
+        PaintCastMemberAt(painter, who, pose, feet, scale);
         painter.end();
         frames.push_back(frame);
     }
     return frames;
 }
-
-} // namespace
-
-namespace CastPictures {
 
 QImage Together()
 {
@@ -81,7 +84,7 @@ QImage Together()
         {TCastMember::Odon, odon, {236, 292}},
         {TCastMember::Nyilacska, nyilacska, {322, 300}},
         {TCastMember::Tivadar, tivadar, {69, 318}},
-        {TCastMember::Nora, nora, {150, 318}},
+        {TCastMember::Nora, nora, {155, 318}},
         {TCastMember::Tarolka, tarolka, {379, 318}},
         {TCastMember::Lemezke, lemezke, {214, 320}},
     };
@@ -180,25 +183,24 @@ QImage Sheet()
 
 std::vector<QImage> OdonNodding()
 {
-    return OdonClip(TCastPose::Nodding, 2);
+    return CastClip(TCastMember::Odon, TCastPose::Nodding, 2, OdonClipSize, OdonClipFrames);
 }
 
 std::vector<QImage> OdonShakingHead()
 {
-    return OdonClip(TCastPose::ShakingHead, 2);
+    return CastClip(TCastMember::Odon, TCastPose::ShakingHead, 2, OdonClipSize, OdonClipFrames);
 }
 
 std::vector<QImage> OdonWaving()
 {
     // In the narrow clip he waves with his hand up beside his head rather than out to the side.
-    return OdonClip(
-        [](double phase) {
-            TCastPose pose = TCastPose::Waving(phase);
-            pose.rightArm.shoulder = 140;
-            pose.rightArm.elbow -= 38;
-            return pose;
-        },
-        2);
+    const auto highWave = [](double phase) {
+        TCastPose pose = TCastPose::Waving(phase);
+        pose.rightArm.shoulder = 140;
+        pose.rightArm.elbow -= 26;
+        return pose;
+    };
+    return CastClip(TCastMember::Odon, highWave, 2, OdonClipSize, OdonClipFrames);
 }
 
 QImage ContactSheet(const std::vector<QImage>& frames, int columns)

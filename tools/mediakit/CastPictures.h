@@ -1,6 +1,10 @@
 #pragma once
 
+#include "Cast.h"
+
+#include <QColor>
 #include <QImage>
+#include <functional>
 #include <vector>
 
 // The pictures and clip frames the kit makes of the guide cast.
@@ -11,8 +15,17 @@ QImage NoraHead();    // "nora_feje.png": the chooser's cursor, 131 × 75, trans
 QImage OdonGreeting(); // "osszefoglal/odon.png": Kábel Ödön introducing himself, 234 × 261
 QImage Sheet();       // every guide in every pose, labelled, for review
 
-// Clip frames of Kábel Ödön, 160 × 320 on the page colour, whose top-left pixel is the key
-// colour the clip player makes transparent. The last frame repeats the first.
+// The page colour: the background of clips, whose top-left pixel is the key colour the clip
+// player makes see-through.
+extern const QColor PageColour;
+
+// Frames of one guide going through whole cycles of a pose (poseAt takes the phase), at one
+// scale and place that fit every frame into size; the last frame repeats the first, so the clip
+// loops without a jump.
+std::vector<QImage> CastClip(TCastMember who, const std::function<TCastPose(double)>& poseAt, double cycles,
+                             QSize size, int frameCount, const QColor& background = PageColour);
+
+// Kábel Ödön's clips: 24 frames of 160 × 320 on the page colour.
 std::vector<QImage> OdonNodding();
 std::vector<QImage> OdonShakingHead();
 std::vector<QImage> OdonWaving();
