@@ -176,18 +176,7 @@ void TBillentyuzet::WriteStepText(const QString& text)
 
 void TBillentyuzet::PlaceHands()
 {
-    // Each hand saved what lay under it when it was drawn, so the hands come off in the reverse of
-    // the order they went on; otherwise one would put back pixels of the other.
-    for (auto hand = drawnOrder_.rbegin(); hand != drawnOrder_.rend(); ++hand)
-        (*hand)->Hide();
-    drawnOrder_.clear();
-    for (const PracticeSteps::TPlacement& placement : PracticeSteps::Hands(step_)) {
-        TGraphObj& hand = placement.hand == PracticeSteps::THand::Left ? leftHand_ : rightHand_;
-        hand.Hide();
-        hand.SetPosition(placement.topLeft);
-        hand.Show();
-        drawnOrder_.push_back(&hand);
-    }
+    PracticeSteps::PlaceHands(leftHand_, rightHand_, PracticeSteps::Hands(step_), drawnOrder_);
 }
 
 void TBillentyuzet::FormKeyDown(int& key, Qt::KeyboardModifiers shift)

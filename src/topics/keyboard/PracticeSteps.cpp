@@ -1,5 +1,6 @@
 #include "PracticeSteps.h"
 
+#include "framework/GraphObj.h"
 #include "platform/VirtualKey.h"
 
 namespace PracticeSteps {
@@ -25,6 +26,21 @@ std::vector<TPlacement> Hands(const QString& step)
     if (step == QLatin1String("ESC"))
         return {{R, {45, 165}}};
     return {};
+}
+
+void PlaceHands(TGraphObj& left, TGraphObj& right, const std::vector<TPlacement>& placements,
+                std::vector<TGraphObj*>& drawn)
+{
+    for (auto hand = drawn.rbegin(); hand != drawn.rend(); ++hand)
+        (*hand)->Hide();
+    drawn.clear();
+    for (const TPlacement& placement : placements) {
+        TGraphObj& hand = placement.hand == THand::Left ? left : right;
+        hand.Hide();
+        hand.SetPosition(placement.topLeft);
+        hand.Show();
+        drawn.push_back(&hand);
+    }
 }
 
 bool CompletedByKeyDown(const QString& step, int key)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <vector>
 
+class TGraphObj;
+
 // The steps of the keyboard practice page: where the hands go and which key completes each step.
 namespace PracticeSteps {
 
@@ -18,6 +20,12 @@ struct TPlacement {
 // The hands of a step in the order they are placed; a hand not listed is taken off the keyboard
 // (only "ESC" leaves one out). An unknown step places nothing.
 std::vector<TPlacement> Hands(const QString& step);
+
+// Takes the drawn hands off in the reverse of the order they went on (each put back what it saved
+// when it was drawn, so another order would leave pieces of one hand in the other's place), then
+// draws the placements in their order. drawn keeps that order for the next call.
+void PlaceHands(TGraphObj& left, TGraphObj& right, const std::vector<TPlacement>& placements,
+                std::vector<TGraphObj*>& drawn);
 
 // True when the key (a virtual-key code) pressed down completes the step.
 bool CompletedByKeyDown(const QString& step, int key);
