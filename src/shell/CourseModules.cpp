@@ -1,10 +1,12 @@
 #include "CourseModules.h"
 
 #include "home/FooldalModul.h"
+#include "topics/keyboard/BillentyuModul.h"
 
 TModuleTable CourseModules()
 {
     TModuleTable table;
     table.Add(QStringLiteral("RETURN_TO_MAIN"), [] { return std::make_shared<TFooldalModul>(); });
+    table.Add(QStringLiteral("BILLENTYU"), [] { return std::make_shared<TBillentyuModul>(); });
     return table;
 }

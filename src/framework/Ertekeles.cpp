@@ -1,0 +1,72 @@
+#include "Ertekeles.h"
+
+#include "ClipPlayer.h"
+#include "Image.h"
+#include "MediaAccess.h"
+#include "TextImgWriter.h"
+#include "shell/Board.h"
+#include "shell/IModule.h"
+
+TErtekeles::TErtekeles() : TBaseForm(QStringLiteral("Ertekeles"))
+{
+    LoadBackground(QStringLiteral("ertekeles.jpg"));
+    cleanBackground_ = hatter()->Picture().image;
+
+    lattam_ = new TImage(this, QRect(895, 552, 97, 53));
+    lattam_->OnClick = [this] { lattamClick(); };
+    vissza_ = new TImage(this, QRect(894, 645, 98, 53));
+    vissza_->OnClick = [this] { visszaClick(); };
+    for (TImage* clickable : {lattam_, vissza_})
+        clickable->setCursor(Qt::PointingHandCursor);
+    screenImg_ = new TImage(this, QRect(40, 128, 793, 585));
+    screenImg_->hide();
+    odon_ = new TClipPlayer(this);
+    odon_->setGeometry(862, 106, 160, 320);
+    odon_->SetTransparent(false);
+}
+
+void TErtekeles::ShowPage()
+{
+    TBaseForm::ShowPage();
+    IModuleController& controller = Controller();
+    text_ = Board::Text(controller, QStringLiteral("ERTEKEL")).value_or(QString());
+    controller.RemoveValue(QStringLiteral("ERTEKEL"));
+
+    // Shown again, the page must not keep the text of the earlier showing.
+    hatter()->SetBitmap(cleanBackground_);
+    TTextImgWriter& writer = *Writer();
+    writer.SetImage(hatter());
+    writer.SetText(text_);
+    writer.SetMargins(50, 200, 160, 100);
+    writer.SetLineSpacing(5);
+    writer.WriteText();
+
+    odon_->Open(AviPath(QStringLiteral("kabel_odon_bizivel.avi")));
+    odon_->Play(1, 12, 0);
+    PlaySoundFile(QStringLiteral("harang.wav"));
+}
+
+void TErtekeles::ClosePage()
+{
+    TBaseForm::ClosePage();
+    odon_->Stop();
+    odon_->Close();
+}
+
+void TErtekeles::FormKeyPress(QChar& key)
+{
+    if (key == QLatin1Char('L') || key == QLatin1Char('l'))
+        lattamClick();
+}
+
+void TErtekeles::lattamClick()
+{
+    Module()->Notify();
+}
+
+void TErtekeles::visszaClick()
+{
+    auto module = Module(); // the module may be replaced during its Notify
+    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
+    module->Notify();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "framework/ModuleBase.h"
+
+// The keyboard topic: grade entry, the practice page in eight steps, three letter hunts, two typing
+// exercises, the information page and the evaluations, then back to the chooser.
+class TBillentyuModul : public TModuleBase {
+public:
+    static inline const QString NoSuchPage = QStringLiteral("nincs meg az oldal");
+
+    void Notify() override;
+
+protected:
+    void StartModule() override;
+
+private:
+    // "STEP" and "STEP_READY" carry a visit's progress only; a visit left early must not hand
+    // them on to the next topic, nor find another topic's ones.
+    void ClearProgress();
+};
