@@ -100,4 +100,18 @@ TEST(CastPicturesTest, ClipsLoopOnTheKeyColourAndKeepTheFigureStanding)
     }
 }
 
+TEST(CastPicturesTest, AnyGuideCanMoveInAClipOfAnySizeOnAnyKeyColour)
+{
+    const QColor magenta(255, 0, 255);
+    const auto frames = CastPictures::CastClip(TCastMember::Lemezke, TCastPose::Waving, 1, QSize(201, 201), 12, magenta);
+    ASSERT_EQ(frames.size(), 12u);
+    for (const QImage& frame : frames) {
+        EXPECT_EQ(frame.size(), QSize(201, 201));
+        EXPECT_EQ(frame.pixel(0, 0), magenta.rgb());
+        EXPECT_EQ(frame.pixel(200, 0), magenta.rgb());
+    }
+    EXPECT_EQ(Differing(frames.front(), frames.back()), 0);
+    EXPECT_GT(Differing(frames.front(), frames[3]), 100) << "the paw and the tail move";
+}
+
 } // namespace

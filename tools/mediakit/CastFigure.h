@@ -10,6 +10,6 @@ class TCastFigure {
 public:
     virtual ~TCastFigure() = default;
     virtual void PaintFigure(QPainter& painter, const TCastPose& pose) const = 0;
-    // The head alone, its middle near (0, 0).
+    // The head alone, anywhere in model space: callers measure it and centre it.
     virtual void PaintHead(QPainter& painter, const TCastPose& pose) const = 0;
 };

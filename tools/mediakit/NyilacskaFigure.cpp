@@ -142,7 +142,6 @@ void TNyilacskaFigure::PaintFigure(QPainter& painter, const TCastPose& pose) con
 void TNyilacskaFigure::PaintHead(QPainter& painter, const TCastPose& pose) const
 {
     painter.save();
-    painter.translate(-Pivot() + QPointF(0, -6 * Unit));
     painter.translate(Pivot());
     painter.rotate(Tilt + pose.headTilt * 0.8);
     painter.translate(-Pivot());
