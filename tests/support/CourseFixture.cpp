@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 
 CourseFixture::CourseFixture()
 {
@@ -129,6 +130,15 @@ void CourseFixture::MoveMouse(QWidget* widget, QPoint at)
                      Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
     Settle();
+}
+
+void CourseFixture::Snapshot(const QString& name) const
+{
+    const QString folder = qEnvironmentVariable("BITLAK_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    stage->Canvas()->grab().save(QDir(folder).filePath(name + ".png"));
 }
 
 void CourseFixture::Settle()

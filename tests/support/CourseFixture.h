@@ -44,6 +44,8 @@ protected:
     void MoveMouse(QWidget* widget, QPoint at = QPoint(-1, -1));
     // Runs what the course does after the current event: deferred page destruction, queued calls.
     void Settle();
+    // With BITLAK_SCREENSHOTS set to a folder, saves what the learner sees there as name.png.
+    void Snapshot(const QString& name) const;
 
     TScriptedMessageBoxes messages;
     TRecordingSoundOutput sound;

@@ -17,9 +17,11 @@ protected:
         const QString name = CurrentPageName();
         if (road.isEmpty() || road.last() != name)
             road << name;
+        Snapshot(QString("keyboard_%1_%2").arg(++shots, 2, 10, QChar('0')).arg(name));
     }
 
     QStringList road;
+    int shots = 0;
 };
 
 TEST_F(KeyboardWalkthrough, WholeRoadFromTheChooserBackToTheChooser)
