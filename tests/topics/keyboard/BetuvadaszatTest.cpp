@@ -4,8 +4,6 @@
 #include "topics/keyboard/HuntPool.h"
 #include "topics/keyboard/KeyboardResults.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 
 namespace {
 
@@ -24,15 +22,11 @@ protected:
     // A key press as the keyboard sends it, repeating while held when autoRepeat is set.
     void Press(int key, const QString& text, bool autoRepeat = false)
     {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text, autoRepeat);
-        QApplication::sendEvent(hunt, &event);
-        Settle();
+        SendKey(hunt, QEvent::KeyPress, key, text, Qt::NoModifier, autoRepeat);
     }
     void Release(int key, const QString& text, bool autoRepeat = false)
     {
-        QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier, text, autoRepeat);
-        QApplication::sendEvent(hunt, &event);
-        Settle();
+        SendKey(hunt, QEvent::KeyRelease, key, text, Qt::NoModifier, autoRepeat);
     }
     QString Target() const { return hunt->txtBetuMutat()->text(); }
     int Played(const QString& name) const { return static_cast<int>(sound.PlayedNames().count(name)); }

@@ -6,28 +6,9 @@
 
 namespace {
 
-// Where a learner may stand when leaving the topic.
-enum class TStop { Grade, Practice, Hunt, Evaluation, SecondPractice, Digits, Info, Words, LastPractice, Closing };
-
-class BillentyuModulTest : public KeyboardCourse, public ::testing::WithParamInterface<TStop> {
+class BillentyuModulTest : public KeyboardCourse, public ::testing::WithParamInterface<TKeyboardStop> {
 protected:
     void SetUp() override { OpenKeyboardTopic(); }
-
-    void GoTo(TStop stop)
-    {
-        switch (stop) {
-        case TStop::Grade: return;
-        case TStop::Practice: EnterGrade(); return;
-        case TStop::Hunt: EnterGrade(); PracticeFirstBlock(); return;
-        case TStop::Evaluation: EnterGrade(); PracticeFirstBlock(); HuntAll(); return;
-        case TStop::SecondPractice: ReachSecondBlock(); return;
-        case TStop::Digits: ReachDigits(); return;
-        case TStop::Info: ReachInfo(); return;
-        case TStop::Words: ReachWords(); return;
-        case TStop::LastPractice: ReachWords(); TypeAllWords(); Continue(); return;
-        case TStop::Closing: ReachWords(); TypeAllWords(); Continue(); PressKey(Qt::Key_Escape); return;
-        }
-    }
 
     // The back area of the page on screen.
     TImage* BackArea() const
@@ -61,10 +42,7 @@ TEST_P(BillentyuModulTest, BackAreaLeavesTheTopicFromEveryPage)
     EXPECT_EQ(CurrentPageName(), "OsztalyBe");
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, BillentyuModulTest,
-                         ::testing::Values(TStop::Grade, TStop::Practice, TStop::Hunt, TStop::Evaluation,
-                                           TStop::SecondPractice, TStop::Digits, TStop::Info, TStop::Words,
-                                           TStop::LastPractice, TStop::Closing));
+INSTANTIATE_TEST_SUITE_P(Pages, BillentyuModulTest, ::testing::ValuesIn(AllKeyboardStops()));
 
 using BillentyuModulBoardTest = KeyboardCourse;
 

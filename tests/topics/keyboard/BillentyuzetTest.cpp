@@ -3,8 +3,6 @@
 #include "framework/MediaAccess.h"
 #include "shell/Board.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 
 namespace {
 
@@ -33,11 +31,8 @@ protected:
     void Character(QChar character, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         const int key = character.toUpper().unicode();
-        QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(character));
-        QApplication::sendEvent(page, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, modifiers, QString(character));
-        QApplication::sendEvent(page, &release);
-        Settle();
+        SendKey(page, QEvent::KeyPress, key, QString(character), modifiers);
+        SendKey(page, QEvent::KeyRelease, key, QString(character), modifiers);
     }
 
     // Pixels outside the hands equal the clean background picture.

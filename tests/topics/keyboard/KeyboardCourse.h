@@ -11,8 +11,33 @@
 #include "topics/keyboard/OsztalyBe.h"
 #include "topics/keyboard/Szogepeles.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <vector>
+
+// Places on the topic's road where a test may stand.
+enum class TKeyboardStop {
+    Grade,          // the grade page
+    Practice,       // practice page, step "T"
+    Hunt,           // first letter hunt, not started
+    Evaluation,     // evaluation of the first hunt
+    SecondPractice, // practice page, step "FELSO"
+    Digits,         // typing page, digits
+    Info,           // information page
+    Words,          // typing page, words
+    LastPractice,   // practice page, step "ESC"
+    Closing,        // the closing evaluation
+};
+
+inline std::vector<TKeyboardStop> AllKeyboardStops()
+{
+    return {TKeyboardStop::Grade,  TKeyboardStop::Practice, TKeyboardStop::Hunt,  TKeyboardStop::Evaluation,
+            TKeyboardStop::SecondPractice, TKeyboardStop::Digits, TKeyboardStop::Info, TKeyboardStop::Words,
+            TKeyboardStop::LastPractice, TKeyboardStop::Closing};
+}
 
 // The course opened on the keyboard topic, with the moves a learner makes to get along its road.
 class KeyboardCourse : public CourseFixture {
@@ -127,6 +152,42 @@ protected:
         ReachInfo();
         PressKey(Qt::Key_Return);
         TypeText(QStringLiteral("t"));
+    }
+
+    // From the grade page to the stop.
+    void GoTo(TKeyboardStop stop)
+    {
+        switch (stop) {
+        case TKeyboardStop::Grade: return;
+        case TKeyboardStop::Practice: EnterGrade(); return;
+        case TKeyboardStop::Hunt: EnterGrade(); PracticeFirstBlock(); return;
+        case TKeyboardStop::Evaluation: EnterGrade(); PracticeFirstBlock(); HuntAll(); return;
+        case TKeyboardStop::SecondPractice: ReachSecondBlock(); return;
+        case TKeyboardStop::Digits: ReachDigits(); return;
+        case TKeyboardStop::Info: ReachInfo(); return;
+        case TKeyboardStop::Words: ReachWords(); return;
+        case TKeyboardStop::LastPractice: ReachWords(); TypeAllWords(); Continue(); return;
+        case TKeyboardStop::Closing:
+            ReachWords();
+            TypeAllWords();
+            Continue();
+            PressKey(Qt::Key_Escape);
+            return;
+        }
+    }
+
+    // A raw key event, as the keyboard sends it, unless the target is gone. Each gets its own time
+    // stamp: the page takes an event it has seen before for the same one travelling on.
+    void SendKey(QPointer<QWidget> target, QEvent::Type type, int key, const QString& text,
+                 Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false)
+    {
+        if (!target)
+            return;
+        static quint64 stamp = 5000000;
+        QKeyEvent event(type, key, modifiers, text, autoRepeat);
+        event.setTimestamp(++stamp);
+        QApplication::sendEvent(target, &event);
+        Settle();
     }
 
     bool ErrorBoxShown() const

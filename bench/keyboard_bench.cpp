@@ -1,0 +1,161 @@
+// The keyboard topic's pages built and shown, and the letter hunt's answer to a typed target.
+#include "framework/Ertekeles.h"
+#include "platform/ManualTime.h"
+#include "platform/RecordingSoundOutput.h"
+#include "platform/ScriptedMessageBoxes.h"
+#include "platform/Services.h"
+#include "platform/Stage.h"
+#include "shell/Board.h"
+#include "shell/CourseModules.h"
+#include "shell/ModulVezerlo.h"
+#include "topics/keyboard/Betuvadaszat.h"
+#include "topics/keyboard/BillInfo.h"
+#include "topics/keyboard/BillentyuModul.h"
+#include "topics/keyboard/Billentyuzet.h"
+#include "topics/keyboard/OsztalyBe.h"
+#include "topics/keyboard/Szogepeles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A controller with the learner's name and grade, and the keyboard module the pages report to.
+struct TKeyboardBench {
+    TKeyboardBench()
+    {
+        Services::SetMessages(&messages);
+        Services::SetSound(&sound);
+        Services::SetTime(&time);
+        Services::SetTerminate([] {});
+        controller = std::make_shared<TModulVezerlo>(CourseModules(), nullptr);
+        module = std::make_shared<TBillentyuModul>();
+        module->SetController(controller);
+        Board::PutText(*controller, "USERNAME", "Anna");
+        Board::PutText(*controller, "OSZTALY", "harmadikos");
+        stage.Present();
+    }
+    ~TKeyboardBench()
+    {
+        Settle();
+        Services::SetTerminate(nullptr);
+        Services::SetMessages(nullptr);
+        Services::SetSound(nullptr);
+        Services::SetTime(nullptr);
+    }
+    template <class Page> Page* Show(const QString& step)
+    {
+        auto* page = new Page();
+        page->SetModule(module);
+        if (!step.isEmpty())
+            Board::PutText(*controller, "STEP", step);
+        page->ShowPage();
+        return page;
+    }
+    static void Settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    TScriptedMessageBoxes messages;
+    TRecordingSoundOutput sound;
+    TManualTime time;
+    TStage stage{true};
+    std::shared_ptr<TModulVezerlo> controller;
+    std::shared_ptr<TBillentyuModul> module;
+};
+
+template <class Page> void PageBuiltAndShown(benchmark::State& state, const char* step)
+{
+    TKeyboardBench bench;
+    for (auto _ : state) {
+        Page* page = bench.Show<Page>(QString::fromUtf8(step));
+        page->repaint();
+        state.PauseTiming();
+        page->ClosePage();
+        TKeyboardBench::Settle();
+        state.ResumeTiming();
+    }
+}
+void BM_OsztalyBe(benchmark::State& state) { PageBuiltAndShown<TOsztalyBe>(state, ""); }
+void BM_BillentyuzetT(benchmark::State& state) { PageBuiltAndShown<TBillentyuzet>(state, "T"); }
+void BM_BillentyuzetFelso(benchmark::State& state) { PageBuiltAndShown<TBillentyuzet>(state, "FELSO"); }
+void BM_BetuvadaszatR1(benchmark::State& state) { PageBuiltAndShown<TBetuvadaszat>(state, "R1"); }
+void BM_SzogepelesSzavak(benchmark::State& state) { PageBuiltAndShown<TSzogepeles>(state, "SZAVAK"); }
+void BM_Ertekeles(benchmark::State& state) { PageBuiltAndShown<TErtekeles>(state, ""); }
+void BM_BillInfo(benchmark::State& state) { PageBuiltAndShown<TBillInfo>(state, ""); }
+BENCHMARK(BM_OsztalyBe)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BillentyuzetT)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BillentyuzetFelso)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BetuvadaszatR1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SzogepelesSzavak)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Ertekeles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BillInfo)->Unit(benchmark::kMillisecond);
+
+// The practice page shown again for its next step: text redrawn, hands moved.
+void BM_PracticeNextStep(benchmark::State& state)
+{
+    TKeyboardBench bench;
+    auto* page = bench.Show<TBillentyuzet>("T");
+    const char* steps[] = {"CAPSLOCK", "SHIFT", "T"};
+    int next = 0;
+    for (auto _ : state) {
+        Board::PutText(*bench.controller, "STEP", steps[next]);
+        next = (next + 1) % 3;
+        page->ShowPage();
+        page->repaint();
+    }
+    page->ClosePage();
+}
+BENCHMARK(BM_PracticeNextStep)->Unit(benchmark::kMicrosecond);
+
+// Every key event carries its own time stamp, as the keyboard's do.
+void Send(QWidget* target, QEvent::Type type, int key, const QString& text)
+{
+    static quint64 stamp = 0;
+    QKeyEvent event(type, key, Qt::NoModifier, text);
+    event.setTimestamp(++stamp);
+    QApplication::sendEvent(target, &event);
+}
+
+// From the key press of the target to the next target painted in its panel.
+void BM_HuntReaction(benchmark::State& state)
+{
+    TKeyboardBench bench;
+    TBetuvadaszat* hunt = bench.Show<TBetuvadaszat>("R3");
+    Send(hunt, QEvent::KeyPress, Qt::Key_Return, "\r");
+    Send(hunt, QEvent::KeyRelease, Qt::Key_Return, "\r");
+    for (auto _ : state) {
+        if (hunt->LetterCounter() >= 10) {
+            // Shown again, the running hunt counts from its first target.
+            state.PauseTiming();
+            hunt->ShowPage();
+            state.ResumeTiming();
+        }
+        const QString target = hunt->Target();
+        Send(hunt, QEvent::KeyPress, Qt::Key_A, target);
+        hunt->txtBetuMutat()->repaint();
+    }
+    if (hunt->Errors() != 0 || !hunt->Running())
+        state.SkipWithError("a typed target was not taken");
+    hunt->ClosePage();
+}
+BENCHMARK(BM_HuntReaction)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Media are found at ../res from the build's bench/ folder.
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
