@@ -31,8 +31,10 @@ protected:
     void Character(QChar character, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         const int key = character.toUpper().unicode();
-        SendKey(page, QEvent::KeyPress, key, QString(character), modifiers);
-        SendKey(page, QEvent::KeyRelease, key, QString(character), modifiers);
+        // The press may finish the step and close the page: the release must not reach a dead one.
+        const QPointer<QWidget> target(page);
+        SendKey(target, QEvent::KeyPress, key, QString(character), modifiers);
+        SendKey(target, QEvent::KeyRelease, key, QString(character), modifiers);
     }
 
     // Pixels outside the hands equal the clean background picture.
