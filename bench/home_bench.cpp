@@ -115,15 +115,3 @@ void BM_ChooserModeAndReturnHome(benchmark::State& state)
 BENCHMARK(BM_ChooserModeAndReturnHome)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // Media are found at ../res from the build's bin/ (or bench/) folder.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

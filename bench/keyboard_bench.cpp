@@ -147,15 +147,3 @@ void BM_HuntReaction(benchmark::State& state)
 BENCHMARK(BM_HuntReaction)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // Media are found at ../res from the build's bench/ folder.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
