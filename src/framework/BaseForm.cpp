@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 TBaseForm::TBaseForm(const QString& pageName)
@@ -28,7 +29,8 @@ TBaseForm::TBaseForm(const QString& pageName)
     QPalette colours = palette();
     colours.setColor(QPalette::Window, DelphiColor(PageColour));
     setPalette(colours);
-    setFocusPolicy(Qt::StrongFocus);
+    // Focus comes to a page by ShowPage, never by a click on it.
+    setFocusPolicy(Qt::NoFocus);
     hatter_ = new TImage(this, QRect(0, 0, 1024, 768));
     qApp->installEventFilter(this);
 }
@@ -118,11 +120,17 @@ void TBaseForm::OnControlKeyPress(QWidget* control, std::function<void(QChar&)> 
 
 bool TBaseForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (replaying_ || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (replaying_ || (!key && event->type() != QEvent::InputMethod))
         return false;
     auto* target = qobject_cast<QWidget*>(watched);
     if (!target || state_ != TPageState::Shown || !isVisible() || (target != this && !isAncestorOf(target)))
         return false;
+    if (!key) {
+        bool swallowed = false;
+        Guarded([&] { swallowed = FilterInputMethod(target, static_cast<QInputMethodEvent*>(event)); });
+        return swallowed;
+    }
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     const TSeenKey seen{event, event->type(), keyEvent->key(), keyEvent->timestamp(), false};
     if (lastKey_.event == seen.event && lastKey_.type == seen.type && lastKey_.key == seen.key
@@ -137,35 +145,45 @@ bool TBaseForm::eventFilter(QObject* watched, QEvent* event)
     return swallowed;
 }
 
-bool TBaseForm::FilterKey(QWidget* target, QKeyEvent* event)
+bool TBaseForm::RunKeyDown(QWidget* target, int& key, Qt::KeyboardModifiers shift)
 {
     // Handlers may close this page; stop as soon as it is gone.
     QPointer<TBaseForm> self(this);
+    FormKeyDown(key, shift);
+    if (!self)
+        return false;
+    if (auto handler = controlKeyDown_.find(target); handler != controlKeyDown_.end() && key != 0)
+        handler->second(key, shift);
+    return self && key != 0;
+}
+
+bool TBaseForm::RunKeyPress(QWidget* target, QChar& character)
+{
+    QPointer<TBaseForm> self(this);
+    FormKeyPress(character);
+    if (!self)
+        return false;
+    if (auto handler = controlKeyPress_.find(target); handler != controlKeyPress_.end() && !character.isNull())
+        handler->second(character);
+    return self && !character.isNull();
+}
+
+bool TBaseForm::FilterKey(QWidget* target, QKeyEvent* event)
+{
     int key = VirtualKey::FromEvent(*event);
     const Qt::KeyboardModifiers shift = event->modifiers();
     if (event->type() == QEvent::KeyRelease) {
         FormKeyUp(key, shift);
         return key == 0;
     }
-
-    FormKeyDown(key, shift);
-    if (!self)
-        return true;
-    if (auto handler = controlKeyDown_.find(target); handler != controlKeyDown_.end() && key != 0)
-        handler->second(key, shift);
-    if (!self || key == 0)
+    if (!RunKeyDown(target, key, shift))
         return true;
 
     const QString text = event->text();
     if (text.isEmpty() || !text.at(0).isPrint())
         return false;
     QChar character = text.at(0);
-    FormKeyPress(character);
-    if (!self)
-        return true;
-    if (auto handler = controlKeyPress_.find(target); handler != controlKeyPress_.end() && !character.isNull())
-        handler->second(character);
-    if (!self || character.isNull())
+    if (!RunKeyPress(target, character))
         return true;
     if (character != text.at(0)) {
         // A handler replaced the character: the control gets the new one instead.
@@ -175,5 +193,33 @@ bool TBaseForm::FilterKey(QWidget* target, QKeyEvent* event)
         replaying_ = false;
         return true;
     }
+    return false;
+}
+
+bool TBaseForm::FilterInputMethod(QWidget* target, QInputMethodEvent* event)
+{
+    const QString committed = event->commitString();
+    if (committed.isEmpty())
+        return false;
+    // Each composed character is a key going down and up, as the key that finishes a dead-key
+    // sequence is; what the handlers let through is committed.
+    QPointer<TBaseForm> self(this);
+    QString passed;
+    for (QChar character : committed) {
+        int key = VirtualKey::FromCharacter(character);
+        const bool down = RunKeyDown(target, key, Qt::NoModifier);
+        if (!self)
+            return true;
+        if (down && character.isPrint() && RunKeyPress(target, character))
+            passed += character;
+        if (!self)
+            return true;
+        int up = VirtualKey::FromCharacter(character);
+        FormKeyUp(up, Qt::NoModifier);
+        if (!self)
+            return true;
+    }
+    if (passed != committed)
+        event->setCommitString(passed, event->replacementStart(), event->replacementLength());
     return false;
 }

@@ -15,7 +15,10 @@ class IModuleController;
 // Every screen of the course: a 1024 x 768 page in the page colour with its background picture
 // `hatter`, the page font and text writer, and the operations its module shows and closes it with.
 // Keys reach the page's handlers before the focused control sees them; a handler swallows a key by
-// setting it to 0 (or the character to QChar()).
+// setting it to 0 (or the character to QChar()). Text composed by the input method (dead keys,
+// compose) goes through the same handlers, character by character, as typed keys do.
+// A page never takes the focus by a click: a click on its background or a picture leaves the
+// focus on the control that has it.
 class TBaseForm : public QWidget, public IModuleElement {
     Q_OBJECT
 public:
@@ -57,6 +60,11 @@ protected:
 
 private:
     bool FilterKey(QWidget* target, QKeyEvent* event);
+    bool FilterInputMethod(QWidget* target, QInputMethodEvent* event);
+    // The page's and the control's key-down handlers; false when they swallowed the key.
+    bool RunKeyDown(QWidget* target, int& key, Qt::KeyboardModifiers shift);
+    // The page's and the control's key-press handlers; false when they swallowed the character.
+    bool RunKeyPress(QWidget* target, QChar& character);
 
     QString pageName_;
     TImage* hatter_;

@@ -68,6 +68,7 @@ void TCanvas::DrawText(int x, int y, const QString& text, bool fillBackground)
     QImage& surface = Surface();
     if (surface.isNull() || text.isEmpty())
         return;
+    NoteText(text);
     const QFont font = DrawingFont();
     const QFontMetrics metrics(font);
     const QRect cell(x, y, metrics.horizontalAdvance(text), metrics.height());
@@ -90,6 +91,12 @@ void TCanvas::TextOut(int x, int y, const QString& text)
 void TCanvas::TextOutTransparent(int x, int y, const QString& text)
 {
     DrawText(x, y, text, false);
+}
+
+void TCanvas::NoteText(const QString& text)
+{
+    if (owner_)
+        owner_->NoteText(text);
 }
 
 void TCanvas::Draw(int x, int y, const QImage& image)

@@ -34,6 +34,8 @@ public:
     void TextOut(int x, int y, const QString& text);
     // The same without any background, whatever the brush.
     void TextOutTransparent(int x, int y, const QString& text);
+    // Tells the picture control a text was written on it (see TImage::Texts).
+    void NoteText(const QString& text);
     void Draw(int x, int y, const QImage& image);
     void StretchDraw(const QRect& target, const QImage& image);
     void FillRect(const QRect& r);

@@ -49,6 +49,7 @@ TPicture& TImage::Picture()
 
 void TImage::SetBitmap(QImage image)
 {
+    texts_.clear();
     picture_ = TPicture();
     picture_.kind = TPictureKind::Bitmap;
     picture_.image = AsBitmap(std::move(image));
@@ -57,6 +58,7 @@ void TImage::SetBitmap(QImage image)
 
 void TImage::SetJpeg(QImage image)
 {
+    texts_.clear();
     picture_ = TPicture();
     picture_.kind = TPictureKind::Jpeg;
     picture_.image = image.convertToFormat(QImage::Format_RGB32);
@@ -65,6 +67,7 @@ void TImage::SetJpeg(QImage image)
 
 void TImage::SetPng(QImage image)
 {
+    texts_.clear();
     picture_ = TPicture();
     picture_.kind = TPictureKind::Png;
     picture_.image = image.convertToFormat(QImage::Format_ARGB32);
@@ -93,6 +96,7 @@ void TImage::SetPicture(const TPicture& picture)
 
 void TImage::Clear()
 {
+    texts_.clear();
     picture_ = TPicture();
     keyed_ = QImage();
     AllChanged();

@@ -3,6 +3,7 @@
 #include "Canvas.h"
 #include "Picture.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -32,6 +33,11 @@ public:
     // A control without a picture first gets a bitmap of its own size in page colour; a JPEG picture
     // becomes a bitmap when it is drawn on. A PNG is drawn on as it is.
     TCanvas& Canvas();
+
+    // The lines of text written on the picture since it was last replaced, in writing order:
+    // what the learner reads on it. Whatever writes text on a picture notes it here.
+    const QStringList& Texts() const { return texts_; }
+    void NoteText(const QString& text) { texts_ << text; }
 
     void SetStretch(bool stretch);
     bool Stretch() const { return stretch_; }
@@ -67,4 +73,5 @@ private:
     // only the part drawn on since the last paint is redone.
     QImage keyed_;
     QRect keyedStale_;
+    QStringList texts_;
 };

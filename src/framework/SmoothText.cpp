@@ -135,6 +135,7 @@ void DrawSmoothText(TCanvas& canvas, int x, int y, const QString& text)
 {
     if (text.isEmpty())
         return;
+    canvas.NoteText(text);
     QImage& target = canvas.Target();
     DrawSmoothText(target, x, y, text, canvas.Font(), canvas.FontColor, canvas.BrushColor, canvas.BrushClear);
 }

@@ -184,6 +184,7 @@ void TTextImgWriter::WritePngLine(const QString& line, int x, int y)
 {
     if (line.isEmpty() || !font_)
         return;
+    image_->NoteText(line);
     measuringFont_ = *font_;
     const QFontMetrics doubled(Doubled(measuringFont_));
     int width = doubled.horizontalAdvance(line) / 2;

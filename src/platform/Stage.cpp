@@ -1,5 +1,6 @@
 #include "Stage.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -33,6 +34,10 @@ TStage::TStage(bool windowed) : windowed_(windowed), canvas_(new QWidget), proxy
     scene->setSceneRect(0, 0, CanvasWidth, CanvasHeight);
     setScene(scene);
     scene->setFocusItem(proxy_);
+    // A click on the scene's empty bands must not clear the focus of the canvas.
+    scene->setStickyFocus(true);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget*, QWidget* now) { RememberFocus(now); });
     setAlignment(Qt::AlignCenter);
     if (windowed_)
         setFixedSize(CanvasWidth, CanvasHeight);
@@ -42,6 +47,8 @@ TStage::TStage(bool windowed) : windowed_(windowed), canvas_(new QWidget), proxy
 
 TStage::~TStage()
 {
+    // The widget base still moves the focus while it is destroyed; this part is gone by then.
+    disconnect(focusWatch_);
     if (current == this)
         current = nullptr;
 }
@@ -86,6 +93,66 @@ void TStage::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     emit closeRequested();
+}
+
+void TStage::RememberFocus(QWidget* now)
+{
+    if (now && canvas_->isAncestorOf(now))
+        lastFocus_ = now;
+}
+
+QWidget* TStage::ActiveCanvasWindow() const
+{
+    QWidget* topmost = nullptr;
+    for (QObject* child : canvas_->children()) {
+        auto* window = qobject_cast<QWidget*>(child);
+        if (!window || !window->isVisible())
+            continue;
+        if (QWidget* focus = canvas_->focusWidget(); focus && (focus == window || window->isAncestorOf(focus)))
+            return window;
+        topmost = window; // children are kept in stacking order, the topmost last
+    }
+    return topmost;
+}
+
+void TStage::EnsureCanvasFocus()
+{
+    if (scene()->focusItem() != proxy_)
+        scene()->setFocusItem(proxy_, Qt::OtherFocusReason);
+    const QWidget* focus = canvas_->focusWidget();
+    if (focus && focus->isVisible() && focus->isEnabled() && focus->hasFocus())
+        return;
+    if (lastFocus_ && lastFocus_->isVisible() && lastFocus_->isEnabled()) {
+        lastFocus_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (QWidget* window = ActiveCanvasWindow())
+        window->setFocus(Qt::OtherFocusReason);
+}
+
+void TStage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            if (QWidget* window = ActiveCanvasWindow())
+                window->close();
+        return;
+    }
+    EnsureCanvasFocus();
+    QGraphicsView::keyPressEvent(event);
+}
+
+void TStage::keyReleaseEvent(QKeyEvent* event)
+{
+    EnsureCanvasFocus();
+    QGraphicsView::keyReleaseEvent(event);
+}
+
+void TStage::inputMethodEvent(QInputMethodEvent* event)
+{
+    EnsureCanvasFocus();
+    QGraphicsView::inputMethodEvent(event);
 }
 
 void TStage::FitCanvas()

@@ -1,12 +1,19 @@
 #pragma once
 
 #include <QGraphicsView>
+#include <QPointer>
 
 class QGraphicsProxyWidget;
 
 // The one window the learner sees. It carries a 1024 x 768 canvas, scaled by the largest factor
 // that fits the screen and centred, with bars in the page colour. Pages and practice windows are
 // children of the canvas.
+//
+// Keys always reach the focused control of the canvas: a click beside the canvas or on anything
+// that takes no focus leaves the focus where it is, and a key that arrives while the canvas has
+// lost its focus goes to the control that had it last (or the topmost window of the canvas).
+// Under the keyboard grab the window system never sees Alt+F4, so the stage closes the canvas
+// window that has the focus, as the window system would have.
 class TStage : public QGraphicsView {
     Q_OBJECT
 public:
@@ -24,6 +31,10 @@ public:
     void Withdraw();
     bool Windowed() const { return windowed_; }
 
+    // The canvas window (a page or a practice window) that keys and Alt+F4 go to: the one that
+    // holds the focus, else the topmost visible one; nullptr when none is shown.
+    QWidget* ActiveCanvasWindow() const;
+
 signals:
     // The window system asked the whole course to close.
     void closeRequested();
@@ -31,11 +42,19 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     void FitCanvas();
+    // Gives the focus back to the canvas when it has lost it.
+    void EnsureCanvasFocus();
+    void RememberFocus(QWidget* now);
 
     bool windowed_;
     QWidget* canvas_;
     QGraphicsProxyWidget* proxy_;
+    QPointer<QWidget> lastFocus_;
+    QMetaObject::Connection focusWatch_;
 };

@@ -1,6 +1,7 @@
 #include "VirtualKey.h"
 
 #include <QKeyEvent>
+#include <QString>
 
 namespace VirtualKey {
 
@@ -43,6 +44,18 @@ int FromEvent(const QKeyEvent& event)
 {
     const int code = FromQtKey(event.key());
     return code != 0 ? code : Other;
+}
+
+int FromCharacter(QChar character)
+{
+    const QString decomposed = character.decomposition();
+    const QChar base = decomposed.isEmpty() ? character : decomposed.at(0);
+    const char16_t code = base.toUpper().unicode();
+    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
+        return code;
+    if (code == ' ')
+        return Space;
+    return Other;
 }
 
 } // namespace VirtualKey

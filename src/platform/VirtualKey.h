@@ -1,5 +1,6 @@
 #pragma once
 
+class QChar;
 class QKeyEvent;
 
 // The course speaks of keys by their classic virtual-key codes (Enter 13, Esc 27, ...).
@@ -35,5 +36,8 @@ enum : int {
 int FromQtKey(int qtKey);
 // Never 0: a key without a code of its own is Other.
 int FromEvent(const QKeyEvent& event);
+// The key that types a character composed without a key event of its own (a dead key, compose):
+// the letter key of its base letter (ô -> O), the digit key, else Other.
+int FromCharacter(QChar character);
 
 } // namespace VirtualKey

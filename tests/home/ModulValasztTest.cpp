@@ -2,6 +2,8 @@
 
 #include "framework/Image.h"
 #include "home/ModulValaszt.h"
+#include "shell/Board.h"
+#include "shell/StandInModule.h"
 
 #include <QLabel>
 
@@ -106,27 +108,66 @@ TEST_F(ModulValasztTest, HeadErasedPutsBackTheBackground)
     EXPECT_TRUE(page->HeadDrawn());
 }
 
-TEST_F(ModulValasztTest, EnterKeyChoosesWithASoundAndEnterPictureWithout)
-{
-    ToChooser();
-    PressKey(Qt::Key_Right);
-    sound.Clear();
-    Click(page->enter());
-    EXPECT_TRUE(sound.Played().isEmpty());
-    // No module is built for the mouse topic here yet, so the chooser stays; the request is used up.
-    EXPECT_FALSE(BoardText("MODUL"));
-    EXPECT_FALSE(BoardText("CHANGE_MODUL"));
 
-    PressKey(Qt::Key_Return);
-    EXPECT_EQ(sound.PlayedNames().first(), "select.wav");
+// Every tile starts its own topic: stand-in modules in place of the course's topics tell which.
+class ModulValasztChoiceTest : public CourseFixture {
+protected:
+    void SetUp() override
+    {
+        extendModules = [this](TModuleTable& table) {
+            for (const char* topic : {"BILLENTYU", "EGEREZES", "GOMBOK", "JELOLESEK", "LISTADOBOZOK", "PANELEK",
+                                      "ABLAKOK", "MENUK", "PROGRAMOK", "OSSZEFOGL"})
+                table.Add(topic, [this, topic] { return std::make_shared<TStandInModule>(topic, journal); });
+        };
+        StartCourse();
+        TypeText("Anna");
+        PressKey(Qt::Key_Return);
+        TypeText("t");
+        ASSERT_NE(CurrentPageAs<TModulValaszt>(), nullptr);
+    }
+
+    std::shared_ptr<QStringList> journal = std::make_shared<QStringList>();
+};
+
+TEST_F(ModulValasztChoiceTest, EachTileStartsItsTopic)
+{
+    const std::tuple<int, int, const char*> tiles[] = {
+        {1, 1, "BILLENTYU"}, {1, 2, "EGEREZES"}, {1, 3, "GOMBOK"},  {1, 4, "JELOLESEK"}, {1, 5, "LISTADOBOZOK"},
+        {2, 1, "PANELEK"},   {2, 2, "ABLAKOK"},  {2, 3, "MENUK"},   {2, 4, "PROGRAMOK"}, {2, 5, "OSSZEFOGL"},
+    };
+    for (const auto& [row, column, topic] : tiles) {
+        journal->clear();
+        auto* chooser = CurrentPageAs<TModulValaszt>();
+        ASSERT_NE(chooser, nullptr) << topic;
+        Click(chooser->Tile(row, column));
+        EXPECT_EQ(*journal, QStringList({QString(topic) + " created", QString(topic) + " SetController",
+                                         QString(topic) + " Start"}))
+            << row << "," << column;
+        // Home again, as a topic's back area does.
+        Board::PutText(Controller(), "CHANGE_MODUL", "RETURN_TO_MAIN");
+        Controller().Notify();
+        Settle();
+    }
 }
 
-TEST_F(ModulValasztTest, TileClickChoosesThatTile)
+TEST_F(ModulValasztChoiceTest, EnterKeyChoosesWithASoundAndEnterPictureWithout)
 {
-    ToChooser();
-    Click(page->Tile(1, 4));
-    EXPECT_EQ(sound.PlayedNames().first(), "select.wav");
-    EXPECT_FALSE(BoardText("MODUL")); // handed on to the controller
+    PressKey(Qt::Key_Down); // second row, first tile
+    PressKey(Qt::Key_Right);
+    sound.Clear();
+    Click(CurrentPageAs<TModulValaszt>()->enter());
+    EXPECT_TRUE(journal->contains("ABLAKOK Start")) << journal->join(", ").toStdString();
+    EXPECT_TRUE(sound.Played().isEmpty());
+
+    Board::PutText(Controller(), "CHANGE_MODUL", "RETURN_TO_MAIN");
+    Controller().Notify();
+    Settle();
+    journal->clear();
+    PressKey(Qt::Key_Right);
+    sound.Clear();
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(journal->contains("EGEREZES Start")) << journal->join(", ").toStdString();
+    EXPECT_EQ(sound.PlayedNames(), QStringList{"select.wav"});
 }
 
 TEST_F(ModulValasztTest, EscapeAsksInBothModes)
@@ -134,7 +175,7 @@ TEST_F(ModulValasztTest, EscapeAsksInBothModes)
     PressKey(Qt::Key_Escape);
     ToChooser();
     PressKey(Qt::Key_Escape);
-    EXPECT_EQ(messages.Texts(), QStringList({TBaseForm::ExitQuestion, TBaseForm::ExitQuestion}));
+    EXPECT_EQ(messages.Texts(), QStringList({"Valóban ki akarsz lépni a programból?", "Valóban ki akarsz lépni a programból?"}));
     EXPECT_EQ(terminations, 0);
 }
 

@@ -43,12 +43,12 @@ TEST_F(NavBekerTest, RefusesTwoAndSixteenLettersAndEmptiesTheBox)
 {
     TypeText("Bo");
     PressKey(Qt::Key_Return);
-    EXPECT_EQ(Error(), TNavBeker::TooShort);
+    EXPECT_EQ(Error(), "A három karakternél kisebb név túlontúl rövid.");
     EXPECT_EQ(Typed(), "");
 
     TypeText("Abcdefghijklmnop");
     PressKey(Qt::Key_Return);
-    EXPECT_EQ(Error(), TNavBeker::TooLong);
+    EXPECT_EQ(Error(), "Csak 15 karakteres vagy annál kisebb nevet adj meg.");
     EXPECT_EQ(Typed(), "");
     EXPECT_FALSE(BoardText("USERNAME"));
     EXPECT_EQ(CurrentPage(), page);
@@ -73,9 +73,9 @@ TEST_F(NavBekerTest, BackspaceAndArrowsStillWork)
 TEST_F(NavBekerTest, FirstAcceptedLetterAfterAnErrorClearsIt)
 {
     PressKey(Qt::Key_Return);
-    ASSERT_EQ(Error(), TNavBeker::TooShort);
+    ASSERT_EQ(Error(), "A három karakternél kisebb név túlontúl rövid.");
     TypeText("5");
-    EXPECT_EQ(Error(), TNavBeker::TooShort); // a refused sign does not
+    EXPECT_EQ(Error(), "A három karakternél kisebb név túlontúl rövid."); // a refused sign does not
     TypeText("K");
     EXPECT_EQ(Error(), "");
 }
@@ -86,7 +86,7 @@ TEST_F(NavBekerTest, EscapeAsksAndNoChangesNothing)
     messages.AnswerNext(false);
     PressKey(Qt::Key_Escape);
 
-    ASSERT_EQ(messages.Texts(), QStringList{TBaseForm::ExitQuestion});
+    ASSERT_EQ(messages.Texts(), QStringList{"Valóban ki akarsz lépni a programból?"});
     EXPECT_EQ(Typed(), "Anna");
     EXPECT_EQ(Controller().Board().Count(), 0);
     EXPECT_EQ(terminations, 0);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QInputMethodEvent>
 
 CourseFixture::CourseFixture()
 {
@@ -129,6 +130,39 @@ void CourseFixture::MoveMouse(QWidget* widget, QPoint at)
     QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+    Settle();
+}
+
+void CourseFixture::TypeOnStage(const QString& text)
+{
+    for (QChar character : text) {
+        const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
+        const Qt::KeyboardModifiers shift = character.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+        QTest::sendKeyEvent(QTest::Click, stage.get(), key, QString(character), shift);
+        Settle();
+    }
+}
+
+void CourseFixture::PressOnStage(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(stage.get(), key, modifiers);
+    Settle();
+}
+
+void CourseFixture::CommitComposed(const QString& text)
+{
+    // The input method hands its text to the focused control itself.
+    QWidget* target = KeyTarget(CurrentPage());
+    ASSERT_NE(target, nullptr) << "no page to type on";
+    QInputMethodEvent composed;
+    composed.setCommitString(text);
+    QApplication::sendEvent(target, &composed);
+    Settle();
+}
+
+void CourseFixture::ClickStage(QPoint at)
+{
+    QTest::mouseClick(stage->viewport(), Qt::LeftButton, Qt::NoModifier, stage->viewport()->mapFrom(stage.get(), at));
     Settle();
 }
 

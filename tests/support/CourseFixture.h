@@ -42,6 +42,13 @@ protected:
     void TypeText(const QString& text);
     void Click(QWidget* widget, QPoint at = QPoint(-1, -1), Qt::MouseButton button = Qt::LeftButton);
     void MoveMouse(QWidget* widget, QPoint at = QPoint(-1, -1));
+    // Input as the window system delivers it: to the stage window, which passes it on.
+    void TypeOnStage(const QString& text);
+    void PressOnStage(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Text the input method composed (a dead key and a letter), committed to the focused control.
+    void CommitComposed(const QString& text);
+    // A click on the stage at a point of its window (beside the canvas, where it is wider).
+    void ClickStage(QPoint at);
     // Runs what the course does after the current event: deferred page destruction, queued calls.
     void Settle();
     // With BITLAK_SCREENSHOTS set to a folder, saves what the learner sees there as name.png.

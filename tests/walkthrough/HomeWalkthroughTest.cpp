@@ -46,7 +46,7 @@ TEST_F(HomeWalkthrough, NameGreetingChooserAndExit)
     messages.AnswerNext(true);
     PressKey(Qt::Key_Escape);
     EXPECT_EQ(terminations, 1);
-    EXPECT_TRUE(messages.Texts().contains(TBaseForm::ExitQuestion));
+    EXPECT_TRUE(messages.Texts().contains("Valóban ki akarsz lépni a programból?"));
     EXPECT_TRUE(std::none_of(messages.ShownBoxes().begin(), messages.ShownBoxes().end(),
                              [](const auto& box) { return box.kind == TScriptedMessageBoxes::Kind::Error; }))
         << messages.Texts().join(" | ").toStdString();

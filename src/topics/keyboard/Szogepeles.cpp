@@ -40,6 +40,8 @@ TSzogepeles::TSzogepeles() : TBaseBillForm(QStringLiteral("Szogepeles"))
     txtSzoKi_->setTextFormat(Qt::PlainText);
     szoBe_ = Controls::TypingBox(this, QRect(74, 272, 729, 66), PointFont(QStringLiteral("Arial"), 35), Blue);
     feladat_ = new TImage(this, QRect(24, 384, 825, 361));
+    // The box keeps the keys whatever the learner clicks, as the name and grade boxes do.
+    setFocusProxy(szoBe_);
     OnControlKeyDown(szoBe_, [this](int& key, Qt::KeyboardModifiers) {
         if (key != VirtualKey::Return)
             return;
@@ -64,11 +66,24 @@ void TSzogepeles::ShowPage()
     IModuleController& controller = Controller();
     exercise_ = Board::Text(controller, QStringLiteral("STEP")).value_or(QString());
     controller.RemoveValue(QStringLiteral("STEP"));
+    Clear();
     if (exercise_ == QLatin1String("SZAMOK"))
         StartDigits();
     else if (exercise_ == QLatin1String("SZAVAK"))
         StartWords();
     szoBe_->setFocus(Qt::OtherFocusReason);
+}
+
+void TSzogepeles::Clear()
+{
+    // An unknown exercise word leaves nothing of an earlier exercise: no target, no texts.
+    state_ = TState::Empty;
+    target_.clear();
+    txtSzoKi_->clear();
+    szoBe_->clear();
+    szoBe_->setEnabled(true);
+    setFocusProxy(szoBe_);
+    PrepareTextLayer(*feladat_);
 }
 
 void TSzogepeles::WriteInstruction(const QString& text)
@@ -146,6 +161,7 @@ void TSzogepeles::szoBeEnter()
         szoBe_->setEnabled(false);
         state_ = TState::DigitsPraised;
         // The disabled box takes no keys: the page listens for the next Enter itself.
+        setFocusProxy(nullptr);
         setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -38,6 +38,7 @@ protected:
 
 private:
     void szoBeEnter();
+    void Clear();
     void StartDigits();
     void StartWords();
     void ShowNextWord();

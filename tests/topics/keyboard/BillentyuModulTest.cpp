@@ -42,7 +42,7 @@ TEST_P(BillentyuModulTest, BackAreaLeavesTheTopicFromEveryPage)
     EXPECT_EQ(CurrentPageName(), "OsztalyBe");
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, BillentyuModulTest, ::testing::ValuesIn(AllKeyboardStops()));
+INSTANTIATE_TEST_SUITE_P(Pages, BillentyuModulTest, ::testing::ValuesIn(AllKeyboardStops()), StopName);
 
 using BillentyuModulBoardTest = KeyboardCourse;
 

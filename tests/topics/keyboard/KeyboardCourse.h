@@ -39,6 +39,14 @@ inline std::vector<TKeyboardStop> AllKeyboardStops()
             TKeyboardStop::LastPractice, TKeyboardStop::Closing};
 }
 
+// Readable names for tests run at every stop ("Pages/KeyboardSoakTest/RandomInputOnEveryPage/Hunt").
+inline std::string StopName(const ::testing::TestParamInfo<TKeyboardStop>& info)
+{
+    static const char* const names[] = {"Grade", "Practice", "Hunt",         "Evaluation", "SecondPractice",
+                                        "Digits", "Info",    "Words",        "LastPractice", "Closing"};
+    return names[static_cast<int>(info.param)];
+}
+
 // The course opened on the keyboard topic, with the moves a learner makes to get along its road.
 class KeyboardCourse : public CourseFixture {
 protected:

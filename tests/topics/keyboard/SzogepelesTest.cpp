@@ -103,14 +103,37 @@ TEST_F(SzogepelesTest, UnknownExerciseLeavesThePageEmpty)
     ReachDigits();
     TSzogepeles* page = Page();
     ASSERT_NE(page, nullptr);
+    TypeText("91");
     page->ShowPage(); // no "STEP" on the board now
+    EXPECT_EQ(page->State(), TSzogepeles::TState::Empty);
+    EXPECT_EQ(page->Target(), "");
+    EXPECT_EQ(page->txtSzoKi()->text(), "");
+    EXPECT_EQ(page->szoBe()->text(), "");
+    const QImage instruction = page->feladat()->grab().toImage();
+    EXPECT_EQ(instruction.pixelColor(20, 30), instruction.pixelColor(300, 30)); // no text left
     EXPECT_EQ(page->WordsShown(), 0);
     EXPECT_EQ(page->WrongEntries(), 0);
-    TypeText("abc");
+
+    TypeText("9173468250"); // the row of the earlier exercise checks nothing now
     PressKey(Qt::Key_Return);
+    EXPECT_TRUE(messages.Texts().isEmpty());
+    EXPECT_EQ(page->State(), TSzogepeles::TState::Empty);
     EXPECT_EQ(CurrentPage(), page);
     EXPECT_FALSE(BoardText("STEP_READY"));
     EXPECT_FALSE(ErrorBoxShown());
+}
+
+TEST_F(SzogepelesTest, ClicksOnTheTextsKeepTheKeysInTheBox)
+{
+    ReachWords();
+    TSzogepeles* page = Page();
+    ASSERT_NE(page, nullptr);
+    Click(page->feladat());
+    Click(page->txtSzoKi());
+    Click(page->hatter(), QPoint(900, 100));
+    EXPECT_EQ(page->focusWidget(), page->szoBe());
+    TypeText("kicsi");
+    EXPECT_EQ(page->szoBe()->text(), "kicsi");
 }
 
 } // namespace
