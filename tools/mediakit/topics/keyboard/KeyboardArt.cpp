@@ -1,9 +1,9 @@
 #include "KeyboardArt.h"
 
-#include "ArtKit.h"
 #include "HandArt.h"
 #include "KeyboardPagesArt.h"
-#include "TopicIcons.h"
+#include "mediakit/ArtKit.h"
+#include "mediakit/TopicIcons.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "KeyboardPagesArt.h"
 
-#include "ArtKit.h"
-#include "Cast.h"
+#include "mediakit/ArtKit.h"
+#include "mediakit/cast/Cast.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>

@@ -1,11 +1,11 @@
 #include "KeyboardInfoArt.h"
 
-#include "ArtKit.h"
-#include "Cast.h"
-#include "CastInk.h"
 #include "HandArt.h"
 #include "KeyboardArt.h"
 #include "KeyboardPagesArt.h"
+#include "mediakit/ArtKit.h"
+#include "mediakit/cast/Cast.h"
+#include "mediakit/cast/CastInk.h"
 
 #include <QLinearGradient>
 #include <QPainter>

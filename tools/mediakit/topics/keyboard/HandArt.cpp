@@ -1,6 +1,6 @@
 #include "HandArt.h"
 
-#include "CastInk.h"
+#include "mediakit/cast/CastInk.h"
 
 #include <QPainter>
 #include <QPainterPath>

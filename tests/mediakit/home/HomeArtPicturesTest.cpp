@@ -1,7 +1,7 @@
 #include "framework/Cipher.h"
 #include "mediakit/ArtKit.h"
-#include "mediakit/HomeMedia.h"
 #include "mediakit/MediaKit.h"
+#include "mediakit/home/HomeMedia.h"
 
 #include <QBuffer>
 #include <QFile>

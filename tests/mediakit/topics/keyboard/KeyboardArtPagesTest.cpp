@@ -1,9 +1,9 @@
 // The keyboard topic's page backgrounds: buttons under their click areas, panels under their
 // labels, and calm light areas where the pages write blue text.
 
-#include "mediakit/KeyboardArt.h"
-#include "mediakit/KeyboardInfoArt.h"
-#include "mediakit/KeyboardPagesArt.h"
+#include "mediakit/topics/keyboard/KeyboardArt.h"
+#include "mediakit/topics/keyboard/KeyboardInfoArt.h"
+#include "mediakit/topics/keyboard/KeyboardPagesArt.h"
 
 #include <QImage>
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "HomeMedia.h"
 
-#include "ArtKit.h"
-#include "MediaKit.h"
-#include "MediaProducer.h"
-#include "TopicIcons.h"
+#include "mediakit/ArtKit.h"
+#include "mediakit/MediaKit.h"
+#include "mediakit/MediaProducer.h"
+#include "mediakit/TopicIcons.h"
 
 #include <QLinearGradient>
 #include <QPainter>
