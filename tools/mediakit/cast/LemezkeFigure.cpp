@@ -165,11 +165,7 @@ void TLemezkeFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
     collar.quadTo(50, -74, 70, -92);
     Limb(painter, collar, 8, Collar, Line);
     PaintDisc(painter, QPointF(51, -74), 8.5);
-    painter.save();
-    painter.translate(HeadCentre);
-    painter.scale(1.15, 1.15);
-    PaintHead(painter, pose);
-    painter.restore();
+    PaintHeadAt(painter, pose, HeadCentre, 1.15);
 }
 
 // The head in its own frame, its middle on (0, 0).

@@ -107,10 +107,7 @@ void TNoraFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
     waistband.addRect(QRectF(-29, -131, 58, 7));
     Flat(painter, waistband, Skirt.darker(120), Line * 0.8);
 
-    painter.save();
-    painter.translate(0, -230);
-    PaintHead(painter, pose);
-    painter.restore();
+    PaintHeadAt(painter, pose, QPointF(0, -230));
 
     const TArmStyle arm{.upper = 36, .fore = 33, .width = 12, .skin = Skin, .sleeve = Shirt, .sleeveLength = 20,
                         .sleeveWidth = 19, .hand = Skin, .handSize = 13, .outline = Line};

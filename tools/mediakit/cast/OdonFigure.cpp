@@ -148,11 +148,7 @@ void TOdonFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
         Flat(painter, point, ShirtColour, Line * 0.8);
     }
 
-    painter.save();
-    painter.translate(0, -330);
-    painter.scale(1.1, 1.1);
-    PaintHead(painter, pose);
-    painter.restore();
+    PaintHeadAt(painter, pose, QPointF(0, -330), 1.1);
     PaintBowTie(painter, QPointF(0, -268));
 
     const TArmStyle arm{.upper = 52, .fore = 48, .width = 16, .skin = Skin, .sleeve = Jacket, .sleeveLength = 52 + 40,

@@ -103,10 +103,7 @@ void TTivadarFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
     Stroke(painter, collar, Shirt.darker(140), Line * 1.8);
     PaintPixelSmiley(painter, QPointF(0, -140), 3.8);
 
-    painter.save();
-    painter.translate(0, -236);
-    PaintHead(painter, pose);
-    painter.restore();
+    PaintHeadAt(painter, pose, QPointF(0, -236));
 
     const TArmStyle arm{.upper = 37, .fore = 34, .width = 12.5, .skin = Skin, .sleeve = Shirt, .sleeveLength = 22,
                         .sleeveWidth = 20, .hand = Skin, .handSize = 13, .outline = Line};
