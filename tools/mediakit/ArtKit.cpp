@@ -127,6 +127,13 @@ QPainterPath RoundedRect(const QRectF& rect, qreal radius)
     return path;
 }
 
+void Place(QPainter& painter, QPointF origin, qreal degrees, qreal scale)
+{
+    painter.translate(origin);
+    painter.rotate(degrees);
+    painter.scale(scale, scale);
+}
+
 QFont LabelFont(int pixelSize, bool bold)
 {
     QFont font(QStringLiteral("DejaVu Sans"));

@@ -44,6 +44,10 @@ QLinearGradient Downwards(const QRectF& rect, QColor top, QColor bottom);
 
 QPainterPath RoundedRect(const QRectF& rect, qreal radius);
 
+// Moves the painter into a drawing's own frame: its origin on origin, turned by degrees
+// (clockwise) and scaled.
+void Place(QPainter& painter, QPointF origin, qreal degrees, qreal scale = 1);
+
 // The kit's lettering face (DejaVu Sans) at a pixel size.
 QFont LabelFont(int pixelSize, bool bold = true);
 
