@@ -1,8 +1,8 @@
 // How long the guide cast takes to paint: every fit measures the pose by painting it once more,
 // so a figure costs about two paintings.
 
-#include "mediakit/Cast.h"
-#include "mediakit/CastPictures.h"
+#include "mediakit/cast/Cast.h"
+#include "mediakit/cast/CastPictures.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -33,13 +33,6 @@ struct TKeyShape {
     QPainterPath face;
 };
 
-QPainterPath RoundedRectPath(const QRectF& r, qreal radius)
-{
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    return path;
-}
-
 void PaintKeyShape(QPainter& painter, const TKeyShape& shape, QColor face)
 {
     painter.save();
@@ -83,7 +76,7 @@ TKeyShape RectKeyShape(QRectF r)
     const QRectF body = r.adjusted(0.75, 0.75, -0.75, -2.75);
     const qreal side = std::max<qreal>(3, std::min(r.width(), r.height()) * 0.08);
     const QRectF face = body.adjusted(side, side * 0.6, -side, -side * 1.7);
-    return {RoundedRectPath(body, radius), RoundedRectPath(face, radius * 0.8)};
+    return {RoundedRect(body, radius), RoundedRect(face, radius * 0.8)};
 }
 
 void DrawArrowHeadLine(QPainter& painter, const QPainterPath& line, QPointF tip, QPointF direction, qreal pen,
@@ -107,6 +100,39 @@ void DrawArrowHeadLine(QPainter& painter, const QPainterPath& line, QPointF tip,
 }
 
 } // namespace
+
+void DrawCard(QPainter& painter, const QRectF& rect, const TCard& card)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(card.shadow);
+    painter.drawRoundedRect(rect.translated(card.drop), card.radius, card.radius);
+    painter.setBrush(card.fill);
+    painter.setPen(card.edge);
+    const qreal i = card.inset;
+    painter.drawRoundedRect(rect.adjusted(i, i, -i, -i), card.radius, card.radius);
+}
+
+QLinearGradient Downwards(const QRectF& rect, QColor top, QColor bottom)
+{
+    QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
+    fill.setColorAt(0, top);
+    fill.setColorAt(1, bottom);
+    return fill;
+}
+
+QPainterPath RoundedRect(const QRectF& rect, qreal radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(rect, radius, radius);
+    return path;
+}
+
+void Place(QPainter& painter, QPointF origin, qreal degrees, qreal scale)
+{
+    painter.translate(origin);
+    painter.rotate(degrees);
+    painter.scale(scale, scale);
+}
 
 QFont LabelFont(int pixelSize, bool bold)
 {
@@ -174,12 +200,9 @@ void DrawSoftPanel(QPainter& painter, QRect rect, int radius)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x40, 0x50, 0x70, 22));
-    painter.drawRoundedRect(QRectF(rect).translated(0, 3), radius, radius);
-    painter.setBrush(QColor(255, 255, 255, 170));
-    painter.setPen(QPen(QColor(255, 255, 255, 230), 1.5));
-    painter.drawRoundedRect(QRectF(rect).adjusted(0.75, 0.75, -0.75, -0.75), radius, radius);
+    DrawCard(painter, rect, {.radius = qreal(radius), .shadow = QColor(0x40, 0x50, 0x70, 22),
+                             .fill = QColor(255, 255, 255, 170), .edge = QPen(QColor(255, 255, 255, 230), 1.5),
+                             .inset = 0.75});
     painter.restore();
 }
 
@@ -189,16 +212,9 @@ void DrawInputField(QPainter& painter, QRect rect)
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal m = InputFrameMargin;
     const QRectF frame = QRectF(rect).adjusted(-m, -m, m, m);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x30, 0x40, 0x60, 35));
-    painter.drawRoundedRect(frame.translated(0, 3), 14, 14);
-
-    QLinearGradient ring(frame.topLeft(), frame.bottomLeft());
-    ring.setColorAt(0, QColor(0xa9, 0xcc, 0xf0));
-    ring.setColorAt(1, QColor(0x6f, 0xa4, 0xdc));
-    painter.setBrush(ring);
-    painter.setPen(QPen(QColor(0x4a, 0x7e, 0xb8), 1.5));
-    painter.drawRoundedRect(frame.adjusted(0.75, 0.75, -0.75, -0.75), 14, 14);
+    DrawCard(painter, frame, {.radius = 14, .shadow = QColor(0x30, 0x40, 0x60, 35),
+                              .fill = Downwards(frame, QColor(0xa9, 0xcc, 0xf0), QColor(0x6f, 0xa4, 0xdc)),
+                              .edge = QPen(QColor(0x4a, 0x7e, 0xb8), 1.5), .inset = 0.75});
 
     // The strip itself; the edit box covers exactly this.
     painter.setPen(QPen(QColor(0x3d, 0x6a, 0x9e), 1));
@@ -278,13 +294,13 @@ void DrawEnterKey(QPainter& painter, QRect rect)
     const qreal upper = r.height() * 0.47;
     const qreal stemLeft = r.left() + r.width() * 0.2;
     const qreal radius = 12;
-    const QPainterPath body = RoundedRectPath(QRectF(r.left(), r.top(), r.width(), upper), radius)
-                                  .united(RoundedRectPath(QRectF(stemLeft, r.top(), r.right() - stemLeft, r.height()), radius));
+    const QPainterPath body = RoundedRect(QRectF(r.left(), r.top(), r.width(), upper), radius)
+                                  .united(RoundedRect(QRectF(stemLeft, r.top(), r.right() - stemLeft, r.height()), radius));
     const qreal side = 7;
     const QRectF faceTop(r.left() + side, r.top() + side * 0.6, r.width() - 2 * side, upper - side * 1.9);
     const QRectF faceStem(stemLeft + side, r.top() + side * 0.6, r.right() - stemLeft - 2 * side,
                           r.height() - side * 2.3);
-    const QPainterPath face = RoundedRectPath(faceTop, radius - 3).united(RoundedRectPath(faceStem, radius - 3));
+    const QPainterPath face = RoundedRect(faceTop, radius - 3).united(RoundedRect(faceStem, radius - 3));
     PaintKeyShape(painter, {body, face}, QColor(0xee, 0xfa, 0xee));
 
     painter.save();
@@ -334,15 +350,9 @@ void DrawExitSign(QPainter& painter, QRect rect)
     const QRectF r = QRectF(rect).adjusted(0.75, 0.75, -0.75, -2.25);
     const qreal u = std::min(r.width(), r.height()) / 50.0;
 
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 45));
-    painter.drawRoundedRect(r.translated(0, 1.5), 7 * u, 7 * u);
-    QLinearGradient sign(r.topLeft(), r.bottomLeft());
-    sign.setColorAt(0, Palette::ExitGreen.lighter(118));
-    sign.setColorAt(1, Palette::ExitGreen.darker(112));
-    painter.setBrush(sign);
-    painter.setPen(QPen(Palette::ExitGreen.darker(170), 1.5));
-    painter.drawRoundedRect(r, 7 * u, 7 * u);
+    DrawCard(painter, r, {.radius = 7 * u, .drop = {0, 1.5}, .shadow = QColor(0, 0, 0, 45),
+                          .fill = Downwards(r, Palette::ExitGreen.lighter(118), Palette::ExitGreen.darker(112)),
+                          .edge = QPen(Palette::ExitGreen.darker(170), 1.5)});
 
     // The doorway, bright inside, with its white frame.
     const QPointF o = r.topLeft();
@@ -382,16 +392,9 @@ void DrawBackButton(QPainter& painter, QRect rect)
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect).adjusted(0.75, 0.75, -0.75, -2.75);
     const qreal radius = r.height() * 0.3;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 45));
-    painter.drawRoundedRect(r.translated(0, 2), radius, radius);
-
-    QLinearGradient face(r.topLeft(), r.bottomLeft());
-    face.setColorAt(0, QColor(0xff, 0xfb, 0xf0));
-    face.setColorAt(1, QColor(0xff, 0xe2, 0xb0));
-    painter.setBrush(face);
-    painter.setPen(QPen(Palette::BackOrange.darker(115), 2));
-    painter.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius, radius);
+    DrawCard(painter, r, {.radius = radius, .drop = {0, 2}, .shadow = QColor(0, 0, 0, 45),
+                          .fill = Downwards(r, QColor(0xff, 0xfb, 0xf0), QColor(0xff, 0xe2, 0xb0)),
+                          .edge = QPen(Palette::BackOrange.darker(115), 2), .inset = 1});
 
     // The arrow in an orange disc on the left.
     const qreal d = r.height() * 0.62;

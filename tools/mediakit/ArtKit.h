@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QBrush>
 #include <QColor>
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QPen>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -22,6 +26,27 @@ inline const QColor ExitGreen{0x1f, 0x9d, 0x4c};
 inline const QColor BackOrange{0xf0, 0x8a, 0x1c};
 inline const QColor Paper{0xff, 0xfc, 0xf2};
 } // namespace Palette
+
+// A rounded card lifted off the page: its shadow first, moved by drop, then the card itself,
+// inset pixels inside the shadow's rectangle, filled and edged.
+struct TCard {
+    qreal radius = 8;
+    QPointF drop{0, 3};
+    QColor shadow{0, 0, 0, 40};
+    QBrush fill{};
+    QPen edge{Qt::NoPen};
+    qreal inset = 0;
+};
+void DrawCard(QPainter& painter, const QRectF& rect, const TCard& card);
+
+// A fill running from top to bottom over rect, lit from above.
+QLinearGradient Downwards(const QRectF& rect, QColor top, QColor bottom);
+
+QPainterPath RoundedRect(const QRectF& rect, qreal radius);
+
+// Moves the painter into a drawing's own frame: its origin on origin, turned by degrees
+// (clockwise) and scaled.
+void Place(QPainter& painter, QPointF origin, qreal degrees, qreal scale = 1);
 
 // The kit's lettering face (DejaVu Sans) at a pixel size.
 QFont LabelFont(int pixelSize, bool bold = true);

@@ -105,12 +105,7 @@ void TitleButtons(QPainter& painter, qreal right, qreal top, qreal size, bool wi
 QRectF MiniWindow(QPainter& painter, const QRectF& r, QColor title, const QString& caption, qreal titleH = 14,
                   bool withMinMax = true)
 {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 40));
-    painter.drawRoundedRect(r.translated(2, 2.5), 3, 3);
-    painter.setPen(InkPen(1.2));
-    painter.setBrush(WinGrey);
-    painter.drawRoundedRect(r, 3, 3);
+    ArtKit::DrawCard(painter, r, {.radius = 3, .drop = {2, 2.5}, .fill = WinGrey, .edge = InkPen(1.2)});
     const QRectF bar(r.left() + 1.5, r.top() + 1.5, r.width() - 3, titleH);
     QLinearGradient g(bar.topLeft(), bar.topRight());
     g.setColorAt(0, title);
@@ -169,15 +164,8 @@ void DrawKeyboard(QPainter& painter, QRect rect)
     ArtKit::DrawKey(painter, QRect(66, 2, 40, 40), QStringLiteral("B"), QColor(0xd8, 0xee, 0xff));
 
     const QRectF body(1, 56, 122, 64);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 40));
-    painter.drawRoundedRect(body.translated(0, 3), 8, 8);
-    QLinearGradient g(body.topLeft(), body.bottomLeft());
-    g.setColorAt(0, QColor(0x6c, 0x78, 0x8c));
-    g.setColorAt(1, QColor(0x48, 0x52, 0x63));
-    painter.setBrush(g);
-    painter.setPen(InkPen(1.4));
-    painter.drawRoundedRect(body, 8, 8);
+    ArtKit::DrawCard(painter, body, {.fill = ArtKit::Downwards(body, QColor(0x6c, 0x78, 0x8c), QColor(0x48, 0x52, 0x63)),
+                                     .edge = InkPen(1.4)});
 
     const qreal pitch = 11.6;
     const qreal key = 9.4;
@@ -263,15 +251,9 @@ void DrawButtons(QPainter& painter, QRect rect)
     TDesignBox box(painter, rect);
     // A friendly coloured button...
     const QRectF ok(10, 10, 104, 40);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 45));
-    painter.drawRoundedRect(ok.translated(0, 3), 12, 12);
-    QLinearGradient g(ok.topLeft(), ok.bottomLeft());
-    g.setColorAt(0, QColor(0x6c, 0xd0, 0x78));
-    g.setColorAt(1, QColor(0x2f, 0x9a, 0x46));
-    painter.setBrush(g);
-    painter.setPen(QPen(QColor(0x1e, 0x6b, 0x30), 1.6));
-    painter.drawRoundedRect(ok, 12, 12);
+    ArtKit::DrawCard(painter, ok, {.radius = 12, .shadow = QColor(0, 0, 0, 45),
+                                   .fill = ArtKit::Downwards(ok, QColor(0x6c, 0xd0, 0x78), QColor(0x2f, 0x9a, 0x46)),
+                                   .edge = QPen(QColor(0x1e, 0x6b, 0x30), 1.6)});
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 70));
     painter.drawRoundedRect(QRectF(ok.left() + 6, ok.top() + 3, ok.width() - 12, ok.height() * 0.38), 8, 8);
@@ -490,12 +472,7 @@ void DrawPrograms(QPainter& painter, QRect rect)
     TDesignBox box(painter, rect);
     // A monitor showing a little desktop: icons, an open calculator and the task bar.
     const QRectF monitor(2, 6, 120, 92);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 40));
-    painter.drawRoundedRect(monitor.translated(2, 3), 7, 7);
-    painter.setBrush(QColor(0x4a, 0x52, 0x60));
-    painter.setPen(InkPen(1.4));
-    painter.drawRoundedRect(monitor, 7, 7);
+    ArtKit::DrawCard(painter, monitor, {.radius = 7, .drop = {2, 3}, .fill = QColor(0x4a, 0x52, 0x60), .edge = InkPen(1.4)});
     const QRectF screen = monitor.adjusted(6, 6, -6, -10);
     QLinearGradient wall(screen.topLeft(), screen.bottomLeft());
     wall.setColorAt(0, QColor(0x3f, 0xa9, 0xe0));

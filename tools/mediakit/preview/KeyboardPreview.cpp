@@ -1,7 +1,8 @@
-#include "mediakit/CastPictures.h"
-#include "mediakit/KeyboardArt.h"
-#include "mediakit/KeyboardInfoArt.h"
-#include "mediakit/KeyboardPagesArt.h"
+#include "mediakit/cast/CastPictures.h"
+#include "mediakit/topics/keyboard/KeyboardArt.h"
+#include "mediakit/topics/keyboard/KeyboardInfoArt.h"
+#include "mediakit/topics/keyboard/KeyboardPagesArt.h"
+#include "topics/keyboard/PracticeSteps.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -10,21 +11,6 @@
 #include <QTextStream>
 
 namespace {
-
-// The practice page's hand places, step by step; a step without a left hand leaves it out.
-struct TStep {
-    const char* name;
-    bool left;
-    QPoint leftAt;
-    QPoint rightAt;
-};
-
-const TStep Steps[] = {
-    {"T", true, {560, 320}, {960, 390}},        {"CAPSLOCK", true, {835, 175}, {56, 325}},
-    {"SHIFT", true, {-30, 365}, {620, 360}},    {"FELSO", true, {-25, 245}, {620, 365}},
-    {"ALSO", true, {185, 363}, {460, 405}},     {"HAROMBILL", true, {15, 240}, {460, 405}},
-    {"NUMLOCK", true, {770, 245}, {865, 175}},  {"ESC", false, {}, {45, 165}},
-};
 
 QImage Over(const QImage& page, const QImage& picture, QPoint at)
 {
@@ -84,12 +70,17 @@ int main(int argc, char** argv)
     save(screen, "bg_billentyuzet.png");
     save(left, "05_bal_kez.png");
     save(right, "05_jobb_kez.png");
-    for (const TStep& step : Steps) {
-        QImage page = step.left ? Over(screen, left, step.leftAt) : screen;
-        save(Over(page, right, step.rightAt), QStringLiteral("step_%1.png").arg(step.name));
-    }
+    // The practice page's hands, step by step, placed in the page's order.
+    auto withHands = [&](const QString& step) {
+        QImage page = screen;
+        for (const PracticeSteps::TPlacement& hand : PracticeSteps::Hands(step))
+            page = Over(page, hand.hand == PracticeSteps::THand::Left ? left : right, hand.topLeft);
+        return page;
+    };
+    for (const char* step : {"T", "CAPSLOCK", "SHIFT", "FELSO", "ALSO", "HÁROMBILL", "NUMLOCK", "ESC"})
+        save(withHands(QString::fromUtf8(step)), QStringLiteral("step_%1.png").arg(QString::fromUtf8(step)));
 
-    const QImage stepT = Over(Over(screen, left, Steps[0].leftAt), right, Steps[0].rightAt);
+    const QImage stepT = withHands(QStringLiteral("T"));
     save(WithText(stepT, KeyboardPagesArt::Places::PracticeTask,
                   {"Kedves Anna! Ezek szerint elsős vagy.",
                    "A billentyűzet vagy klaviatúra neve angolul keyboard (kíbord).",

@@ -1,4 +1,4 @@
-#include "mediakit/Cast.h"
+#include "mediakit/cast/Cast.h"
 
 #include <QImage>
 #include <QPainter>

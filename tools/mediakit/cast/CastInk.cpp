@@ -72,6 +72,51 @@ void Limb(QPainter& painter, const QPainterPath& line, double width, const QColo
     painter.drawPath(line);
 }
 
+void Stroke(QPainter& painter, const QPainterPath& path, const QColor& colour, double width)
+{
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(path);
+}
+
+QPainterPath Segment(QPointF from, QPointF to)
+{
+    QPainterPath path;
+    path.moveTo(from);
+    path.lineTo(to);
+    return path;
+}
+
+void RotateAbout(QPainter& painter, QPointF pivot, double degrees)
+{
+    painter.translate(pivot);
+    painter.rotate(degrees);
+    painter.translate(-pivot);
+}
+
+void MoveHead(QPainter& painter, const TCastPose& pose, double nodDrop, double chin)
+{
+    painter.translate(0, pose.headNod * nodDrop);
+    RotateAbout(painter, QPointF(0, chin), pose.headTilt);
+}
+
+void Ear(QPainter& painter, QPointF centre, double side, double rx, double ry, const QColor& skin, double outline)
+{
+    Shape(painter, Ellipse(centre, rx, ry), skin, outline);
+    QPainterPath inner;
+    inner.moveTo(centre + QPointF(side * 3, -6));
+    inner.quadTo(centre + QPointF(-side * 4, 0), centre + QPointF(side * 2, 6));
+    Stroke(painter, inner, skin.darker(130), outline * 0.7);
+}
+
+void Nose(QPainter& painter, QPointF centre, double halfWidth, double outline)
+{
+    QPainterPath nose;
+    nose.moveTo(centre + QPointF(-halfWidth, 0));
+    nose.quadTo(centre + QPointF(0, 4), centre + QPointF(halfWidth, 0));
+    Stroke(painter, nose, Outline(), outline * 0.7);
+}
+
 void Blush(QPainter& painter, QPointF centre, double rx, double ry)
 {
     QRadialGradient glow(centre, rx);
@@ -255,14 +300,18 @@ void Arm(QPainter& painter, QPointF shoulder, const TCastArm& arm, bool rightSid
         }
         if (style.cuff.isValid()) {
             const QPointF dir = (joints.wrist - joints.elbow) / style.fore;
-            QPainterPath cuff;
-            cuff.moveTo(end - dir * 1.0);
-            cuff.lineTo(end + dir * style.width * 0.25);
+            const QPainterPath cuff = Segment(end - dir * 1.0, end + dir * style.width * 0.25);
             Limb(painter, cuff, style.width * 0.95, style.cuff, style.outline);
         }
         Limb(painter, sleeve, style.sleeveWidth, style.sleeve, style.outline);
     }
     Hand(painter, joints.wrist, joints.foreDirection, arm.hand, rightSide, style.handSize, style.hand, style.outline);
+}
+
+void Arms(QPainter& painter, const TCastPose& pose, QPointF leftShoulder, QPointF rightShoulder, const TArmStyle& style)
+{
+    Arm(painter, leftShoulder, pose.leftArm, false, style);
+    Arm(painter, rightShoulder, pose.rightArm, true, style);
 }
 
 void Hand(QPainter& painter, QPointF wrist, double direction, TCastHand hand, bool rightSide, double size,
@@ -279,9 +328,8 @@ void Hand(QPainter& painter, QPointF wrist, double direction, TCastHand hand, bo
     finger.setCapStyle(Qt::RoundCap);
     finger.setJoinStyle(Qt::RoundJoin);
     auto digit = [&](QPointF from, double angle, double length) {
-        QPainterPath line;
-        line.moveTo(from);
-        line.lineTo(from + QPointF(std::cos(angle * Degree), std::sin(angle * Degree)) * length);
+        const QPointF along(std::cos(angle * Degree), std::sin(angle * Degree));
+        const QPainterPath line = Segment(from, from + along * length);
         return finger.createStroke(line);
     };
     // The hand is one silhouette (palm and fingers united) so that a single clean outline runs
@@ -330,9 +378,8 @@ void Hand(QPainter& painter, QPointF wrist, double direction, TCastHand hand, bo
         QPainterPathStroker thumbStroke;
         thumbStroke.setWidth(size * 0.68);
         thumbStroke.setCapStyle(Qt::RoundCap);
-        QPainterPath thumb;
-        thumb.moveTo(centre + QPointF(outward * size * 0.25, -size * 0.35));
-        thumb.lineTo(centre + QPointF(outward * size * 0.38, -size * 1.45));
+        const QPainterPath thumb = Segment(centre + QPointF(outward * size * 0.25, -size * 0.35),
+                                           centre + QPointF(outward * size * 0.38, -size * 1.45));
         silhouette = silhouette.united(thumbStroke.createStroke(thumb));
         for (int i = 0; i < 3; ++i) {
             const double y = centre.y() - size * 0.22 + size * 0.38 * i;

@@ -1,4 +1,4 @@
-#include "mediakit/CastPictures.h"
+#include "mediakit/cast/CastPictures.h"
 
 #include <QImage>
 #include <algorithm>

@@ -23,14 +23,14 @@ enum class TKeyStyle {
 };
 
 struct TKeyCap {
-    QString name;  // "Esc", "Caps Lock", "Left Shift", "Alt Gr", "Enter", "Num Enter", "T", "0", ...
-    QRect rect;    // on the page; for the Enter key this is its wide upper part
-    QRect stem;    // the Enter key's narrow part reaching down into the next row, else empty
+    QString name{};  // "Esc", "Caps Lock", "Left Shift", "Alt Gr", "Enter", "Num Enter", "T", "0", ...
+    QRect rect{};    // on the page; for the Enter key this is its wide upper part
+    QRect stem{};    // the Enter key's narrow part reaching down into the next row, else empty
     TKeyStyle style = TKeyStyle::Word;
-    QString upper; // Shift sign, capital letter or keypad sign
-    QString lower; // plain sign, or the keypad key's second use
-    QString altGr; // Alt Gr sign
-    QString word;  // the name printed on a named key
+    QString upper{}; // Shift sign, capital letter or keypad sign
+    QString lower{}; // plain sign, or the keypad key's second use
+    QString altGr{}; // Alt Gr sign
+    QString word{};  // the name printed on a named key
 
     bool Contains(QPoint point) const { return rect.contains(point) || stem.contains(point); }
 };

@@ -1,9 +1,10 @@
 // The keyboard topic's page backgrounds: buttons under their click areas, panels under their
 // labels, and calm light areas where the pages write blue text.
 
-#include "mediakit/KeyboardArt.h"
-#include "mediakit/KeyboardInfoArt.h"
-#include "mediakit/KeyboardPagesArt.h"
+#include "mediakit/PictureChecks.h"
+#include "mediakit/topics/keyboard/KeyboardArt.h"
+#include "mediakit/topics/keyboard/KeyboardInfoArt.h"
+#include "mediakit/topics/keyboard/KeyboardPagesArt.h"
 
 #include <QImage>
 #include <algorithm>
@@ -13,37 +14,13 @@
 
 namespace Places = KeyboardPagesArt::Places;
 
+using PictureChecks::LeastContrast;
+
 namespace {
 
 const QRgb PureBlue = qRgb(0, 0, 255);
 const QRgb Black = qRgb(0, 0, 0);
 const QRgb Maroon = qRgb(128, 0, 0);
-
-double Luminance(QRgb c)
-{
-    auto linear = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
-}
-
-double Contrast(QRgb a, QRgb b)
-{
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// The weakest contrast a text colour gets anywhere in rect.
-double LeastContrast(const QImage& picture, QRect rect, QRgb text)
-{
-    double least = 21;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            least = std::min(least, Contrast(picture.pixel(x, y), text));
-    return least;
-}
 
 // A button drawn in its own colour: every pixel of that colour near the click area lies inside
 // it, and together they span most of it.

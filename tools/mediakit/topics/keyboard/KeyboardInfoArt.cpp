@@ -1,11 +1,11 @@
 #include "KeyboardInfoArt.h"
 
-#include "ArtKit.h"
-#include "Cast.h"
-#include "CastInk.h"
 #include "HandArt.h"
 #include "KeyboardArt.h"
 #include "KeyboardPagesArt.h"
+#include "mediakit/ArtKit.h"
+#include "mediakit/cast/Cast.h"
+#include "mediakit/cast/CastInk.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -13,6 +13,7 @@
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace KeyboardInfoArt {
@@ -62,8 +63,7 @@ void DrawSmallKeyboard(QPainter& painter, QPointF topLeft, double width)
 void DrawCrumb(QPainter& painter, QPointF at, double size, double turn)
 {
     painter.save();
-    painter.translate(at);
-    painter.rotate(turn);
+    ArtKit::Place(painter, at, turn);
     painter.setPen(QPen(QColor(0x8a, 0x5a, 0x22), 0.8));
     painter.setBrush(QColor(0xd9, 0xa4, 0x5a));
     QPolygonF crumb;
@@ -77,8 +77,7 @@ void DrawSandwich(QPainter& painter, QPointF centre, double width, double tilt)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(centre);
-    painter.rotate(tilt);
+    ArtKit::Place(painter, centre, tilt);
     const double w = width;
     const double outline = 2.2;
     auto slice = [&](double y, double h) {
@@ -139,8 +138,7 @@ void DrawGlassSpilling(QPainter& painter, QPointF rim, double tilt)
         painter.drawEllipse(rim + d, 3.5, 4.5);
     }
 
-    painter.translate(rim);
-    painter.rotate(tilt);
+    ArtKit::Place(painter, rim, tilt);
     // A tall glass, its open rim at the origin, drawn upright then tipped over.
     QPainterPath body;
     body.moveTo(-22, 0);
@@ -299,59 +297,60 @@ QColor InfoBackdropAtClip()
     return QColor(int(red / n + 0.5), int(green / n + 0.5), int(blue / n + 0.5));
 }
 
+// An advice card: its colour, the small keyboard lying at keyboardTop, and over it what
+// must not come near a keyboard.
+QImage AdviceCard(QColor colour, int keyboardTop, const std::function<void(QPainter&)>& paintDanger)
+{
+    QImage image = Transparent(CardSize);
+    QPainter painter(&image);
+    DrawCard(painter, colour);
+    DrawSmallKeyboard(painter, QPointF(14, keyboardTop), 162);
+    paintDanger(painter);
+    painter.end();
+    return image;
+}
+
 } // namespace
 
 QImage DirtyHandsPicture()
 {
-    QImage image = Transparent(CardSize);
-    QPainter painter(&image);
-    DrawCard(painter, QColor(0x8a, 0x56, 0xc2));
-    DrawSmallKeyboard(painter, QPointF(14, 136), 162);
-    // Palms towards us: the right hand on the picture's left, thumbs inwards.
-    HandArt::DrawOpenHand(painter, QPointF(58, 84), 44, -14, true, true);
-    HandArt::DrawOpenHand(painter, QPointF(132, 84), 44, 14, false, true);
-    // Two little stink lines between the hands.
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x7a, 0x8a, 0x3a), 2.2, Qt::SolidLine, Qt::RoundCap));
-    painter.setBrush(Qt::NoBrush);
-    for (const double x : {88.0, 100.0}) {
-        QPainterPath wave(QPointF(x, 70));
-        wave.cubicTo(QPointF(x - 6, 60), QPointF(x + 6, 52), QPointF(x, 40));
-        painter.drawPath(wave);
-    }
-    painter.end();
-    return image;
+    return AdviceCard(QColor(0x8a, 0x56, 0xc2), 136, [](QPainter& painter) {
+        // Palms towards us: the right hand on the picture's left, thumbs inwards.
+        HandArt::DrawOpenHand(painter, QPointF(58, 84), 44, -14, true, true);
+        HandArt::DrawOpenHand(painter, QPointF(132, 84), 44, 14, false, true);
+        // Two little stink lines between the hands.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0x7a, 0x8a, 0x3a), 2.2, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(Qt::NoBrush);
+        for (const double x : {88.0, 100.0}) {
+            QPainterPath wave(QPointF(x, 70));
+            wave.cubicTo(QPointF(x - 6, 60), QPointF(x + 6, 52), QPointF(x, 40));
+            painter.drawPath(wave);
+        }
+    });
 }
 
 QImage FoodPicture()
 {
-    QImage image = Transparent(CardSize);
-    QPainter painter(&image);
-    DrawCard(painter, QColor(0xf2, 0xb1, 0x34));
-    DrawSmallKeyboard(painter, QPointF(14, 128), 162);
-    painter.setRenderHint(QPainter::Antialiasing);
-    // Crumbs falling and lying on the keys.
-    const struct {
-        double x, y, size, turn;
-    } crumbs[] = {{70, 92, 3.2, 10},  {92, 104, 2.6, 40}, {118, 96, 3, 70},   {104, 118, 2.4, 20}, {80, 122, 2.8, 80},
-                  {60, 140, 3, 30},   {98, 146, 3.4, 60}, {126, 138, 2.6, 5}, {140, 152, 3, 45},   {76, 156, 2.6, 75},
-                  {48, 150, 2.4, 15}, {116, 160, 2.8, 35}};
-    for (const auto& c : crumbs)
-        DrawCrumb(painter, QPointF(c.x, c.y), c.size, c.turn);
-    DrawSandwich(painter, QPointF(95, 54), 112, -10);
-    painter.end();
-    return image;
+    return AdviceCard(QColor(0xf2, 0xb1, 0x34), 128, [](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        // Crumbs falling and lying on the keys.
+        const struct {
+            double x, y, size, turn;
+        } crumbs[] = {{70, 92, 3.2, 10},  {92, 104, 2.6, 40}, {118, 96, 3, 70},   {104, 118, 2.4, 20}, {80, 122, 2.8, 80},
+                      {60, 140, 3, 30},   {98, 146, 3.4, 60}, {126, 138, 2.6, 5}, {140, 152, 3, 45},   {76, 156, 2.6, 75},
+                      {48, 150, 2.4, 15}, {116, 160, 2.8, 35}};
+        for (const auto& c : crumbs)
+            DrawCrumb(painter, QPointF(c.x, c.y), c.size, c.turn);
+        DrawSandwich(painter, QPointF(95, 54), 112, -10);
+    });
 }
 
 QImage DrinkPicture()
 {
-    QImage image = Transparent(CardSize);
-    QPainter painter(&image);
-    DrawCard(painter, QColor(0x3f, 0x7f, 0xe0));
-    DrawSmallKeyboard(painter, QPointF(14, 126), 162);
-    DrawGlassSpilling(painter, QPointF(92, 58), 118);
-    painter.end();
-    return image;
+    return AdviceCard(QColor(0x3f, 0x7f, 0xe0), 126, [](QPainter& painter) {
+        DrawGlassSpilling(painter, QPointF(92, 58), 118);
+    });
 }
 
 QImage ProhibitionSign()

@@ -1,7 +1,8 @@
 #include "framework/Cipher.h"
 #include "mediakit/ArtKit.h"
-#include "mediakit/HomeMedia.h"
 #include "mediakit/MediaKit.h"
+#include "mediakit/PictureChecks.h"
+#include "mediakit/home/HomeMedia.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -14,6 +15,9 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+
+using PictureChecks::Contrast;
+using PictureChecks::LeastContrast;
 
 namespace {
 
@@ -73,32 +77,6 @@ void ExpectDrawnExactlyUnder(const QImage& picture, const QImage& backdrop, QRec
             if (!area.contains(x, y) && picture.pixel(x, y) != backdrop.pixel(x, y))
                 ++leaking;
     EXPECT_EQ(leaking, 0);
-}
-
-double Luminance(QRgb c)
-{
-    auto linear = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
-}
-
-double Contrast(QRgb a, QRgb b)
-{
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// The weakest contrast a text colour gets anywhere in rect.
-double LeastContrast(const QImage& picture, QRect rect, QRgb text)
-{
-    double least = 21;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            least = std::min(least, Contrast(picture.pixel(x, y), text));
-    return least;
 }
 
 const QRgb PureBlue = qRgb(0, 0, 255);

@@ -1,5 +1,5 @@
-#include "mediakit/CastInk.h"
-#include "mediakit/CastPose.h"
+#include "mediakit/cast/CastInk.h"
+#include "mediakit/cast/CastPose.h"
 
 #include <QImage>
 #include <QPainter>

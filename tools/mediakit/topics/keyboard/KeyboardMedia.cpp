@@ -4,8 +4,8 @@
 #include "KeyboardArt.h"
 #include "KeyboardInfoArt.h"
 #include "KeyboardPagesArt.h"
-#include "MediaKit.h"
-#include "MediaProducer.h"
+#include "mediakit/MediaKit.h"
+#include "mediakit/MediaProducer.h"
 
 namespace {
 

@@ -1,8 +1,10 @@
 // The practice page's keyboard and hands: every step's hand positions put a fingertip on the
-// key the step talks about, and the keyboard is a Hungarian one.
+// key the step talks about, and the keyboard is a Hungarian one. The hand positions are the
+// page's own, so moving a key in the drawing or a hand on the page fails here.
 
-#include "mediakit/KeyboardArt.h"
-#include "mediakit/KeyboardPagesArt.h"
+#include "mediakit/topics/keyboard/KeyboardArt.h"
+#include "mediakit/topics/keyboard/KeyboardPagesArt.h"
+#include "topics/keyboard/PracticeSteps.h"
 
 #include <QImage>
 #include <QSet>
@@ -12,36 +14,34 @@
 
 using KeyboardArt::TKeyCap;
 using KeyboardArt::TKeyStyle;
+using PracticeSteps::THand;
 
 namespace {
 
-enum class THand { Left, Right };
-
-// The practice page places the hand pictures with their top left corner at these points.
-struct TPlacement {
+// What each hand of a step points at: a key, or a lamp when lamp is set.
+struct TTarget {
     const char* step;
     THand hand;
-    QPoint at;
-    const char* target; // a key, or a lamp when lamp is set
+    const char* target;
     bool lamp;
 };
 
-const TPlacement Placements[] = {
-    {"T", THand::Left, {560, 320}, "Enter", false},
-    {"T", THand::Right, {960, 390}, "Num Enter", false},
-    {"CAPSLOCK", THand::Right, {56, 325}, "Caps Lock", false},
-    {"CAPSLOCK", THand::Left, {835, 175}, "Caps Lock", true},
-    {"SHIFT", THand::Right, {620, 360}, "Right Shift", false},
-    {"SHIFT", THand::Left, {-30, 365}, "Left Shift", false},
-    {"FELSO", THand::Left, {-25, 245}, "0", false},
-    {"FELSO", THand::Right, {620, 365}, "Right Shift", false},
-    {"ALSO", THand::Left, {185, 363}, "V", false},
-    {"ALSO", THand::Right, {460, 405}, "Alt Gr", false},
-    {"HÁROMBILL", THand::Left, {15, 240}, "1", false},
-    {"HÁROMBILL", THand::Right, {460, 405}, "Alt Gr", false},
-    {"NUMLOCK", THand::Left, {770, 245}, "Num Lock", false},
-    {"NUMLOCK", THand::Right, {865, 175}, "Num Lock", true},
-    {"ESC", THand::Right, {45, 165}, "Esc", false},
+const TTarget Targets[] = {
+    {"T", THand::Left, "Enter", false},
+    {"T", THand::Right, "Num Enter", false},
+    {"CAPSLOCK", THand::Right, "Caps Lock", false},
+    {"CAPSLOCK", THand::Left, "Caps Lock", true},
+    {"SHIFT", THand::Right, "Right Shift", false},
+    {"SHIFT", THand::Left, "Left Shift", false},
+    {"FELSO", THand::Left, "0", false},
+    {"FELSO", THand::Right, "Right Shift", false},
+    {"ALSO", THand::Left, "V", false},
+    {"ALSO", THand::Right, "Alt Gr", false},
+    {"HÁROMBILL", THand::Left, "1", false},
+    {"HÁROMBILL", THand::Right, "Alt Gr", false},
+    {"NUMLOCK", THand::Left, "Num Lock", false},
+    {"NUMLOCK", THand::Right, "Num Lock", true},
+    {"ESC", THand::Right, "Esc", false},
 };
 
 // How far inside the rectangle the point lies; negative when outside.
@@ -69,17 +69,28 @@ TEST(KeyboardArtPractice, EveryStepPutsAFingertipWellInsideItsKeyOrLamp)
 {
     // A finger is about 25 px wide: its pad has to lie clearly on the key, not on an edge.
     const int margin = 6;
-    for (const TPlacement& p : Placements) {
-        SCOPED_TRACE(std::string(p.step) + " " + p.target);
-        const QPoint tip = p.at + (p.hand == THand::Left ? KeyboardArt::LeftFingertip() : KeyboardArt::RightFingertip());
-        int depth = -1000;
-        if (p.lamp) {
-            depth = Depth(KeyboardArt::Lamp(p.target).rect, tip);
-        } else {
-            for (const QRect& part : Parts(KeyboardArt::Key(p.target)))
-                depth = std::max(depth, Depth(part, tip));
+    for (const char* step : {"T", "CAPSLOCK", "SHIFT", "FELSO", "ALSO", "HÁROMBILL", "NUMLOCK", "ESC"}) {
+        const std::vector<PracticeSteps::TPlacement> hands = PracticeSteps::Hands(QString::fromUtf8(step));
+        const auto targets = std::count_if(std::begin(Targets), std::end(Targets),
+                                           [&](const TTarget& t) { return std::string(t.step) == step; });
+        EXPECT_EQ(hands.size(), size_t(targets)) << step;
+        for (const PracticeSteps::TPlacement& placement : hands) {
+            const auto target = std::find_if(std::begin(Targets), std::end(Targets), [&](const TTarget& t) {
+                return std::string(t.step) == step && t.hand == placement.hand;
+            });
+            ASSERT_NE(target, std::end(Targets)) << step << ": a hand the test does not expect";
+            SCOPED_TRACE(std::string(step) + " " + target->target);
+            const QPoint tip = placement.topLeft +
+                (placement.hand == THand::Left ? KeyboardArt::LeftFingertip() : KeyboardArt::RightFingertip());
+            int depth = -1000;
+            if (target->lamp) {
+                depth = Depth(KeyboardArt::Lamp(target->target).rect, tip);
+            } else {
+                for (const QRect& part : Parts(KeyboardArt::Key(target->target)))
+                    depth = std::max(depth, Depth(part, tip));
+            }
+            EXPECT_GE(depth, margin) << "fingertip at " << tip.x() << "," << tip.y();
         }
-        EXPECT_GE(depth, margin) << "fingertip at " << tip.x() << "," << tip.y();
     }
 }
 

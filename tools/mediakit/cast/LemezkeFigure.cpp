@@ -72,65 +72,9 @@ void PaintDogMouth(QPainter& painter, QPointF nose, const TCastPose& pose)
     painter.drawPath(smile);
 }
 
-// The head in its own frame, its middle on (0, 0).
-void PaintHeadLocal(QPainter& painter, const TCastPose& pose)
-{
-    const double dx = pose.headTurn * 8;
-    const double dy = pose.headNod * 5;
-    painter.save();
-    painter.translate(0, pose.headNod * 3);
-    painter.translate(0, 26);
-    painter.rotate(pose.headTilt);
-    painter.translate(0, -26);
-
-    const QPainterPath head = Ellipse(QPointF(0, 0), 32, 28);
-    Shape(painter, head, Coat, Line);
-    // A brown patch round one eye.
-    Shade(painter, head, Ellipse(QPointF(15 + dx, -8 + dy), 14, 13), Patch.lighter(150));
-    for (double side : {-1.0, 1.0}) {
-        QPainterPath ear;
-        const QPointF root(side * 24 - dx * 0.4, -20);
-        ear.moveTo(root + QPointF(-side * 6, -4));
-        ear.cubicTo(root + QPointF(side * 16, -10), root + QPointF(side * 20, 18), root + QPointF(side * 14, 30));
-        ear.cubicTo(root + QPointF(side * 10, 38), root + QPointF(side * 0, 36), root + QPointF(-side * 1, 28));
-        ear.cubicTo(root + QPointF(-side * 2, 16), root + QPointF(-side * 6, 6), root + QPointF(-side * 6, -4));
-        ear.closeSubpath();
-        Shape(painter, ear, Patch, Line);
-    }
-    TEyeStyle eye;
-    eye.cartoon = true;
-    eye.rx = 5.5;
-    eye.ry = 7.2;
-    eye.outline = Line * 0.9;
-    for (double side : {-1.0, 1.0}) {
-        const QPointF centre(side * 12 + dx, -5 + dy);
-        Eye(painter, centre, eye, pose);
-        // Tan dots for eyebrows, as many dogs have; they ride up when the pose raises brows.
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0xc8, 0x8a, 0x5a));
-        painter.drawEllipse(centre + QPointF(side * 1.5, -11 - 3 * std::clamp(pose.eyebrows, -1.0, 1.0)), 3.6, 2.4);
-    }
-    const QPointF nose(dx * 1.15, 9 + dy);
-    Shape(painter, Ellipse(nose + QPointF(0, 6), 17, 11), Qt::white, Line * 0.8);
-    PaintDogMouth(painter, nose, pose);
-    QPainterPath noseShape;
-    noseShape.moveTo(nose + QPointF(-7, -2));
-    noseShape.cubicTo(nose + QPointF(-7, -7), nose + QPointF(7, -7), nose + QPointF(7, -2));
-    noseShape.cubicTo(nose + QPointF(7, 2), nose + QPointF(2, 5), nose + QPointF(0, 5));
-    noseShape.cubicTo(nose + QPointF(-2, 5), nose + QPointF(-7, 2), nose + QPointF(-7, -2));
-    noseShape.closeSubpath();
-    Flat(painter, noseShape, QColor(0x2a, 0x22, 0x26), Line * 0.6);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 255, 200));
-    painter.drawEllipse(nose + QPointF(-2.5, -3), 2.2, 1.4);
-    painter.restore();
-}
-
 void PaintLeg(QPainter& painter, QPointF top, const QColor& colour, double liftX = 0)
 {
-    QPainterPath leg;
-    leg.moveTo(top);
-    leg.lineTo(top.x() + liftX, -9);
+    const QPainterPath leg = Segment(top, QPointF(top.x() + liftX, -9));
     Limb(painter, leg, 15, colour, Line);
     Shape(painter, Ellipse(QPointF(top.x() + liftX + 4, -6.5), 11, 7), colour.lighter(104), Line);
 }
@@ -138,9 +82,7 @@ void PaintLeg(QPainter& painter, QPointF top, const QColor& colour, double liftX
 // A front leg held up like an arm: both bends of the arm rig, a round paw at the end.
 void PaintLiftedLeg(QPainter& painter, QPointF shoulder, const TCastArm& leg, const QColor& colour)
 {
-    TArmStyle style;
-    style.upper = 26;
-    style.fore = 22;
+    const TArmStyle style{.upper = 26, .fore = 22};
     const TArmJoints joints = ArmJoints(shoulder, leg, true, style);
     QPainterPath line;
     line.moveTo(joints.shoulder);
@@ -174,9 +116,7 @@ void TLemezkeFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
     tail.moveTo(0, 0);
     tail.cubicTo(-14, -8, -22, -22, -16, -42);
     Limb(painter, tail, 10, Coat, Line);
-    QPainterPath tip;
-    tip.moveTo(-19, -32);
-    tip.lineTo(-16, -42);
+    const QPainterPath tip = Segment(QPointF(-19, -32), QPointF(-16, -42));
     Limb(painter, tip, 10, Patch, 0);
     painter.restore();
 
@@ -188,9 +128,7 @@ void TLemezkeFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
     PaintLeg(painter, QPointF(-34, -60), FarCoat);
 
     painter.save();
-    painter.translate(0, -60);
-    painter.rotate(pose.bodyLean * 0.5);
-    painter.translate(0, 60);
+    RotateAbout(painter, QPointF(0, -60), pose.bodyLean * 0.5);
     // Body and chest make one outline; the spot on the side is a round disc, like his name.
     const QPainterPath body = Ellipse(QPointF(-4, -68), 58, 29).united(Ellipse(QPointF(38, -78), 20, 24));
     Shape(painter, body, Coat, Line);
@@ -215,9 +153,7 @@ void TLemezkeFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
     QPainterPath haunchLine;
     haunchLine.arcMoveTo(haunch, 110);
     haunchLine.arcTo(haunch, 110, -190);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Outline(), Line, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(haunchLine);
+    Stroke(painter, haunchLine, Outline(), Line);
     if (Lifted(pose.rightArm))
         PaintLiftedLeg(painter, QPointF(32, -64), pose.rightArm, Coat);
     else
@@ -229,14 +165,52 @@ void TLemezkeFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
     collar.quadTo(50, -74, 70, -92);
     Limb(painter, collar, 8, Collar, Line);
     PaintDisc(painter, QPointF(51, -74), 8.5);
-    painter.save();
-    painter.translate(HeadCentre);
-    painter.scale(1.15, 1.15);
-    PaintHeadLocal(painter, pose);
-    painter.restore();
+    PaintHeadAt(painter, pose, HeadCentre, 1.15);
 }
 
+// The head in its own frame, its middle on (0, 0).
 void TLemezkeFigure::PaintHead(QPainter& painter, const TCastPose& pose) const
 {
-    PaintHeadLocal(painter, pose);
+    const double dx = pose.headTurn * 8;
+    const double dy = pose.headNod * 5;
+    painter.save();
+    MoveHead(painter, pose, 3, 26);
+
+    const QPainterPath head = Ellipse(QPointF(0, 0), 32, 28);
+    Shape(painter, head, Coat, Line);
+    // A brown patch round one eye.
+    Shade(painter, head, Ellipse(QPointF(15 + dx, -8 + dy), 14, 13), Patch.lighter(150));
+    for (double side : {-1.0, 1.0}) {
+        QPainterPath ear;
+        const QPointF root(side * 24 - dx * 0.4, -20);
+        ear.moveTo(root + QPointF(-side * 6, -4));
+        ear.cubicTo(root + QPointF(side * 16, -10), root + QPointF(side * 20, 18), root + QPointF(side * 14, 30));
+        ear.cubicTo(root + QPointF(side * 10, 38), root + QPointF(side * 0, 36), root + QPointF(-side * 1, 28));
+        ear.cubicTo(root + QPointF(-side * 2, 16), root + QPointF(-side * 6, 6), root + QPointF(-side * 6, -4));
+        ear.closeSubpath();
+        Shape(painter, ear, Patch, Line);
+    }
+    const TEyeStyle eye{.rx = 5.5, .ry = 7.2, .cartoon = true, .outline = Line * 0.9};
+    for (double side : {-1.0, 1.0}) {
+        const QPointF centre(side * 12 + dx, -5 + dy);
+        Eye(painter, centre, eye, pose);
+        // Tan dots for eyebrows, as many dogs have; they ride up when the pose raises brows.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0xc8, 0x8a, 0x5a));
+        painter.drawEllipse(centre + QPointF(side * 1.5, -11 - 3 * std::clamp(pose.eyebrows, -1.0, 1.0)), 3.6, 2.4);
+    }
+    const QPointF nose(dx * 1.15, 9 + dy);
+    Shape(painter, Ellipse(nose + QPointF(0, 6), 17, 11), Qt::white, Line * 0.8);
+    PaintDogMouth(painter, nose, pose);
+    QPainterPath noseShape;
+    noseShape.moveTo(nose + QPointF(-7, -2));
+    noseShape.cubicTo(nose + QPointF(-7, -7), nose + QPointF(7, -7), nose + QPointF(7, -2));
+    noseShape.cubicTo(nose + QPointF(7, 2), nose + QPointF(2, 5), nose + QPointF(0, 5));
+    noseShape.cubicTo(nose + QPointF(-2, 5), nose + QPointF(-7, 2), nose + QPointF(-7, -2));
+    noseShape.closeSubpath();
+    Flat(painter, noseShape, QColor(0x2a, 0x22, 0x26), Line * 0.6);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 200));
+    painter.drawEllipse(nose + QPointF(-2.5, -3), 2.2, 1.4);
+    painter.restore();
 }

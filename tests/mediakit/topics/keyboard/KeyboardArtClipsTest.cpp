@@ -1,8 +1,8 @@
 // Kábel Ödön's clips on the keyboard topic's pages: sizes and frame ranges the pages play, and
 // backgrounds that sit right on the page.
 
-#include "mediakit/KeyboardInfoArt.h"
-#include "mediakit/KeyboardPagesArt.h"
+#include "mediakit/topics/keyboard/KeyboardInfoArt.h"
+#include "mediakit/topics/keyboard/KeyboardPagesArt.h"
 #include "framework/ClipDecoder.h"
 
 #include <QDir>

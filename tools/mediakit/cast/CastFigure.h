@@ -2,6 +2,8 @@
 
 #include "CastPose.h"
 
+#include <QPointF>
+
 class QPainter;
 
 // One guide's drawing in model units shared by the whole cast (a child is about 290 units
@@ -12,4 +14,8 @@ public:
     virtual void PaintFigure(QPainter& painter, const TCastPose& pose) const = 0;
     // The head alone, anywhere in model space: callers measure it and centre it.
     virtual void PaintHead(QPainter& painter, const TCastPose& pose) const = 0;
+
+protected:
+    // The head as part of the figure: its own middle on centre, scaled from the head's own size.
+    void PaintHeadAt(QPainter& painter, const TCastPose& pose, QPointF centre, double scale = 1) const;
 };

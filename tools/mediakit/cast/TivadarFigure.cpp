@@ -53,28 +53,75 @@ void PaintPixelSmiley(QPainter& painter, QPointF centre, double pixel)
     painter.drawPolygon(border);
 }
 
-void PaintHeadLocal(QPainter& painter, const TCastPose& pose)
+} // namespace
+
+void TTivadarFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
+{
+    for (double side : {-1.0, 1.0}) {
+        const QPainterPath leg = Segment(QPointF(side * 14, -108), QPointF(side * 15, -18));
+        Limb(painter, leg, 19, Jeans, Line);
+        const QPainterPath hem = Segment(QPointF(side * 15, -23), QPointF(side * 15, -20));
+        Limb(painter, hem, 21, Jeans.lighter(112), Line * 0.8);
+        QPainterPath shoe;
+        shoe.moveTo(side * 3, -1);
+        shoe.cubicTo(side * 1, -18, side * 16, -22, side * 24, -17);
+        shoe.cubicTo(side * 36, -13, side * 40, -6, side * 37, -1);
+        shoe.closeSubpath();
+        Shape(painter, shoe, Sneaker, Line);
+        const QPainterPath sole = Segment(QPointF(side * 3, -1), QPointF(side * 37, -1));
+        painter.setPen(QPen(QColor(0x9a, 0x9a, 0x9a), Line * 1.6, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPath(sole);
+        QPainterPath stripe;
+        stripe.moveTo(side * 12, -13);
+        stripe.quadTo(side * 22, -10, side * 30, -13);
+        painter.setPen(QPen(Cap, Line * 1.2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPath(stripe);
+        painter.setPen(QPen(Outline(), Line * 0.9, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(side * 3, -1), QPointF(side * 37, -1));
+    }
+
+    painter.save();
+    RotateAbout(painter, QPointF(0, -104), pose.bodyLean);
+
+    QPainterPath neck;
+    neck.addRect(QRectF(-8, -192, 16, 26));
+    Flat(painter, neck, Skin.darker(108), Line);
+
+    QPainterPath shirt;
+    shirt.moveTo(-12, -175);
+    shirt.quadTo(0, -164, 12, -175);
+    shirt.cubicTo(26, -174, 34, -170, 33, -156);
+    shirt.lineTo(32, -104);
+    shirt.quadTo(0, -100, -32, -104);
+    shirt.lineTo(-33, -156);
+    shirt.cubicTo(-34, -170, -26, -174, -12, -175);
+    shirt.closeSubpath();
+    Shape(painter, shirt, Shirt, Line);
+    QPainterPath collar;
+    collar.moveTo(-12, -175);
+    collar.quadTo(0, -164, 12, -175);
+    Stroke(painter, collar, Shirt.darker(140), Line * 1.8);
+    PaintPixelSmiley(painter, QPointF(0, -140), 3.8);
+
+    PaintHeadAt(painter, pose, QPointF(0, -236));
+
+    const TArmStyle arm{.upper = 37, .fore = 34, .width = 12.5, .skin = Skin, .sleeve = Shirt, .sleeveLength = 22,
+                        .sleeveWidth = 20, .hand = Skin, .handSize = 13, .outline = Line};
+    Arms(painter, pose, QPointF(-28, -163), QPointF(28, -163), arm);
+    painter.restore();
+}
+
+void TTivadarFigure::PaintHead(QPainter& painter, const TCastPose& pose) const
 {
     const double dx = pose.headTurn * 13;
     const double dy = pose.headNod * 9;
     painter.save();
-    painter.translate(0, pose.headNod * 5);
-    painter.translate(0, 46);
-    painter.rotate(pose.headTilt);
-    painter.translate(0, -46);
+    MoveHead(painter, pose, 5, 46);
 
     // Hair shows round the back of the head and in tufts over the ears.
     Shape(painter, Ellipse(QPointF(-dx * 0.2, -6), 58, 52), Hair, Line);
-    for (double side : {-1.0, 1.0}) {
-        const QPointF ear(side * 52 - dx * 0.35, 8 + dy * 0.5);
-        Shape(painter, Ellipse(ear, 11, 13), Skin, Line);
-        QPainterPath inner;
-        inner.moveTo(ear + QPointF(side * 3, -6));
-        inner.quadTo(ear + QPointF(-side * 4, 0), ear + QPointF(side * 2, 6));
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Skin.darker(130), Line * 0.7, Qt::SolidLine, Qt::RoundCap));
-        painter.drawPath(inner);
-    }
+    for (double side : {-1.0, 1.0})
+        Ear(painter, QPointF(side * 52 - dx * 0.35, 8 + dy * 0.5), side, 11, 13, Skin, Line);
     const QPainterPath face = Ellipse(QPointF(0, 2), 52, 49);
     Shape(painter, face, Skin, Line);
     Shade(painter, face, Ellipse(QPointF(16 + dx * 0.3, 22), 48, 38), QColor(0xe8, 0xa2, 0x80, 60));
@@ -120,9 +167,7 @@ void PaintHeadLocal(QPainter& painter, const TCastPose& pose)
     seams.quadTo(-30 + dx * 0.3, -56, -40 + dx * 0.3, -17);
     seams.moveTo(-dx * 0.1, -71);
     seams.quadTo(30 + dx * 0.3, -56, 40 + dx * 0.3, -17);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Cap.darker(140), Line * 0.6, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(seams);
+    Stroke(painter, seams, Cap.darker(140), Line * 0.6);
     Shape(painter, Ellipse(QPointF(dx * 0.25, -72), 6, 4.5), Cap.darker(115), Line * 0.8);
     QPainterPath shine;
     shine.moveTo(-40, -46);
@@ -142,11 +187,7 @@ void PaintHeadLocal(QPainter& painter, const TCastPose& pose)
     peak.closeSubpath();
     Shape(painter, peak, Cap.darker(112), Line);
 
-    TEyeStyle eye;
-    eye.rx = 9;
-    eye.ry = 11;
-    eye.iris = QColor(0x3c, 0x7d, 0xd9);
-    eye.outline = Line * 0.85;
+    const TEyeStyle eye{.rx = 9, .ry = 11, .iris = QColor(0x3c, 0x7d, 0xd9), .outline = Line * 0.85};
     for (double side : {-1.0, 1.0}) {
         Eye(painter, QPointF(side * 20 + dx, 12 + dy), eye, pose);
         painter.save();
@@ -159,98 +200,7 @@ void PaintHeadLocal(QPainter& painter, const TCastPose& pose)
         for (const QPointF& f : {QPointF(-4, -2), QPointF(3, -3), QPointF(0, 3)})
             painter.drawEllipse(QPointF(side * 32 + dx * 0.8, 28 + dy) + f, 1.5, 1.5);
     }
-    QPainterPath nose;
-    nose.moveTo(dx * 1.1 - 3.5, 24 + dy);
-    nose.quadTo(dx * 1.1, 28 + dy, dx * 1.1 + 3.5, 24 + dy);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Outline(), Line * 0.7, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(nose);
+    Nose(painter, QPointF(dx * 1.1, 24 + dy), 3.5, Line);
     Mouth(painter, QPointF(dx, 35 + dy), 23, pose, Line);
     painter.restore();
-}
-
-} // namespace
-
-void TTivadarFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
-{
-    for (double side : {-1.0, 1.0}) {
-        QPainterPath leg;
-        leg.moveTo(side * 14, -108);
-        leg.lineTo(side * 15, -18);
-        Limb(painter, leg, 19, Jeans, Line);
-        QPainterPath hem;
-        hem.moveTo(side * 15, -23);
-        hem.lineTo(side * 15, -20);
-        Limb(painter, hem, 21, Jeans.lighter(112), Line * 0.8);
-        QPainterPath shoe;
-        shoe.moveTo(side * 3, -1);
-        shoe.cubicTo(side * 1, -18, side * 16, -22, side * 24, -17);
-        shoe.cubicTo(side * 36, -13, side * 40, -6, side * 37, -1);
-        shoe.closeSubpath();
-        Shape(painter, shoe, Sneaker, Line);
-        QPainterPath sole;
-        sole.moveTo(side * 3, -1);
-        sole.lineTo(side * 37, -1);
-        painter.setPen(QPen(QColor(0x9a, 0x9a, 0x9a), Line * 1.6, Qt::SolidLine, Qt::RoundCap));
-        painter.drawPath(sole);
-        QPainterPath stripe;
-        stripe.moveTo(side * 12, -13);
-        stripe.quadTo(side * 22, -10, side * 30, -13);
-        painter.setPen(QPen(Cap, Line * 1.2, Qt::SolidLine, Qt::RoundCap));
-        painter.drawPath(stripe);
-        painter.setPen(QPen(Outline(), Line * 0.9, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(side * 3, -1), QPointF(side * 37, -1));
-    }
-
-    painter.save();
-    painter.translate(0, -104);
-    painter.rotate(pose.bodyLean);
-    painter.translate(0, 104);
-
-    QPainterPath neck;
-    neck.addRect(QRectF(-8, -192, 16, 26));
-    Flat(painter, neck, Skin.darker(108), Line);
-
-    QPainterPath shirt;
-    shirt.moveTo(-12, -175);
-    shirt.quadTo(0, -164, 12, -175);
-    shirt.cubicTo(26, -174, 34, -170, 33, -156);
-    shirt.lineTo(32, -104);
-    shirt.quadTo(0, -100, -32, -104);
-    shirt.lineTo(-33, -156);
-    shirt.cubicTo(-34, -170, -26, -174, -12, -175);
-    shirt.closeSubpath();
-    Shape(painter, shirt, Shirt, Line);
-    QPainterPath collar;
-    collar.moveTo(-12, -175);
-    collar.quadTo(0, -164, 12, -175);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Shirt.darker(140), Line * 1.8, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(collar);
-    PaintPixelSmiley(painter, QPointF(0, -140), 3.8);
-
-    painter.save();
-    painter.translate(0, -236);
-    PaintHeadLocal(painter, pose);
-    painter.restore();
-
-    TArmStyle arm;
-    arm.upper = 37;
-    arm.fore = 34;
-    arm.width = 12.5;
-    arm.skin = Skin;
-    arm.hand = Skin;
-    arm.handSize = 13;
-    arm.sleeve = Shirt;
-    arm.sleeveLength = 22;
-    arm.sleeveWidth = 20;
-    arm.outline = Line;
-    Arm(painter, QPointF(-28, -163), pose.leftArm, false, arm);
-    Arm(painter, QPointF(28, -163), pose.rightArm, true, arm);
-    painter.restore();
-}
-
-void TTivadarFigure::PaintHead(QPainter& painter, const TCastPose& pose) const
-{
-    PaintHeadLocal(painter, pose);
 }

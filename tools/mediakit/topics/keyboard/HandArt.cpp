@@ -1,6 +1,7 @@
 #include "HandArt.h"
 
-#include "CastInk.h"
+#include "mediakit/ArtKit.h"
+#include "mediakit/cast/CastInk.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -83,8 +84,7 @@ void DrawPointingHand(QPainter& painter, QPointF tip, double tilt, bool rightHan
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(tip);
-    painter.rotate(tilt);
+    ArtKit::Place(painter, tip, tilt);
     // Drawn as a right hand; the left hand is its mirror image.
     if (!rightHand)
         painter.scale(-1, 1);
@@ -137,10 +137,8 @@ void DrawFist(QPainter& painter, QPointF centre, double size, double tilt)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(centre);
-    painter.rotate(tilt);
     const double s = size / 100.0;
-    painter.scale(s, s);
+    ArtKit::Place(painter, centre, tilt, s);
 
     // Wrist and sleeve above the fist.
     CastInk::Shape(painter, Rounded(QRectF(-30, -110, 60, 70), 20), Skin, Ink / s);
@@ -168,10 +166,8 @@ void DrawOpenHand(QPainter& painter, QPointF palmCentre, double size, double til
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(palmCentre);
-    painter.rotate(tilt);
     const double s = size / 100.0;
-    painter.scale(s, s);
+    ArtKit::Place(painter, palmCentre, tilt, s);
     // Drawn as a right hand, palm to the viewer: the thumb on the picture's right.
     if (!rightHand)
         painter.scale(-1, 1);

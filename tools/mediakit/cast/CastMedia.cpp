@@ -2,8 +2,8 @@
 // their pictures with PaintCastMember and PaintCastHead.
 
 #include "CastPictures.h"
-#include "MediaKit.h"
-#include "MediaProducer.h"
+#include "mediakit/MediaKit.h"
+#include "mediakit/MediaProducer.h"
 
 namespace {
 

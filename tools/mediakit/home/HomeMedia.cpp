@@ -1,9 +1,9 @@
 #include "HomeMedia.h"
 
-#include "ArtKit.h"
-#include "MediaKit.h"
-#include "MediaProducer.h"
-#include "TopicIcons.h"
+#include "mediakit/ArtKit.h"
+#include "mediakit/MediaKit.h"
+#include "mediakit/MediaProducer.h"
+#include "mediakit/TopicIcons.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -153,14 +153,21 @@ void DrawArrowKeys(QPainter& painter, QRect rect)
         ArtKit::DrawKey(painter, QRect(left + i * (key + gap), top + key + gap, key, key), arrows[i]);
 }
 
-void DrawTypingPlace(QPainter& painter)
+// The name and grade pages: the backdrop with its bunting and logo, a calm card, and the typing
+// strip with the pencil and the hint towards the Enter key, which both pages have.
+void DrawTypingPage(QPainter& painter, QRect card)
 {
+    ArtKit::DrawPageBackdrop(painter, QRect(QPoint(0, 0), PageSize));
+    DrawTopBunting(painter);
+    DrawLogo(painter, QPoint(EditBox.center().x(), 104), 58);
+    ArtKit::DrawSoftPanel(painter, card, 24);
     ArtKit::DrawPencil(painter, QRect(50, 262, 54, 56));
     ArtKit::DrawInputField(painter, EditBox);
     // From the strip to the Enter key: type, then press.
     ArtKit::DrawHintArrow(painter, QPointF(EditBox.right() + 18, EditBox.center().y() + 2),
                           QPointF(838, EditBox.center().y() + 4), QPointF(EnterArea.left() - 12, EnterArea.top() + 36),
                           QColor(0x3f, 0x9a, 0x55));
+    ArtKit::DrawEnterKey(painter, EnterArea);
 }
 
 } // namespace
@@ -169,14 +176,8 @@ QImage NameInputScreen()
 {
     QImage image = Canvas(PageSize);
     QPainter painter(&image);
-    ArtKit::DrawPageBackdrop(painter, image.rect());
-    DrawTopBunting(painter);
-    DrawLogo(painter, QPoint(EditBox.center().x(), 104), 58);
-
     // A calm stage for the label, the cast and their names.
-    ArtKit::DrawSoftPanel(painter, QRect(48, 398, 784, 326), 24);
-    DrawTypingPlace(painter);
-    ArtKit::DrawEnterKey(painter, EnterArea);
+    DrawTypingPage(painter, QRect(48, 398, 784, 326));
     ArtKit::DrawExitSign(painter, ExitArea);
     return image;
 }
@@ -252,15 +253,9 @@ QImage GradeScreen()
 {
     QImage image = Canvas(PageSize);
     QPainter painter(&image);
-    ArtKit::DrawPageBackdrop(painter, image.rect());
-    DrawTopBunting(painter);
-    DrawLogo(painter, QPoint(EditBox.center().x(), 104), 58);
-
     // The learner's text and Ödön share one calm card.
-    ArtKit::DrawSoftPanel(painter, QRect(110, 350, 736, 286), 24);
-    DrawTypingPlace(painter);
+    DrawTypingPage(painter, QRect(110, 350, 736, 286));
     ArtKit::DrawBackspaceKey(painter, BackspaceArea);
-    ArtKit::DrawEnterKey(painter, EnterArea);
     ArtKit::DrawBackButton(painter, BackArea);
     return image;
 }

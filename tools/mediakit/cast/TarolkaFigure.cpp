@@ -82,11 +82,7 @@ void PaintBox(QPainter& painter, const TCastPose& pose)
 
     const double dx = pose.headTurn * 9;
     const double dy = pose.headNod * 6;
-    TEyeStyle eye;
-    eye.cartoon = true;
-    eye.rx = 8;
-    eye.ry = 10.5;
-    eye.outline = Line * 0.9;
+    const TEyeStyle eye{.rx = 8, .ry = 10.5, .cartoon = true, .outline = Line * 0.9};
     for (double side : {-1.0, 1.0}) {
         const QPointF centre(side * 19 + dx, -3 + dy);
         Blush(painter, QPointF(side * 33 + dx * 0.8, 16 + dy), 10, 6);
@@ -120,9 +116,7 @@ void TTarolkaFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
 {
     for (double side : {-1.0, 1.0}) {
         const QPointF hip = BoxToFigure(pose, QPointF(side * 24, FrontFace.bottom()));
-        QPainterPath leg;
-        leg.moveTo(hip);
-        leg.lineTo(side * 25, -12);
+        const QPainterPath leg = Segment(hip, QPointF(side * 25, -12));
         Limb(painter, leg, 9, Limbs, Line * 0.6);
         QPainterPath shoe;
         const double x = side * 25;
@@ -137,16 +131,10 @@ void TTarolkaFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
     PaintBox(painter, pose);
     painter.restore();
 
-    TArmStyle arm;
-    arm.upper = 24;
-    arm.fore = 22;
-    arm.width = 8;
-    arm.skin = Limbs;
-    arm.hand = Mitten;
-    arm.handSize = 11;
-    arm.outline = Line * 0.6;
-    Arm(painter, BoxToFigure(pose, QPointF(FrontFace.left() + 2, 8)), pose.leftArm, false, arm);
-    Arm(painter, BoxToFigure(pose, QPointF(FrontFace.right() - 2, 8)), pose.rightArm, true, arm);
+    const TArmStyle arm{.upper = 24, .fore = 22, .width = 8, .skin = Limbs, .hand = Mitten, .handSize = 11,
+                        .outline = Line * 0.6};
+    Arms(painter, pose, BoxToFigure(pose, QPointF(FrontFace.left() + 2, 8)),
+         BoxToFigure(pose, QPointF(FrontFace.right() - 2, 8)), arm);
 }
 
 void TTarolkaFigure::PaintHead(QPainter& painter, const TCastPose& pose) const

@@ -1,7 +1,7 @@
 #include "KeyboardPagesArt.h"
 
-#include "ArtKit.h"
-#include "Cast.h"
+#include "mediakit/ArtKit.h"
+#include "mediakit/cast/Cast.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -57,15 +57,9 @@ void DrawLetterPanel(QPainter& painter, QRect field, QColor colour)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF frame = QRectF(field).adjusted(-10, -10, 10, 10);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x20, 0x30, 0x50, 40));
-    painter.drawRoundedRect(frame.translated(0, 4), 18, 18);
-    QLinearGradient rim(frame.topLeft(), frame.bottomLeft());
-    rim.setColorAt(0, colour.lighter(115));
-    rim.setColorAt(1, colour.darker(110));
-    painter.setBrush(rim);
-    painter.setPen(QPen(colour.darker(140), 2));
-    painter.drawRoundedRect(frame.adjusted(1, 1, -1, -1), 18, 18);
+    ArtKit::DrawCard(painter, frame, {.radius = 18, .drop = {0, 4}, .shadow = QColor(0x20, 0x30, 0x50, 40),
+                                      .fill = ArtKit::Downwards(frame, colour.lighter(115), colour.darker(110)),
+                                      .edge = QPen(colour.darker(140), 2), .inset = 1});
 
     QLinearGradient inside(QPointF(field.topLeft()), QPointF(field.bottomLeft()));
     inside.setColorAt(0, QColor::fromHsv(colour.hue(), 52, 255));
@@ -114,15 +108,9 @@ void DrawClockDisplay(QPainter& painter, QRect window)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF frame = QRectF(window).adjusted(-8, -8, 8, 8);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x20, 0x30, 0x50, 40));
-    painter.drawRoundedRect(frame.translated(0, 3), 14, 14);
-    QLinearGradient rim(frame.topLeft(), frame.bottomLeft());
-    rim.setColorAt(0, QColor(0xa9, 0xcc, 0xf0));
-    rim.setColorAt(1, QColor(0x6f, 0xa4, 0xdc));
-    painter.setBrush(rim);
-    painter.setPen(QPen(QColor(0x4a, 0x7e, 0xb8), 1.5));
-    painter.drawRoundedRect(frame, 14, 14);
+    ArtKit::DrawCard(painter, frame, {.radius = 14, .shadow = QColor(0x20, 0x30, 0x50, 40),
+                                      .fill = ArtKit::Downwards(frame, QColor(0xa9, 0xcc, 0xf0), QColor(0x6f, 0xa4, 0xdc)),
+                                      .edge = QPen(QColor(0x4a, 0x7e, 0xb8), 1.5)});
     painter.setBrush(Qt::white);
     painter.setPen(QPen(QColor(0x3d, 0x6a, 0x9e), 1));
     painter.drawRoundedRect(QRectF(window).adjusted(-2, -2, 2, 2), 6, 6);
@@ -179,12 +167,8 @@ void DrawWordCard(QPainter& painter, QRect label)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF card = QRectF(label).adjusted(-18, -6, 14, 6);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x20, 0x30, 0x50, 35));
-    painter.drawRoundedRect(card.translated(0, 3), 12, 12);
-    painter.setBrush(ArtKit::Palette::Paper);
-    painter.setPen(QPen(QColor(0x9a, 0xb4, 0xd4), 1.5));
-    painter.drawRoundedRect(card, 12, 12);
+    ArtKit::DrawCard(painter, card, {.radius = 12, .shadow = QColor(0x20, 0x30, 0x50, 35), .fill = ArtKit::Palette::Paper,
+                                     .edge = QPen(QColor(0x9a, 0xb4, 0xd4), 1.5)});
     painter.restore();
 }
 
@@ -251,15 +235,9 @@ void DrawReadButton(QPainter& painter, QRect rect)
     const QRectF r = QRectF(rect).adjusted(0.75, 0.75, -0.75, -2.75);
     const double radius = r.height() * 0.3;
     const QColor green(0x2e, 0x9a, 0x4c);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 45));
-    painter.drawRoundedRect(r.translated(0, 2), radius, radius);
-    QLinearGradient face(r.topLeft(), r.bottomLeft());
-    face.setColorAt(0, QColor(0xf4, 0xff, 0xf2));
-    face.setColorAt(1, QColor(0xc4, 0xee, 0xbe));
-    painter.setBrush(face);
-    painter.setPen(QPen(green.darker(115), 2));
-    painter.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius, radius);
+    ArtKit::DrawCard(painter, r, {.radius = radius, .drop = {0, 2}, .shadow = QColor(0, 0, 0, 45),
+                                  .fill = ArtKit::Downwards(r, QColor(0xf4, 0xff, 0xf2), QColor(0xc4, 0xee, 0xbe)),
+                                  .edge = QPen(green.darker(115), 2), .inset = 1});
 
     // The L key on the left, the word on the right.
     const int key = int(r.height() * 0.7);

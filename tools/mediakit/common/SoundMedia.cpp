@@ -2,9 +2,9 @@
 // and dropping, blips for hits and misses, a chime for a right answer, a soft buzz for a wrong
 // one, a bell for the evaluation page and a few playful effects for the guides' clips.
 
-#include "MediaKit.h"
-#include "MediaProducer.h"
-#include "Synth.h"
+#include "mediakit/MediaKit.h"
+#include "mediakit/MediaProducer.h"
+#include "mediakit/Synth.h"
 
 #include <functional>
 #include <random>

@@ -1,8 +1,8 @@
 // The reflex game's word file: words every child knows, short enough for its narrow list box.
 // UTF-8, one word a line.
 
-#include "MediaKit.h"
-#include "MediaProducer.h"
+#include "mediakit/MediaKit.h"
+#include "mediakit/MediaProducer.h"
 
 #include <QStringList>
 

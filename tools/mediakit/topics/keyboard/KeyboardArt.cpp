@@ -1,9 +1,9 @@
 #include "KeyboardArt.h"
 
-#include "ArtKit.h"
 #include "HandArt.h"
 #include "KeyboardPagesArt.h"
-#include "TopicIcons.h"
+#include "mediakit/ArtKit.h"
+#include "mediakit/TopicIcons.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -61,46 +61,22 @@ QRect Cell(double column, int row, double width, int rows = 1)
 
 TKeyCap Named(const QString& name, QRect rect, const QString& word, TKeyStyle style = TKeyStyle::Word)
 {
-    TKeyCap key;
-    key.name = name;
-    key.rect = rect;
-    key.style = style;
-    key.word = word;
-    return key;
+    return {.name = name, .rect = rect, .style = style, .word = word};
 }
 
 TKeyCap Sign(const QString& lower, const QString& upper, const QString& altGr, QRect rect)
 {
-    TKeyCap key;
-    key.name = lower;
-    key.rect = rect;
-    key.style = TKeyStyle::Character;
-    key.lower = lower;
-    key.upper = upper;
-    key.altGr = altGr;
-    return key;
+    return {.name = lower, .rect = rect, .style = TKeyStyle::Character, .upper = upper, .lower = lower, .altGr = altGr};
 }
 
 TKeyCap Letter(const QString& letter, const QString& altGr, QRect rect)
 {
-    TKeyCap key;
-    key.name = letter;
-    key.rect = rect;
-    key.style = TKeyStyle::Letter;
-    key.upper = letter;
-    key.altGr = altGr;
-    return key;
+    return {.name = letter, .rect = rect, .style = TKeyStyle::Letter, .upper = letter, .altGr = altGr};
 }
 
 TKeyCap Pad(const QString& name, const QString& sign, const QString& second, QRect rect)
 {
-    TKeyCap key;
-    key.name = name;
-    key.rect = rect;
-    key.style = TKeyStyle::Keypad;
-    key.upper = sign;
-    key.lower = second;
-    return key;
+    return {.name = name, .rect = rect, .style = TKeyStyle::Keypad, .upper = sign, .lower = second};
 }
 
 std::vector<TKeyCap> BuildKeys()
@@ -253,20 +229,13 @@ QColor FaceOf(const TKeyCap& key)
     return LetterFace;
 }
 
-QPainterPath RoundedPath(const QRectF& r, double radius)
-{
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    return path;
-}
-
 // The key's body and its top face; the face sits higher up on the body, as seen slightly from
 // the front.
 QPainterPath BodyPath(const TKeyCap& key)
 {
-    QPainterPath body = RoundedPath(QRectF(key.rect).adjusted(0.5, 0.5, -0.5, -0.5), 6);
+    QPainterPath body = ArtKit::RoundedRect(QRectF(key.rect).adjusted(0.5, 0.5, -0.5, -0.5), 6);
     if (!key.stem.isEmpty())
-        body = body.united(RoundedPath(QRectF(key.stem).adjusted(0.5, 0.5, -0.5, -0.5), 6));
+        body = body.united(ArtKit::RoundedRect(QRectF(key.stem).adjusted(0.5, 0.5, -0.5, -0.5), 6));
     return body;
 }
 
@@ -277,9 +246,9 @@ QRectF FaceOfRect(const QRect& r)
 
 QPainterPath FacePath(const TKeyCap& key)
 {
-    QPainterPath face = RoundedPath(FaceOfRect(key.rect), 5);
+    QPainterPath face = ArtKit::RoundedRect(FaceOfRect(key.rect), 5);
     if (!key.stem.isEmpty())
-        face = face.united(RoundedPath(FaceOfRect(key.stem), 5));
+        face = face.united(ArtKit::RoundedRect(FaceOfRect(key.stem), 5));
     return face;
 }
 

@@ -54,19 +54,13 @@ void PaintPointer(QPainter& painter, const TCastPose& pose)
     painter.setPen(QPen(QBrush(light), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(light);
     painter.drawPath(arrow);
-    QPainterPath gleam;
-    gleam.moveTo(1.3 * Unit, 3.2 * Unit);
-    gleam.lineTo(1.3 * Unit, 7.5 * Unit);
+    const QPainterPath gleam = Segment(QPointF(1.3 * Unit, 3.2 * Unit), QPointF(1.3 * Unit, 7.5 * Unit));
     painter.setPen(QPen(QColor(0xcf, 0xe0, 0xf5), Line * 1.2, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(gleam);
 
     const double dx = pose.headTurn * 1.0 * Unit;
     const double dy = pose.headNod * 0.7 * Unit;
-    TEyeStyle eye;
-    eye.cartoon = true;
-    eye.rx = 0.85 * Unit;
-    eye.ry = 1.15 * Unit;
-    eye.outline = Line * 0.9;
+    const TEyeStyle eye{.rx = 0.85 * Unit, .ry = 1.15 * Unit, .cartoon = true, .outline = Line * 0.9};
     for (double x : {2.5, 5.6}) {
         const QPointF centre(x * Unit + dx, 8.9 * Unit + dy);
         Blush(painter, centre + QPointF((x < 4 ? -0.2 : 0.9) * Unit, 2.0 * Unit), 1.0 * Unit, 0.6 * Unit);
@@ -124,14 +118,8 @@ void TNyilacskaFigure::PaintFigure(QPainter& painter, const TCastPose& pose) con
     PaintPointer(painter, pose);
     painter.restore();
 
-    TArmStyle arm;
-    arm.upper = 24;
-    arm.fore = 22;
-    arm.width = 5.5;
-    arm.skin = Limbs;
-    arm.hand = Glove;
-    arm.handSize = 10;
-    arm.outline = Line * 0.4;
+    const TArmStyle arm{.upper = 24, .fore = 22, .width = 5.5, .skin = Limbs, .hand = Glove, .handSize = 10,
+                        .outline = Line * 0.4};
     // The arms grow from the pointer's left edge and from the corner of its right wing.
     TCastArm left = pose.leftArm;
     left.shoulder += 8;
