@@ -39,13 +39,15 @@ inline std::vector<TKeyboardStop> AllKeyboardStops()
             TKeyboardStop::LastPractice, TKeyboardStop::Closing};
 }
 
-// Readable names for tests run at every stop ("Pages/KeyboardSoakTest/RandomInputOnEveryPage/Hunt").
-inline std::string StopName(const ::testing::TestParamInfo<TKeyboardStop>& info)
+// Readable names for tests run at every stop ("Pages/KeyboardSoakTest.RandomInputOnEveryPage/Hunt").
+inline const char* StopWord(TKeyboardStop stop)
 {
     static const char* const names[] = {"Grade", "Practice", "Hunt",         "Evaluation", "SecondPractice",
                                         "Digits", "Info",    "Words",        "LastPractice", "Closing"};
-    return names[static_cast<int>(info.param)];
+    return names[static_cast<int>(stop)];
 }
+inline std::string StopName(const ::testing::TestParamInfo<TKeyboardStop>& info) { return StopWord(info.param); }
+inline void PrintTo(TKeyboardStop stop, std::ostream* out) { *out << StopWord(stop); }
 
 // The course opened on the keyboard topic, with the moves a learner makes to get along its road.
 class KeyboardCourse : public CourseFixture {
