@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 namespace {
+// A session that ends sends SIGHUP; the course leaves by the same road as for Ctrl+C or a kill.
+const int Signals[] = {SIGINT, SIGTERM, SIGHUP};
 int signalPipe[2] = {-1, -1};
 
 void OnSignal(int)
@@ -29,14 +31,14 @@ TTerminationSignals::TTerminationSignals(QObject* parent) : QObject(parent)
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (int signal : Signals)
+        sigaction(signal, &action, nullptr);
 }
 
 TTerminationSignals::~TTerminationSignals()
 {
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
+    for (int signal : Signals)
+        std::signal(signal, SIG_DFL);
     if (signalPipe[0] >= 0) {
         ::close(signalPipe[0]);
         ::close(signalPipe[1]);

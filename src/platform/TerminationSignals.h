@@ -4,7 +4,7 @@
 
 class QSocketNotifier;
 
-// Turns SIGINT and SIGTERM into a Qt signal on the user-interface thread, so that the course
+// Turns SIGINT, SIGTERM and SIGHUP into a Qt signal on the user-interface thread, so that the course
 // leaves by its ordinary road and gives the desktop back.
 class TTerminationSignals : public QObject {
     Q_OBJECT

@@ -144,13 +144,15 @@ TEST(Installation, FindsTheMediaFromTheWorkingDirectoryOrBesideTheProgram)
     QDir::setCurrent(previous);
 }
 
-TEST(TerminationSignals, SigtermArrivesAsAnOrdinaryRequest)
+TEST(TerminationSignals, EverySessionEndArrivesAsAnOrdinaryRequest)
 {
-    TTerminationSignals termination;
-    QSignalSpy spy(&termination, &TTerminationSignals::terminationRequested);
-    std::raise(SIGTERM);
-    EXPECT_TRUE(spy.wait(2000));
-    EXPECT_EQ(spy.count(), 1);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        TTerminationSignals termination;
+        QSignalSpy spy(&termination, &TTerminationSignals::terminationRequested);
+        std::raise(signal);
+        EXPECT_TRUE(spy.wait(2000)) << signal;
+        EXPECT_EQ(spy.count(), 1) << signal;
+    }
 }
 
 } // namespace
