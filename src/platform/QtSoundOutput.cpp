@@ -1,6 +1,9 @@
 #include "QtSoundOutput.h"
 
+#include "WaveCheck.h"
+
 #include <QAudioDevice>
+#include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -12,6 +15,11 @@ TQtSoundOutput::~TQtSoundOutput() = default;
 void TQtSoundOutput::Play(const QString& path)
 {
     if (!available_)
+        return;
+    // The player's own reader never sees a file the course cannot vouch for.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > WaveCheck::MaxFileBytes
+        || !WaveCheck::Playable(file.readAll()))
         return;
     // One effect at a time: replacing it stops the sound that is still playing.
     playing_ = std::make_unique<QSoundEffect>();

@@ -6,6 +6,7 @@
 #include "framework/Cipher.h"
 #include "framework/ClipPlayer.h"
 #include "platform/CourseError.h"
+#include "platform/WaveCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,7 +89,11 @@ TEST(MediaCompletenessTest, EverySoundIsAShortCleanNormalisedWav)
             continue;
         ++sounds;
         const std::string name = entry.path.toStdString();
-        const auto wav = WavFile::Parse(Read(QDir(ResDir).filePath(entry.path)));
+        const QByteArray bytes = Read(QDir(ResDir).filePath(entry.path));
+        QString refused;
+        EXPECT_TRUE(WaveCheck::Playable(bytes, &refused)) << name << ": the player would refuse it: "
+                                                          << refused.toStdString();
+        const auto wav = WavFile::Parse(bytes);
         ASSERT_TRUE(wav.has_value()) << name << " is no 16-bit PCM WAV";
         EXPECT_TRUE(wav->rate == 22050 || wav->rate == 44100) << name;
         EXPECT_EQ(wav->channels, 1) << name;
