@@ -97,6 +97,16 @@ int FrameRate(const AVStream& stream)
     return std::clamp(static_cast<int>(std::lround(av_q2d(rate))), 1, 60);
 }
 
+// The decoder mends a slice whose checksum fails from the previous picture and says so only in
+// its log: an error logged while a frame decodes makes that frame damaged.
+thread_local bool* decodeErrorSeen = nullptr;
+
+void NoteDecodeError(void*, int level, const char*, va_list)
+{
+    if (decodeErrorSeen && level <= AV_LOG_ERROR)
+        *decodeErrorSeen = true;
+}
+
 } // namespace
 
 struct TClipStream::TState {
@@ -203,11 +213,16 @@ struct TClipStream::TState {
         if (index != next)
             avcodec_flush_buffers(codec.get());
         next = -1;
-        if (avcodec_send_packet(codec.get(), packets[static_cast<size_t>(index)].get()) < 0)
-            Fail();
+        bool errorSeen = false;
+        decodeErrorSeen = &errorSeen;
+        const int sent = avcodec_send_packet(codec.get(), packets[static_cast<size_t>(index)].get());
         // An intra-coded frame comes out of its own packet at once.
-        if (avcodec_receive_frame(codec.get(), frame.get()) < 0)
+        const int received = sent < 0 ? sent : avcodec_receive_frame(codec.get(), frame.get());
+        decodeErrorSeen = nullptr;
+        if (received < 0 || errorSeen) {
+            av_frame_unref(frame.get());
             Fail();
+        }
         QImage image = Convert(*frame);
         av_frame_unref(frame.get());
         next = index + 1;
@@ -247,7 +262,7 @@ TClipStream::TClipStream(const QByteArray& bytes, const QString& name) : state_(
 {
     state_->name = name;
     // The course keeps no log; a damaged clip is reported by the error alone.
-    av_log_set_level(AV_LOG_QUIET);
+    av_log_set_callback(NoteDecodeError);
     if (bytes.size() > ClipDecoder::MaxFileBytes)
         state_->Fail();
     state_->Read(bytes);
