@@ -27,6 +27,8 @@ public:
 
     qint64 Bytes() const;
     int Count() const { return static_cast<int>(entries_.size()); }
+    // Lets every kept clip go.
+    void Clear() { entries_.clear(); }
 
 private:
     struct TEntry {
