@@ -1,13 +1,7 @@
 // The keyboard topic's pages built and shown, and the letter hunt's answer to a typed target.
+#include "support/QuietCourse.h"
 #include "framework/Ertekeles.h"
-#include "platform/ManualTime.h"
-#include "platform/RecordingSoundOutput.h"
-#include "platform/ScriptedMessageBoxes.h"
-#include "platform/Services.h"
-#include "platform/Stage.h"
 #include "shell/Board.h"
-#include "shell/CourseModules.h"
-#include "shell/ModulVezerlo.h"
 #include "topics/keyboard/Betuvadaszat.h"
 #include "topics/keyboard/BillInfo.h"
 #include "topics/keyboard/BillentyuModul.h"
@@ -16,7 +10,6 @@
 #include "topics/keyboard/Szogepeles.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <benchmark/benchmark.h>
@@ -27,24 +20,10 @@ namespace {
 struct TKeyboardBench {
     TKeyboardBench()
     {
-        Services::SetMessages(&messages);
-        Services::SetSound(&sound);
-        Services::SetTime(&time);
-        Services::SetTerminate([] {});
-        controller = std::make_shared<TModulVezerlo>(CourseModules(), nullptr);
-        module = std::make_shared<TBillentyuModul>();
         module->SetController(controller);
         Board::PutText(*controller, "USERNAME", "Anna");
         Board::PutText(*controller, "OSZTALY", "harmadikos");
-        stage.Present();
-    }
-    ~TKeyboardBench()
-    {
-        Settle();
-        Services::SetTerminate(nullptr);
-        Services::SetMessages(nullptr);
-        Services::SetSound(nullptr);
-        Services::SetTime(nullptr);
+        course.stage->Present();
     }
     template <class Page> Page* Show(const QString& step)
     {
@@ -55,18 +34,11 @@ struct TKeyboardBench {
         page->ShowPage();
         return page;
     }
-    static void Settle()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
+    static void Settle() { TQuietCourse::Settle(); }
 
-    TScriptedMessageBoxes messages;
-    TRecordingSoundOutput sound;
-    TManualTime time;
-    TStage stage{true};
-    std::shared_ptr<TModulVezerlo> controller;
-    std::shared_ptr<TBillentyuModul> module;
+    TQuietCourse course;
+    std::shared_ptr<TModulVezerlo> controller = course.MakeController();
+    std::shared_ptr<TBillentyuModul> module = std::make_shared<TBillentyuModul>();
 };
 
 template <class Page> void PageBuiltAndShown(benchmark::State& state, const char* step)

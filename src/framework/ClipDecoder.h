@@ -4,8 +4,9 @@
 #include <QImage>
 #include <vector>
 
-// Decodes a whole AVI clip into pictures. Clips are short and small, so every frame is decoded
-// at once; what a file may claim is bounded so that no file can exhaust memory.
+// What a clip file may claim is bounded so that no file can exhaust memory, and the whole clip
+// decoded at once, for the media kit's checks. The players decode their frames as they show them
+// (ClipFrames.h).
 namespace ClipDecoder {
 
 inline constexpr int MaxSide = 2048;

@@ -1,10 +1,8 @@
 #include "ClipPlayer.h"
 
-#include "ClipDecoder.h"
+#include "ClipCache.h"
 #include "MediaName.h"
-#include "platform/CourseError.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <algorithm>
@@ -44,21 +42,9 @@ TClipPlayer::~TClipPlayer()
 void TClipPlayer::Open(const QString& path)
 {
     Close();
-    const QString diskPath = DiskPath(path);
-    QByteArray bytes;
-    {
-        // The whole file is read at once, so no handle stays open while the clip plays.
-        QFile file(diskPath);
-        if (!file.open(QIODevice::ReadOnly))
-            throw TCourseError(QString("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-        if (file.size() > ClipDecoder::MaxFileBytes)
-            throw TCourseError(QString("Cannot open AVI \"%1\".").arg(path));
-        bytes = file.readAll();
-    }
-    ClipDecoder::TClip clip = ClipDecoder::Decode(bytes, path);
+    clip_ = TClipCache::Course().Open(DiskPath(path), path);
     fileName_ = path;
-    frames_ = std::move(clip.frames);
-    framesPerSecond_ = clip.framesPerSecond;
+    framesPerSecond_ = clip_->FramesPerSecond();
     timer_.SetInterval(std::max(1, 1000 / framesPerSecond_));
     Show(0);
 }
@@ -66,27 +52,33 @@ void TClipPlayer::Open(const QString& path)
 void TClipPlayer::Close()
 {
     Stop();
-    frames_.clear();
+    clip_.reset();
     fileName_.clear();
     current_ = -1;
+    shown_ = QImage();
+    shownIndex_ = -1;
     display_ = QImage();
-    displayIndex_ = -1;
     update();
+}
+
+int TClipPlayer::FrameCount() const
+{
+    return clip_ ? clip_->Count() : 0;
 }
 
 QSize TClipPlayer::FrameSize() const
 {
-    return frames_.empty() ? QSize() : frames_.front().size();
+    return clip_ ? clip_->Size() : QSize();
 }
 
 QColor TClipPlayer::KeyColour() const
 {
-    return frames_.empty() ? QColor() : QColor::fromRgb(frames_.front().pixel(0, 0));
+    return clip_ ? QColor::fromRgb(clip_->Key()) : QColor();
 }
 
 void TClipPlayer::Play(int from, int to, int count)
 {
-    if (frames_.empty())
+    if (!clip_)
         return;
     const int last = FrameCount() - 1;
     from_ = std::clamp(from - 1, 0, last);
@@ -109,7 +101,7 @@ void TClipPlayer::Stop()
 
 void TClipPlayer::Seek(int frame)
 {
-    if (frames_.empty())
+    if (!clip_)
         return;
     Stop();
     Show(std::clamp(frame - 1, 0, FrameCount() - 1));
@@ -118,7 +110,7 @@ void TClipPlayer::Seek(int frame)
 void TClipPlayer::SetTransparent(bool transparent)
 {
     transparent_ = transparent;
-    displayIndex_ = -1;
+    display_ = QImage();
     update();
 }
 
@@ -160,19 +152,25 @@ void TClipPlayer::Halt()
 
 const QImage& TClipPlayer::DisplayImage()
 {
-    const QImage& frame = frames_[static_cast<size_t>(current_)];
+    // Frames are decoded when painted, so frames nobody sees cost nothing.
+    if (shownIndex_ != current_) {
+        if (const QImage* frame = clip_->Frame(current_)) {
+            shown_ = *frame;
+            display_ = QImage();
+        }
+        shownIndex_ = current_;
+    }
     if (!transparent_)
-        return frame;
-    if (displayIndex_ != current_) {
-        const QRgb key = frames_.front().pixel(0, 0);
-        display_ = frame.convertToFormat(QImage::Format_ARGB32);
+        return shown_;
+    if (display_.isNull()) {
+        const QRgb key = clip_->Key();
+        display_ = shown_.convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < display_.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(display_.scanLine(y));
             for (int x = 0; x < display_.width(); ++x)
                 if (line[x] == key)
                     line[x] = 0;
         }
-        displayIndex_ = current_;
     }
     return display_;
 }
@@ -189,7 +187,7 @@ QRect TClipPlayer::PictureRect() const
 
 void TClipPlayer::paintEvent(QPaintEvent*)
 {
-    if (frames_.empty() || current_ < 0)
+    if (!clip_ || current_ < 0)
         return;
     QPainter painter(this);
     if (!transparent_)

@@ -6,11 +6,15 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
-#include <vector>
+#include <memory>
 
-// A page's video clip control. It opens an AVI clip, keeps all its frames in memory and plays
-// frames a to b (the first frame is 1) once, n times or until stopped, one frame per tick of a
-// page timer at the clip's own rate, so tests drive it with the manual clock.
+class TClipFrames;
+
+// A page's video clip control. It opens an AVI clip and plays frames a to b (the first frame is 1)
+// once, n times or until stopped, one frame per tick of a page timer at the clip's own rate, so
+// tests drive it with the manual clock. Frames are decoded as they are first shown and kept in the
+// course's clip cache (ClipCache.h), so a page that plays a clip played before pays nothing. A
+// frame whose data turns out damaged leaves the last good frame on screen.
 //
 // The picture is centred in the control at its own size (shrunk to fit if it is larger) unless
 // stretching is on. When transparent (the default), the clip's background colour, the colour of
@@ -29,9 +33,9 @@ public:
     QString FileName() const { return fileName_; }
     // Stops and forgets the clip; the control then shows nothing.
     void Close();
-    bool IsOpen() const { return !frames_.empty(); }
+    bool IsOpen() const { return clip_ != nullptr; }
 
-    int FrameCount() const { return static_cast<int>(frames_.size()); }
+    int FrameCount() const;
     QSize FrameSize() const;
     int FramesPerSecond() const { return framesPerSecond_; }
     QColor KeyColour() const;
@@ -71,7 +75,7 @@ private:
     QRect PictureRect() const;
 
     QString fileName_;
-    std::vector<QImage> frames_;
+    std::shared_ptr<TClipFrames> clip_;
     int framesPerSecond_ = 15;
     int current_ = -1;
     int from_ = 0;
@@ -84,7 +88,9 @@ private:
     std::function<void()> onStop_;
     TPageTimer timer_;
 
-    // The current frame with its background made see-through, made once per frame shown.
+    // The frame on screen (the last good one up to the current frame) and, made from it once,
+    // the same with its background see-through.
+    QImage shown_;
+    int shownIndex_ = -1;
     QImage display_;
-    int displayIndex_ = -1;
 };

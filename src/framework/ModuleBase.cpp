@@ -29,7 +29,7 @@ QString TModuleBase::CurrentPageName() const
     return page_ ? HungarianText::Upper(page_->GetPageName()) : QString();
 }
 
-TBaseForm* TModuleBase::ShowNewPage(TBaseForm* page, const std::function<void()>& prepare)
+TBaseForm* TModuleBase::SwitchTo(TBaseForm* page, const std::function<void()>& prepare)
 {
     page->SetModule(shared_from_this());
     try {

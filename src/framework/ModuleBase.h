@@ -16,6 +16,10 @@ public:
     void SetController(std::shared_ptr<IModuleController> controller) override { controller_ = std::move(controller); }
     std::shared_ptr<IModuleController> GetController() const override { return controller_; }
 
+    // Shows a page made elsewhere as SwitchToPage does; benchmarks reach the pages of the module
+    // table's samples this way.
+    TBaseForm* SwitchTo(TBaseForm* page, const std::function<void()>& prepare = {});
+
 protected:
     // Builds and shows the module's first page.
     virtual void StartModule() = 0;
@@ -29,7 +33,7 @@ protected:
     // when shown), shows it, then closes the old page.
     template <class Page> Page* SwitchToPage(const std::function<void()>& prepare = {})
     {
-        return static_cast<Page*>(ShowNewPage(new Page(), prepare));
+        return static_cast<Page*>(SwitchTo(new Page(), prepare));
     }
 
     // Passes "EXIT" to the controller; true when it was on the board.
@@ -38,8 +42,6 @@ protected:
     bool ForwardChangeModul();
 
 private:
-    TBaseForm* ShowNewPage(TBaseForm* page, const std::function<void()>& prepare);
-
     std::shared_ptr<IModuleController> controller_;
     QPointer<TBaseForm> page_;
 };

@@ -2,5 +2,6 @@
 
 #include "ModuleTable.h"
 
-// The course's module table: the home and every topic that is built.
+// The course's module table: the home and every topic that is built, each with its pages as
+// samples.
 TModuleTable CourseModules();

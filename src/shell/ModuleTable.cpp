@@ -1,20 +1,20 @@
 #include "ModuleTable.h"
 
-void TModuleTable::Add(const QString& value, Factory factory)
+void TModuleTable::Add(const QString& value, Factory factory, Samples pages)
 {
     // One row per value: a later row for the same value takes the earlier one's place.
-    for (auto& [key, existing] : rows_)
-        if (key == value) {
-            existing = std::move(factory);
+    for (TRow& row : rows_)
+        if (row.value == value) {
+            row = {value, std::move(factory), std::move(pages)};
             return;
         }
-    rows_.emplace_back(value, std::move(factory));
+    rows_.push_back({value, std::move(factory), std::move(pages)});
 }
 
 TModuleTable::Factory TModuleTable::Find(const QString& value) const
 {
-    for (const auto& [key, factory] : rows_)
-        if (key == value)
-            return factory;
+    for (const TRow& row : rows_)
+        if (row.value == value)
+            return row.factory;
     return nullptr;
 }

@@ -1,4 +1,6 @@
+#include "framework/ClipCache.h"
 #include "framework/ClipDecoder.h"
+#include "framework/ClipFrames.h"
 #include "framework/ClipPlayer.h"
 #include "mediakit/AviWriter.h"
 #include "platform/CourseError.h"
@@ -10,6 +12,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -31,6 +34,18 @@ std::vector<QImage> NumberedFrames(int count, QSize size = QSize(40, 30))
         frames.push_back(image);
     }
     return frames;
+}
+
+// The clip with one byte in the middle of frame n's data changed (n from 1); the file around it
+// stays whole.
+QByteArray WithDamagedFrame(QByteArray clip, int frame)
+{
+    qsizetype chunk = clip.indexOf("movi");
+    for (int n = 0; n < frame; ++n)
+        chunk = clip.indexOf("00dc", chunk + 4);
+    const auto size = static_cast<qsizetype>(qFromLittleEndian<quint32>(clip.constData() + chunk + 4));
+    clip[chunk + 8 + size / 2] = static_cast<char>(clip[chunk + 8 + size / 2] ^ 0x5a);
+    return clip;
 }
 
 class ClipPlayerTest : public ::testing::Test {
@@ -409,6 +424,137 @@ TEST_F(ClipPlayerTest, DamagedClipsAreCourseErrorsNotCrashes)
             EXPECT_LE(player.FrameCount(), 8);
         }
     }
+}
+
+TEST_F(ClipPlayerTest, FramesDecodedWhenAskedForInAnyOrderAreTheWholeDecodingsPixels)
+{
+    const std::vector<QImage> source = NumberedFrames(12, QSize(41, 31));
+    const QByteArray bytes = EncodeAvi(source, 8);
+    const ClipDecoder::TClip whole = ClipDecoder::Decode(bytes, "clip.avi");
+    ASSERT_EQ(whole.frames.size(), 12u);
+
+    TClipFrames frames(bytes, "clip.avi");
+    EXPECT_EQ(frames.DecodedFrames(), 1) << "opening decodes the first frame only";
+    EXPECT_EQ(frames.Count(), 12);
+    EXPECT_EQ(frames.Size(), QSize(41, 31));
+    EXPECT_EQ(frames.FramesPerSecond(), 8);
+    EXPECT_EQ(frames.Key(), Key);
+    for (int index : {11, 4, 5, 0, 7, 6}) {
+        const QImage* frame = frames.Frame(index);
+        ASSERT_NE(frame, nullptr) << "frame " << index;
+        EXPECT_EQ(*frame, whole.frames[static_cast<size_t>(index)]) << "frame " << index;
+        EXPECT_EQ(*frame, source[static_cast<size_t>(index)]) << "frame " << index;
+    }
+    EXPECT_EQ(frames.DecodedFrames(), 6);
+    EXPECT_EQ(frames.Frame(12), nullptr);
+    EXPECT_EQ(frames.Frame(-1), nullptr);
+}
+
+TEST_F(ClipPlayerTest, AFrameFoundDamagedWhilePlayingLeavesTheLastGoodFrameOnScreen)
+{
+    const QByteArray damaged = WithDamagedFrame(EncodeAvi(NumberedFrames(8), 10), 5);
+    EXPECT_THROW(ClipDecoder::Decode(damaged, "damaged.avi"), TCourseError) << "the whole decoding notices it";
+
+    TClipPlayer player;
+    player.resize(40, 30);
+    player.Open(WriteClip("damaged.avi", damaged));
+    EXPECT_EQ(player.FrameCount(), 8);
+    player.Play(1, 8, 1);
+    std::vector<int> counted{player.CurrentFrame()};
+    std::vector<int> painted{ShownFrame(player)};
+    for (int tick = 0; tick < 7; ++tick) {
+        Tick(player);
+        counted.push_back(player.CurrentFrame());
+        painted.push_back(ShownFrame(player));
+    }
+    EXPECT_EQ(counted, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8})) << "the play keeps its frame time";
+    EXPECT_EQ(painted, (std::vector<int>{1, 2, 3, 4, 4, 6, 7, 8}));
+    Tick(player);
+    EXPECT_FALSE(player.Active());
+
+    player.Seek(2);
+    EXPECT_EQ(ShownFrame(player), 2);
+    player.Seek(5);
+    EXPECT_EQ(player.CurrentFrame(), 5);
+    EXPECT_EQ(ShownFrame(player), 2);
+}
+
+TEST_F(ClipPlayerTest, ASecondPlayerOfTheSameClipShowsTheSameFrames)
+{
+    const std::vector<QImage> source = NumberedFrames(6);
+    const QString path = WriteClip("clip.avi", EncodeAvi(source, 10));
+    TClipPlayer first;
+    first.resize(40, 30);
+    first.Open(path);
+    first.Seek(4);
+    first.Rendered();
+
+    TClipPlayer second;
+    second.resize(40, 30);
+    second.SetTransparent(false);
+    second.Open(path);
+    EXPECT_EQ(second.FrameCount(), 6);
+    EXPECT_EQ(second.KeyColour(), QColor(Key));
+    for (int frame = 6; frame >= 1; --frame) {
+        second.Seek(frame);
+        EXPECT_EQ(second.Rendered().convertToFormat(QImage::Format_RGB32), source[static_cast<size_t>(frame - 1)])
+            << "frame " << frame;
+    }
+}
+
+using ClipCacheTest = ClipPlayerTest;
+
+TEST_F(ClipCacheTest, TheSameFileGivesTheClipDecodedBeforeUntilItsBytesChange)
+{
+    TClipCache cache(64 << 20);
+    const QString path = WriteClip("clip.avi", 6);
+    const auto first = cache.Open(path, "clip.avi");
+    ASSERT_NE(first->Frame(3), nullptr);
+
+    const auto again = cache.Open(folder.path() + "/./clip.avi", "clip.avi");
+    EXPECT_EQ(again, first) << "the same file by another spelling";
+    EXPECT_EQ(again->DecodedFrames(), 2) << "frames decoded before are not decoded again";
+
+    WriteClip("clip.avi", EncodeAvi(NumberedFrames(6), 5));
+    const auto changed = cache.Open(path, "clip.avi");
+    EXPECT_NE(changed, first);
+    EXPECT_EQ(changed->FramesPerSecond(), 5);
+    EXPECT_EQ(cache.Count(), 1) << "the old clip of that file is let go";
+
+    EXPECT_THROW(cache.Open(folder.filePath("nincs.avi"), "nincs.avi"), TCourseError);
+}
+
+TEST_F(ClipCacheTest, TheLeastRecentlyOpenedClipsGoBeyondTheBudget)
+{
+    const QByteArray bytes = EncodeAvi(NumberedFrames(6), 10);
+    const QString a = WriteClip("a.avi", bytes);
+    const QString b = WriteClip("b.avi", bytes);
+    const QString c = WriteClip("c.avi", bytes);
+    qint64 one = 0;
+    {
+        TClipCache probe(1LL << 30);
+        probe.Open(a, "a.avi");
+        one = probe.Bytes();
+    }
+    EXPECT_GE(one, 6 * 40 * 30 * 4 + bytes.size()) << "counted as if every frame were decoded";
+
+    const qint64 budget = 2 * one + one / 2;
+    TClipCache cache(budget);
+    const auto clipA = cache.Open(a, "a.avi");
+    const auto clipB = cache.Open(b, "b.avi");
+    const auto clipC = cache.Open(c, "c.avi");
+    EXPECT_EQ(cache.Count(), 2);
+    EXPECT_LE(cache.Bytes(), budget);
+    EXPECT_EQ(cache.Open(b, "b.avi"), clipB);
+    EXPECT_NE(cache.Open(a, "a.avi"), clipA) << "a went first";
+    EXPECT_NE(cache.Open(c, "c.avi"), clipC) << "then c, opened before b's second opening";
+    EXPECT_EQ(cache.Count(), 2);
+    EXPECT_LE(cache.Bytes(), budget);
+
+    TClipCache small(one - 1);
+    EXPECT_EQ(small.Open(a, "a.avi")->Count(), 6) << "a clip above the whole budget still plays";
+    EXPECT_EQ(small.Count(), 0);
+    EXPECT_EQ(small.Bytes(), 0);
 }
 
 } // namespace

@@ -1,55 +1,10 @@
 #include "CourseFixture.h"
 
-#include "platform/Services.h"
 #include "shell/Board.h"
-#include "shell/CourseModules.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
 #include <QInputMethodEvent>
-
-CourseFixture::CourseFixture()
-{
-    Services::SetMessages(&messages);
-    Services::SetSound(&sound);
-    Services::SetTime(&time);
-    Services::SetRandom(&random);
-    Services::SetTerminate([this] { ++terminations; });
-    stage = std::make_unique<TStage>(true);
-}
-
-CourseFixture::~CourseFixture()
-{
-    bitlak.reset();
-    stage.reset();
-    Settle();
-    Services::SetTerminate(nullptr);
-    Services::SetMessages(nullptr);
-    Services::SetSound(nullptr);
-    Services::SetTime(nullptr);
-    Services::SetRandom(nullptr);
-}
-
-void CourseFixture::StartCourse()
-{
-    bitlak = std::make_unique<TBitlak>(TBitlak::Parts{
-        .display = &display,
-        .kiosk = &kiosk,
-        .installed = [] { return true; },
-        .makeController =
-            [this] {
-                TModuleTable table = CourseModules();
-                if (extendModules)
-                    extendModules(table);
-                return std::make_shared<TModulVezerlo>(table, [] { Services::TerminateApplication(); });
-            },
-        .terminate = [] { Services::TerminateApplication(); },
-    });
-    bitlak->FormCreate();
-    bitlak->FormActivate();
-    Settle();
-}
 
 std::optional<QString> CourseFixture::BoardText(const QString& key) const
 {
@@ -173,11 +128,4 @@ void CourseFixture::Snapshot(const QString& name) const
         return;
     QDir().mkpath(folder);
     stage->Canvas()->grab().save(QDir(folder).filePath(name + ".png"));
-}
-
-void CourseFixture::Settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -1,34 +1,19 @@
 #pragma once
 
 #include "QtPrinters.h"
+#include "QuietCourse.h"
 
 #include "framework/BaseForm.h"
-#include "platform/FixedDisplayModes.h"
-#include "platform/FixedRandom.h"
-#include "platform/ManualTime.h"
-#include "platform/RecordingKioskSession.h"
-#include "platform/RecordingSoundOutput.h"
-#include "platform/ScriptedMessageBoxes.h"
-#include "platform/Stage.h"
-#include "shell/Bitlak.h"
-#include "shell/ModulVezerlo.h"
 
 #include <QPoint>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
+#include <optional>
 
-// The whole course in-process on the offscreen platform: the real controller, modules and pages,
-// with doubles for message boxes, sound, time, randomness and the kiosk measures. Media come from
-// the build's res/ (tests run in bin/).
-class CourseFixture : public ::testing::Test {
+// The quiet course as a test fixture, with what a learner does: keys, text, clicks and mouse
+// moves on the page on screen.
+class CourseFixture : public ::testing::Test, public TQuietCourse {
 protected:
-    CourseFixture();
-    ~CourseFixture() override;
-
-    // Starts the course as the program does: the main window's creation and first activation.
-    void StartCourse();
-
     TModulVezerlo& Controller() const { return *bitlak->Controller(); }
     std::optional<QString> BoardText(const QString& key) const;
     // The page on screen (the topmost shown page of the stage).
@@ -49,20 +34,6 @@ protected:
     void CommitComposed(const QString& text);
     // A click on the stage at a point of its window (beside the canvas, where it is wider).
     void ClickStage(QPoint at);
-    // Runs what the course does after the current event: deferred page destruction, queued calls.
-    void Settle();
     // With BITLAK_SCREENSHOTS set to a folder, saves what the learner sees there as name.png.
     void Snapshot(const QString& name) const;
-
-    TScriptedMessageBoxes messages;
-    TRecordingSoundOutput sound;
-    TManualTime time;
-    TFixedRandom random{{0}};
-    TRecordingKioskSession kiosk;
-    TFixedDisplayModes display{{{1024, 768, 32, 60}}};
-    std::unique_ptr<TStage> stage;
-    std::unique_ptr<TBitlak> bitlak;
-    int terminations = 0;
-    // Rows a test adds to the course's module table (stand-in topics).
-    std::function<void(TModuleTable&)> extendModules;
 };

@@ -1,0 +1,65 @@
+// From a module's SwitchToPage until the new page is on screen (shown and painted once), for
+// every page the module table lists. PageSwitch rows meet the course's clip cache as a page met
+// again does; FirstPageSwitch rows empty it first, as the first page that plays a clip finds it.
+#include "support/QuietCourse.h"
+#include "framework/BaseForm.h"
+#include "framework/ClipCache.h"
+#include "framework/ModuleBase.h"
+#include "shell/CourseModules.h"
+#include "shell/Board.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void SwitchToSample(benchmark::State& state, const TModuleTable::TRow& row, const TModuleTable::TPageSample& sample,
+                    bool emptyClipCache)
+{
+    TQuietCourse course;
+    course.stage->Present();
+    const auto controller = course.MakeController();
+    // A learner on the road has given a name and a grade.
+    Board::PutText(*controller, "USERNAME", "Anna");
+    Board::PutText(*controller, "OSZTALY", "harmadikos");
+    const auto module = std::dynamic_pointer_cast<TModuleBase>(row.factory());
+    if (!module) {
+        state.SkipWithError("the module does not switch pages as TModuleBase");
+        return;
+    }
+    module->SetController(controller);
+    for (auto _ : state) {
+        if (emptyClipCache) {
+            state.PauseTiming();
+            TClipCache::Course().Clear();
+            state.ResumeTiming();
+        }
+        auto* page = dynamic_cast<TBaseForm*>(sample.make());
+        module->SwitchTo(page, [&] { sample.prepare(*controller); });
+        page->repaint();
+        state.PauseTiming();
+        // The page closed by the switch goes after the event, as in the course.
+        TQuietCourse::Settle();
+        state.ResumeTiming();
+    }
+    module->Stop();
+}
+
+const bool registered = [] {
+    static const TModuleTable table = CourseModules();
+    for (const TModuleTable::TRow& row : table.Rows()) {
+        if (!row.pages)
+            continue;
+        for (const TModuleTable::TPageSample& sample : row.pages()) {
+            const std::string name = (row.value + '/' + sample.label).toStdString();
+            for (const bool first : {false, true}) {
+                const std::string title = (first ? "FirstPageSwitch/" : "PageSwitch/") + name;
+                benchmark::RegisterBenchmark(title.c_str(), [&row, sample, first](benchmark::State& state) {
+                    SwitchToSample(state, row, sample, first);
+                })->Unit(benchmark::kMillisecond);
+            }
+        }
+    }
+    return true;
+}();
+
+} // namespace

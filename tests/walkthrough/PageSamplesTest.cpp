@@ -1,0 +1,53 @@
+#include "support/CourseFixture.h"
+
+#include "framework/ModuleBase.h"
+#include "shell/Board.h"
+#include "topics/keyboard/Billentyuzet.h"
+
+#include <map>
+
+namespace {
+
+using PageSamples = CourseFixture;
+
+// Every page the module table lists, shown by its module as the road shows it, comes up under its
+// own name and with the step word of its label, and raises no error.
+TEST_F(PageSamples, EveryListedPageComesUpUnderItsNameThroughItsModule)
+{
+    StartCourse();
+    Board::PutText(Controller(), "USERNAME", "Anna");
+    Board::PutText(Controller(), "OSZTALY", "harmadikos");
+    std::map<QString, QStringList> listed;
+    const TModuleTable table = Modules();
+    for (const TModuleTable::TRow& row : table.Rows()) {
+        ASSERT_TRUE(row.pages) << row.value.toStdString();
+        const auto module = std::dynamic_pointer_cast<TModuleBase>(row.factory());
+        ASSERT_NE(module, nullptr);
+        module->SetController(bitlak->Controller());
+        for (const TModuleTable::TPageSample& sample : row.pages()) {
+            SCOPED_TRACE(sample.label.toStdString());
+            auto* page = dynamic_cast<TBaseForm*>(sample.make());
+            ASSERT_NE(page, nullptr);
+            module->SwitchTo(page, [&] { sample.prepare(Controller()); });
+            Settle();
+            EXPECT_EQ(CurrentPage(), page);
+            const QString name = sample.label.section('_', 0, 0);
+            EXPECT_EQ(page->GetPageName(), name);
+            if (const auto* practice = dynamic_cast<TBillentyuzet*>(page)) {
+                EXPECT_EQ(practice->Step(), sample.label.section('_', 1));
+            }
+            listed[row.value] << name;
+        }
+        module->Stop();
+        Settle();
+    }
+    EXPECT_EQ(messages.Texts(), QStringList());
+
+    for (auto& [value, names] : listed)
+        names.removeDuplicates();
+    EXPECT_EQ(listed["RETURN_TO_MAIN"], (QStringList{"NavBeker", "ModulValaszt"}));
+    EXPECT_EQ(listed["BILLENTYU"],
+              (QStringList{"OsztalyBe", "Billentyuzet", "Betuvadaszat", "Ertekeles", "Szogepeles", "BillInfo"}));
+}
+
+} // namespace
