@@ -7,6 +7,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/imgutils.h>
+#include <libavutil/mem.h>
 #include <libswscale/swscale.h>
 }
 
@@ -263,6 +264,9 @@ TClipStream::TClipStream(const QByteArray& bytes, const QString& name) : state_(
     state_->name = name;
     // The course keeps no log; a damaged clip is reported by the error alone.
     av_log_set_callback(NoteDecodeError);
+    // A damaged header can ask the demuxer for any packet or index size: nothing FFmpeg allocates
+    // for a clip may be larger than a whole clip file may be.
+    av_max_alloc(size_t(ClipDecoder::MaxFileBytes));
     if (bytes.size() > ClipDecoder::MaxFileBytes)
         state_->Fail();
     state_->Read(bytes);

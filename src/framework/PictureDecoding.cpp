@@ -216,8 +216,11 @@ bool BmpComplete(const QByteArray& data)
     const quint32 compression = qFromLittleEndian<quint32>(bytes + 30);
     if (compression != 0 && compression != 3)
         return true; // run-length coded rows have no fixed size
-    const qint64 rowBytes = ((width * bitCount + 31) / 32) * 4;
     const qint64 rows = height < 0 ? -height : height;
+    // A damaged header's sizes would overflow the row count below; no such picture can be whole.
+    if (width <= 0 || width > MaxSide || rows == 0 || rows > MaxSide || bitCount == 0 || bitCount > 32)
+        return false;
+    const qint64 rowBytes = ((width * bitCount + 31) / 32) * 4;
     return qint64(pixelOffset) + rowBytes * rows <= data.size();
 }
 

@@ -1,0 +1,129 @@
+// The course under load and bad input. Usage:
+//   course_soak [--fuzz N] [--seed S]
+// --fuzz: damaged inputs per reader (pictures, clips, sounds); --seed: the run to replay.
+// Prints its figures; a failure prints the seed and the input so the run can be replayed.
+#include "ReaderFuzz.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <thread>
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/common_interface_defs.h>
+#endif
+
+namespace {
+
+void ReportCurrentInput()
+{
+    const char* input = ReaderFuzz::CurrentInput();
+    if (input[0] != '\0') {
+        const char* lead = "\ncourse_soak: failed on ";
+        [[maybe_unused]] auto a = ::write(2, lead, std::strlen(lead));
+        [[maybe_unused]] auto b = ::write(2, input, std::strlen(input));
+        [[maybe_unused]] auto c = ::write(2, "\n", 1);
+    }
+}
+
+void OnCrash(int signal)
+{
+    ReportCurrentInput();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+long PeakResidentKb()
+{
+    FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return -1;
+    char line[256];
+    long kb = -1;
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmHWM: %ld kB", &kb) == 1)
+            break;
+    std::fclose(status);
+    return kb;
+}
+
+struct TOptions {
+    int fuzz = 10000;
+    std::uint64_t seed = std::random_device{}();
+};
+
+TOptions Parse(const QStringList& arguments)
+{
+    TOptions options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        bool ok = hasValue;
+        if (argument == QLatin1String("--fuzz") && hasValue)
+            options.fuzz = arguments[++i].toInt(&ok);
+        else if (argument == QLatin1String("--seed") && hasValue)
+            options.seed = arguments[++i].toULongLong(&ok);
+        else
+            ok = false;
+        if (!ok || options.fuzz < 0) {
+            std::fprintf(stderr, "usage: course_soak [--fuzz N] [--seed S]\n");
+            std::exit(2);
+        }
+    }
+    return options;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const TOptions options = Parse(app.arguments());
+    for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+        std::signal(signal, OnCrash);
+#if defined(__SANITIZE_ADDRESS__)
+    __sanitizer_set_death_callback(ReportCurrentInput);
+#endif
+    std::printf("course_soak: seed %llu\n", static_cast<unsigned long long>(options.seed));
+    std::fflush(stdout);
+    // A reader that makes no progress for half a minute hangs: say on what, and stop.
+    std::thread([] {
+        long seen = -1;
+        int still = 0;
+        for (;;) {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            const long now = ReaderFuzz::InputsRead();
+            still = now == seen && ReaderFuzz::CurrentInput()[0] != '\0' ? still + 1 : 0;
+            seen = now;
+            if (still >= 30) {
+                std::fprintf(stderr, "course_soak: no progress for 30 s, a reader hangs");
+                ReportCurrentInput();
+                std::_Exit(3);
+            }
+        }
+    }).detach();
+
+    int failed = 0;
+    if (options.fuzz > 0) {
+        QElapsedTimer clock;
+        clock.start();
+        const ReaderFuzz::TOutcome fuzz = ReaderFuzz::Run(options.fuzz, options.seed);
+        for (const ReaderFuzz::TReaderResult& reader : fuzz.readers)
+            std::printf("readers: %-4s %6d inputs, %6d refused, %6d read within the limits\n",
+                        qPrintable(reader.reader), reader.inputs, reader.refused, reader.inputs - reader.refused);
+        std::printf("readers: %.1f s\n", clock.elapsed() / 1000.0);
+        for (const QString& failure : fuzz.failures)
+            std::fprintf(stderr, "course_soak: %s\n", qPrintable(failure));
+        failed += int(fuzz.failures.size());
+    }
+    std::printf("peak resident memory: %ld MB\n", PeakResidentKb() / 1024);
+    if (failed > 0)
+        std::fprintf(stderr, "course_soak: %d failures; replay with --seed %llu\n", failed,
+                     static_cast<unsigned long long>(options.seed));
+    return failed > 0 ? 1 : 0;
+}
