@@ -12,13 +12,20 @@ set(bitlak_home lib/bitlak)
 set(packaging ${CMAKE_CURRENT_LIST_DIR})
 
 install(TARGETS bitlak RUNTIME DESTINATION ${bitlak_home}/bin)
-install(DIRECTORY ${BITLAK_RES_DIR}/ DESTINATION ${bitlak_home}/res PATTERN listing.txt EXCLUDE)
-install(PROGRAMS ${packaging}/session DESTINATION ${bitlak_home})
+install(DIRECTORY ${BITLAK_RES_DIR}/ DESTINATION ${bitlak_home}/res
+        PATTERN listing.txt EXCLUDE PATTERN words.txt EXCLUDE)
 
 # /usr/bin/bitlak is a relative link: the program resolves its own folder through it.
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging/etc)
 file(CREATE_LINK ../${bitlak_home}/bin/bitlak ${CMAKE_BINARY_DIR}/packaging/bitlak SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/bitlak DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# A teacher may replace the word list; as a configuration file it survives upgrades, and the
+# course still reads it from res/etc.
+install(FILES ${BITLAK_RES_DIR}/etc/words.txt DESTINATION /etc/bitlak)
+file(CREATE_LINK /etc/bitlak/words.txt ${CMAKE_BINARY_DIR}/packaging/etc/words.txt SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/etc/words.txt DESTINATION ${bitlak_home}/res/etc)
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/conffiles "/etc/bitlak/words.txt\n")
 
 install(FILES ${packaging}/bitlak.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/bitlak-session.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/xsessions
@@ -48,10 +55,11 @@ small programs. Every text the learner sees is Hungarian.
 
 Besides the menu entry, the package adds an X session that runs only the
 course, for pupils' accounts.")
-# The libraries come from what the program links. Nothing links what it needs at run time
-# beyond them: Arial's metric twin, Qt's Hungarian button texts, and xset for the session.
+# The libraries come from what the program links. Nothing links the two things it needs at run
+# time beyond them: Arial's metric twin and Qt's Hungarian button texts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, x11-xserver-utils")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/packaging/conffiles)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 
 # A native package carries its changelog, compressed without a time stamp.
 string(TIMESTAMP BITLAK_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
