@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Bitlak, builds it, and runs the course or its tests.
-#   bash tools/course.sh run    install, build (release) and start the course
-#   bash tools/course.sh test   install, build with sanitizers and run every test headless
-#   bash tools/course.sh setup  install the packages only
+#   bash tools/course.sh run      install, build (release) and start the course
+#   bash tools/course.sh test     install, build with sanitizers and run every test headless
+#   bash tools/course.sh package  install, build (release) and write bitlak_<version>_amd64.deb here
+#   bash tools/course.sh setup    install the packages only
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,10 +11,11 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config git
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libqt6svg6
   libpng-dev libjpeg-dev zlib1g-dev
-  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
+  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libxcb-screensaver0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation openclipart-svg
   xvfb xdotool imagemagick x11-utils
+  dpkg-dev lintian desktop-file-utils appstream inotify-tools
 )
 
 as_root() {
@@ -44,10 +46,18 @@ case "${1:-}" in
     setup
     build build/release -DCMAKE_BUILD_TYPE=Release -DBITLAK_TESTS=OFF -DBITLAK_BENCH=OFF
     cd build/release/bin && exec ./bitlak "${@:2}" ;;
+  package)
+    setup
+    build build/release -DCMAKE_BUILD_TYPE=Release -DBITLAK_TESTS=OFF -DBITLAK_BENCH=OFF
+    rm -f build/release/bitlak_*_amd64.deb ./bitlak_*_amd64.deb
+    (cd build/release && cpack -G DEB)
+    cp build/release/bitlak_*_amd64.deb .
+    lintian --fail-on error ./bitlak_*_amd64.deb
+    ls -l ./bitlak_*_amd64.deb ;;
   test)
     setup
     build build/test -DCMAKE_BUILD_TYPE=Debug -DBITLAK_SANITIZE=ON
     QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j "$(nproc)" ;;
   *)
-    echo "usage: bash tools/course.sh run|test|setup" >&2; exit 2 ;;
+    echo "usage: bash tools/course.sh run|test|package|setup" >&2; exit 2 ;;
 esac

@@ -3,9 +3,11 @@
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusReply>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QTimer>
 #include <QWindow>
+#include <xcb/screensaver.h>
 
 namespace {
 const char* SaverService = "org.freedesktop.ScreenSaver";
@@ -27,6 +29,7 @@ void TLinuxKioskSession::Begin()
             }
         }
     }
+    SuspendServerSaver(true);
 }
 
 void TLinuxKioskSession::GrabKeyboard(int triesLeft)
@@ -52,4 +55,25 @@ void TLinuxKioskSession::End()
         saver.call("UnInhibit", saverCookie_);
         saverInhibited_ = false;
     }
+    SuspendServerSaver(false);
+}
+
+// The pupils' session has no desktop, so nobody answers on the session bus, and the X server
+// would still blank the screen (and power it down) during a long lesson. A suspension lasts
+// until it is lifted or the course's connection closes.
+void TLinuxKioskSession::SuspendServerSaver(bool suspend)
+{
+    if (serverSaverSuspended_ == suspend)
+        return;
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    // A request of an extension the server lacks would close the connection.
+    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_screensaver_id);
+    if (!extension || !extension->present)
+        return;
+    xcb_screensaver_suspend(connection, suspend ? 1 : 0);
+    xcb_flush(connection);
+    serverSaverSuspended_ = suspend;
 }

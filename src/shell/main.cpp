@@ -1,5 +1,6 @@
 #include "Bitlak.h"
 #include "BitlakApplication.h"
+#include "CommandLine.h"
 #include "CourseModules.h"
 #include "ModulVezerlo.h"
 #include "platform/Installation.h"
@@ -17,12 +18,22 @@
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const TCommandLine command = TCommandLine::Parse(arguments, QStringLiteral(BITLAK_VERSION));
+    if (!command.StartsCourse())
+        return command.Answer();
+    // Under Wayland the course runs through XWayland: only the X plugin gives it the keyboard
+    // grab and a full-screen window that stays on top.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
     TBitlakApplication app(argc, argv);
     app.setStyle(QStringLiteral("Windows"));
     app.LoadHungarianTranslation();
-    const bool windowed = app.arguments().contains(QStringLiteral("--window"));
 
-    TStage stage(windowed);
+    TStage stage(command.Windowed());
     TQtMessageBoxes messages(&stage);
     TQtSoundOutput sound;
     TRealTime time;

@@ -1,0 +1,56 @@
+#include "shell/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TCommandLine Parse(const QStringList& arguments)
+{
+    return TCommandLine::Parse(arguments, QStringLiteral("3.2"));
+}
+
+TEST(CommandLineTest, NoArgumentsOrWindowStartTheCourse)
+{
+    const TCommandLine plain = Parse({});
+    EXPECT_TRUE(plain.StartsCourse());
+    EXPECT_FALSE(plain.Windowed());
+
+    const TCommandLine windowed = Parse({"--window"});
+    EXPECT_TRUE(windowed.StartsCourse());
+    EXPECT_TRUE(windowed.Windowed());
+}
+
+TEST(CommandLineTest, HelpAndVersionAnswerInHungarianAndExitCleanly)
+{
+    const TCommandLine help = Parse({"--window", "--help"});
+    EXPECT_FALSE(help.StartsCourse());
+    EXPECT_EQ(help.ExitCode(), 0);
+    EXPECT_TRUE(help.Text().startsWith("Használat: bitlak [KAPCSOLÓ]\n")) << help.Text().toStdString();
+    for (const char* option : {"--window", "--help", "--version"})
+        EXPECT_TRUE(help.Text().contains(QStringLiteral("\n  %1 ").arg(QLatin1String(option)))) << option;
+    EXPECT_TRUE(help.Text().contains("„Igen” gomb"));
+
+    const TCommandLine version = Parse({"--version"});
+    EXPECT_FALSE(version.StartsCourse());
+    EXPECT_EQ(version.ExitCode(), 0);
+    EXPECT_EQ(version.Text(), "Bitlak 3.2\n");
+}
+
+TEST(CommandLineTest, AnythingElseNamesTheFirstWrongOptionAndExitsWithTwo)
+{
+    const std::pair<QStringList, QString> cases[] = {
+        {{"--windows"}, "--windows"},
+        {{"--window", "-h"}, "-h"},
+        {{"-platform", "xcb"}, "-platform"},
+        {{"anna.txt", "--help"}, "anna.txt"},
+    };
+    for (const auto& [arguments, wrong] : cases) {
+        const TCommandLine command = Parse(arguments);
+        EXPECT_FALSE(command.StartsCourse()) << wrong.toStdString();
+        EXPECT_EQ(command.ExitCode(), 2);
+        EXPECT_EQ(command.Text(), "bitlak: ismeretlen kapcsoló: " + wrong +
+                                      "\nA kapcsolók listáját a „bitlak --help” parancs írja ki.\n");
+    }
+}
+
+} // namespace
