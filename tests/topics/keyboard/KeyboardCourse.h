@@ -185,24 +185,4 @@ protected:
             return;
         }
     }
-
-    // A raw key event, as the keyboard sends it, unless the target is gone. Each gets its own time
-    // stamp: the page takes an event it has seen before for the same one travelling on.
-    void SendKey(QPointer<QWidget> target, QEvent::Type type, int key, const QString& text,
-                 Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false)
-    {
-        if (!target)
-            return;
-        static quint64 stamp = 5000000;
-        QKeyEvent event(type, key, modifiers, text, autoRepeat);
-        event.setTimestamp(++stamp);
-        QApplication::sendEvent(target, &event);
-        Settle();
-    }
-
-    bool ErrorBoxShown() const
-    {
-        return std::any_of(messages.ShownBoxes().begin(), messages.ShownBoxes().end(),
-                           [](const auto& box) { return box.kind == TScriptedMessageBoxes::Kind::Error; });
-    }
 };

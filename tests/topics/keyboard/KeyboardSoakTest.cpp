@@ -1,4 +1,5 @@
 #include "KeyboardCourse.h"
+#include "KeyboardMoves.h"
 
 #include <random>
 
@@ -64,41 +65,8 @@ protected:
     // A move that takes the learner on: the page's own task done right.
     void HelpfulMove()
     {
-        if (auto* hunt = CurrentPageAs<TBetuvadaszat>()) {
-            if (!hunt->Running())
-                PressKey(Qt::Key_Return);
-            else if (!hunt->txtBetuMutat()->text().isEmpty())
-                TypeText(hunt->txtBetuMutat()->text());
-        } else if (auto* words = CurrentPageAs<TSzogepeles>()) {
-            words->szoBe()->clear();
-            TypeText(words->Target());
-            PressKey(Qt::Key_Return);
-        } else if (auto* grade = CurrentPageAs<TOsztalyBe>()) {
-            grade->osztaly()->clear();
-            EnterGrade(QStringLiteral("elsős"));
-        } else if (auto* practice = CurrentPageAs<TBillentyuzet>()) {
-            PracticeStep(practice->Step());
-        } else if (CurrentPageAs<TBillInfo>()) {
-            PressKey(Qt::Key_Return);
-            TypeText(QStringLiteral("t"));
-        } else if (CurrentPageAs<TErtekeles>()) {
+        if (!KeyboardMoves::Helpful(*this) && CurrentPageAs<TErtekeles>())
             Continue();
-        }
-    }
-
-    // The key each practice step asks for.
-    void PracticeStep(const QString& step)
-    {
-        static const std::pair<const char*, const char*> typed[] = {
-            {"T", "t"}, {"SHIFT", "T"}, {"FELSO", "§"}, {"ALSO", "@"}, {"HÁROMBILL", "~"}};
-        static const std::pair<const char*, Qt::Key> pressed[] = {
-            {"CAPSLOCK", Qt::Key_CapsLock}, {"NUMLOCK", Qt::Key_NumLock}, {"ESC", Qt::Key_Escape}};
-        for (const auto& [name, text] : typed)
-            if (step == QString::fromUtf8(name))
-                return TypeText(QString::fromUtf8(text));
-        for (const auto& [name, key] : pressed)
-            if (step == QString::fromUtf8(name))
-                return PressKey(key);
     }
 
     std::mt19937 rng{20240611};
