@@ -1,7 +1,9 @@
 // The course under load and bad input. Usage:
-//   course_soak [--fuzz N] [--seed S]
-// --fuzz: damaged inputs per reader (pictures, clips, sounds); --seed: the run to replay.
-// Prints its figures; a failure prints the seed and the input so the run can be replayed.
+//   course_soak [--events N] [--fuzz N] [--seed S]
+// --events: learner's events sent to the whole course; --fuzz: damaged inputs per reader
+// (pictures, clips, sounds); --seed: the run to replay. Prints its figures; a failure prints the
+// seed and the event or input so that the run can be replayed.
+#include "CourseDrive.h"
 #include "ReaderFuzz.h"
 
 #include <QApplication>
@@ -53,6 +55,7 @@ long PeakResidentKb()
 }
 
 struct TOptions {
+    long events = 100000;
     int fuzz = 10000;
     std::uint64_t seed = std::random_device{}();
 };
@@ -64,14 +67,16 @@ TOptions Parse(const QStringList& arguments)
         const QString& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
         bool ok = hasValue;
-        if (argument == QLatin1String("--fuzz") && hasValue)
+        if (argument == QLatin1String("--events") && hasValue)
+            options.events = arguments[++i].toLong(&ok);
+        else if (argument == QLatin1String("--fuzz") && hasValue)
             options.fuzz = arguments[++i].toInt(&ok);
         else if (argument == QLatin1String("--seed") && hasValue)
             options.seed = arguments[++i].toULongLong(&ok);
         else
             ok = false;
-        if (!ok || options.fuzz < 0) {
-            std::fprintf(stderr, "usage: course_soak [--fuzz N] [--seed S]\n");
+        if (!ok || options.fuzz < 0 || options.events < 0) {
+            std::fprintf(stderr, "usage: course_soak [--events N] [--fuzz N] [--seed S]\n");
             std::exit(2);
         }
     }
@@ -109,6 +114,26 @@ int main(int argc, char** argv)
     }).detach();
 
     int failed = 0;
+    if (options.events > 0) {
+        QElapsedTimer clock;
+        clock.start();
+        TCourseDrive drive(options.seed);
+        const QString failure = drive.Run(options.events);
+        const double seconds = clock.elapsed() / 1000.0;
+        std::printf("course: %ld events in %.1f s, %.0f events/s\n", drive.EventsDone(), seconds,
+                    drive.EventsDone() / std::max(seconds, 0.001));
+        for (auto module = drive.PagesVisited().begin(); module != drive.PagesVisited().end(); ++module) {
+            QStringList pages = module.value().values();
+            pages.sort();
+            std::printf("course: %-14s %2d pages: %s\n", qPrintable(module.key()), int(pages.size()),
+                        qPrintable(pages.join(", ")));
+        }
+        if (!failure.isEmpty()) {
+            std::fprintf(stderr, "course_soak: %s\n", qPrintable(failure));
+            ++failed;
+        }
+        std::fflush(stdout);
+    }
     if (options.fuzz > 0) {
         QElapsedTimer clock;
         clock.start();

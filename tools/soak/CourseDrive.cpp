@@ -1,0 +1,249 @@
+#include "CourseDrive.h"
+
+#include "framework/Ertekeles.h"
+#include "framework/Image.h"
+#include "home/ModulValaszt.h"
+#include "home/NavBeker.h"
+#include "shell/ModulVezerlo.h"
+#include "support/Learner.h"
+#include "topics/keyboard/KeyboardMoves.h"
+
+#include <QLineEdit>
+#include <cstdio>
+#include <random>
+#include <typeindex>
+
+namespace {
+
+// Resident memory now, in kB.
+long ResidentKb()
+{
+    FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return -1;
+    char line[256];
+    long kb = -1;
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmRSS: %ld kB", &kb) == 1)
+            break;
+    std::fclose(status);
+    return kb;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long ResidentLimitKb = 3L * 1024 * 1024; // the sanitizer's shadow and quarantine
+#else
+constexpr long ResidentLimitKb = 400L * 1024;
+#endif
+
+// Each topic's helpful moves; a topic that lands adds its own here.
+bool (*const TopicMoves[])(TLearner&) = {KeyboardMoves::Helpful};
+
+// Boxes a learner meets on the road: the exit question, a mistyped digit row.
+const QSet<QString> ExpectedBoxes = {
+    QStringLiteral("Valóban ki akarsz lépni a programból?"),
+    QStringLiteral("Nézd meg figyelmesebben, valamit elgépeltél..."),
+};
+
+} // namespace
+
+struct TCourseDrive::TState {
+    explicit TState(std::uint64_t seed) : rng(seed) {}
+
+    TLearner course;
+    std::mt19937_64 rng;
+    std::map<std::type_index, QString> moduleWords; // module class -> its chooser word
+    QMap<QString, QSet<QString>> pagesOf;           // chooser word -> its page names
+    std::size_t boxesSeen = 0;
+    QString event; // what the last event was, for the report
+
+    int Pick(int n) { return n <= 0 ? 0 : int(rng() % std::uint64_t(n)); }
+
+    QString CurrentModuleWord() const
+    {
+        const auto module = course.bitlak->Controller()->CurrentModule();
+        if (!module)
+            return QString();
+        const auto found = moduleWords.find(std::type_index(typeid(*module)));
+        return found == moduleWords.end() ? QStringLiteral("?") : found->second;
+    }
+
+    void LearnTheTable()
+    {
+        const TModuleTable table = course.Modules();
+        for (const TModuleTable::TRow& row : table.Rows()) {
+            const auto module = row.factory();
+            moduleWords[std::type_index(typeid(*module))] = row.value;
+            if (!row.pages)
+                continue;
+            for (const TModuleTable::TPageSample& sample : row.pages()) {
+                IModuleElement* page = sample.make();
+                pagesOf[row.value].insert(page->GetPageName());
+                delete dynamic_cast<QWidget*>(page);
+            }
+        }
+        TLearner::Settle();
+    }
+
+    // The chooser takes the learner to the topic met least so far.
+    void ChooseTopic(TModulValaszt& chooser, const QMap<QString, QSet<QString>>& visited)
+    {
+        QString wanted;
+        for (auto row = pagesOf.begin(); row != pagesOf.end(); ++row)
+            if (row.key() != QLatin1String("RETURN_TO_MAIN")
+                && (wanted.isEmpty() || visited.value(row.key()).size() < visited.value(wanted).size()))
+                wanted = row.key();
+        for (int row = 1; row <= TModulValaszt::Rows; ++row)
+            for (int column = 1; column <= TModulValaszt::Columns; ++column) {
+                course.MoveMouse(chooser.Tile(row, column));
+                if (chooser.SelectedTopic() == wanted)
+                    return course.Click(chooser.Tile(row, column));
+            }
+    }
+
+    void HelpfulMove(const QMap<QString, QSet<QString>>& visited)
+    {
+        event = QStringLiteral("a helpful move");
+        if (auto* name = course.CurrentPageAs<TNavBeker>()) {
+            name->username()->clear();
+            course.TypeText(QStringLiteral("Anna"));
+            course.PressKey(Qt::Key_Return);
+        } else if (auto* chooser = course.CurrentPageAs<TModulValaszt>()) {
+            if (chooser->Mode() == TModulValaszt::TMode::Intro)
+                course.TypeText(QStringLiteral("t"));
+            else
+                ChooseTopic(*chooser, visited);
+        } else if (course.CurrentPageAs<TErtekeles>()) {
+            course.TypeText(QStringLiteral("l"));
+        } else {
+            for (auto moves : TopicMoves)
+                if (moves(course))
+                    return;
+        }
+    }
+
+    void RandomEvent(const QMap<QString, QSet<QString>>& visited)
+    {
+        TBaseForm* page = course.CurrentPage();
+        const int kind = Pick(100);
+        if (kind < 30) {
+            static const QString characters =
+                QStringLiteral("tTlLqQaáőŐűÉzy0159§\"+!%/=()?~\\[]$<>#@{}* ,.-ABCabcnNőöü");
+            const QString character(characters.at(Pick(int(characters.size()))));
+            event = QStringLiteral("the character ") + character;
+            course.TypeText(character);
+        } else if (kind < 45) {
+            static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace,
+                                           Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_Left, Qt::Key_Right,
+                                           Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Delete,
+                                           Qt::Key_F1, Qt::Key_Home, Qt::Key_End};
+            const Qt::Key key = keys[Pick(int(std::size(keys)))];
+            const Qt::KeyboardModifiers modifiers = Pick(8) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
+            event = QStringLiteral("the key %1").arg(key, 0, 16);
+            course.PressKey(key, modifiers);
+        } else if (kind < 52) {
+            static const std::pair<int, const char*> keys[] = {
+                {Qt::Key_Shift, ""}, {Qt::Key_Return, "\r"}, {Qt::Key_Escape, "\x1b"}, {Qt::Key_W, "w"}, {Qt::Key_E, "e"}};
+            const auto& [key, text] = keys[Pick(int(std::size(keys)))];
+            QWidget* target = page->focusWidget() ? page->focusWidget() : page;
+            const bool down = Pick(2) == 0;
+            event = QStringLiteral("half a key %1").arg(key, 0, 16);
+            course.SendKey(target, down ? QEvent::KeyPress : QEvent::KeyRelease, key, QString::fromLatin1(text),
+                           key == Qt::Key_Shift && !down ? Qt::ShiftModifier : Qt::NoModifier, Pick(4) == 0);
+        } else if (kind < 54) {
+            static const char* const composed[] = {"ô", "ő", "ű", "ä", "é"};
+            event = QStringLiteral("composed text");
+            course.CommitComposed(QString::fromUtf8(composed[Pick(int(std::size(composed)))]));
+        } else if (kind < 72) {
+            const QPoint at(Pick(1024), Pick(768));
+            QWidget* target = page->childAt(at);
+            if (!target)
+                target = page;
+            static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton,
+                                                      Qt::RightButton, Qt::MiddleButton};
+            event = QStringLiteral("a click at %1,%2").arg(at.x()).arg(at.y());
+            course.Click(target, target->mapFrom(page, at), buttons[Pick(int(std::size(buttons)))]);
+        } else if (kind < 75) {
+            const QPoint at(Pick(1024), Pick(768));
+            QWidget* target = page->childAt(at) ? page->childAt(at) : page;
+            event = QStringLiteral("a double click at %1,%2").arg(at.x()).arg(at.y());
+            course.DoubleClick(target, target->mapFrom(page, at));
+        } else if (kind < 79) {
+            const QPoint from(Pick(1024), Pick(768));
+            const QPoint to(Pick(1024), Pick(768));
+            QWidget* target = page->childAt(from) ? page->childAt(from) : page;
+            event = QStringLiteral("a drag from %1,%2").arg(from.x()).arg(from.y());
+            course.Drag(target, target->mapFrom(page, from), target->mapFrom(page, to));
+        } else if (kind < 80) {
+            event = QStringLiteral("a click on the back area");
+            const QPoint back(944, 672);
+            QWidget* target = page->childAt(back) ? page->childAt(back) : page;
+            course.Click(target, target->mapFrom(page, back));
+        } else if (kind < 88) {
+            const int ms = Pick(3000);
+            event = QStringLiteral("%1 ms").arg(ms);
+            course.time.Advance(ms);
+        } else {
+            HelpfulMove(visited);
+        }
+    }
+
+    // Empty when all is well.
+    QString Check()
+    {
+        if (course.terminations != 0)
+            return QStringLiteral("the course ended");
+        if (course.PagesAlive() != 1)
+            return QStringLiteral("%1 pages alive").arg(course.PagesAlive());
+        const auto& boxes = course.messages.ShownBoxes();
+        for (; boxesSeen < boxes.size(); ++boxesSeen) {
+            const auto& box = boxes[boxesSeen];
+            if (box.kind == TScriptedMessageBoxes::Kind::Error || !ExpectedBoxes.contains(box.text))
+                return QStringLiteral("a box the road does not expect: ") + box.text;
+        }
+        TBaseForm* page = course.CurrentPage();
+        if (!page)
+            return QStringLiteral("no page on screen");
+        const QString module = CurrentModuleWord();
+        const QString name = page->GetPageName();
+        if (!pagesOf.value(module).contains(name) && !pagesOf.value(QStringLiteral("RETURN_TO_MAIN")).contains(name))
+            return QStringLiteral("the page %1 belongs neither to %2 nor to home").arg(name, module);
+        return QString();
+    }
+};
+
+TCourseDrive::TCourseDrive(std::uint64_t seed) : state_(std::make_unique<TState>(seed))
+{
+    // The pages draw from a long fixed sequence of the run's own.
+    std::vector<int> draws;
+    for (int i = 0; i < 4000; ++i)
+        draws.push_back(int(state_->rng() % 2000000));
+    state_->course.random = TFixedRandom(draws);
+    state_->course.stage->Present();
+    state_->LearnTheTable();
+    state_->course.StartCourse();
+}
+
+TCourseDrive::~TCourseDrive() = default;
+
+QString TCourseDrive::Run(long events)
+{
+    TState& s = *state_;
+    for (long i = 0; i < events; ++i) {
+        const QString page = s.course.CurrentPageName();
+        visited_[s.CurrentModuleWord()].insert(page);
+        try {
+            s.RandomEvent(visited_);
+        } catch (const std::exception& error) {
+            return QStringLiteral("event %1 (%2) on %3: escaped %4").arg(i).arg(s.event, page, QString::fromUtf8(error.what()));
+        }
+        ++eventsDone_;
+        QString failure = s.Check();
+        if (failure.isEmpty() && i % 1000 == 0 && ResidentKb() > ResidentLimitKb)
+            failure = QStringLiteral("resident memory %1 MB").arg(ResidentKb() / 1024);
+        if (!failure.isEmpty())
+            return QStringLiteral("event %1 (%2) on %3: %4").arg(i).arg(s.event, page, failure);
+    }
+    visited_[s.CurrentModuleWord()].insert(s.course.CurrentPageName());
+    return QString();
+}
