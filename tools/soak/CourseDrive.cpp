@@ -1,5 +1,6 @@
 #include "CourseDrive.h"
 
+#include "ProcessMemory.h"
 #include "framework/Ertekeles.h"
 #include "framework/Image.h"
 #include "home/ModulValaszt.h"
@@ -14,21 +15,6 @@
 #include <typeindex>
 
 namespace {
-
-// Resident memory now, in kB.
-long ResidentKb()
-{
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return -1;
-    char line[256];
-    long kb = -1;
-    while (std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, "VmRSS: %ld kB", &kb) == 1)
-            break;
-    std::fclose(status);
-    return kb;
-}
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr long ResidentLimitKb = 3L * 1024 * 1024; // the sanitizer's shadow and quarantine
@@ -239,8 +225,8 @@ QString TCourseDrive::Run(long events)
         }
         ++eventsDone_;
         QString failure = s.Check();
-        if (failure.isEmpty() && i % 1000 == 0 && ResidentKb() > ResidentLimitKb)
-            failure = QStringLiteral("resident memory %1 MB").arg(ResidentKb() / 1024);
+        if (failure.isEmpty() && i % 1000 == 0 && ProcessMemory::ResidentKb() > ResidentLimitKb)
+            failure = QStringLiteral("resident memory %1 MB").arg(ProcessMemory::ResidentKb() / 1024);
         if (!failure.isEmpty())
             return QStringLiteral("event %1 (%2) on %3: %4").arg(i).arg(s.event, page, failure);
     }

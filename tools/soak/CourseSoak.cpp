@@ -4,6 +4,7 @@
 // (pictures, clips, sounds); --seed: the run to replay. Prints its figures; a failure prints the
 // seed and the event or input so that the run can be replayed.
 #include "CourseDrive.h"
+#include "ProcessMemory.h"
 #include "ReaderFuzz.h"
 
 #include <QApplication>
@@ -38,20 +39,6 @@ void OnCrash(int signal)
     ReportCurrentInput();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
-}
-
-long PeakResidentKb()
-{
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return -1;
-    char line[256];
-    long kb = -1;
-    while (std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, "VmHWM: %ld kB", &kb) == 1)
-            break;
-    std::fclose(status);
-    return kb;
 }
 
 struct TOptions {
@@ -146,7 +133,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "course_soak: %s\n", qPrintable(failure));
         failed += int(fuzz.failures.size());
     }
-    std::printf("peak resident memory: %ld MB\n", PeakResidentKb() / 1024);
+    std::printf("peak resident memory: %ld MB\n", ProcessMemory::PeakResidentKb() / 1024);
     if (failed > 0)
         std::fprintf(stderr, "course_soak: %d failures; replay with --seed %llu\n", failed,
                      static_cast<unsigned long long>(options.seed));
