@@ -1,15 +1,10 @@
 #include "CourseDrive.h"
 
 #include "ProcessMemory.h"
-#include "framework/Ertekeles.h"
-#include "framework/Image.h"
 #include "home/ModulValaszt.h"
-#include "home/NavBeker.h"
 #include "shell/ModulVezerlo.h"
 #include "support/Learner.h"
-#include "topics/keyboard/KeyboardMoves.h"
-
-#include <QLineEdit>
+#include "support/LearnerMoves.h"
 #include <cstdio>
 #include <random>
 #include <typeindex>
@@ -21,9 +16,6 @@ constexpr long ResidentLimitKb = 3L * 1024 * 1024; // the sanitizer's shadow and
 #else
 constexpr long ResidentLimitKb = 400L * 1024;
 #endif
-
-// Each topic's helpful moves; a topic that lands adds its own here.
-bool (*const TopicMoves[])(TLearner&) = {KeyboardMoves::Helpful};
 
 // Boxes a learner meets on the road: the exit question, a mistyped digit row.
 const QSet<QString> ExpectedBoxes = {
@@ -71,41 +63,18 @@ struct TCourseDrive::TState {
         TLearner::Settle();
     }
 
-    // The chooser takes the learner to the topic met least so far.
-    void ChooseTopic(TModulValaszt& chooser, const QMap<QString, QSet<QString>>& visited)
+    // A move that takes the learner on; on the chooser, into the topic met least so far.
+    void HelpfulMove(const QMap<QString, QSet<QString>>& visited)
     {
+        event = QStringLiteral("a helpful move");
+        if (LearnerMoves::Helpful(course) || !course.CurrentPageAs<TModulValaszt>())
+            return;
         QString wanted;
         for (auto row = pagesOf.begin(); row != pagesOf.end(); ++row)
             if (row.key() != QLatin1String("RETURN_TO_MAIN")
                 && (wanted.isEmpty() || visited.value(row.key()).size() < visited.value(wanted).size()))
                 wanted = row.key();
-        for (int row = 1; row <= TModulValaszt::Rows; ++row)
-            for (int column = 1; column <= TModulValaszt::Columns; ++column) {
-                course.MoveMouse(chooser.Tile(row, column));
-                if (chooser.SelectedTopic() == wanted)
-                    return course.Click(chooser.Tile(row, column));
-            }
-    }
-
-    void HelpfulMove(const QMap<QString, QSet<QString>>& visited)
-    {
-        event = QStringLiteral("a helpful move");
-        if (auto* name = course.CurrentPageAs<TNavBeker>()) {
-            name->username()->clear();
-            course.TypeText(QStringLiteral("Anna"));
-            course.PressKey(Qt::Key_Return);
-        } else if (auto* chooser = course.CurrentPageAs<TModulValaszt>()) {
-            if (chooser->Mode() == TModulValaszt::TMode::Intro)
-                course.TypeText(QStringLiteral("t"));
-            else
-                ChooseTopic(*chooser, visited);
-        } else if (course.CurrentPageAs<TErtekeles>()) {
-            course.TypeText(QStringLiteral("l"));
-        } else {
-            for (auto moves : TopicMoves)
-                if (moves(course))
-                    return;
-        }
+        LearnerMoves::Choose(course, wanted);
     }
 
     void RandomEvent(const QMap<QString, QSet<QString>>& visited)

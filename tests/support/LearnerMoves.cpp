@@ -1,0 +1,60 @@
+#include "LearnerMoves.h"
+
+#include "Learner.h"
+#include "framework/Ertekeles.h"
+#include "framework/Image.h"
+#include "home/ModulValaszt.h"
+#include "home/NavBeker.h"
+#include "topics/keyboard/KeyboardMoves.h"
+
+#include <QLineEdit>
+
+namespace LearnerMoves {
+
+const std::vector<TTopicMove>& Topics()
+{
+    static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful};
+    return topics;
+}
+
+bool Choose(TLearner& learner, const QString& topic)
+{
+    auto* chooser = learner.CurrentPageAs<TModulValaszt>();
+    if (!chooser || chooser->Mode() != TModulValaszt::TMode::Chooser)
+        return false;
+    for (int row = 1; row <= TModulValaszt::Rows; ++row)
+        for (int column = 1; column <= TModulValaszt::Columns; ++column) {
+            learner.MoveMouse(chooser->Tile(row, column));
+            if (chooser->SelectedTopic() == topic) {
+                learner.Click(chooser->Tile(row, column));
+                return true;
+            }
+        }
+    return false;
+}
+
+bool Helpful(TLearner& learner)
+{
+    if (auto* name = learner.CurrentPageAs<TNavBeker>()) {
+        name->username()->clear();
+        learner.TypeText(QStringLiteral("Anna"));
+        learner.PressKey(Qt::Key_Return);
+        return true;
+    }
+    if (auto* chooser = learner.CurrentPageAs<TModulValaszt>()) {
+        if (chooser->Mode() != TModulValaszt::TMode::Intro)
+            return false; // which topic is the caller's choice
+        learner.TypeText(QStringLiteral("t"));
+        return true;
+    }
+    if (learner.CurrentPageAs<TErtekeles>()) {
+        learner.TypeText(QStringLiteral("l"));
+        return true;
+    }
+    for (TTopicMove move : Topics())
+        if (move(learner))
+            return true;
+    return false;
+}
+
+} // namespace LearnerMoves
