@@ -1,6 +1,8 @@
 #include "mediakit/cast/CastPictures.h"
 #include "mediakit/topics/buttons/ButtonsPlaces.h"
+#include "mediakit/topics/buttons/ButtonsPicturesArt.h"
 #include "mediakit/topics/buttons/ButtonsScreensArt.h"
+#include "mediakit/topics/buttons/PuzzleArt.h"
 #include "mediakit/topics/mouse/GameButtonsMedia.h"
 
 #include <QDir>
@@ -184,5 +186,67 @@ int main(int argc, char** argv)
                    Places::HelpPanel.topLeft()),
               back, Places::BackPicture.topLeft()),
          "page_kerdesek_help.png");
+    // Every small picture on one sheet, on the page grey and on white.
+    std::vector<std::pair<QString, QImage>> pictures = {
+        {"exitgame", GameButtonsMedia::ExitGameButton()}, {"beck", back},
+        {"roundBtn", ButtonsPicturesArt::RoundButton()}, {"ellipseBtn", ButtonsPicturesArt::EllipseButton()},
+        {"noraBtn", ButtonsPicturesArt::NoraButton()}, {"mini_nora", ButtonsPicturesArt::MiniNora()},
+        {"pipa", ButtonsPicturesArt::CheckMark()}};
+    for (const auto& picture : ButtonsPicturesArt::LargePictures())
+        pictures.push_back({picture.suffix, picture.image});
+    for (const auto& glyph : ButtonsPicturesArt::Glyphs())
+        pictures.push_back({glyph.suffix, glyph.image});
+    for (int n = 1; n <= 2; ++n) {
+        pictures.push_back({QStringLiteral("nagy%1").arg(n), PuzzleArt::Picture(n)});
+        pictures.push_back({QStringLiteral("valaszt%1").arg(n), PuzzleArt::Thumbnail(n)});
+    }
+    QImage sheet(1400, 1000, QImage::Format_RGB32);
+    sheet.fill(QColor(0xdd, 0xdd, 0xdd));
+    {
+        QPainter painter(&sheet);
+        QPoint at(10, 10);
+        int rowHeight = 0;
+        for (const auto& [name, image] : pictures) {
+            if (at.x() + image.width() > sheet.width() - 10) {
+                at = QPoint(10, at.y() + rowHeight + 24);
+                rowHeight = 0;
+            }
+            painter.drawImage(at, image);
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(at.x(), at.y() + image.height() + 2, image.width() + 40, 18), name);
+            at.rx() += std::max(image.width(), 90) + 14;
+            rowHeight = std::max(rowHeight, image.height());
+        }
+    }
+    save(sheet, "sheet_pictures.png");
+
+    // The tool-bar page with its glyphs on the buttons and the first tool and house shown.
+    const auto glyphs = ButtonsPicturesArt::Glyphs();
+    const auto large = ButtonsPicturesArt::LargePictures();
+    QImage toolsShown = tools;
+    for (int i = 0; i < 4; ++i) {
+        toolsShown = Over(toolsShown, glyphs[i].image, QPoint(59 + 88 * i + 13, 463));
+        toolsShown = Over(toolsShown, glyphs[4 + i].image, QPoint(483 + 88 * i + 13, 463));
+    }
+    toolsShown = Over(Over(toolsShown, large[0].image, Places::ToolPicture.topLeft()), large[5].image,
+                      Places::HousePicture.topLeft());
+    save(toolsShown, "page_eszkoztarak_shown.png");
+
+    // The puzzle with its first picture in tiles (85 px pieces on 89 px buttons) and the thumbnails.
+    QImage puzzleShown = Over(Over(puzzle, PuzzleArt::Thumbnail(1), Places::PuzzleChoice1.topLeft()),
+                              PuzzleArt::Thumbnail(2), Places::PuzzleChoice2.topLeft());
+    const QImage big = PuzzleArt::Picture(1);
+    for (int k = 0; k < 9; ++k) {
+        const QRect slot(37 + 89 * (k % 3), 117 + 89 * (k / 3), 89, 89);
+        puzzleShown = WithButton(puzzleShown, slot, QString());
+        puzzleShown = Over(puzzleShown, big.copy(85 * (k % 3), 85 * (k / 3), 85, 85), slot.topLeft() + QPoint(2, 2));
+    }
+    save(puzzleShown, "page_kirako_shown.png");
+
+    // The shapes page with its picture buttons.
+    QImage shapesShown = Over(shapesPage, ButtonsPicturesArt::RoundButton(), Places::RoundButton.topLeft());
+    shapesShown = Over(shapesShown, ButtonsPicturesArt::EllipseButton(), Places::EllipseButton.topLeft());
+    shapesShown = Over(shapesShown, ButtonsPicturesArt::NoraButton(), Places::NoraButton.topLeft());
+    save(shapesShown, "page_sokfalyta_shown.png");
     return ok ? 0 : 1;
 }
