@@ -1,5 +1,6 @@
 #include "mediakit/cast/CastPictures.h"
 #include "mediakit/topics/buttons/ButtonsPlaces.h"
+#include "mediakit/topics/buttons/ButtonsClipsArt.h"
 #include "mediakit/topics/buttons/ButtonsPicturesArt.h"
 #include "mediakit/topics/buttons/ButtonsScreensArt.h"
 #include "mediakit/topics/buttons/PuzzleArt.h"
@@ -248,5 +249,13 @@ int main(int argc, char** argv)
     shapesShown = Over(shapesShown, ButtonsPicturesArt::EllipseButton(), Places::EllipseButton.topLeft());
     shapesShown = Over(shapesShown, ButtonsPicturesArt::NoraButton(), Places::NoraButton.topLeft());
     save(shapesShown, "page_sokfalyta_shown.png");
+
+    using namespace ButtonsClipsArt;
+    const std::pair<const char*, std::vector<QImage>> clips[] = {
+        {"meghajlas", Bowing()}, {"gugolas", Squatting()}, {"forgas", Spinning()}, {"integetes", Waving()},
+        {"cigany", Cartwheel()}, {"fokuszalas", FocusPress()}, {"aktiv_bal", ActiveHead()},
+        {"inaktiv_jobb", InactiveHead()}, {"kirakos", PuzzleSolved()}};
+    for (const auto& [name, frames] : clips)
+        save(CastPictures::ContactSheet(frames, 8), QStringLiteral("clip_%1.png").arg(name));
     return ok ? 0 : 1;
 }
