@@ -15,7 +15,6 @@ namespace {
 
 using namespace ButtonsPlaces;
 
-const QSize PageSize(1024, 768);
 // The buttons topic's colour on the chooser.
 const QColor Accent(0xe8, 0x9a, 0x12);
 const QColor Navy(0x1f, 0x33, 0x66);
@@ -23,12 +22,8 @@ const QColor Navy(0x1f, 0x33, 0x66);
 // The calm backdrop, the bunting and the page's title.
 QImage Page(const QString& title, int titleBaseline = 104)
 {
-    QImage image(PageSize, QImage::Format_RGB32);
-    image.fill(QColor(0xdd, 0xdd, 0xdd));
+    QImage image = ArtKit::FestivePage(Accent);
     QPainter painter(&image);
-    ArtKit::DrawPageBackdrop(painter, image.rect(), Accent);
-    ArtKit::DrawBunting(painter, QPointF(-12, 2), QPointF(512, 6), 10, 13, 22);
-    ArtKit::DrawBunting(painter, QPointF(512, 6), QPointF(1036, 2), 10, 13, 22);
     ArtKit::DrawHeading(painter, QPoint(40, titleBaseline), title);
     return image;
 }
