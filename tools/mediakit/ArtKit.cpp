@@ -1,6 +1,7 @@
 #include "ArtKit.h"
 
 #include <QFont>
+#include <QImage>
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QLoggingCategory>
@@ -515,6 +516,18 @@ void DrawClipArt(QPainter& painter, const QString& file, const QRectF& rect)
         throw std::runtime_error("no clip art " + file.toStdString());
     const QSizeF size = QSizeF(svg.defaultSize()).scaled(rect.size(), Qt::KeepAspectRatio);
     svg.render(&painter, QRectF(rect.center() - QPointF(size.width(), size.height()) / 2, size));
+}
+
+
+QImage FestivePage(QColor accent)
+{
+    QImage image(QSize(1024, 768), QImage::Format_RGB32);
+    image.fill(QColor(0xdd, 0xdd, 0xdd));
+    QPainter painter(&image);
+    DrawPageBackdrop(painter, image.rect(), accent);
+    DrawBunting(painter, QPointF(-12, 2), QPointF(512, 6), 10, 13, 22);
+    DrawBunting(painter, QPointF(512, 6), QPointF(1036, 2), 10, 13, 22);
+    return image;
 }
 
 } // namespace ArtKit

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QFont;
+class QImage;
 class QPainter;
 
 // The drawn controls and surfaces every page background shares: keys, signs, buttons, the
@@ -57,6 +58,9 @@ QFont LabelFont(int pixelSize, bool bold = true);
 // blobs, one of them in the accent. Nowhere darker than the page colour 0xDDDDDD, so blue and
 // red text read anywhere on it at least as well as on the plain page.
 void DrawPageBackdrop(QPainter& painter, QRect rect, QColor accent = Palette::Sky);
+
+// A whole 1024 × 768 page: the calm backdrop under two swags of bunting along the top.
+QImage FestivePage(QColor accent = Palette::Sky);
 
 // A translucent white card that quiets the backdrop behind written text.
 void DrawSoftPanel(QPainter& painter, QRect rect, int radius = 18);

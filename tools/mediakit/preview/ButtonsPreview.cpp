@@ -1,5 +1,6 @@
 #include "mediakit/cast/CastPictures.h"
 #include "mediakit/topics/buttons/ButtonsPlaces.h"
+#include "mediakit/topics/buttons/ButtonsClipsArt.h"
 #include "mediakit/topics/buttons/ButtonsPicturesArt.h"
 #include "mediakit/topics/buttons/ButtonsScreensArt.h"
 #include "mediakit/topics/buttons/PuzzleArt.h"
@@ -248,5 +249,32 @@ int main(int argc, char** argv)
     shapesShown = Over(shapesShown, ButtonsPicturesArt::EllipseButton(), Places::EllipseButton.topLeft());
     shapesShown = Over(shapesShown, ButtonsPicturesArt::NoraButton(), Places::NoraButton.topLeft());
     save(shapesShown, "page_sokfalyta_shown.png");
+
+    using namespace ButtonsClipsArt;
+    const std::pair<const char*, std::vector<QImage>> clips[] = {
+        {"meghajlas", Bowing()}, {"gugolas", Squatting()}, {"forgas", Spinning()}, {"integetes", Waving()},
+        {"cigany", Cartwheel()}, {"fokuszalas", FocusPress()}, {"aktiv_bal", ActiveHead()},
+        {"inaktiv_jobb", InactiveHead()}, {"kirakos", PuzzleSolved()}};
+    for (const auto& [name, frames] : clips)
+        save(CastPictures::ContactSheet(frames, 8), QStringLiteral("clip_%1.png").arg(name));
+
+    // The review sheet: six pages at half size, every small picture, and one frame of each clip.
+    const QImage pages[] = {gomb, shapesShown, toolsShown, puzzleShown, englishPage, quizPage};
+    QImage review(QSize(1980, 2 * 394 + 20 + sheet.height() + 340), QImage::Format_RGB32);
+    review.fill(Qt::white);
+    {
+        QPainter painter(&review);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (int i = 0; i < 6; ++i)
+            painter.drawImage(QRect(10 + (i % 3) * 522, 10 + (i / 3) * 394, 512, 384), pages[i]);
+        painter.drawImage(QPoint(10, 2 * 394 + 10), sheet);
+        int x = 10;
+        for (const auto& [name, frames] : clips) {
+            const QImage& frame = frames[frames.size() / 6];
+            painter.drawImage(QPoint(x, review.height() - 330), frame);
+            x += frame.width() + 8;
+        }
+    }
+    save(review, "buttons_media_sheet.png");
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // backgrounds, the picture buttons, the tool-bar pictures, the puzzle pictures and the guides'
 // clips. The back and end pictures come from the mouse topic's game buttons.
 
+#include "ButtonsClipsArt.h"
 #include "ButtonsPicturesArt.h"
 #include "ButtonsScreensArt.h"
 #include "PuzzleArt.h"
@@ -32,6 +33,17 @@ const TMediaProducer buttons("buttons", [](TMediaKit& kit) {
         kit.WritePicture(QStringLiteral("gombok\\GombKirakoForm_nagy%1.bmp").arg(n), PuzzleArt::Picture(n));
         kit.WritePicture(QStringLiteral("gombok\\GombKirakoForm_valaszt%1.png").arg(n), PuzzleArt::Thumbnail(n));
     }
+
+    using namespace ButtonsClipsArt;
+    kit.WriteClip("gombok\\03_gomb_fajtak_meghajlas.avi", Bowing(), Rate);
+    kit.WriteClip("gombok\\03_gomb_fajtak_gugolas.avi", Squatting(), Rate);
+    kit.WriteClip("gombok\\03_gomb_fajtak_forgas.avi", Spinning(), Rate);
+    kit.WriteClip("gombok\\03_gomb_fajtak_integetes.avi", Waving(), Rate);
+    kit.WriteClip("gombok\\03_gomb_fajtak_cigany.avi", Cartwheel(), Rate);
+    kit.WriteClip("gombok\\fokuszalas.avi", FocusPress(), Rate);
+    kit.WriteClip("gombok\\06_aktiv_inaktiv_bal.avi", ActiveHead(), Rate);
+    kit.WriteClip("gombok\\06_aktiv_inaktiv_jobb.avi", InactiveHead(), Rate);
+    kit.WriteClip("gombok/08_kirakos.avi", PuzzleSolved(), Rate);
 });
 
 } // namespace

@@ -43,10 +43,15 @@ void DrawGlossy(QPainter& painter, const QPainterPath& shape, QColor colour)
     painter.drawPath(shine.intersected(shape));
 }
 
-// The scene behind a tool-bar page's large picture: a rounded card with a sky or a wall, and
-// the floor or grass the thing stands on.
-void DrawScene(QPainter& painter, QRectF rect, QColor top, QColor bottom, QColor ground)
+// A picture of the tool-bar page: a rounded card with a sky or a wall and the floor or grass
+// the thing stands on, then the thing itself drawn by draw into the card's rectangle.
+QImage ScenePicture(QSize size, QColor top, QColor bottom, QColor ground,
+                    const std::function<void(QPainter&, const QRectF&)>& draw)
 {
+    QImage image = Transparent(size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF rect = QRectF(image.rect()).adjusted(2, 2, -2, -2);
     painter.setPen(QPen(QColor(0x55, 0x60, 0x78), 2));
     painter.setBrush(ArtKit::Downwards(rect, top, bottom));
     painter.drawRoundedRect(rect, 14, 14);
@@ -55,6 +60,9 @@ void DrawScene(QPainter& painter, QRectF rect, QColor top, QColor bottom, QColor
     painter.setPen(Qt::NoPen);
     painter.setBrush(ground);
     painter.drawPath(floor.intersected(ArtKit::RoundedRect(rect.adjusted(1, 1, -1, -1), 13)));
+    draw(painter, rect);
+    painter.end();
+    return image;
 }
 
 // A dart stuck in the board, its tip at tip, flying in from the lower right.
@@ -77,86 +85,70 @@ void DrawDart(QPainter& painter, QPointF tip, qreal length, QColor flight)
 
 QImage DartsPicture(QSize size)
 {
-    QImage image = Transparent(size);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(image.rect()).adjusted(2, 2, -2, -2);
-    DrawScene(painter, r, QColor(0xe9, 0xc8, 0x96), QColor(0xc8, 0x94, 0x5a), QColor(0x8a, 0x58, 0x2e));
-    const qreal d = r.height() * 0.82;
-    const QRectF board(r.center().x() - d / 2, r.top() + r.height() * 0.06, d, d);
-    ArtKit::DrawClipArt(painter, QStringLiteral("recreation/sports/dartboard_ruud_steltenpo_01.svg"), board);
-    DrawDart(painter, board.center() + QPointF(d * 0.05, -d * 0.03), d * 0.42, QColor(0xe0, 0x30, 0x40));
-    DrawDart(painter, board.center() + QPointF(-d * 0.18, d * 0.16), d * 0.42, QColor(0x30, 0x70, 0xe0));
-    painter.end();
-    return image;
+    return ScenePicture(size, QColor(0xe9, 0xc8, 0x96), QColor(0xc8, 0x94, 0x5a), QColor(0x8a, 0x58, 0x2e),
+                        [](QPainter& painter, const QRectF& r) {
+        const qreal d = r.height() * 0.82;
+        const QRectF board(r.center().x() - d / 2, r.top() + r.height() * 0.06, d, d);
+        ArtKit::DrawClipArt(painter, QStringLiteral("recreation/sports/dartboard_ruud_steltenpo_01.svg"), board);
+        DrawDart(painter, board.center() + QPointF(d * 0.05, -d * 0.03), d * 0.42, QColor(0xe0, 0x30, 0x40));
+        DrawDart(painter, board.center() + QPointF(-d * 0.18, d * 0.16), d * 0.42, QColor(0x30, 0x70, 0xe0));
+    });
 }
 
 QImage ChessPicture(QSize size)
 {
-    QImage image = Transparent(size);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(image.rect()).adjusted(2, 2, -2, -2);
-    DrawScene(painter, r, QColor(0xf2, 0xf4, 0xfa), QColor(0xd6, 0xdd, 0xec), QColor(0x9c, 0x6a, 0x3a));
-    const qreal d = r.height() * 0.86;
-    ArtKit::DrawClipArt(painter, QStringLiteral("recreation/games/chess/yet_another_chess_game_01.svg"),
-                        QRectF(r.center().x() - d / 2, r.top() + r.height() * 0.07, d, d));
-    painter.end();
-    return image;
+    return ScenePicture(size, QColor(0xf2, 0xf4, 0xfa), QColor(0xd6, 0xdd, 0xec), QColor(0x9c, 0x6a, 0x3a),
+                        [](QPainter& painter, const QRectF& r) {
+        const qreal d = r.height() * 0.86;
+        ArtKit::DrawClipArt(painter, QStringLiteral("recreation/games/chess/yet_another_chess_game_01.svg"),
+                            QRectF(r.center().x() - d / 2, r.top() + r.height() * 0.07, d, d));
+    });
 }
 
 QImage ArcheryPicture(QSize size)
 {
-    QImage image = Transparent(size);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(image.rect()).adjusted(2, 2, -2, -2);
-    DrawScene(painter, r, QColor(0x9c, 0xd4, 0xff), QColor(0xdc, 0xf0, 0xff), QColor(0x6c, 0xb8, 0x4a));
-    ArtKit::DrawClipArt(painter, QStringLiteral("recreation/sports/target_with_arrow_virgin_01.svg"),
-                        QRectF(r.left() + r.width() * 0.3, r.top() + 8, r.width() * 0.66, r.height() * 0.84));
-    // The bow waiting on the grass, its string taut.
-    painter.save();
-    ArtKit::Place(painter, QPointF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.52), 8);
-    const qreal h = r.height() * 0.34;
-    QPainterPath bow(QPointF(0, -h));
-    bow.cubicTo(QPointF(-h * 0.75, -h * 0.6), QPointF(-h * 0.75, h * 0.6), QPointF(0, h));
-    painter.setPen(QPen(QColor(0x7a, 0x45, 0x18), h * 0.09, Qt::SolidLine, Qt::RoundCap));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(bow);
-    painter.setPen(QPen(QColor(0xf4, 0xf4, 0xee), 1.5));
-    painter.drawLine(QPointF(0, -h), QPointF(0, h));
-    painter.restore();
-    painter.end();
-    return image;
+    return ScenePicture(size, QColor(0x9c, 0xd4, 0xff), QColor(0xdc, 0xf0, 0xff), QColor(0x6c, 0xb8, 0x4a),
+                        [](QPainter& painter, const QRectF& r) {
+        ArtKit::DrawClipArt(painter, QStringLiteral("recreation/sports/target_with_arrow_virgin_01.svg"),
+                            QRectF(r.left() + r.width() * 0.3, r.top() + 8, r.width() * 0.66, r.height() * 0.84));
+        // The bow waiting on the grass, its string taut.
+        painter.save();
+        ArtKit::Place(painter, QPointF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.52), 8);
+        const qreal h = r.height() * 0.34;
+        QPainterPath bow(QPointF(0, -h));
+        bow.cubicTo(QPointF(-h * 0.75, -h * 0.6), QPointF(-h * 0.75, h * 0.6), QPointF(0, h));
+        painter.setPen(QPen(QColor(0x7a, 0x45, 0x18), h * 0.09, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(bow);
+        painter.setPen(QPen(QColor(0xf4, 0xf4, 0xee), 1.5));
+        painter.drawLine(QPointF(0, -h), QPointF(0, h));
+        painter.restore();
+    });
 }
 
 QImage CameraPicture(QSize size)
 {
-    QImage image = Transparent(size);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(image.rect()).adjusted(2, 2, -2, -2);
-    DrawScene(painter, r, QColor(0xff, 0xf3, 0xd8), QColor(0xfa, 0xdd, 0xb0), QColor(0xb0, 0x7a, 0x4a));
-    // A photo it has just taken, lying on the table.
-    painter.save();
-    ArtKit::Place(painter, QPointF(r.left() + r.width() * 0.16, r.top() + r.height() * 0.55), -10);
-    const QRectF photo(-r.width() * 0.1, -r.height() * 0.2, r.width() * 0.22, r.height() * 0.3);
-    painter.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
-    painter.setBrush(Qt::white);
-    painter.drawRect(photo);
-    const QRectF shot = photo.adjusted(5, 5, -5, -14);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ArtKit::Downwards(shot, QColor(0x7c, 0xc4, 0xff), QColor(0xd4, 0xee, 0xff)));
-    painter.drawRect(shot);
-    painter.setBrush(QColor(0x5c, 0xb0, 0x48));
-    painter.drawRect(QRectF(shot.left(), shot.bottom() - shot.height() * 0.3, shot.width(), shot.height() * 0.3));
-    painter.setBrush(QColor(0xff, 0xd0, 0x30));
-    painter.drawEllipse(QPointF(shot.right() - shot.width() * 0.25, shot.top() + shot.height() * 0.28), 6, 6);
-    painter.restore();
-    ArtKit::DrawClipArt(painter, QStringLiteral("computer/hardware/digital_camera_nicu_bucu_01.svg"),
-                        QRectF(r.left() + r.width() * 0.32, r.top() + r.height() * 0.12, r.width() * 0.64, r.height() * 0.74));
-    painter.end();
-    return image;
+    return ScenePicture(size, QColor(0xff, 0xf3, 0xd8), QColor(0xfa, 0xdd, 0xb0), QColor(0xb0, 0x7a, 0x4a),
+                        [](QPainter& painter, const QRectF& r) {
+        // A photo it has just taken, lying on the table.
+        painter.save();
+        ArtKit::Place(painter, QPointF(r.left() + r.width() * 0.16, r.top() + r.height() * 0.55), -10);
+        const QRectF photo(-r.width() * 0.1, -r.height() * 0.2, r.width() * 0.22, r.height() * 0.3);
+        painter.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
+        painter.setBrush(Qt::white);
+        painter.drawRect(photo);
+        const QRectF shot = photo.adjusted(5, 5, -5, -14);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ArtKit::Downwards(shot, QColor(0x7c, 0xc4, 0xff), QColor(0xd4, 0xee, 0xff)));
+        painter.drawRect(shot);
+        painter.setBrush(QColor(0x5c, 0xb0, 0x48));
+        painter.drawRect(QRectF(shot.left(), shot.bottom() - shot.height() * 0.3, shot.width(), shot.height() * 0.3));
+        painter.setBrush(QColor(0xff, 0xd0, 0x30));
+        painter.drawEllipse(QPointF(shot.right() - shot.width() * 0.25, shot.top() + shot.height() * 0.28), 6, 6);
+        painter.restore();
+        ArtKit::DrawClipArt(painter, QStringLiteral("computer/hardware/digital_camera_nicu_bucu_01.svg"),
+                            QRectF(r.left() + r.width() * 0.32, r.top() + r.height() * 0.12, r.width() * 0.64, r.height() * 0.74));
+    });
 }
 
 struct THouse {
@@ -173,14 +165,10 @@ const THouse Houses[4] = {
 
 QImage HouseScene(const THouse& house, QSize size)
 {
-    QImage image = Transparent(size);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(image.rect()).adjusted(2, 2, -2, -2);
-    DrawScene(painter, r, house.sky, house.sky.lighter(118), QColor(0x74, 0xc0, 0x52));
-    ArtKit::DrawClipArt(painter, QString::fromLatin1(house.svg), r.adjusted(18, 16, -18, -14));
-    painter.end();
-    return image;
+    return ScenePicture(size, house.sky, house.sky.lighter(118), QColor(0x74, 0xc0, 0x52),
+                        [&house](QPainter& painter, const QRectF& r) {
+                            ArtKit::DrawClipArt(painter, QString::fromLatin1(house.svg), r.adjusted(18, 16, -18, -14));
+                        });
 }
 
 // A glyph: the drawing alone on a transparent square, a pixel of room at the edges.

@@ -15,7 +15,6 @@ namespace {
 
 using namespace ButtonsPlaces;
 
-const QSize PageSize(1024, 768);
 // The buttons topic's colour on the chooser.
 const QColor Accent(0xe8, 0x9a, 0x12);
 const QColor Navy(0x1f, 0x33, 0x66);
@@ -23,12 +22,8 @@ const QColor Navy(0x1f, 0x33, 0x66);
 // The calm backdrop, the bunting and the page's title.
 QImage Page(const QString& title, int titleBaseline = 104)
 {
-    QImage image(PageSize, QImage::Format_RGB32);
-    image.fill(QColor(0xdd, 0xdd, 0xdd));
+    QImage image = ArtKit::FestivePage(Accent);
     QPainter painter(&image);
-    ArtKit::DrawPageBackdrop(painter, image.rect(), Accent);
-    ArtKit::DrawBunting(painter, QPointF(-12, 2), QPointF(512, 6), 10, 13, 22);
-    ArtKit::DrawBunting(painter, QPointF(512, 6), QPointF(1036, 2), 10, 13, 22);
     ArtKit::DrawHeading(painter, QPoint(40, titleBaseline), title);
     return image;
 }
@@ -172,7 +167,7 @@ void DrawBlackboard(QPainter& painter, QRect rect)
                                      .edge = QPen(wood.darker(170), 2)});
     const QRectF board = QRectF(rect).adjusted(9, 9, -9, -9);
     QLinearGradient slate(board.topLeft(), board.bottomRight());
-    slate.setColorAt(0, QColor(0x2c, 0x4f, 0x3c));
+    slate.setColorAt(0, QColor(0x27, 0x47, 0x35));
     slate.setColorAt(1, QColor(0x1d, 0x3a, 0x2c));
     painter.setPen(QPen(QColor(0x14, 0x26, 0x1c), 1.5));
     painter.setBrush(slate);
@@ -183,13 +178,13 @@ void DrawBlackboard(QPainter& painter, QRect rect)
         const qreal x = board.left() + std::fmod(137.0 * i + 60, board.width() - 120);
         const qreal y = board.top() + std::fmod(71.0 * i + 30, board.height() - 40);
         QRadialGradient smear(QPointF(x + 60, y + 15), 70);
-        smear.setColorAt(0, QColor(255, 255, 255, 14));
+        smear.setColorAt(0, QColor(255, 255, 255, 10));
         smear.setColorAt(1, QColor(255, 255, 255, 0));
         painter.setBrush(smear);
         painter.drawEllipse(QPointF(x + 60, y + 15), 90, 26);
     }
-    // The chalk ledge with two sticks of chalk.
-    const QRectF ledge(rect.left() + 30, rect.bottom() - 8, 180, 9);
+    // The chalk ledge with two sticks of chalk, on the frame below the writing.
+    const QRectF ledge(rect.right() - 210, rect.bottom() - 2, 180, 9);
     painter.setBrush(wood.darker(125));
     painter.drawRoundedRect(ledge, 3, 3);
     painter.setBrush(QColor(0xfa, 0xfa, 0xf0));

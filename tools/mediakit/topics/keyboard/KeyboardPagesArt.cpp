@@ -16,19 +16,12 @@ namespace {
 
 using namespace Places;
 
-const QSize PageSize(1024, 768);
 const QColor TargetBlue(0x3f, 0x7f, 0xe0);
 const QColor WrongGreen(0x3a, 0x9a, 0x48);
 
 QImage Page()
 {
-    QImage image(PageSize, QImage::Format_RGB32);
-    image.fill(QColor(0xdd, 0xdd, 0xdd));
-    QPainter painter(&image);
-    ArtKit::DrawPageBackdrop(painter, image.rect());
-    ArtKit::DrawBunting(painter, QPointF(-12, 2), QPointF(512, 6), 10, 13, 22);
-    ArtKit::DrawBunting(painter, QPointF(512, 6), QPointF(1036, 2), 10, 13, 22);
-    return image;
+    return ArtKit::FestivePage();
 }
 
 // A short label with a light halo, centred over a point.
