@@ -134,6 +134,9 @@ void TGombKerdesekForm::imgHelpClick()
     for (TPushButton* button : answers_)
         button->setVisible(!opening);
     imgHelpCont_->setVisible(opening);
-    if (!opening)
+    // Hidden answers must not keep the focus, or Enter would still answer.
+    if (opening)
+        setFocus(Qt::OtherFocusReason);
+    else
         FocusFirstTabStop();
 }
