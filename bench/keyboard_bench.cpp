@@ -1,13 +1,8 @@
 // The keyboard topic's pages built and shown, and the letter hunt's answer to a typed target.
+#include "support/PageBench.h"
+
 #include "framework/Ertekeles.h"
-#include "platform/ManualTime.h"
-#include "platform/RecordingSoundOutput.h"
-#include "platform/ScriptedMessageBoxes.h"
-#include "platform/Services.h"
-#include "platform/Stage.h"
 #include "shell/Board.h"
-#include "shell/CourseModules.h"
-#include "shell/ModulVezerlo.h"
 #include "topics/keyboard/Betuvadaszat.h"
 #include "topics/keyboard/BillInfo.h"
 #include "topics/keyboard/BillentyuModul.h"
@@ -16,70 +11,20 @@
 #include "topics/keyboard/Szogepeles.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// A controller with the learner's name and grade, and the keyboard module the pages report to.
-struct TKeyboardBench {
-    TKeyboardBench()
-    {
-        Services::SetMessages(&messages);
-        Services::SetSound(&sound);
-        Services::SetTime(&time);
-        Services::SetTerminate([] {});
-        controller = std::make_shared<TModulVezerlo>(CourseModules(), nullptr);
-        module = std::make_shared<TBillentyuModul>();
-        module->SetController(controller);
-        Board::PutText(*controller, "USERNAME", "Anna");
-        Board::PutText(*controller, "OSZTALY", "harmadikos");
-        stage.Present();
-    }
-    ~TKeyboardBench()
-    {
-        Settle();
-        Services::SetTerminate(nullptr);
-        Services::SetMessages(nullptr);
-        Services::SetSound(nullptr);
-        Services::SetTime(nullptr);
-    }
-    template <class Page> Page* Show(const QString& step)
-    {
-        auto* page = new Page();
-        page->SetModule(module);
-        if (!step.isEmpty())
-            Board::PutText(*controller, "STEP", step);
-        page->ShowPage();
-        return page;
-    }
-    static void Settle()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-
-    TScriptedMessageBoxes messages;
-    TRecordingSoundOutput sound;
-    TManualTime time;
-    TStage stage{true};
-    std::shared_ptr<TModulVezerlo> controller;
-    std::shared_ptr<TBillentyuModul> module;
+// The keyboard module, with the learner's grade on the board.
+struct TKeyboardBench : TPageBench<TBillentyuModul> {
+    TKeyboardBench() { Board::PutText(*controller, "OSZTALY", "harmadikos"); }
 };
 
 template <class Page> void PageBuiltAndShown(benchmark::State& state, const char* step)
 {
-    TKeyboardBench bench;
-    for (auto _ : state) {
-        Page* page = bench.Show<Page>(QString::fromUtf8(step));
-        page->repaint();
-        state.PauseTiming();
-        page->ClosePage();
-        TKeyboardBench::Settle();
-        state.ResumeTiming();
-    }
+    ::PageBuiltAndShown<TKeyboardBench, Page>(state, step);
 }
 void BM_OsztalyBe(benchmark::State& state) { PageBuiltAndShown<TOsztalyBe>(state, ""); }
 void BM_BillentyuzetT(benchmark::State& state) { PageBuiltAndShown<TBillentyuzet>(state, "T"); }
