@@ -17,7 +17,6 @@
 #include "shell/Board.h"
 
 namespace {
-const QString StepKey = QStringLiteral("STEP");
 const QString StepReadyKey = QStringLiteral("STEP_READY");
 } // namespace
 
@@ -27,24 +26,14 @@ void TGombModul::StartModule()
     SwitchToPage<TGombGombForm>();
 }
 
-void TGombModul::ClearProgress()
-{
-    IModuleController& controller = Controller();
-    controller.RemoveValue(StepKey);
-    controller.RemoveValue(StepReadyKey);
-}
-
 void TGombModul::Notify()
 {
     // The controller may replace this module during the call.
     auto self = shared_from_this();
     IModuleController& controller = Controller();
     ForwardExit();
-    if (controller.GetValue(QStringLiteral("CHANGE_MODUL"))) {
-        ClearProgress();
-        ForwardChangeModul();
+    if (LeaveOnChangeModul())
         return;
-    }
     if (!CurrentPage())
         return;
 
