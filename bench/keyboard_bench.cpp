@@ -1,5 +1,6 @@
 // The keyboard topic's pages built and shown, and the letter hunt's answer to a typed target.
-#include "support/QuietCourse.h"
+#include "support/PageBench.h"
+
 #include "framework/Ertekeles.h"
 #include "shell/Board.h"
 #include "topics/keyboard/Betuvadaszat.h"
@@ -16,42 +17,14 @@
 
 namespace {
 
-// A controller with the learner's name and grade, and the keyboard module the pages report to.
-struct TKeyboardBench {
-    TKeyboardBench()
-    {
-        module->SetController(controller);
-        Board::PutText(*controller, "USERNAME", "Anna");
-        Board::PutText(*controller, "OSZTALY", "harmadikos");
-        course.stage->Present();
-    }
-    template <class Page> Page* Show(const QString& step)
-    {
-        auto* page = new Page();
-        page->SetModule(module);
-        if (!step.isEmpty())
-            Board::PutText(*controller, "STEP", step);
-        page->ShowPage();
-        return page;
-    }
-    static void Settle() { TQuietCourse::Settle(); }
-
-    TQuietCourse course;
-    std::shared_ptr<TModulVezerlo> controller = course.MakeController();
-    std::shared_ptr<TBillentyuModul> module = std::make_shared<TBillentyuModul>();
+// The keyboard module, with the learner's grade on the board.
+struct TKeyboardBench : TPageBench<TBillentyuModul> {
+    TKeyboardBench() { Board::PutText(*controller, "OSZTALY", "harmadikos"); }
 };
 
 template <class Page> void PageBuiltAndShown(benchmark::State& state, const char* step)
 {
-    TKeyboardBench bench;
-    for (auto _ : state) {
-        Page* page = bench.Show<Page>(QString::fromUtf8(step));
-        page->repaint();
-        state.PauseTiming();
-        page->ClosePage();
-        TKeyboardBench::Settle();
-        state.ResumeTiming();
-    }
+    ::PageBuiltAndShown<TKeyboardBench, Page>(state, step);
 }
 void BM_OsztalyBe(benchmark::State& state) { PageBuiltAndShown<TOsztalyBe>(state, ""); }
 void BM_BillentyuzetT(benchmark::State& state) { PageBuiltAndShown<TBillentyuzet>(state, "T"); }

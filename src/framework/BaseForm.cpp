@@ -4,6 +4,8 @@
 #include "Fonts.h"
 #include "Image.h"
 #include "MediaAccess.h"
+#include "PageFocus.h"
+#include "PushButton.h"
 #include "TextImgWriter.h"
 #include "platform/CourseError.h"
 #include "platform/ErrorReport.h"
@@ -56,7 +58,8 @@ void TBaseForm::ShowPage()
     state_ = TPageState::Shown;
     setVisible(true);
     raise();
-    setFocus(Qt::OtherFocusReason);
+    if (!FocusFirstTabStop())
+        setFocus(Qt::OtherFocusReason);
     InitPage();
 }
 
@@ -102,6 +105,16 @@ void TBaseForm::ConfirmExit()
     auto module = Module(); // keeps the module alive through its Notify
     Board::PutText(Controller(), QStringLiteral("EXIT"), QStringLiteral("EXIT"));
     module->Notify();
+}
+
+void TBaseForm::UseTabStops()
+{
+    focus_ = std::make_unique<TPageFocus>(this);
+}
+
+bool TBaseForm::FocusFirstTabStop()
+{
+    return focus_ && focus_->FocusFirst();
 }
 
 void TBaseForm::FormKeyDown(int&, Qt::KeyboardModifiers) {}
@@ -178,12 +191,16 @@ bool TBaseForm::FilterKey(QWidget* target, QKeyEvent* event)
     }
     if (!RunKeyDown(target, key, shift))
         return true;
+    if (focus_ && focus_->HandleKey(*event))
+        return true;
 
     const QString text = event->text();
     if (text.isEmpty() || !text.at(0).isPrint())
-        return false;
+        return ClickAccelerator(*event);
     QChar character = text.at(0);
     if (!RunKeyPress(target, character))
+        return true;
+    if (ClickAccelerator(*event))
         return true;
     if (character != text.at(0)) {
         // A handler replaced the character: the control gets the new one instead.
@@ -194,6 +211,15 @@ bool TBaseForm::FilterKey(QWidget* target, QKeyEvent* event)
         return true;
     }
     return false;
+}
+
+bool TBaseForm::ClickAccelerator(const QKeyEvent& event)
+{
+    TPushButton* button = TPushButton::ForAccelerator(this, event);
+    if (!button)
+        return false;
+    button->click();
+    return true;
 }
 
 bool TBaseForm::FilterInputMethod(QWidget* target, QInputMethodEvent* event)

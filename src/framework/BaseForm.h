@@ -9,6 +9,7 @@
 #include <memory>
 
 class TImage;
+class TPageFocus;
 class TTextImgWriter;
 class IModuleController;
 
@@ -43,6 +44,11 @@ protected:
     virtual void InitPage();
     void LoadBackground(const QString& fileName);
     void ConfirmExit();
+    // The page is worked with the keyboard: from now on showing it focuses its first tab stop, and
+    // Tab, Shift+Tab and the arrows move the focus over its tab stops only.
+    void UseTabStops();
+    // Focuses the first tab stop again (after the page made its controls); false without tab stops.
+    bool FocusFirstTabStop();
 
     std::shared_ptr<IModule> Module() const;
     IModuleController& Controller() const;
@@ -61,6 +67,8 @@ protected:
 private:
     bool FilterKey(QWidget* target, QKeyEvent* event);
     bool FilterInputMethod(QWidget* target, QInputMethodEvent* event);
+    // A key that is a push button's accelerator clicks that button and goes no further.
+    bool ClickAccelerator(const QKeyEvent& event);
     // The page's and the control's key-down handlers; false when they swallowed the key.
     bool RunKeyDown(QWidget* target, int& key, Qt::KeyboardModifiers shift);
     // The page's and the control's key-press handlers; false when they swallowed the character.
@@ -72,6 +80,7 @@ private:
     std::shared_ptr<IModule> module_;
     std::unique_ptr<TTextImgWriter> writer_;
     QFont pageFont_;
+    std::unique_ptr<TPageFocus> focus_;
     std::map<QWidget*, std::function<void(int&, Qt::KeyboardModifiers)>> controlKeyDown_;
     std::map<QWidget*, std::function<void(QChar&)>> controlKeyPress_;
     bool replaying_ = false;

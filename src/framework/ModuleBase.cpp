@@ -63,3 +63,18 @@ bool TModuleBase::ForwardChangeModul()
     controller_->Notify();
     return true;
 }
+
+void TModuleBase::ClearProgress()
+{
+    IModuleController& controller = Controller();
+    controller.RemoveValue(QStringLiteral("STEP"));
+    controller.RemoveValue(QStringLiteral("STEP_READY"));
+}
+
+bool TModuleBase::LeaveOnChangeModul()
+{
+    if (!controller_ || !controller_->GetValue(QStringLiteral("CHANGE_MODUL")))
+        return false;
+    ClearProgress();
+    return ForwardChangeModul();
+}

@@ -40,6 +40,12 @@ protected:
     bool ForwardExit();
     // Passes "CHANGE_MODUL" to the controller; true when it was on the board.
     bool ForwardChangeModul();
+    // "STEP" and "STEP_READY" carry a visit's progress only; a visit left early must not hand
+    // them on to the next topic, nor find another topic's ones.
+    void ClearProgress();
+    // When the learner leaves ("CHANGE_MODUL" is on the board): the progress is cleared and the
+    // controller told; true then.
+    bool LeaveOnChangeModul();
 
 private:
     std::shared_ptr<IModuleController> controller_;

@@ -5,6 +5,19 @@
 #include "home/ModulValaszt.h"
 #include "home/NavBeker.h"
 #include "shell/Board.h"
+#include "topics/buttons/ButtonsRoad.h"
+#include "topics/buttons/GombAcceleratedForm.h"
+#include "topics/buttons/GombAngolForm.h"
+#include "topics/buttons/GombEszkoztarakForm.h"
+#include "topics/buttons/GombFokuszosForm.h"
+#include "topics/buttons/GombGombForm.h"
+#include "topics/buttons/GombInaktivForm.h"
+#include "topics/buttons/GombKerdesekForm.h"
+#include "topics/buttons/GombKirakoForm.h"
+#include "topics/buttons/GombModul.h"
+#include "topics/buttons/GombSokfalytaForm.h"
+#include "topics/buttons/GombTabulatorForm.h"
+#include "topics/buttons/QuizResult.h"
 #include "topics/keyboard/Betuvadaszat.h"
 #include "topics/keyboard/BillInfo.h"
 #include "topics/keyboard/BillentyuModul.h"
@@ -77,6 +90,27 @@ std::vector<TSample> KeyboardPages()
     };
 }
 
+// The buttons road's pages in their order, with the quiz's evaluation and the closing text.
+std::vector<TSample> ButtonsPages()
+{
+    const QString result = QStringLiteral("ERTEKEL");
+    const QString name = QStringLiteral("Anna");
+    return {
+        Sample<TGombGombForm>(QStringLiteral("GombGombForm")),
+        Sample<TGombSokfalytaForm>(QStringLiteral("GombSokfalytaForm")),
+        Sample<TGombFokuszosForm>(QStringLiteral("GombFokuszosForm")),
+        Sample<TGombTabulatorForm>(QStringLiteral("GombTabulatorForm")),
+        Sample<TGombInaktivForm>(QStringLiteral("GombInaktivForm")),
+        Sample<TGombAcceleratedForm>(QStringLiteral("GombAcceleratedForm")),
+        Sample<TGombEszkoztarakForm>(QStringLiteral("GombEszkoztarakForm")),
+        Sample<TGombKirakoForm>(QStringLiteral("GombKirakoForm")),
+        Sample<TGombAngolForm>(QStringLiteral("GombAngolForm")),
+        Sample<TGombKerdesekForm>(QStringLiteral("GombKerdesekForm")),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_KERDESEK"), result, QuizResult::EvaluationText(name, 10)),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_ZARAS"), result, ButtonsRoad::ClosingText(name)),
+    };
+}
+
 } // namespace
 
 TModuleTable CourseModules()
@@ -84,5 +118,6 @@ TModuleTable CourseModules()
     TModuleTable table;
     table.Add(QStringLiteral("RETURN_TO_MAIN"), [] { return std::make_shared<TFooldalModul>(); }, HomePages);
     table.Add(QStringLiteral("BILLENTYU"), [] { return std::make_shared<TBillentyuModul>(); }, KeyboardPages);
+    table.Add(QStringLiteral("GOMBOK"), [] { return std::make_shared<TGombModul>(); }, ButtonsPages);
     return table;
 }

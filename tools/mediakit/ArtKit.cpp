@@ -1,14 +1,18 @@
 #include "ArtKit.h"
 
 #include <QFont>
+#include <QImage>
 #include <QFontMetrics>
 #include <QLinearGradient>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QStringList>
+#include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace ArtKit {
 
@@ -79,6 +83,9 @@ TKeyShape RectKeyShape(QRectF r)
     return {RoundedRect(body, radius), RoundedRect(face, radius * 0.8)};
 }
 
+
+} // namespace
+
 void DrawArrowHeadLine(QPainter& painter, const QPainterPath& line, QPointF tip, QPointF direction, qreal pen,
                        QColor colour)
 {
@@ -98,8 +105,6 @@ void DrawArrowHeadLine(QPainter& painter, const QPainterPath& line, QPointF tip,
     painter.drawPolygon(arrow);
     painter.restore();
 }
-
-} // namespace
 
 void DrawCard(QPainter& painter, const QRectF& rect, const TCard& card)
 {
@@ -386,35 +391,45 @@ void DrawExitSign(QPainter& painter, QRect rect)
     DrawArrowHeadLine(painter, line, at(44, 26), QPointF(1, 0), 4.2 * u, Qt::white);
 }
 
-void DrawBackButton(QPainter& painter, QRect rect)
+void DrawLabelButton(QPainter& painter, QRect rect, const TLabelButton& button)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect).adjusted(0.75, 0.75, -0.75, -2.75);
     const qreal radius = r.height() * 0.3;
     DrawCard(painter, r, {.radius = radius, .drop = {0, 2}, .shadow = QColor(0, 0, 0, 45),
-                          .fill = Downwards(r, QColor(0xff, 0xfb, 0xf0), QColor(0xff, 0xe2, 0xb0)),
-                          .edge = QPen(Palette::BackOrange.darker(115), 2), .inset = 1});
+                          .fill = Downwards(r, button.faceTop, button.faceBottom),
+                          .edge = QPen(button.accent.darker(115), 2), .inset = 1});
 
-    // The arrow in an orange disc on the left.
+    // The sign in a disc of the accent colour on the left.
     const qreal d = r.height() * 0.62;
     const QRectF disc(r.left() + r.height() * 0.14, r.center().y() - d / 2, d, d);
     QLinearGradient discFill(disc.topLeft(), disc.bottomLeft());
-    discFill.setColorAt(0, Palette::BackOrange.lighter(115));
-    discFill.setColorAt(1, Palette::BackOrange.darker(108));
+    discFill.setColorAt(0, button.accent.lighter(115));
+    discFill.setColorAt(1, button.accent.darker(108));
     painter.setBrush(discFill);
-    painter.setPen(QPen(Palette::BackOrange.darker(135), 1.2));
+    painter.setPen(QPen(button.accent.darker(135), 1.2));
     painter.drawEllipse(disc);
-    const qreal pen = d * 0.13;
-    DrawArrowLeft(painter, QPointF(disc.left() + d * 0.2, disc.center().y()), d * 0.58, pen, Qt::white);
+    if (button.sign)
+        button.sign(painter, disc);
 
-    const QString label = QStringLiteral("Vissza");
     const QRectF textRect(disc.right() + 2, r.top(), r.right() - disc.right() - 5, r.height());
-    const int size = FittingPixelSize({label}, int(textRect.width()), int(r.height() * 0.42));
+    const int size = FittingPixelSize({button.label}, int(textRect.width()), int(r.height() * 0.42));
     painter.setFont(LabelFont(size));
-    painter.setPen(QColor(0x6a, 0x3a, 0x08));
-    painter.drawText(textRect, Qt::AlignCenter, label);
+    painter.setPen(button.lettering);
+    painter.drawText(textRect, Qt::AlignCenter, button.label);
     painter.restore();
+}
+
+void DrawBackButton(QPainter& painter, QRect rect)
+{
+    DrawLabelButton(painter, rect,
+                    {.label = QStringLiteral("Vissza"), .faceTop = QColor(0xff, 0xfb, 0xf0),
+                     .faceBottom = QColor(0xff, 0xe2, 0xb0), .accent = Palette::BackOrange,
+                     .lettering = QColor(0x6a, 0x3a, 0x08), .sign = [](QPainter& p, const QRectF& disc) {
+                         const qreal d = disc.width();
+                         DrawArrowLeft(p, QPointF(disc.left() + d * 0.2, disc.center().y()), d * 0.58, d * 0.13, Qt::white);
+                     }});
 }
 
 void DrawBunting(QPainter& painter, QPointF from, QPointF to, qreal sag, int flags, qreal flagHeight)
@@ -473,6 +488,46 @@ void DrawHintArrow(QPainter& painter, QPointF from, QPointF control, QPointF to,
     painter.drawPath(curve);
     painter.restore();
     DrawArrowHeadLine(painter, QPainterPath(to), to, dir, 3.5, colour);
+}
+
+void DrawHeading(QPainter& painter, QPoint baselineStart, const QString& title, int pixelSize)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath text;
+    text.addText(baselineStart, ArtKit::LabelFont(pixelSize), title);
+    painter.setPen(QPen(QColor(255, 255, 255, 220), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(text);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Palette::Heading);
+    painter.drawPath(text);
+    painter.restore();
+}
+
+
+void DrawClipArt(QPainter& painter, const QString& file, const QRectF& rect)
+{
+    // Some drawings hold elements QtSvg skips (a gradient in an odd place); they look right
+    // without them, so the renderer's complaints are not wanted in the build's output.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.svg.warning=false"));
+    QSvgRenderer svg(QStringLiteral("/usr/share/openclipart/svg/") + file);
+    if (!svg.isValid())
+        throw std::runtime_error("no clip art " + file.toStdString());
+    const QSizeF size = QSizeF(svg.defaultSize()).scaled(rect.size(), Qt::KeepAspectRatio);
+    svg.render(&painter, QRectF(rect.center() - QPointF(size.width(), size.height()) / 2, size));
+}
+
+
+QImage FestivePage(QColor accent)
+{
+    QImage image(QSize(1024, 768), QImage::Format_RGB32);
+    image.fill(QColor(0xdd, 0xdd, 0xdd));
+    QPainter painter(&image);
+    DrawPageBackdrop(painter, image.rect(), accent);
+    DrawBunting(painter, QPointF(-12, 2), QPointF(512, 6), 10, 13, 22);
+    DrawBunting(painter, QPointF(512, 6), QPointF(1036, 2), 10, 13, 22);
+    return image;
 }
 
 } // namespace ArtKit

@@ -8,8 +8,10 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QFont;
+class QImage;
 class QPainter;
 
 // The drawn controls and surfaces every page background shares: keys, signs, buttons, the
@@ -25,6 +27,7 @@ inline const QColor KeySide{0xc4, 0xc9, 0xd2};
 inline const QColor ExitGreen{0x1f, 0x9d, 0x4c};
 inline const QColor BackOrange{0xf0, 0x8a, 0x1c};
 inline const QColor Paper{0xff, 0xfc, 0xf2};
+inline const QColor Heading{0x2c, 0x5a, 0xa8};  // page titles
 } // namespace Palette
 
 // A rounded card lifted off the page: its shadow first, moved by drop, then the card itself,
@@ -56,6 +59,9 @@ QFont LabelFont(int pixelSize, bool bold = true);
 // red text read anywhere on it at least as well as on the plain page.
 void DrawPageBackdrop(QPainter& painter, QRect rect, QColor accent = Palette::Sky);
 
+// A whole 1024 × 768 page: the calm backdrop under two swags of bunting along the top.
+QImage FestivePage(QColor accent = Palette::Sky);
+
 // A translucent white card that quiets the backdrop behind written text.
 void DrawSoftPanel(QPainter& painter, QRect rect, int radius = 18);
 
@@ -79,8 +85,24 @@ void DrawBackspaceKey(QPainter& painter, QRect rect);
 // A green exit sign: an open door with an arrow leading out, filling the rect.
 void DrawExitSign(QPainter& painter, QRect rect);
 
+// A push button painted on a page: a light face edged in its accent, a sign in an accent disc
+// on the left (drawn by sign into the disc's rectangle) and the label beside it, filling rect.
+struct TLabelButton {
+    QString label;
+    QColor faceTop;
+    QColor faceBottom;
+    QColor accent;
+    QColor lettering;
+    std::function<void(QPainter&, const QRectF& disc)> sign;
+};
+void DrawLabelButton(QPainter& painter, QRect rect, const TLabelButton& button);
+
 // The "Vissza" back button: a left arrow and the word, filling the rect.
 void DrawBackButton(QPainter& painter, QRect rect);
+
+// A line drawn with a stroke of width pen, ending in an arrow head at tip pointing along direction.
+void DrawArrowHeadLine(QPainter& painter, const QPainterPath& line, QPointF tip, QPointF direction, qreal pen,
+                       QColor colour);
 
 // A left-pointing arrow ending at tip, length long, drawn with a stroke of width pen.
 void DrawArrowLeft(QPainter& painter, QPointF tip, qreal length, qreal pen, QColor colour);
@@ -93,6 +115,13 @@ void DrawStar(QPainter& painter, QPointF centre, qreal radius, QColor fill, QCol
 
 // A dashed curved hint arrow from one point to another.
 void DrawHintArrow(QPainter& painter, QPointF from, QPointF control, QPointF to, QColor colour);
+
+// A page title on the backdrop, blue with a light halo; the text's baseline starts at the point.
+void DrawHeading(QPainter& painter, QPoint baselineStart, const QString& title, int pixelSize = 40);
+
+// A public-domain clip-art drawing from the openclipart-svg collection (a path below its svg/
+// folder), fitted into rect with its proportions kept and centred. Throws when it cannot be read.
+void DrawClipArt(QPainter& painter, const QString& file, const QRectF& rect);
 
 // Largest pixel size (at most maxPixelSize) at which every text fits into width.
 int FittingPixelSize(const QStringList& texts, int width, int maxPixelSize, bool bold = true);

@@ -22,23 +22,14 @@ void TBillentyuModul::StartModule()
     SwitchToPage<TOsztalyBe>();
 }
 
-void TBillentyuModul::ClearProgress()
-{
-    IModuleController& controller = Controller();
-    controller.RemoveValue(StepKey);
-    controller.RemoveValue(StepReadyKey);
-}
-
 void TBillentyuModul::Notify()
 {
     // The controller may replace this module during the call.
     auto self = shared_from_this();
     IModuleController& controller = Controller();
     ForwardExit();
-    if (controller.GetValue(QStringLiteral("CHANGE_MODUL"))) {
-        ClearProgress();
-        ForwardChangeModul();
-    }
+    if (LeaveOnChangeModul())
+        return;
     if (!CurrentPage())
         return;
 

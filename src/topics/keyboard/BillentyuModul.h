@@ -13,8 +13,4 @@ public:
 protected:
     void StartModule() override;
 
-private:
-    // "STEP" and "STEP_READY" carry a visit's progress only; a visit left early must not hand
-    // them on to the next topic, nor find another topic's ones.
-    void ClearProgress();
 };

@@ -591,7 +591,7 @@ QImage KeyboardScreen()
     ArtKit::DrawPageBackdrop(painter, image.rect());
     ArtKit::DrawBunting(painter, QPointF(-12, 2), QPointF(512, 6), 10, 13, 22);
     ArtKit::DrawBunting(painter, QPointF(512, 6), QPointF(1036, 2), 10, 13, 22);
-    KeyboardPagesArt::DrawHeading(painter, QPoint(40, 112), QStringLiteral("A billentyűzet"));
+    ArtKit::DrawHeading(painter, QPoint(40, 112), QStringLiteral("A billentyűzet"));
     DrawKeyboard(painter);
     ArtKit::DrawSoftPanel(painter, KeyboardPagesArt::Places::PracticeTask, 22);
     TopicIcons::DrawMouse(painter, QRect(854, 498, 96, 112));

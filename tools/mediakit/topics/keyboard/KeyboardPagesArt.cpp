@@ -16,20 +16,12 @@ namespace {
 
 using namespace Places;
 
-const QSize PageSize(1024, 768);
-const QColor HeadingBlue(0x2c, 0x5a, 0xa8);
 const QColor TargetBlue(0x3f, 0x7f, 0xe0);
 const QColor WrongGreen(0x3a, 0x9a, 0x48);
 
 QImage Page()
 {
-    QImage image(PageSize, QImage::Format_RGB32);
-    image.fill(QColor(0xdd, 0xdd, 0xdd));
-    QPainter painter(&image);
-    ArtKit::DrawPageBackdrop(painter, image.rect());
-    ArtKit::DrawBunting(painter, QPointF(-12, 2), QPointF(512, 6), 10, 13, 22);
-    ArtKit::DrawBunting(painter, QPointF(512, 6), QPointF(1036, 2), 10, 13, 22);
-    return image;
+    return ArtKit::FestivePage();
 }
 
 // A short label with a light halo, centred over a point.
@@ -213,21 +205,6 @@ void DrawConfetti(QPainter& painter, QRect area, int count, int seed)
 
 } // namespace
 
-void DrawHeading(QPainter& painter, QPoint baselineStart, const QString& title, int pixelSize)
-{
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath text;
-    text.addText(baselineStart, ArtKit::LabelFont(pixelSize), title);
-    painter.setPen(QPen(QColor(255, 255, 255, 220), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(text);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(HeadingBlue);
-    painter.drawPath(text);
-    painter.restore();
-}
-
 void DrawReadButton(QPainter& painter, QRect rect)
 {
     painter.save();
@@ -256,7 +233,7 @@ QImage LetterHuntScreen()
 {
     QImage image = Page();
     QPainter painter(&image);
-    DrawHeading(painter, QPoint(40, 104), QStringLiteral("Betűvadászat"));
+    ArtKit::DrawHeading(painter, QPoint(40, 104), QStringLiteral("Betűvadászat"));
 
     DrawCaption(painter, QPointF(HuntTarget.center().x() + 0.5, HuntTarget.top() - 28), QStringLiteral("Ezt gépeld!"),
                 TargetBlue.darker(120));
@@ -285,7 +262,7 @@ QImage TypingScreen()
     QPainter painter(&image);
     // Page coordinates to picture coordinates.
     const QPoint down(0, -TypingPictureTop);
-    DrawHeading(painter, QPoint(40, 104) + down, QStringLiteral("Gépelés"));
+    ArtKit::DrawHeading(painter, QPoint(40, 104) + down, QStringLiteral("Gépelés"));
     DrawCaption(painter, QPointF(TypingWord.left() + 66, TypingWord.top() - 22) + down, QStringLiteral("Ezt írd be:"),
                 TargetBlue.darker(120), 19);
 
@@ -309,7 +286,7 @@ QImage EvaluationScreen()
 {
     QImage image = Page();
     QPainter painter(&image);
-    DrawHeading(painter, QPoint(60, 104), QStringLiteral("Értékelés"));
+    ArtKit::DrawHeading(painter, QPoint(60, 104), QStringLiteral("Értékelés"));
     ArtKit::DrawStar(painter, QPointF(340, 74), 18, QColor(0xf2, 0xb1, 0x34));
     ArtKit::DrawStar(painter, QPointF(384, 96), 12, QColor(0xf2, 0xb1, 0x34));
     ArtKit::DrawStar(painter, QPointF(416, 68), 9, QColor(0xf2, 0xb1, 0x34));
@@ -328,7 +305,7 @@ QImage InfoScreen()
 {
     QImage image = Page();
     QPainter painter(&image);
-    DrawHeading(painter, QPoint(40, 80), QStringLiteral("Vigyázz a gépre!"), 36);
+    ArtKit::DrawHeading(painter, QPoint(40, 80), QStringLiteral("Vigyázz a gépre!"), 36);
     ArtKit::DrawSoftPanel(painter, InfoText, 22);
 
     // Kábel Ödön beside the advice, pointing at it.

@@ -38,9 +38,6 @@ QImage TypingScreen();
 QImage EvaluationScreen(); // "ertekeles.jpg", 1024 x 768
 QImage InfoScreen();       // "BillInfo.jpg", 1024 x 768
 
-// A page title on the backdrop, blue with a light halo; the text's baseline starts at the point.
-void DrawHeading(QPainter& painter, QPoint baselineStart, const QString& title, int pixelSize = 40);
-
 // The evaluation page's read-it button: an L key and the word "Láttam", filling rect.
 void DrawReadButton(QPainter& painter, QRect rect);
 

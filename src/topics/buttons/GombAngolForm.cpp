@@ -1,0 +1,37 @@
+#include "GombAngolForm.h"
+
+#include "EnglishWords.h"
+#include "framework/PushButton.h"
+
+namespace {
+const QString Introduction = QStringLiteral(
+    "A számítástechnika nyelve az angol.<BR>A Te gépeden persze szinte minden program magyar nyelvű, de néha "
+    "előfordul egy-egy angol feliratú gomb is. Például:");
+const QColor Yellow(255, 255, 17);
+} // namespace
+
+TGombAngolForm::TGombAngolForm() : TGombBaseForm(QStringLiteral("GombAngolForm"))
+{
+    LoadBackground(QStringLiteral("gombok\\") + GetPageName() + QStringLiteral(".jpg"));
+    const auto& words = EnglishWords::Words();
+    for (int i = 0; i < ButtonCount; ++i) {
+        const auto& word = words[static_cast<std::size_t>(i)];
+        buttons_[static_cast<std::size_t>(i)] = new TPushButton(this, QRect(word.button, QSize(75, 25)), word.caption);
+    }
+    // Every caption but the last does nothing.
+    buttons_.back()->OnClick = [this] { Notify(); };
+}
+
+void TGombAngolForm::ShowPage()
+{
+    TGombBaseForm::ShowPage();
+    ShowToMenu();
+    WriteOnBackground(Introduction, 40, 200, 110, 3);
+    int lineSpacing = 3;
+    for (const auto& word : EnglishWords::Words()) {
+        if (word.caption == QLatin1String("&Quit"))
+            lineSpacing = 2;
+        WriteOnBackground(word.text, 60, word.rightMargin, word.top, lineSpacing, 14, Yellow);
+    }
+    WriteOnBackground(QStringLiteral("Válaszd ki, hogy melyik gombbal léphetsz tovább!"), 40, 100, 680, lineSpacing);
+}

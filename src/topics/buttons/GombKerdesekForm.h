@@ -1,0 +1,46 @@
+#pragma once
+
+#include "GombBaseForm.h"
+#include "QuizResult.h"
+
+#include <QImage>
+#include <vector>
+
+class TImage;
+class TPushButton;
+
+// Twelve quick questions about buttons, each answered once with a button of its row; a right
+// answer gets a check mark. The help panel explains the English words. The twelfth answer hands
+// the result to the evaluation page.
+class TGombKerdesekForm : public TGombBaseForm {
+    Q_OBJECT
+public:
+    TGombKerdesekForm();
+
+    void ShowPage() override;
+
+    TImage* imgHelp() const { return imgHelp_; }
+    TImage* imgHelpCont() const { return imgHelpCont_; }
+    // The answer buttons of question q (1 to 12), left to right.
+    std::vector<TPushButton*> Row(int question) const;
+    const std::vector<TPushButton*>& AnswerButtons() const { return answers_; }
+    int Answered() const { return answered_; }
+    int Right() const { return right_; }
+    // Where the check mark of question q goes.
+    static QPoint CheckMarkPosition(int question);
+
+protected:
+    void InitPage() override;
+
+private:
+    void AnswerClick(int tag);
+    void imgHelpClick();
+
+    TImage* imgHelp_;
+    TImage* imgHelpCont_;
+    std::vector<TPushButton*> answers_;
+    std::vector<int> tags_;
+    QImage checkMark_;
+    int answered_ = 0;
+    int right_ = 0;
+};

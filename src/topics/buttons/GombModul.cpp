@@ -1,0 +1,74 @@
+#include "GombModul.h"
+
+#include "ButtonsRoad.h"
+#include "GombAcceleratedForm.h"
+#include "GombAngolForm.h"
+#include "GombEszkoztarakForm.h"
+#include "GombFokuszosForm.h"
+#include "GombGombForm.h"
+#include "GombInaktivForm.h"
+#include "GombKerdesekForm.h"
+#include "GombKirakoForm.h"
+#include "GombSokfalytaForm.h"
+#include "GombTabulatorForm.h"
+#include "framework/Ertekeles.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Services.h"
+#include "shell/Board.h"
+
+namespace {
+const QString StepReadyKey = QStringLiteral("STEP_READY");
+} // namespace
+
+void TGombModul::StartModule()
+{
+    ClearProgress();
+    SwitchToPage<TGombGombForm>();
+}
+
+void TGombModul::Notify()
+{
+    // The controller may replace this module during the call.
+    auto self = shared_from_this();
+    IModuleController& controller = Controller();
+    ForwardExit();
+    if (LeaveOnChangeModul())
+        return;
+    if (!CurrentPage())
+        return;
+
+    const QString stepReady = Board::Text(controller, StepReadyKey).value_or(QStringLiteral("NOTHING"));
+    controller.RemoveValue(StepReadyKey);
+
+    using namespace ButtonsRoad;
+    const TAction action = Next(CurrentPageName(), stepReady);
+    if (action.move == TMove::Unknown) {
+        Services::Messages().Information(NoSelectedForm);
+        return;
+    }
+    if (action.finished)
+        Board::PutText(controller, StepReadyKey, Finished);
+    if (action.closing)
+        Board::PutText(controller, QStringLiteral("ERTEKEL"),
+                       ClosingText(Board::Text(controller, QStringLiteral("USERNAME")).value_or(QString())));
+    if (action.move == TMove::ReturnToMain) {
+        Board::PutText(controller, QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
+        controller.Notify();
+        return;
+    }
+
+    switch (action.page) {
+    case TPage::GombGomb: SwitchToPage<TGombGombForm>(); break;
+    case TPage::Sokfalyta: SwitchToPage<TGombSokfalytaForm>(); break;
+    case TPage::Fokuszos: SwitchToPage<TGombFokuszosForm>(); break;
+    case TPage::Tabulator: SwitchToPage<TGombTabulatorForm>(); break;
+    case TPage::Inaktiv: SwitchToPage<TGombInaktivForm>(); break;
+    case TPage::Accelerated: SwitchToPage<TGombAcceleratedForm>(); break;
+    case TPage::Eszkoztarak: SwitchToPage<TGombEszkoztarakForm>(); break;
+    case TPage::Kirako: SwitchToPage<TGombKirakoForm>(); break;
+    case TPage::Angol: SwitchToPage<TGombAngolForm>(); break;
+    case TPage::Kerdesek: SwitchToPage<TGombKerdesekForm>(); break;
+    case TPage::Ertekeles: SwitchToPage<TErtekeles>(); break;
+    case TPage::None: break;
+    }
+}

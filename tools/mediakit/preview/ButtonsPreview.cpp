@@ -1,0 +1,280 @@
+#include "mediakit/cast/CastPictures.h"
+#include "mediakit/topics/buttons/ButtonsPlaces.h"
+#include "mediakit/topics/buttons/ButtonsClipsArt.h"
+#include "mediakit/topics/buttons/ButtonsPicturesArt.h"
+#include "mediakit/topics/buttons/ButtonsScreensArt.h"
+#include "mediakit/topics/buttons/PuzzleArt.h"
+#include "mediakit/topics/mouse/GameButtonsMedia.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTextStream>
+
+namespace {
+
+namespace Places = ButtonsPlaces;
+
+QImage Over(const QImage& page, const QImage& picture, QPoint at)
+{
+    QImage result = page;
+    QPainter painter(&result);
+    painter.drawImage(at, picture);
+    return result;
+}
+
+// Text as the page's writer puts it: Arial at a point size, wrapped between the margins, lines
+// top + n × (height + spacing).
+QImage Written(const QImage& page, int left, int right, int top, int spacing, const QString& text,
+               QColor colour = QColor(0, 0, 255), int pointSize = 16)
+{
+    QImage result = page;
+    QPainter painter(&result);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pointSize * 4 / 3);
+    painter.setFont(font);
+    painter.setPen(colour);
+    const QFontMetrics metrics(font);
+    const int width = page.width() - left - right;
+    int line = 0;
+    for (const QString& paragraph : text.split(QStringLiteral("<BR>"))) {
+        QString current;
+        for (const QString& word : paragraph.split(' ', Qt::SkipEmptyParts)) {
+            const QString tried = current.isEmpty() ? word : current + ' ' + word;
+            if (metrics.horizontalAdvance(tried) > width && !current.isEmpty()) {
+                painter.drawText(QPoint(left, top + line++ * (metrics.height() + spacing) + metrics.ascent()), current);
+                current = word;
+            } else {
+                current = tried;
+            }
+        }
+        painter.drawText(QPoint(left, top + line++ * (metrics.height() + spacing) + metrics.ascent()), current);
+    }
+    return result;
+}
+
+// A classic grey push button with its caption, as the pages' controls look.
+QImage WithButton(const QImage& page, QRect rect, const QString& caption, int pixelSize = 14)
+{
+    QImage result = page;
+    QPainter painter(&result);
+    painter.fillRect(rect, QColor(0xd4, 0xd0, 0xc8));
+    painter.setPen(Qt::white);
+    painter.drawLine(rect.topLeft(), rect.topRight());
+    painter.drawLine(rect.topLeft(), rect.bottomLeft());
+    painter.setPen(QColor(0x40, 0x40, 0x40));
+    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    painter.drawLine(rect.topRight(), rect.bottomRight());
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixelSize);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(rect, Qt::AlignCenter, caption);
+    return result;
+}
+
+} // namespace
+
+// buttonspreview OUTPUT_DIR: the buttons topic's pictures as plain PNGs, the pages with sample
+// text and controls where the pages put them, and the review sheet.
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: buttonspreview OUTPUT_DIR\n";
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    bool ok = true;
+    auto save = [&](const QImage& image, const QString& name) { ok = image.save(out.filePath(name)) && ok; };
+
+    const QImage back = GameButtonsMedia::BackButton();
+    save(GameButtonsMedia::ExitGameButton(), "button_exitgame.png");
+    save(back, "button_beck.png");
+
+    QImage lesson = ButtonsScreensArt::LessonScreen();
+    save(lesson, "bg_gombgombform.png");
+    QImage gomb = Written(lesson, 70, 200, 220, 5,
+                          "Szia!<BR>A monitoron sokszor láthatsz gombokat. Ezek nem igazi gombok, csak úgy néznek ki. "
+                          "A bal egérgombbal kattintva használhatod őket.<BR>A programokban sokféle gomb van.<BR>"
+                          "Ez itt egy sima, egyszerű gomb. Kattints rá!");
+    gomb = WithButton(gomb, QRect(355, 530, 170, 60), "Kattints rám!", 24);
+    save(Over(gomb, back, Places::BackPicture.topLeft()), "page_gombgomb.png");
+    QImage tools = Written(lesson, 80, 200, 215, 3,
+                           "Vannak olyan gombok, amiken csak rajzok vannak. Ezeket eszköztárgomboknak hívjuk. Az egyik "
+                           "csoportban egy gombot csak egy másik lenyomásával engedhetsz fel, a másikban a lenyomott gombra "
+                           "kattintva is. Mindet kapcsold be és ki! Próba!");
+    tools = Written(tools, 80, 100, 420, 3, "Csak a másikkal kapcsolható ki.", QColor(255, 255, 51));
+    tools = Written(tools, 480, 100, 420, 3, "Önmagukkal is kikapcsolható gombok.", QColor(255, 255, 51));
+    for (int i = 0; i < 4; ++i) {
+        tools = WithButton(tools, QRect(59 + 88 * i, 450, 75, 75), QString());
+        tools = WithButton(tools, QRect(483 + 88 * i, 450, 75, 75), QString());
+    }
+    save(Over(tools, back, Places::BackPicture.topLeft()), "page_eszkoztarak.png");
+
+    const QImage shapes = ButtonsScreensArt::ShapesScreen();
+    save(shapes, "bg_gombsokfalytaform.png");
+    QImage shapesPage = Written(shapes, 70, 80, 215, 3,
+                                "Különböző alakú, méretű gombokat látsz, felirattal vagy anélkül. Az egyik úgy néz ki, "
+                                "mint egy fej. Mindegyikre kattints rá!<BR>Ha mindet kipróbáltad, akkor klikkelj a "
+                                "\"Tovább\" gombra!");
+    shapesPage = WithButton(shapesPage, Places::NormalButton, "Kattints rám !");
+    shapesPage = WithButton(shapesPage, Places::ColouredButton, "Kattints rám !");
+    save(Over(shapesPage, back, Places::BackPicture.topLeft()), "page_sokfalyta.png");
+
+    const QImage puzzle = ButtonsScreensArt::PuzzleScreen();
+    save(puzzle, "bg_gombkirakoform.png");
+    save(Over(Written(puzzle, 40, 100, 490, 3,
+                      "Klikkelj arra a képre, amelyikkel játszani szeretnél, majd kattints a Keverés gombra, és rakd ki "
+                      "a képet! Ha elkészültél, válassz másikat vagy keverj újra!<BR>Két egymás után megnyomott kocka "
+                      "helyet cserél.<BR>A cél, hogy minden kocka a helyére kerüljön.<BR>Ha nem sikerül, nyomd meg "
+                      "újra a Keverés gombot!"),
+              back, Places::BackPicture.topLeft()),
+         "page_kirako.png");
+
+    const QImage english = ButtonsScreensArt::EnglishScreen();
+    save(english, "bg_gombangolform.png");
+    QImage englishPage = Written(english, 40, 200, 110, 3,
+                                 "A számítástechnika nyelve az angol.<BR>A Te gépeden persze szinte minden program "
+                                 "magyar nyelvű, de néha előfordul egy-egy angol feliratú gomb is. Például:");
+    const struct {
+        int top;
+        int right;
+        const char* text;
+        QPoint button;
+        const char* caption;
+    } lines[] = {
+        {220, 100, "OK  = oké, rendben. Általában parancsvégrehajtásra használjuk.", {600, 216}, "OK"},
+        {250, 0, "YES = jesz, azaz igen. Ha a program kérdez valamit, akkor ez az egyik lehetséges válasz.", {816, 248}, "Yes"},
+        {280, 100, "NO  = nó, azaz nem.  Kérdésnél ezt is válaszolhatod.", {512, 280}, "No"},
+        {310, 0, "CANCEL = kenszöl, azaz mégsem. Ha nem tudod eldönteni, hogy igen vagy nem, <BR>akkor ezt választod, és a gép nem hajtja végre az utasítást.", {752, 320}, "Cancel"},
+        {370, 100, "ABORT  = ebort, azaz megszakítás. Valamilyen folyamat idő előtti leállítása.", {704, 368}, "Abort"},
+        {400, 0, "RETRY  = ritráj, azaz ismétlés. A program megpróbálja újra végrehajtani az utasítást.", {776, 400}, "Retry"},
+        {430, 100, "GO = gó, azaz gyerünk, rajta, indulás.", {384, 432}, "GO"},
+        {465, 100, "BEGIN = bigin, azaz kezdés, indulás.", {384, 464}, "Begin"},
+        {495, 100, "PLAY =  lejátszás, játékindítás.", {344, 496}, "Play"},
+        {530, 100, "EXIT = ekszit, azaz kijárat, kilépés.", {360, 528}, "Exit"},
+        {560, 100, "QUIT = kvit, azaz leállás, kilépés.", {360, 560}, "Quit"},
+        {590, 100, "CLOSE = klóz, azaz bezárás, kilépés.", {392, 592}, "Close"},
+        {625, 100, "CONTINUE = kántinyú, azaz valaminek a folytatása, tovább.", {568, 624}, "Continue"},
+    };
+    for (const auto& line : lines) {
+        englishPage = Written(englishPage, 60, line.right, line.top, 3, QString::fromUtf8(line.text), QColor(255, 255, 17), 14);
+        englishPage = WithButton(englishPage, QRect(line.button, QSize(75, 25)), QString::fromUtf8(line.caption), 12);
+    }
+    englishPage = Written(englishPage, 40, 200, 680, 3, "Válaszd ki, hogy melyik gombbal léphetsz tovább!");
+    save(Over(englishPage, back, Places::BackPicture.topLeft()), "page_angol.png");
+
+    const QImage quiz = ButtonsScreensArt::QuizScreen();
+    save(quiz, "bg_gombkerdesekform.png");
+    const QImage help = ButtonsScreensArt::HelpPanel();
+    save(help, "gombkerdesekform_help.png");
+    QString questions;
+    for (int q = 1; q <= 12; ++q)
+        questions += QStringLiteral("%1. A gomboknak csak téglalap alakjuk lehet, igaz vagy nem?<BR>").arg(q);
+    QImage quizPage = Written(quiz, 40, 50, 200, 23, questions, QColor(0, 0, 255), 14);
+    for (int q = 0; q < 12; ++q) {
+        quizPage = WithButton(quizPage, QRect(40, 222 + 45 * q, 75, 20), "Yes", 12);
+        quizPage = WithButton(quizPage, QRect(130, 222 + 45 * q, 75, 20), "No", 12);
+    }
+    save(Over(quizPage, back, Places::BackPicture.topLeft()), "page_kerdesek.png");
+    save(Over(Over(quiz, Written(help, 20, 20, 20, 10,
+                                 "OK  = oké, rendben. Általában parancsvégrehajtásra használjuk.<BR>YES = jesz, azaz igen. "
+                                 "Ha a gép kérdez, akkor dönthetsz, hogyan válaszolsz.<BR>NO = nó, azaz nem.",
+                                 QColor(0, 0, 255), 14),
+                   Places::HelpPanel.topLeft()),
+              back, Places::BackPicture.topLeft()),
+         "page_kerdesek_help.png");
+    // Every small picture on one sheet, on the page grey and on white.
+    std::vector<std::pair<QString, QImage>> pictures = {
+        {"exitgame", GameButtonsMedia::ExitGameButton()}, {"beck", back},
+        {"roundBtn", ButtonsPicturesArt::RoundButton()}, {"ellipseBtn", ButtonsPicturesArt::EllipseButton()},
+        {"noraBtn", ButtonsPicturesArt::NoraButton()}, {"mini_nora", ButtonsPicturesArt::MiniNora()},
+        {"pipa", ButtonsPicturesArt::CheckMark()}};
+    for (const auto& picture : ButtonsPicturesArt::LargePictures())
+        pictures.push_back({picture.suffix, picture.image});
+    for (const auto& glyph : ButtonsPicturesArt::Glyphs())
+        pictures.push_back({glyph.suffix, glyph.image});
+    for (int n = 1; n <= 2; ++n) {
+        pictures.push_back({QStringLiteral("nagy%1").arg(n), PuzzleArt::Picture(n)});
+        pictures.push_back({QStringLiteral("valaszt%1").arg(n), PuzzleArt::Thumbnail(n)});
+    }
+    QImage sheet(1400, 1000, QImage::Format_RGB32);
+    sheet.fill(QColor(0xdd, 0xdd, 0xdd));
+    {
+        QPainter painter(&sheet);
+        QPoint at(10, 10);
+        int rowHeight = 0;
+        for (const auto& [name, image] : pictures) {
+            if (at.x() + image.width() > sheet.width() - 10) {
+                at = QPoint(10, at.y() + rowHeight + 24);
+                rowHeight = 0;
+            }
+            painter.drawImage(at, image);
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(at.x(), at.y() + image.height() + 2, image.width() + 40, 18), name);
+            at.rx() += std::max(image.width(), 90) + 14;
+            rowHeight = std::max(rowHeight, image.height());
+        }
+    }
+    save(sheet, "sheet_pictures.png");
+
+    // The tool-bar page with its glyphs on the buttons and the first tool and house shown.
+    const auto glyphs = ButtonsPicturesArt::Glyphs();
+    const auto large = ButtonsPicturesArt::LargePictures();
+    QImage toolsShown = tools;
+    for (int i = 0; i < 4; ++i) {
+        toolsShown = Over(toolsShown, glyphs[i].image, QPoint(59 + 88 * i + 13, 463));
+        toolsShown = Over(toolsShown, glyphs[4 + i].image, QPoint(483 + 88 * i + 13, 463));
+    }
+    toolsShown = Over(Over(toolsShown, large[0].image, Places::ToolPicture.topLeft()), large[5].image,
+                      Places::HousePicture.topLeft());
+    save(toolsShown, "page_eszkoztarak_shown.png");
+
+    // The puzzle with its first picture in tiles (85 px pieces on 89 px buttons) and the thumbnails.
+    QImage puzzleShown = Over(Over(puzzle, PuzzleArt::Thumbnail(1), Places::PuzzleChoice1.topLeft()),
+                              PuzzleArt::Thumbnail(2), Places::PuzzleChoice2.topLeft());
+    const QImage big = PuzzleArt::Picture(1);
+    for (int k = 0; k < 9; ++k) {
+        const QRect slot(37 + 89 * (k % 3), 117 + 89 * (k / 3), 89, 89);
+        puzzleShown = WithButton(puzzleShown, slot, QString());
+        puzzleShown = Over(puzzleShown, big.copy(85 * (k % 3), 85 * (k / 3), 85, 85), slot.topLeft() + QPoint(2, 2));
+    }
+    save(puzzleShown, "page_kirako_shown.png");
+
+    // The shapes page with its picture buttons.
+    QImage shapesShown = Over(shapesPage, ButtonsPicturesArt::RoundButton(), Places::RoundButton.topLeft());
+    shapesShown = Over(shapesShown, ButtonsPicturesArt::EllipseButton(), Places::EllipseButton.topLeft());
+    shapesShown = Over(shapesShown, ButtonsPicturesArt::NoraButton(), Places::NoraButton.topLeft());
+    save(shapesShown, "page_sokfalyta_shown.png");
+
+    using namespace ButtonsClipsArt;
+    const std::pair<const char*, std::vector<QImage>> clips[] = {
+        {"meghajlas", Bowing()}, {"gugolas", Squatting()}, {"forgas", Spinning()}, {"integetes", Waving()},
+        {"cigany", Cartwheel()}, {"fokuszalas", FocusPress()}, {"aktiv_bal", ActiveHead()},
+        {"inaktiv_jobb", InactiveHead()}, {"kirakos", PuzzleSolved()}};
+    for (const auto& [name, frames] : clips)
+        save(CastPictures::ContactSheet(frames, 8), QStringLiteral("clip_%1.png").arg(name));
+
+    // The review sheet: six pages at half size, every small picture, and one frame of each clip.
+    const QImage pages[] = {gomb, shapesShown, toolsShown, puzzleShown, englishPage, quizPage};
+    QImage review(QSize(1980, 2 * 394 + 20 + sheet.height() + 340), QImage::Format_RGB32);
+    review.fill(Qt::white);
+    {
+        QPainter painter(&review);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (int i = 0; i < 6; ++i)
+            painter.drawImage(QRect(10 + (i % 3) * 522, 10 + (i / 3) * 394, 512, 384), pages[i]);
+        painter.drawImage(QPoint(10, 2 * 394 + 10), sheet);
+        int x = 10;
+        for (const auto& [name, frames] : clips) {
+            const QImage& frame = frames[frames.size() / 6];
+            painter.drawImage(QPoint(x, review.height() - 330), frame);
+            x += frame.width() + 8;
+        }
+    }
+    save(review, "buttons_media_sheet.png");
+    return ok ? 0 : 1;
+}
