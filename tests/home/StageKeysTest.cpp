@@ -17,9 +17,7 @@ protected:
     {
         StartCourse();
         stage->setFixedSize(1366, 768);
-        stage->show();
-        stage->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(stage.get()));
+        ASSERT_TRUE(ActivateStage());
         ASSERT_TRUE(stage->scene()->isActive()); // keys and clicks meet the scene as on a screen
         Settle();
         page = CurrentPageAs<TNavBeker>();

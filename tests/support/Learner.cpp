@@ -164,6 +164,13 @@ void TLearner::SendKey(QPointer<QWidget> target, QEvent::Type type, int key, con
     Settle();
 }
 
+bool TLearner::ActivateStage()
+{
+    stage->show();
+    stage->activateWindow();
+    return QTest::qWaitForWindowActive(stage.get());
+}
+
 bool TLearner::ErrorBoxShown() const
 {
     return std::any_of(messages.ShownBoxes().begin(), messages.ShownBoxes().end(),

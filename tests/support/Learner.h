@@ -18,6 +18,9 @@ public:
     template <class Page> Page* CurrentPageAs() const { return dynamic_cast<Page*>(CurrentPage()); }
     int PagesAlive() const;
     bool ErrorBoxShown() const;
+    // Shows the stage and makes it the active window: focus moves reach the controls only there,
+    // as on the desktop. False when the platform would not activate it.
+    bool ActivateStage();
 
     // Input goes to the widget that has the focus on the current page, as a learner's keys do.
     // Typing with no page on screen is a mistake of the caller: it throws std::logic_error.

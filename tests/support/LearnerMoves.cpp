@@ -5,6 +5,7 @@
 #include "framework/Image.h"
 #include "home/ModulValaszt.h"
 #include "home/NavBeker.h"
+#include "topics/buttons/ButtonsMoves.h"
 #include "topics/keyboard/KeyboardMoves.h"
 
 #include <QLineEdit>
@@ -13,7 +14,7 @@ namespace LearnerMoves {
 
 const std::vector<TTopicMove>& Topics()
 {
-    static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful};
+    static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful, ButtonsMoves::Helpful};
     return topics;
 }
 

@@ -174,7 +174,7 @@ TCourseDrive::TCourseDrive(std::uint64_t seed) : state_(std::make_unique<TState>
     for (int i = 0; i < 4000; ++i)
         draws.push_back(int(state_->rng() % 2000000));
     state_->course.random = TFixedRandom(draws);
-    state_->course.stage->Present();
+    state_->course.ActivateStage();
     state_->LearnTheTable();
     state_->course.StartCourse();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ButtonsMoves.h"
 #include "support/CourseFixture.h"
 
 #include "framework/ClipPlayer.h"
@@ -65,10 +66,7 @@ protected:
     void OpenButtonsTopic(const QString& name = QStringLiteral("Anna"))
     {
         StartCourse();
-        // Focus moves reach the controls only in the active window, as on the desktop.
-        stage->show();
-        stage->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(stage.get()));
+        EXPECT_TRUE(ActivateStage());
         TypeText(name);
         PressKey(Qt::Key_Return);
         TypeText(QStringLiteral("t"));
@@ -87,68 +85,24 @@ protected:
 
     void PassPlain() { Click(On<TGombGombForm>()->Button1()); }
 
-    void PassShapes()
-    {
-        auto* page = On<TGombSokfalytaForm>();
-        for (QWidget* shape : std::initializer_list<QWidget*>{page->normalBtn(), page->coloredBtn(), page->roundImg(),
-                                                                page->ellipseImg(), page->noraImg()})
-            Click(shape);
-        Click(page->tovabbBtn());
-    }
+    void PassShapes() { ButtonsMoves::Shapes(*this, *On<TGombSokfalytaForm>()); }
 
-    void PassFocus()
-    {
-        auto* page = On<TGombFokuszosForm>();
-        PressKey(Qt::Key_Space);
-        PressKey(Qt::Key_Return);
-        Click(page->selBtn());
-    }
+    void PassFocus() { ButtonsMoves::Focus(*this, *On<TGombFokuszosForm>()); }
 
-    // Twelve Tabs bring the focus to each button three times (the first focus is no visit).
-    void PassTab()
-    {
-        auto* page = On<TGombTabulatorForm>();
-        for (int i = 0; i < 12; ++i)
-            PressKey(Qt::Key_Tab);
-        Click(page->next());
-    }
+    void PassTab() { ButtonsMoves::Tab(*this, *On<TGombTabulatorForm>()); }
 
     void PassInactive() { Click(On<TGombInaktivForm>()->aktivbtn()); }
 
-    void PassAccelerator()
-    {
-        auto* page = On<TGombAcceleratedForm>();
-        TypeText(QStringLiteral("e"));
-        TypeText(QStringLiteral("E"));
-        Click(page->selBtn());
-    }
+    void PassAccelerator() { ButtonsMoves::Accelerator(*this, *On<TGombAcceleratedForm>()); }
 
-    void PassToolBar()
-    {
-        auto* page = On<TGombEszkoztarakForm>();
-        for (int i = 0; i < TGombEszkoztarakForm::GroupSize; ++i) {
-            Click(page->Tool(i));
-            Click(page->House(i));
-            Click(page->House(i));
-        }
-        Click(page->btnTovabb());
-    }
+    void PassToolBar() { ButtonsMoves::ToolBar(*this, *On<TGombEszkoztarakForm>()); }
 
     void PassPuzzle() { Click(On<TGombKirakoForm>()->imgTovabb()); }
 
     void PassEnglish() { Click(On<TGombAngolForm>()->BitBtn(12)); }
 
     // Answers the quiz with `wrong` wrong answers, from the first question on.
-    void AnswerQuiz(int wrong = 0)
-    {
-        auto* page = On<TGombKerdesekForm>();
-        for (int q = 1; q <= 12; ++q) {
-            const std::vector<TPushButton*> row = page->Row(q);
-            const int right = QuizResult::RightAnswer(q);
-            const int chosen = q <= wrong ? (right + 1) % static_cast<int>(row.size()) : right;
-            Click(row[static_cast<std::size_t>(chosen)]);
-        }
-    }
+    void AnswerQuiz(int wrong = 0) { ButtonsMoves::Quiz(*this, *On<TGombKerdesekForm>(), wrong); }
 
     // The L key on an evaluation page.
     void Continue() { TypeText(QStringLiteral("l")); }
@@ -189,29 +143,9 @@ protected:
         }
     }
 
-    // A raw key event, as the keyboard sends it, unless the target is gone. Each gets its own time
-    // stamp: the page takes an event it has seen before for the same one travelling on.
-    void SendKey(QPointer<QWidget> target, QEvent::Type type, int key, const QString& text,
-                 Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        if (!target)
-            return;
-        static quint64 stamp = 7000000;
-        QKeyEvent event(type, key, modifiers, text);
-        event.setTimestamp(++stamp);
-        QApplication::sendEvent(target, &event);
-        Settle();
-    }
-
     QWidget* FocusedControl() const
     {
         TBaseForm* page = CurrentPage();
         return page ? page->focusWidget() : nullptr;
-    }
-
-    bool ErrorBoxShown() const
-    {
-        return std::any_of(messages.ShownBoxes().begin(), messages.ShownBoxes().end(),
-                           [](const auto& box) { return box.kind == TScriptedMessageBoxes::Kind::Error; });
     }
 };
