@@ -16,56 +16,82 @@
 #include "topics/buttons/GombTabulatorForm.h"
 #include "topics/buttons/QuizResult.h"
 
+#include <QPointer>
 #include <initializer_list>
 
 namespace ButtonsMoves {
 
+namespace {
+
+// A click that may finish the page: later clicks of a move must not reach a page that is gone.
+bool ClickOn(TLearner& learner, const QPointer<QWidget>& page, QWidget* control)
+{
+    if (!page)
+        return false;
+    learner.Click(control);
+    return page;
+}
+
+} // namespace
+
 void Shapes(TLearner& learner, TGombSokfalytaForm& page)
 {
+    const QPointer<QWidget> alive(&page);
     for (QWidget* shape : std::initializer_list<QWidget*>{page.normalBtn(), page.coloredBtn(), page.roundImg(),
                                                             page.ellipseImg(), page.noraImg()})
-        learner.Click(shape);
-    learner.Click(page.tovabbBtn());
+        if (!ClickOn(learner, alive, shape))
+            return;
+    ClickOn(learner, alive, page.tovabbBtn());
 }
 
 void Focus(TLearner& learner, TGombFokuszosForm& page)
 {
+    const QPointer<QWidget> alive(&page);
     learner.PressKey(Qt::Key_Space);
     learner.PressKey(Qt::Key_Return);
-    learner.Click(page.selBtn());
+    if (alive)
+        ClickOn(learner, alive, page.selBtn());
 }
 
 void Tab(TLearner& learner, TGombTabulatorForm& page)
 {
-    for (int i = 0; i < 12; ++i)
+    const QPointer<QWidget> alive(&page);
+    for (int i = 0; i < 12 && alive; ++i)
         learner.PressKey(Qt::Key_Tab);
-    learner.Click(page.next());
+    if (alive)
+        ClickOn(learner, alive, page.next());
 }
 
 void Accelerator(TLearner& learner, TGombAcceleratedForm& page)
 {
+    const QPointer<QWidget> alive(&page);
     learner.TypeText(QStringLiteral("e"));
-    learner.TypeText(QStringLiteral("E"));
-    learner.Click(page.selBtn());
+    if (alive)
+        learner.TypeText(QStringLiteral("E"));
+    if (alive)
+        ClickOn(learner, alive, page.selBtn());
 }
 
 void ToolBar(TLearner& learner, TGombEszkoztarakForm& page)
 {
-    for (int i = 0; i < TGombEszkoztarakForm::GroupSize; ++i) {
-        learner.Click(page.Tool(i));
-        learner.Click(page.House(i));
-        learner.Click(page.House(i));
-    }
-    learner.Click(page.btnTovabb());
+    const QPointer<QWidget> alive(&page);
+    for (int i = 0; i < TGombEszkoztarakForm::GroupSize; ++i)
+        if (!ClickOn(learner, alive, page.Tool(i)) || !ClickOn(learner, alive, page.House(i))
+            || !ClickOn(learner, alive, page.House(i)))
+            return;
+    ClickOn(learner, alive, page.btnTovabb());
 }
 
 void Quiz(TLearner& learner, TGombKerdesekForm& page, int wrong)
 {
-    for (int q = 1; q <= QuizResult::Questions; ++q) {
+    // Rows already answered are disabled; the last answer finishes the page.
+    const QPointer<QWidget> alive(&page);
+    for (int q = 1; q <= QuizResult::Questions && alive; ++q) {
         const std::vector<TPushButton*> row = page.Row(q);
         const int right = QuizResult::RightAnswer(q);
         const int chosen = q <= wrong ? (right + 1) % static_cast<int>(row.size()) : right;
-        learner.Click(row[static_cast<std::size_t>(chosen)]);
+        if (row[static_cast<std::size_t>(chosen)]->isEnabled())
+            ClickOn(learner, alive, row[static_cast<std::size_t>(chosen)]);
     }
 }
 
