@@ -66,6 +66,20 @@ TEST(ButtonsArt, PictureButtonsAreSeeThroughOutsideTheirShape)
     }
 }
 
+TEST(ButtonsArt, HousePicturesLeaveTheHouseButtonsBottomEdgeFree)
+{
+    // The picture's top is at 520, the buttons above it end at 525.
+    const auto pictures = ButtonsPicturesArt::LargePictures();
+    ASSERT_EQ(pictures.size(), 8u);
+    for (std::size_t i = 4; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        const QImage& house = pictures[i].image;
+        for (int x = 20; x < 220; x += 20)
+            EXPECT_EQ(Alpha(house, x, 7), 0);
+        EXPECT_EQ(Alpha(house, 120, 30), 255);
+    }
+}
+
 TEST(ButtonsArt, EveryPuzzlePieceIsDifferentFromTheOthers)
 {
     for (int n = 1; n <= 2; ++n) {
