@@ -1,13 +1,29 @@
 #include "GombAngolForm.h"
 
 #include "EnglishWords.h"
+#include "framework/Fonts.h"
 #include "framework/PushButton.h"
+
+#include <QFontMetrics>
+#include <algorithm>
 
 namespace {
 const QString Introduction = QStringLiteral(
     "A számítástechnika nyelve az angol.<BR>A Te gépeden persze szinte minden program magyar nyelvű, de néha "
     "előfordul egy-egy angol feliratú gomb is. Például:");
 const QColor Yellow(255, 255, 17);
+constexpr int WordLeft = 60;
+constexpr int WordSize = 14;
+constexpr int ButtonGap = 8;
+
+// The word's own place, or just after its first line where that line would run under the button.
+QPoint ButtonPlace(const EnglishWords::TWord& word)
+{
+    const QString firstLine = word.text.section(QStringLiteral("<BR>"), 0, 0).trimmed();
+    const QFontMetrics metrics(PointFont(QStringLiteral("Arial"), WordSize));
+    const int lineEnd = WordLeft + metrics.horizontalAdvance(firstLine);
+    return QPoint(std::max(word.button.x(), lineEnd + ButtonGap), word.button.y());
+}
 } // namespace
 
 TGombAngolForm::TGombAngolForm() : TGombBaseForm(QStringLiteral("GombAngolForm"))
@@ -16,7 +32,8 @@ TGombAngolForm::TGombAngolForm() : TGombBaseForm(QStringLiteral("GombAngolForm")
     const auto& words = EnglishWords::Words();
     for (int i = 0; i < ButtonCount; ++i) {
         const auto& word = words[static_cast<std::size_t>(i)];
-        buttons_[static_cast<std::size_t>(i)] = new TPushButton(this, QRect(word.button, QSize(75, 25)), word.caption);
+        buttons_[static_cast<std::size_t>(i)] =
+            new TPushButton(this, QRect(ButtonPlace(word), QSize(75, 25)), word.caption);
     }
     // Every caption but the last does nothing.
     buttons_.back()->OnClick = [this] { Notify(); };
@@ -31,7 +48,7 @@ void TGombAngolForm::ShowPage()
     for (const auto& word : EnglishWords::Words()) {
         if (word.caption == QLatin1String("&Quit"))
             lineSpacing = 2;
-        WriteOnBackground(word.text, 60, word.rightMargin, word.top, lineSpacing, 14, Yellow);
+        WriteOnBackground(word.text, WordLeft, word.rightMargin, word.top, lineSpacing, WordSize, Yellow);
     }
     WriteOnBackground(QStringLiteral("Válaszd ki, hogy melyik gombbal léphetsz tovább!"), 40, 100, 680, lineSpacing);
 }

@@ -48,8 +48,10 @@ void TGombBaseForm::WriteOnBackground(const QString& text, int left, int right, 
                                       const QColor& colour)
 {
     TTextImgWriter& writer = *Writer();
-    writer.SetImage(hatter());
+    // The font first: the writer takes the one lines are measured with when given the picture, so
+    // lines wrap at the margins for the font they are written in.
     writer.SetFont(PointFont(QStringLiteral("Arial"), size), colour);
+    writer.SetImage(hatter());
     writer.SetLineSpacing(lineSpacing);
     writer.SetMargins(left, right, top, 0);
     writer.SetText(text);

@@ -23,7 +23,8 @@ void TGombGombForm::ShowPage()
 {
     TGombBaseForm::ShowPage();
     ShowToMenu();
-    WriteOnBackground(Instruction, 70, 200, 220, 5);
+    // Wide enough that the instruction ends inside the lesson panel, above the caption band.
+    WriteOnBackground(Instruction, 70, 80, 220, 5);
 }
 
 void TGombGombForm::Button1Click()

@@ -33,6 +33,7 @@ const TQuestion Questions[QuizResult::Questions] = {
 };
 
 const int AnswerLefts[] = {40, 130, 220};
+constexpr int QuestionHeight = 22;
 
 } // namespace
 
@@ -77,10 +78,9 @@ void TGombKerdesekForm::ShowPage()
     answers_.clear();
     tags_.clear();
 
-    QStringList lines;
+    // Each question just above its own answers, whatever height the font's lines have.
     for (const TQuestion& question : Questions)
-        lines << QString::fromUtf8(question.text);
-    WriteOnBackground(lines.join(QStringLiteral("<BR>")), 40, 50, 200, 23, 14);
+        WriteOnBackground(QString::fromUtf8(question.text), 40, 50, question.top - QuestionHeight, 23, 14);
 
     for (int q = 1; q <= QuizResult::Questions; ++q) {
         const TQuestion& question = Questions[q - 1];

@@ -6,6 +6,7 @@
 #include "framework/ClipPlayer.h"
 #include "framework/Ertekeles.h"
 #include "framework/Image.h"
+#include "framework/MediaAccess.h"
 #include "framework/PushButton.h"
 #include "framework/SpeedButton.h"
 #include "home/ModulValaszt.h"
@@ -57,6 +58,20 @@ inline std::string ButtonsStopName(const ::testing::TestParamInfo<TButtonsStop>&
                                         "ToolBar", "Puzzle", "English",    "Quiz",         "QuizRating",
                                         "SecondPuzzle", "Closing"};
     return names[static_cast<int>(info.param)];
+}
+
+// Where a page wrote on its background within area: the bounds of the pixels that differ from the
+// picture as loaded.
+inline QRect WrittenBounds(const TImage* background, const QString& pictureName, QRect area)
+{
+    const QImage blank = LoadJpeg(pictureName);
+    const QImage& written = background->Picture().image;
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if ((written.pixel(x, y) & RGB_MASK) != (blank.pixel(x, y) & RGB_MASK))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
 }
 
 // The course opened on the buttons topic, with the moves a learner makes to get along its road.

@@ -167,6 +167,24 @@ TEST_F(EnglishPageTest, ContinueByClick)
     EXPECT_EQ(CurrentPageName(), "GombKerdesekForm");
 }
 
+TEST_F(EnglishPageTest, EachButtonStandsBesideItsLineClearOfIt)
+{
+    for (int i = 0; i < 13; ++i) {
+        SCOPED_TRACE(i);
+        const QRect button = page->BitBtn(i)->geometry();
+        const QRect line = WrittenBounds(page->hatter(), "gombok\\GombAngolForm.jpg",
+                                         QRect(40, button.top(), button.left() - 40, button.height()));
+        ASSERT_FALSE(line.isEmpty()) << "no line beside the button";
+        EXPECT_LE(line.right(), button.left() - 4);
+        EXPECT_GE(line.right(), button.left() - 40);
+        EXPECT_TRUE(WrittenBounds(page->hatter(), "gombok\\GombAngolForm.jpg", button).isEmpty()) << "under the button";
+        EXPECT_LE(button.right(), 990) << "on the board";
+    }
+    // Buttons whose lines end well before them keep their places.
+    EXPECT_EQ(page->BitBtn(7)->pos(), QPoint(384, 464));
+    EXPECT_EQ(page->BitBtn(8)->pos(), QPoint(344, 496));
+}
+
 class QuizPageTest : public ButtonsCourse {
 protected:
     void SetUp() override
@@ -197,6 +215,20 @@ TEST_F(QuizPageTest, AnswersInAnyOrderEndWithTheTwelfth)
                                 "nem a világ, jó vagy!<BR><BR>Ha elolvastad, akkor nyomd meg az L billentyűt!");
     EXPECT_EQ(sound.PlayedNames().count("3_jo.wav"), 11);
     EXPECT_EQ(sound.PlayedNames().count("3_rossz.wav"), 1);
+}
+
+TEST_F(QuizPageTest, EachQuestionStandsAboveItsOwnAnswers)
+{
+    const int rowTops[] = {222, 267, 312, 357, 403, 448, 493, 538, 583, 628, 673, 718};
+    const QString background = "gombok\\GombKerdesekForm.jpg";
+    for (int q = 1; q <= 12; ++q) {
+        SCOPED_TRACE(q);
+        const int top = rowTops[q - 1];
+        EXPECT_EQ(page->Row(q)[0]->y(), top);
+        EXPECT_FALSE(WrittenBounds(page->hatter(), background, QRect(40, top - 22, 760, 22)).isEmpty());
+        EXPECT_TRUE(WrittenBounds(page->hatter(), background, QRect(40, top, 760, 20)).isEmpty())
+            << "question text under the answer row";
+    }
 }
 
 TEST_F(QuizPageTest, RowIsAnsweredOnceAndStaysDisabledAcrossHelp)

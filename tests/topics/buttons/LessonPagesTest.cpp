@@ -37,6 +37,15 @@ TEST_F(LessonPagesTest, PlainButtonClicksByMouseAndByEnter)
     EXPECT_EQ(sound.PlayedNames(), QStringList({"3_gkatt1.wav"}));
 }
 
+TEST_F(LessonPagesTest, PlainInstructionStaysInsideItsPanel)
+{
+    auto* page = On<TGombGombForm>();
+    ASSERT_NE(page, nullptr);
+    const QRect written = WrittenBounds(page->hatter(), "gombok\\GombGombForm.jpg", QRect(0, 0, 1024, 768));
+    EXPECT_TRUE(QRect(60, 205, 904, 192).contains(written))
+        << written.x() << "," << written.y() << " " << written.width() << "x" << written.height();
+}
+
 TEST_F(LessonPagesTest, ShapesRepeatClickReplaysAndTheFifthMarkOpensTovabb)
 {
     auto* page = Reach<TGombSokfalytaForm>(TButtonsStop::Shapes);

@@ -66,6 +66,20 @@ TEST(ButtonsArt, PictureButtonsAreSeeThroughOutsideTheirShape)
     }
 }
 
+TEST(ButtonsArt, HousePicturesLeaveTheHouseButtonsBottomEdgeFree)
+{
+    // The picture's top is at 520, the buttons above it end at 525.
+    const auto pictures = ButtonsPicturesArt::LargePictures();
+    ASSERT_EQ(pictures.size(), 8u);
+    for (std::size_t i = 4; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        const QImage& house = pictures[i].image;
+        for (int x = 20; x < 220; x += 20)
+            EXPECT_EQ(Alpha(house, x, 7), 0);
+        EXPECT_EQ(Alpha(house, 120, 30), 255);
+    }
+}
+
 TEST(ButtonsArt, EveryPuzzlePieceIsDifferentFromTheOthers)
 {
     for (int n = 1; n <= 2; ++n) {
@@ -103,7 +117,7 @@ TEST(ButtonsArt, WritingAreasStayReadable)
 {
     const QRgb blue = qRgb(0, 0, 255);
     // Blue instructions of the six lesson pages, the shapes page and the puzzle.
-    EXPECT_GE(LeastContrast(ButtonsScreensArt::LessonScreen(), QRect(70, 215, 760, 185), blue), 6.0);
+    EXPECT_GE(LeastContrast(ButtonsScreensArt::LessonScreen(), QRect(70, 215, 874, 185), blue), 6.0);
     EXPECT_GE(LeastContrast(ButtonsScreensArt::ShapesScreen(), QRect(70, 215, 870, 80), blue), 6.0);
     EXPECT_GE(LeastContrast(ButtonsScreensArt::PuzzleScreen(), QRect(40, 490, 880, 150), blue), 6.0);
     // The tool-bar page's yellow captions at top 420.
@@ -116,4 +130,18 @@ TEST(ButtonsArt, WritingAreasStayReadable)
     // The quiz's questions left of the check marks, and the help panel.
     EXPECT_GE(LeastContrast(ButtonsScreensArt::QuizScreen(), QRect(40, 200, 740, 540), blue), 6.0);
     EXPECT_GE(LeastContrast(ButtonsScreensArt::HelpPanel(), QRect(20, 20, 797, 500), blue), 6.0);
+}
+
+TEST(ButtonsArt, PuzzleNoteStaysOutOfTheGuidesClip)
+{
+    // The clip's frames are see-through: blue lettering under them would show through the guide.
+    const QImage puzzle = ButtonsScreensArt::PuzzleScreen();
+    const QRect clip(598, 138, 190, 220);
+    int lettering = 0;
+    for (int y = clip.top(); y <= clip.bottom(); ++y)
+        for (int x = clip.left(); x <= clip.right(); ++x) {
+            const QColor c(puzzle.pixel(x, y));
+            lettering += c.hsvSaturation() > 100 && c.hsvHue() >= 200 && c.hsvHue() <= 240;
+        }
+    EXPECT_EQ(lettering, 0);
 }

@@ -46,12 +46,12 @@ void DrawGlossy(QPainter& painter, const QPainterPath& shape, QColor colour)
 // A picture of the tool-bar page: a rounded card with a sky or a wall and the floor or grass
 // the thing stands on, then the thing itself drawn by draw into the card's rectangle.
 QImage ScenePicture(QSize size, QColor top, QColor bottom, QColor ground,
-                    const std::function<void(QPainter&, const QRectF&)>& draw)
+                    const std::function<void(QPainter&, const QRectF&)>& draw, int clearTop = 2)
 {
     QImage image = Transparent(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF rect = QRectF(image.rect()).adjusted(2, 2, -2, -2);
+    const QRectF rect = QRectF(image.rect()).adjusted(2, clearTop, -2, -2);
     painter.setPen(QPen(QColor(0x55, 0x60, 0x78), 2));
     painter.setBrush(ArtKit::Downwards(rect, top, bottom));
     painter.drawRoundedRect(rect, 14, 14);
@@ -163,12 +163,17 @@ const THouse Houses[4] = {
     {"buildings/homes/house_juliane_krug_01.svg", QColor(0xd8, 0xf0, 0xc8)},
 };
 
+// The house buttons reach 5 px into the picture's place: the scene starts a little below them.
+constexpr int HouseClearTop = 10;
+
 QImage HouseScene(const THouse& house, QSize size)
 {
-    return ScenePicture(size, house.sky, house.sky.lighter(118), QColor(0x74, 0xc0, 0x52),
-                        [&house](QPainter& painter, const QRectF& r) {
-                            ArtKit::DrawClipArt(painter, QString::fromLatin1(house.svg), r.adjusted(18, 16, -18, -14));
-                        });
+    return ScenePicture(
+        size, house.sky, house.sky.lighter(118), QColor(0x74, 0xc0, 0x52),
+        [&house](QPainter& painter, const QRectF& r) {
+            ArtKit::DrawClipArt(painter, QString::fromLatin1(house.svg), r.adjusted(18, 16, -18, -14));
+        },
+        HouseClearTop);
 }
 
 // A glyph: the drawing alone on a transparent square, a pixel of room at the edges.

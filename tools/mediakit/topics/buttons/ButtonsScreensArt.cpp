@@ -183,8 +183,8 @@ void DrawBlackboard(QPainter& painter, QRect rect)
         painter.setBrush(smear);
         painter.drawEllipse(QPointF(x + 60, y + 15), 90, 26);
     }
-    // The chalk ledge with two sticks of chalk, on the frame below the writing.
-    const QRectF ledge(rect.right() - 210, rect.bottom() - 2, 180, 9);
+    // The chalk ledge with two sticks of chalk, on the frame below the writing, left of the back picture.
+    const QRectF ledge(rect.right() - 440, rect.bottom() - 2, 180, 9);
     painter.setBrush(wood.darker(125));
     painter.drawRoundedRect(ledge, 3, 3);
     painter.setBrush(QColor(0xfa, 0xfa, 0xf0));
@@ -277,8 +277,10 @@ QImage PuzzleScreen()
     DrawTray(painter, PuzzleGrid);
     DrawPictureFrame(painter, PuzzleChoice1, 6, Accent);
     DrawPictureFrame(painter, PuzzleChoice2, 6, Accent);
-    DrawNote(painter, QPointF(PuzzleChoice1.right() + 22, PuzzleChoice1.bottom() + 14), QStringLiteral("Válassz képet!"),
-             ArtKit::Palette::Heading);
+    // Two short lines between the pictures and the guide's clip, clear of both.
+    const QPointF note(PuzzleChoice1.right() + 22, PuzzleChoice1.bottom() + 2);
+    DrawNote(painter, note, QStringLiteral("Válassz"), ArtKit::Palette::Heading);
+    DrawNote(painter, note + QPointF(0, 24), QStringLiteral("képet!"), ArtKit::Palette::Heading);
     DrawSpotlight(painter, PuzzleClip, Accent);
     DrawShuffleButton(painter, ShuffleArea);
     ArtKit::DrawSoftPanel(painter, PuzzleText);
