@@ -17,8 +17,8 @@ TJelRdBtnForm::TJelRdBtnForm()
                    QRect(904, 688, 105, 65))
 {
     TextLabel(QRect(160, 250, 700, 200), Instruction, 24);
-    const QImage on = LoadPng(QStringLiteral("jelolesek\\radiogomb_be.png"));
-    const QImage off = LoadPng(QStringLiteral("jelolesek\\radiogomb_ki.png"));
+    const QImage on = LoadPng(QStringLiteral("jelolesek\\JelRdBtnForm_be.png"));
+    const QImage off = LoadPng(QStringLiteral("jelolesek\\JelRdBtnForm_ki.png"));
     rdOne_ = new TOptionBox(this, QRect(288, 520, 460, 40), 1, on, off);
     rdTwo_ = new TOptionBox(this, QRect(288, 584, 460, 40), 2, on, off);
     for (TOptionBox* box : {rdOne_, rdTwo_}) {
