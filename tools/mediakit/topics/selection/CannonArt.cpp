@@ -108,9 +108,11 @@ QImage Cloud()
     }
     QPainterPath cloud;
     for (const QRectF& puff : {QRectF(10, 34, 70, 50), QRectF(46, 8, 76, 66), QRectF(96, 18, 66, 56),
-                               QRectF(130, 36, 60, 46), QRectF(30, 48, 140, 36)})
-        cloud.addEllipse(puff);
-    cloud = cloud.simplified();
+                               QRectF(130, 36, 60, 46), QRectF(30, 48, 140, 36)}) {
+        QPainterPath one;
+        one.addEllipse(puff);
+        cloud = cloud.united(one);
+    }
     QLinearGradient grey(0, 8, 0, 84);
     grey.setColorAt(0, QColor(0xc4, 0xc8, 0xd2));
     grey.setColorAt(1, QColor(0x78, 0x7e, 0x8c));

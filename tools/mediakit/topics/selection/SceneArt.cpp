@@ -191,7 +191,7 @@ QImage Composed()
     p.drawImage(0, 0, Layer(TCastMember::Tivadar, tivadar, QPointF(TivadarX, front - 18)));
     TCastPose lemezke = TCastPose::Standing();
     lemezke.tailWag = 0.2;
-    p.drawImage(0, 0, Layer(TCastMember::Lemezke, lemezke, QPointF(TivadarX + 20, 560)));
+    p.drawImage(0, 0, Layer(TCastMember::Lemezke, lemezke, QPointF(TivadarX + 66, 566)));
 
     Bench(p, NoraX - 90, NoraX + 90, 440, 530);
     SittingNora(p, NoraX, 440, 534);

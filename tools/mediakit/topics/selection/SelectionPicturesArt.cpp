@@ -62,7 +62,7 @@ QRect CapArea(const QImage& image)
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = QColor::fromRgba(image.pixel(x, y));
             const int hue = c.hsvHue();
-            if (c.alpha() > 200 && c.hsvSaturation() > 150 && c.value() > 120 && (hue < 8 || hue > 350))
+            if (c.alpha() > 200 && c.hsvSaturation() > 150 && c.value() > 170 && (hue < 8 || hue > 350))
                 area |= QRect(x, y, 1, 1);
         }
     return area;
@@ -184,13 +184,22 @@ QImage Hat(int step)
     PaintCastMemberAt(p, TCastMember::Tivadar, pose, QPointF(size.width() / 2.0, size.height() + 190), 1.3);
     p.end();
 
-    // The cast's own cap is replaced by one turned step × 45° about the crown.
+    // The cast's own cap is replaced by one turned step × 45° about the crown: its peak over the
+    // forehead becomes skin, the crown is painted over.
     const QRect cap = CapArea(image);
+    const QRectF crown = QRectF(cap).adjusted(-2, -2, 2, -cap.height() * 0.42);
+    const QColor skin(0xfb, 0xcd, 0xa8);
+    for (int y = int(crown.bottom()) - 4; y <= cap.bottom() + 3; ++y)
+        for (int x = cap.left() - 3; x <= cap.right() + 3; ++x) {
+            const QColor c = QColor::fromRgba(image.pixel(x, y));
+            const int hue = c.hsvHue();
+            if (c.alpha() > 200 && c.hsvSaturation() > 120 && c.value() > 150 && (hue < 12 || hue > 345))
+                image.setPixel(x, y, skin.rgba());
+        }
     p.begin(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF crown = QRectF(cap).adjusted(-2, -2, 2, 2);
     const double turn = step * M_PI / 4;
-    const QPointF brim(crown.center().x(), crown.bottom() - crown.height() * 0.12);
+    const QPointF brim(crown.center().x(), crown.bottom());
     const double along = std::sin(turn);   // -1 .. 1 across the picture
     const double toward = std::cos(turn);  // 1 facing us, -1 facing away
     auto peak = [&] {
