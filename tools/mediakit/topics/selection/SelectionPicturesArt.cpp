@@ -340,13 +340,14 @@ QImage RadioOff()
 
 std::vector<QImage> RadioAndCheckBoxClip()
 {
-    // Twelve steps, two frames each: the pointer clicks the first radio, the second radio, then
-    // the first check box, then the second; the last frames show both boxes ticked and the loop
-    // starts over.
+    // Twelve steps, two frames each: the pointer switches the second radio on, then the first
+    // again, ticks both check boxes and clears them, so the loop starts over where it began.
     std::vector<QImage> frames;
     const int steps = 12;
     const QPointF radios[] = {QPointF(40, 110), QPointF(40, 160)};
     const QPointF boxes[] = {QPointF(190, 110), QPointF(190, 160)};
+    const QPointF pointerAt[steps] = {radios[1], radios[1], radios[1], radios[0], radios[0], boxes[0],
+                                      boxes[0],  boxes[1],  boxes[1],  boxes[0],  boxes[0],  boxes[1]};
     for (int i = 0; i < steps * 2; ++i) {
         const int step = i / 2;
         QImage frame(QSize(320, 240), QImage::Format_RGB32);
@@ -361,10 +362,10 @@ std::vector<QImage> RadioAndCheckBoxClip()
         p.setFont(ArtKit::LabelFont(15));
         p.drawText(QRectF(10, 20, 140, 30), Qt::AlignCenter, QStringLiteral("egy választás"));
         p.drawText(QRectF(170, 20, 140, 30), Qt::AlignCenter, QStringLiteral("több választás"));
-        const int radioOn = step < 3 ? 0 : (step < 6 ? 1 : 0);
+        const int radioOn = step >= 2 && step < 4 ? 1 : 0;
         Radio(p, QRectF(radios[0], QSizeF(26, 26)), radioOn == 0);
         Radio(p, QRectF(radios[1], QSizeF(26, 26)), radioOn == 1);
-        CheckBox(p, QRectF(boxes[0], QSizeF(26, 26)), step >= 6 && step < 11);
+        CheckBox(p, QRectF(boxes[0], QSizeF(26, 26)), step >= 6 && step < 10);
         CheckBox(p, QRectF(boxes[1], QSizeF(26, 26)), step >= 8 && step < 11);
         p.setPen(QColor(0x33, 0x3f, 0x52));
         p.setFont(ArtKit::LabelFont(14, false));
@@ -372,9 +373,7 @@ std::vector<QImage> RadioAndCheckBoxClip()
             p.drawText(radios[row] + QPointF(34, 19), row == 0 ? QStringLiteral("van") : QStringLiteral("nincs"));
             p.drawText(boxes[row] + QPointF(34, 19), row == 0 ? QStringLiteral("kedves") : QStringLiteral("ügyes"));
         }
-        const QPointF targets[] = {radios[1], radios[1], boxes[0], boxes[1], boxes[1], radios[0]};
-        const QPointF at = targets[std::min(step / 2, 5)] + QPointF(16, 16);
-        Pointer(p, at);
+        Pointer(p, pointerAt[step] + QPointF(16, 16));
         frames.push_back(frame);
     }
     frames.push_back(frames.front());
