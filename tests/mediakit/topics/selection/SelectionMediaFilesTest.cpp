@@ -3,9 +3,8 @@
 // it, and the check box pages' clip with its frames on the see-through colour.
 
 #include "framework/ClipDecoder.h"
+#include "mediakit/ResListing.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QMap>
 #include <algorithm>
@@ -13,21 +12,8 @@
 
 namespace {
 
-const QDir Res(QStringLiteral(BITLAK_RES_DIR));
-
-QByteArray Read(const QString& relative)
-{
-    QFile file(Res.filePath(relative));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QMap<QString, QString> ListedSizes()
-{
-    QMap<QString, QString> sizes;
-    for (const QString& line : QString::fromUtf8(Read("listing.txt")).split('\n', Qt::SkipEmptyParts))
-        sizes.insert(line.section(' ', 0, 0), line.section(' ', 1));
-    return sizes;
-}
+using ResListing::ListedSizes;
+using ResListing::Read;
 
 TEST(SelectionMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize)
 {
