@@ -14,6 +14,10 @@ public:
 
     std::function<void()> OnClick;
 
+protected:
+    // As on the classic desktop, the whole box takes clicks, not only its square and caption.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
 private:
     int tag_;
 };

@@ -1,5 +1,6 @@
 #include "RadioGroup.h"
 
+#include "PageFocus.h"
 #include "platform/ErrorReport.h"
 
 #include <QKeyEvent>
@@ -19,22 +20,41 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QRect& geometry, const QString& 
 {
     setGeometry(geometry);
     setFocusPolicy(Qt::StrongFocus);
-    const int count = static_cast<int>(items.size());
-    const int rows = columns > 0 ? (count + columns - 1) / columns : count;
-    const int columnWidth = (geometry.width() - 2 * Border) / std::max(columns, 1);
-    const int rowHeight = rows > 0 ? (geometry.height() - CaptionHeight - Border) / rows : 0;
-    for (int i = 0; i < count; ++i) {
+    TPageFocus::KeepArrows(this);
+    columns_ = std::max(columns, 1);
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
         auto* item = new QRadioButton(items.at(i), this);
         // The group holds the focus; its items are chosen by click or by the group's keys.
         item->setFocusPolicy(Qt::NoFocus);
-        item->setGeometry(Border + (i / rows) * columnWidth, CaptionHeight + (i % rows) * rowHeight, columnWidth,
-                          rowHeight);
         connect(item, &QRadioButton::clicked, this, [this, i] {
             setFocus(Qt::MouseFocusReason);
             Choose(i);
         });
         items_.push_back(item);
     }
+    Layout();
+}
+
+void TRadioGroup::Layout()
+{
+    const int count = Count();
+    const int rows = (count + columns_ - 1) / columns_;
+    const int columnWidth = (width() - 2 * Border) / columns_;
+    const int rowHeight = rows > 0 ? (height() - CaptionHeight - Border) / rows : 0;
+    for (int i = 0; i < count; ++i) {
+        // A radio button takes clicks on its circle and caption only: it is as wide as they are.
+        QRadioButton* item = Item(i);
+        item->setFont(font());
+        item->setGeometry(Border + (i / rows) * columnWidth, CaptionHeight + (i % rows) * rowHeight,
+                          std::min(item->sizeHint().width(), columnWidth), rowHeight);
+    }
+}
+
+void TRadioGroup::changeEvent(QEvent* event)
+{
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        Layout();
 }
 
 int TRadioGroup::ItemIndex() const

@@ -29,11 +29,14 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void Layout();
     void Choose(int index);
     // The item the keys act on: the selected one, else the first.
     int CurrentItem() const;
 
     std::vector<QRadioButton*> items_;
+    int columns_ = 1;
 };

@@ -28,7 +28,7 @@ TJelSpinEdit2Form::TJelSpinEdit2Form()
 {
     QString text = Instruction;
     text.replace(QStringLiteral("<BR>"), QStringLiteral("\n"));
-    TextLabel(QRect(40, 450, 940, 150), text, 24)->setObjectName(QStringLiteral("lblText"));
+    TextLabel(QRect(30, 450, 560, 310), text, 24)->setObjectName(QStringLiteral("lblText"));
     const QFont small = PixelFont(QStringLiteral("Arial"), 16);
     auto label = [&](const QRect& place, const QString& caption, const QString& name) {
         QLabel* created = TextLabel(place, caption, 16);
@@ -38,13 +38,13 @@ TJelSpinEdit2Form::TJelSpinEdit2Form()
     };
     label(QRect(770, 245, 60, 50), QStringLiteral("Ft"), QStringLiteral("lblFt"));
     findChild<QLabel*>(QStringLiteral("lblFt"))->setFont(PixelFont(QStringLiteral("Arial"), 40));
-    label(QRect(530, 320, 420, 40),
+    label(QRect(552, 60, 440, 40),
           QStringLiteral("       Backspace (bekszpész)  \nA kurzortól balra lévő szöveget törli."),
           QStringLiteral("LMDLabel1"));
-    label(QRect(530, 362, 420, 40),
+    label(QRect(552, 104, 440, 40),
           QStringLiteral("                   Delete (dilit)\n A kurzortól jobbra lévő szöveget törli."),
           QStringLiteral("LMDLabel2"));
-    label(QRect(530, 404, 420, 40),
+    label(QRect(552, 148, 440, 40),
           QStringLiteral("Nyilak - Ezekkel mozgathatod a kurzort \n              a számok elé és mögé."),
           QStringLiteral("LMDLabel3"));
 
