@@ -36,14 +36,10 @@ void TJelModul::Notify()
     // The controller may replace this module during the call.
     auto self = shared_from_this();
     IModuleController& controller = Controller();
-    ForwardExit();
-    if (LeaveOnChangeModul())
-        return;
-    if (!CurrentPage())
+    if (HandedOver())
         return;
 
-    const QString stepReady = Board::Text(controller, StepReadyKey).value_or(QStringLiteral("NOTHING"));
-    controller.RemoveValue(StepReadyKey);
+    const QString stepReady = TakeStepReady();
     const QString actionText = Board::Text(controller, ActionKey).value_or(QString());
 
     using namespace SelectionRoad;
