@@ -89,7 +89,7 @@ TJelAgyuzasForm::TJelAgyuzasForm()
     lblTalalatok_ = Controls::Label(this, QRect(784, 712, 80, 34), QStringLiteral("0"), font, Blue,
                                     Qt::AlignLeft | Qt::AlignVCenter);
 
-    lblText_ = Controls::Label(this, QRect(166, 128, 715, 185), Instruction, PixelFont(QStringLiteral("Arial"), 24),
+    lblText_ = Controls::Label(this, QRect(166, 128, 715, 185), Instruction, PixelFont(QStringLiteral("Arial"), 22),
                                Blue, Qt::AlignLeft | Qt::AlignTop, true);
     imgStart_ = new TImage(this, QRect(368, 320, 285, 80));
     imgStart_->SetPng(LoadPng(QStringLiteral("jelolesek\\START.png")));
