@@ -1,5 +1,7 @@
 #include "ModuleBase.h"
 
+#include "shell/Board.h"
+
 #include "platform/CourseError.h"
 #include "platform/HungarianText.h"
 
@@ -77,4 +79,19 @@ bool TModuleBase::LeaveOnChangeModul()
         return false;
     ClearProgress();
     return ForwardChangeModul();
+}
+
+bool TModuleBase::HandedOver()
+{
+    ForwardExit();
+    return LeaveOnChangeModul() || !CurrentPage();
+}
+
+QString TModuleBase::TakeStepReady()
+{
+    IModuleController& controller = Controller();
+    const QString key = QStringLiteral("STEP_READY");
+    const QString text = Board::Text(controller, key).value_or(QStringLiteral("NOTHING"));
+    controller.RemoveValue(key);
+    return text;
 }

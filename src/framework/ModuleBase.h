@@ -46,6 +46,11 @@ protected:
     // When the learner leaves ("CHANGE_MODUL" is on the board): the progress is cleared and the
     // controller told; true then.
     bool LeaveOnChangeModul();
+    // The first steps of every topic's Notify: "EXIT" passed on, a leave handed to the controller;
+    // true when the module has nothing more to decide (a leave, or no page on screen).
+    bool HandedOver();
+    // The "STEP_READY" text, removed from the board; "NOTHING" when absent.
+    QString TakeStepReady();
 
 private:
     std::shared_ptr<IModuleController> controller_;

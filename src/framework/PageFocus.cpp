@@ -1,7 +1,17 @@
 #include "PageFocus.h"
 
 #include <QKeyEvent>
+#include <QVariant>
 #include <QWidget>
+
+namespace {
+const char KeepsArrows[] = "bitlakKeepsArrows";
+} // namespace
+
+void TPageFocus::KeepArrows(QWidget* control)
+{
+    control->setProperty(KeepsArrows, true);
+}
 
 QList<QWidget*> TPageFocus::TabStops() const
 {
@@ -41,7 +51,7 @@ bool TPageFocus::HandleKey(const QKeyEvent& event) const
     }
     QWidget* focus = page_->focusWidget();
     const bool arrow = event.key() != Qt::Key_Tab && event.key() != Qt::Key_Backtab;
-    if (arrow && focus && focus->testAttribute(Qt::WA_InputMethodEnabled))
+    if (arrow && focus && (focus->testAttribute(Qt::WA_InputMethodEnabled) || focus->property(KeepsArrows).toBool()))
         return false;
     const QList<QWidget*> stops = TabStops();
     if (stops.isEmpty())

@@ -1,5 +1,7 @@
 #include "PictureChecks.h"
 
+#include <QColor>
+#include <gtest/gtest.h>
 #include <algorithm>
 #include <cmath>
 
@@ -31,6 +33,30 @@ double LeastContrast(const QImage& picture, QRect rect, QRgb text)
         for (int x = rect.left(); x <= rect.right(); ++x)
             least = std::min(least, Contrast(picture.pixel(x, y), text));
     return least;
+}
+
+QRect HueArea(const QImage& picture, QRect rect, int hueFrom, int hueTo)
+{
+    QRect found;
+    rect &= picture.rect();
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor c = QColor::fromRgba(picture.pixel(x, y));
+            if (c.alpha() > 200 && c.hsvSaturation() > 110 && c.value() > 90 && c.hsvHue() >= hueFrom &&
+                c.hsvHue() <= hueTo)
+                found |= QRect(x, y, 1, 1);
+        }
+    return found;
+}
+
+void ExpectPaintedUnder(const QImage& page, QRect area, int hueFrom, int hueTo, const char* what, int margin)
+{
+    SCOPED_TRACE(what);
+    const QRect found = HueArea(page, area.adjusted(-margin, -margin, margin, margin), hueFrom, hueTo);
+    ASSERT_FALSE(found.isEmpty());
+    EXPECT_TRUE(area.contains(found)) << found.x() << "," << found.y() << " " << found.width() << "x" << found.height();
+    EXPECT_GE(found.width(), area.width() * 9 / 10);
+    EXPECT_GE(found.height(), area.height() * 8 / 10);
 }
 
 } // namespace PictureChecks

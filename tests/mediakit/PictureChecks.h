@@ -10,5 +10,10 @@ namespace PictureChecks {
 double Contrast(QRgb a, QRgb b);
 // The weakest contrast a text colour gets anywhere in rect.
 double LeastContrast(const QImage& picture, QRect rect, QRgb text);
+// The bounding box of the strongly coloured pixels of a hue band (degrees, inclusive) inside rect.
+QRect HueArea(const QImage& picture, QRect rect, int hueFrom, int hueTo);
+// A painted button under a page's click area: the pixels of its hue found near the area (margin
+// pixels around it) all lie inside it and span most of it.
+void ExpectPaintedUnder(const QImage& page, QRect area, int hueFrom, int hueTo, const char* what, int margin = 30);
 
 } // namespace PictureChecks

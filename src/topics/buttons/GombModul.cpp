@@ -31,14 +31,10 @@ void TGombModul::Notify()
     // The controller may replace this module during the call.
     auto self = shared_from_this();
     IModuleController& controller = Controller();
-    ForwardExit();
-    if (LeaveOnChangeModul())
-        return;
-    if (!CurrentPage())
+    if (HandedOver())
         return;
 
-    const QString stepReady = Board::Text(controller, StepReadyKey).value_or(QStringLiteral("NOTHING"));
-    controller.RemoveValue(StepReadyKey);
+    const QString stepReady = TakeStepReady();
 
     using namespace ButtonsRoad;
     const TAction action = Next(CurrentPageName(), stepReady);

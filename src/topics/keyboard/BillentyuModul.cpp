@@ -27,10 +27,7 @@ void TBillentyuModul::Notify()
     // The controller may replace this module during the call.
     auto self = shared_from_this();
     IModuleController& controller = Controller();
-    ForwardExit();
-    if (LeaveOnChangeModul())
-        return;
-    if (!CurrentPage())
+    if (HandedOver())
         return;
 
     using namespace KeyboardRoad;

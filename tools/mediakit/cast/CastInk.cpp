@@ -233,6 +233,15 @@ void Mouth(QPainter& painter, QPointF centre, double width, const TCastPose& pos
     }
     const QPointF left = centre + QPointF(-width / 2, 0);
     const QPointF right = centre + QPointF(width / 2, 0);
+    if (pose.mouth == TCastMouth::Frown) {
+        QPainterPath frown;
+        frown.moveTo(left + QPointF(width * 0.1, width * 0.22));
+        frown.quadTo(centre + QPointF(0, -width * 0.2), right + QPointF(-width * 0.1, width * 0.22));
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(OutlinePen(outline * 0.9));
+        painter.drawPath(frown);
+        return;
+    }
     if (open < 0.08) {
         QPainterPath smile;
         smile.moveTo(left);

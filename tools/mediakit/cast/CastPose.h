@@ -2,7 +2,8 @@
 
 #include "CastArm.h"
 
-enum class TCastMouth { Smile, Grin, Open };
+// Frown: the smile turned down, for a guide who is sad.
+enum class TCastMouth { Smile, Grin, Open, Frown };
 
 // Everything that moves on a guide. Left and right are as seen in the picture. Lemezke lifts a
 // front paw for an arm; Nyilacska and Tárolka nod and turn with their whole body.

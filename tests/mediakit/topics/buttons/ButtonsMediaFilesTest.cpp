@@ -4,9 +4,8 @@
 
 #include "framework/Cipher.h"
 #include "framework/ClipDecoder.h"
+#include "mediakit/ResListing.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QMap>
 #include <algorithm>
@@ -14,22 +13,8 @@
 
 namespace {
 
-const QDir Res(QStringLiteral(BITLAK_RES_DIR));
-
-QByteArray Read(const QString& relative)
-{
-    QFile file(Res.filePath(relative));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The listing's sizes by path.
-QMap<QString, QString> ListedSizes()
-{
-    QMap<QString, QString> sizes;
-    for (const QString& line : QString::fromUtf8(Read("listing.txt")).split('\n', Qt::SkipEmptyParts))
-        sizes.insert(line.section(' ', 0, 0), line.section(' ', 1));
-    return sizes;
-}
+using ResListing::ListedSizes;
+using ResListing::Read;
 
 TEST(ButtonsMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize)
 {

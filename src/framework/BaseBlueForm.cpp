@@ -1,0 +1,162 @@
+#include "BaseBlueForm.h"
+
+#include "Fonts.h"
+#include "Image.h"
+#include "MediaAccess.h"
+#include "TextImgWriter.h"
+#include "platform/VirtualKey.h"
+#include "shell/Board.h"
+#include "shell/IModule.h"
+
+namespace {
+const QString InfoPanelFile = QStringLiteral("egerezes\\game\\infopanel.png");
+const QString SmallPanelFile = QStringLiteral("egerezes\\game\\litlpanel.png");
+const QRect InfoPlace(110, 110, 800, 320);
+const QRect SmallPlace(20, 630, 220, 130);
+} // namespace
+
+TBaseBlueForm::TBaseBlueForm(const QString& pageName) : TBaseForm(pageName)
+{
+    imgEndGame_ = new TImage(this, QRect(888, 576, 104, 61));
+    imgEndGame_->hide();
+    imgEndGame_->setCursor(Qt::PointingHandCursor);
+    imgEndGame_->OnClick = [this] { imgEndGameClick(); };
+    imgToMenu_ = new TImage(this, QRect(888, 664, 104, 61));
+    imgToMenu_->hide();
+    imgToMenu_->setCursor(Qt::PointingHandCursor);
+    imgToMenu_->OnClick = [this] { imgToMenuClick(); };
+}
+
+TBaseBlueForm::~TBaseBlueForm() = default;
+
+void TBaseBlueForm::InitPage()
+{
+    TBaseForm::InitPage();
+    const QFont font = PointFont(QStringLiteral("Arial"), 18);
+    const QColor blue(0, 0, 255);
+
+    delete smallPanel_;
+    smallPanel_ = new TImage(this, QRect(smallPlace_, SmallPlace.size()));
+    smallPanel_->hide();
+    small_ = TPanel{smallPanel_, std::make_unique<TTextImgWriter>(), QImage(), false};
+    small_.writer->SetFont(font, blue);
+    small_.writer->SetAlignment(QStringLiteral("wlfCenter"));
+
+    delete infoPanel_;
+    infoPanel_ = new TImage(this, InfoPlace);
+    infoPanel_->hide();
+    info_ = TPanel{infoPanel_, std::make_unique<TTextImgWriter>(), QImage(), false};
+    info_.writer->SetFont(font, blue);
+
+    imgEndGame_->SetPng(LoadPng(QStringLiteral("egerezes\\game\\button_exitgame.png")));
+    imgToMenu_->SetPng(LoadPng(QStringLiteral("egerezes\\game\\button_beck.png")));
+
+    delete grass_;
+    grass_ = new TImage(this, QRect(0, 628, 1024, 140));
+    grass_->hide();
+    grass_->SetPng(LoadPng(QStringLiteral("egerezes\\game\\grass.png")));
+}
+
+void TBaseBlueForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
+{
+    if (key == VirtualKey::Escape)
+        NotifyModule();
+}
+
+void TBaseBlueForm::ShowEndGame()
+{
+    imgEndGame_->show();
+}
+
+void TBaseBlueForm::ShowToMenu()
+{
+    imgToMenu_->show();
+}
+
+void TBaseBlueForm::ShowPanel(TPanel& panel, const QString& file)
+{
+    const bool first = !panel.read;
+    if (first) {
+        panel.picture = LoadPng(file);
+        panel.read = true;
+    }
+    panel.image->SetPng(panel.picture);
+    if (first)
+        panel.writer->SetImage(panel.image);
+    panel.image->raise();
+    panel.image->show();
+}
+
+void TBaseBlueForm::ShowInfoPanel()
+{
+    ShowPanel(info_, InfoPanelFile);
+}
+
+void TBaseBlueForm::HideInfoPanel()
+{
+    infoPanel_->hide();
+}
+
+void TBaseBlueForm::SetInfoText(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    info_.writer->SetText(text);
+    info_.writer->WriteText();
+}
+
+void TBaseBlueForm::MoveInfoPanel(const QPoint& topLeft)
+{
+    infoPanel_->move(topLeft);
+}
+
+void TBaseBlueForm::ShowSmallPanel()
+{
+    ShowPanel(small_, SmallPanelFile);
+}
+
+void TBaseBlueForm::SetSmallPanelText(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    ShowSmallPanel();
+    small_.writer->SetImage(smallPanel_);
+    small_.writer->SetText(text);
+    small_.writer->WriteText();
+}
+
+void TBaseBlueForm::MoveSmallPanel(const QPoint& topLeft)
+{
+    smallPlace_ = topLeft;
+    const bool visible = smallPanel_->isVisible();
+    smallPanel_->hide();
+    smallPanel_->move(topLeft);
+    if (visible)
+        smallPanel_->show();
+}
+
+void TBaseBlueForm::ShowGrass()
+{
+    grass_->show();
+    grass_->raise();
+    imgEndGame_->raise();
+    smallPanel_->raise();
+    imgToMenu_->raise();
+}
+
+void TBaseBlueForm::NotifyModule()
+{
+    Module()->Notify();
+}
+
+void TBaseBlueForm::imgEndGameClick()
+{
+    NotifyModule();
+}
+
+void TBaseBlueForm::imgToMenuClick()
+{
+    auto module = Module(); // the module is replaced during its Notify
+    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
+    module->Notify();
+}

@@ -1,0 +1,46 @@
+#include "JelBaseForm.h"
+
+#include "framework/Controls.h"
+#include "framework/Fonts.h"
+#include "framework/Image.h"
+#include "framework/PushButton.h"
+#include "shell/Board.h"
+#include "shell/IModule.h"
+
+#include <QLabel>
+
+TJelBaseForm::TJelBaseForm(const QString& pageName, const QString& background, const QRect& backArea)
+    : TBaseForm(pageName)
+{
+    UseTabStops();
+    LoadBackground(background);
+    image1_ = new TImage(this, backArea);
+    image1_->setCursor(Qt::PointingHandCursor);
+    image1_->OnClick = [this] { Image1Click(); };
+}
+
+void TJelBaseForm::Notify()
+{
+    Module()->Notify();
+}
+
+void TJelBaseForm::Image1Click()
+{
+    auto module = Module(); // the module is replaced during its Notify
+    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
+    module->Notify();
+}
+
+QLabel* TJelBaseForm::TextLabel(const QRect& geometry, const QString& text, int pixels)
+{
+    return Controls::Label(this, geometry, text, PixelFont(QStringLiteral("Arial"), pixels), Blue,
+                           Qt::AlignLeft | Qt::AlignTop, true);
+}
+
+TPushButton* TJelBaseForm::Button(const QRect& geometry, const QString& caption, bool enabled)
+{
+    auto* button = new TPushButton(this, geometry, caption);
+    button->setFont(PixelFont(QStringLiteral("Arial"), 18, true));
+    button->setEnabled(enabled);
+    return button;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "framework/ModuleBase.h"
+
+// The selection topic: the radio pages and their memory quiz, the check box pages and theirs, the
+// spin edits, track bars and progress bars, then cannon games until the end picture, the closing
+// evaluation, and back to the chooser.
+class TJelModul : public TModuleBase {
+public:
+    static inline const QString NoSelectedForm = QStringLiteral("No selected form ");
+
+    void Notify() override;
+
+protected:
+    void StartModule() override;
+};

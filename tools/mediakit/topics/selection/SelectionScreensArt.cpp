@@ -1,0 +1,277 @@
+#include "SelectionScreensArt.h"
+
+#include "SceneArt.h"
+#include "SelectionPlaces.h"
+#include "mediakit/ArtKit.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace SelectionScreensArt {
+
+namespace Places = SelectionPlaces;
+using namespace ArtKit;
+
+namespace {
+
+const QColor Accent(0x8e, 0x5c, 0xd0); // the topic's violet
+const QColor Outline(0x3a, 0x2e, 0x2a);
+
+// The topic's calm page with its back button.
+QImage Page(QRect back)
+{
+    QImage image = FestivePage(Accent);
+    QPainter painter(&image);
+    DrawBackButton(painter, back);
+    return image;
+}
+
+void Draw(QImage& image, const std::function<void(QPainter&)>& draw)
+{
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+}
+
+} // namespace
+
+QImage RadioButtonScreen()
+{
+    QImage image = Page(Places::LessonBack);
+    Draw(image, [](QPainter& p) {
+        // An old radio set, its station buttons the radio buttons are named after: pressing one
+        // pops the other up.
+        const QRectF body(724, 470, 160, 110);
+        DrawCard(p, body, {.radius = 14, .drop = {0, 4}, .fill = Downwards(body, QColor(0xc9, 0x8a, 0x56),
+                                                                            QColor(0x9a, 0x62, 0x38)),
+                           .edge = QPen(Outline, 2.5)});
+        p.setPen(QPen(Outline, 2));
+        p.setBrush(QColor(0xf3, 0xe2, 0xc0));
+        p.drawRoundedRect(QRectF(740, 484, 80, 50), 6, 6);
+        p.setPen(QPen(QColor(0x9a, 0x62, 0x38), 1.5));
+        for (int x = 748; x < 816; x += 8)
+            p.drawLine(QPointF(x, 490), QPointF(x, 528));
+        p.setPen(QPen(Outline, 2));
+        p.setBrush(QColor(0x4a, 0x3a, 0x2e));
+        p.drawEllipse(QPointF(852, 508), 16, 16);
+        for (int i = 0; i < 4; ++i) {
+            const bool down = i == 1;
+            p.setBrush(down ? QColor(0xe0, 0x4e, 0x4e) : QColor(0xf6, 0xf1, 0xe6));
+            p.drawRoundedRect(QRectF(744 + i * 22, down ? 548 : 542, 16, down ? 14 : 20), 3, 3);
+        }
+        p.setPen(QPen(Outline, 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(860, 470), QPointF(900, 420));
+        p.setBrush(Outline);
+        p.drawEllipse(QPointF(900, 420), 4, 4);
+    });
+    return image;
+}
+
+QImage RadioGroupScreen()
+{
+    return Page(Places::LessonBack);
+}
+
+QImage SceneScreen()
+{
+    QImage image = Page(Places::LessonBack);
+    Draw(image, [](QPainter& p) {
+        const QRect frame = Places::Scene;
+        DrawCard(p, frame.adjusted(-6, -6, 6, 6), {.radius = 14, .drop = {0, 4}, .fill = QColor(0xff, 0xfc, 0xf2),
+                                                   .edge = QPen(Accent.darker(120), 3)});
+        p.drawImage(frame, SceneArt::Scene(frame.size()));
+        DrawSoftPanel(p, Places::SceneText);
+    });
+    return image;
+}
+
+QImage QuizScreen()
+{
+    QImage image = Page(Places::LessonBack);
+    Draw(image, [](QPainter& p) {
+        DrawLabelButton(p, Places::HelpButton,
+                        {.label = QStringLiteral("Súgó"), .faceTop = QColor(0xf6, 0xf0, 0xff),
+                         .faceBottom = QColor(0xd9, 0xc8, 0xf4), .accent = Accent, .lettering = Accent.darker(180),
+                         .sign = [](QPainter& s, const QRectF& disc) {
+                             s.setPen(Qt::white);
+                             s.setFont(LabelFont(int(disc.height() * 0.7)));
+                             s.drawText(disc, Qt::AlignCenter, QStringLiteral("?"));
+                         }});
+    });
+    return image;
+}
+
+QImage HelpPanel()
+{
+    QImage image(Places::HelpPanel.size(), QImage::Format_RGB32);
+    image.fill(QColor(0xdd, 0xdd, 0xdd));
+    Draw(image, [&](QPainter& p) {
+        DrawPageBackdrop(p, image.rect(), Accent);
+        p.setPen(QPen(Accent.darker(120), 6));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(image.rect()).adjusted(3, 3, -3, -3));
+        p.drawImage(Places::HelpScene, SceneArt::Scene(Places::HelpScene.size()));
+        DrawLabelButton(p, Places::HelpClose,
+                        {.label = QStringLiteral("Bezár"), .faceTop = QColor(0xf6, 0xf0, 0xff),
+                         .faceBottom = QColor(0xd9, 0xc8, 0xf4), .accent = Accent, .lettering = Accent.darker(180),
+                         .sign = [](QPainter& s, const QRectF& disc) {
+                             const QRectF x = disc.adjusted(disc.width() * 0.3, disc.height() * 0.3,
+                                                            -disc.width() * 0.3, -disc.height() * 0.3);
+                             s.setPen(QPen(Qt::white, disc.width() * 0.12, Qt::SolidLine, Qt::RoundCap));
+                             s.drawLine(x.topLeft(), x.bottomRight());
+                             s.drawLine(x.topRight(), x.bottomLeft());
+                         }});
+    });
+    return image;
+}
+
+QImage CheckBoxScreen()
+{
+    return Page(Places::LessonBack);
+}
+
+QImage CheckBox2Screen()
+{
+    return Page(Places::LessonBack);
+}
+
+QImage SpinEdit1Screen()
+{
+    QImage image = Page(Places::SettingBack);
+    Draw(image, [](QPainter& p) {
+        // A grade book open on a page of fives, below the field the learner counts them in.
+        const QRectF book(540, 400, 170, 110);
+        DrawCard(p, book, {.radius = 6, .drop = {0, 4}, .fill = QColor(0xfb, 0xf8, 0xee), .edge = QPen(Outline, 2)});
+        p.setPen(QPen(QColor(0xb8, 0xc8, 0xe8), 1));
+        for (int y = 418; y < 506; y += 16)
+            p.drawLine(QPointF(548, y), QPointF(702, y));
+        p.setPen(QPen(Outline, 2));
+        p.drawLine(QPointF(625, 402), QPointF(625, 508));
+        p.setPen(QColor(0xd2, 0x2a, 0x2a));
+        p.setFont(LabelFont(20));
+        for (int row = 0; row < 5; ++row)
+            for (int col = 0; col < 6; ++col)
+                p.drawText(QPointF(552 + col * 26 + (col >= 3 ? 6 : 0), 432 + row * 16), QStringLiteral("5"));
+    });
+    return image;
+}
+
+QImage SpinEdit2Screen()
+{
+    QImage image = Page(Places::SettingBack);
+    Draw(image, [](QPainter& p) {
+        // The bicycle Nóra saves for, with its price tag.
+        const QRectF r = Places::Bicycle;
+        const double wheel = r.height() * 0.3;
+        const QPointF back(r.left() + wheel + 6, r.bottom() - wheel - 4);
+        const QPointF front(r.right() - wheel - 6, r.bottom() - wheel - 4);
+        const QPointF pedal(r.center().x() - 10, back.y());
+        const QPointF seat(r.left() + r.width() * 0.36, r.top() + r.height() * 0.34);
+        const QPointF bar(r.right() - r.width() * 0.3, r.top() + r.height() * 0.26);
+        p.setPen(QPen(Outline, 5));
+        p.setBrush(Qt::NoBrush);
+        for (QPointF c : {back, front}) {
+            p.drawEllipse(c, wheel, wheel);
+            p.setPen(QPen(QColor(0x9a, 0x9a, 0xa4), 1.2));
+            for (int a = 0; a < 180; a += 30) {
+                const QLineF spoke = QLineF::fromPolar(wheel, a).translated(c);
+                p.drawLine(QLineF(spoke.p2(), c * 2 - spoke.p2()));
+            }
+            p.setPen(QPen(Outline, 5));
+        }
+        p.setPen(QPen(QColor(0xe0, 0x3a, 0x6a), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPainterPath frame(back);
+        frame.lineTo(pedal);
+        frame.lineTo(bar + QPointF(-6, 14));
+        frame.lineTo(seat + QPointF(4, 8));
+        frame.lineTo(back);
+        frame.moveTo(seat + QPointF(4, 8));
+        frame.lineTo(pedal);
+        frame.moveTo(bar);
+        frame.lineTo(front);
+        p.drawPath(frame);
+        p.setPen(QPen(Outline, 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(seat + QPointF(-14, 0), seat + QPointF(16, 0));
+        p.drawLine(bar + QPointF(-10, -2), bar + QPointF(14, -10));
+        // The tag hangs from the handlebar.
+        const QRectF tag(r.right() - 104, r.top() - 44, 108, 36);
+        p.setPen(QPen(Outline, 1.5));
+        p.drawLine(bar, tag.bottomLeft() + QPointF(14, 0));
+        DrawCard(p, tag, {.radius = 6, .fill = QColor(0xff, 0xf2, 0x9a), .edge = QPen(Outline, 2)});
+        p.setPen(QColor(0xb0, 0x20, 0x20));
+        p.setFont(LabelFont(20));
+        p.drawText(tag, Qt::AlignCenter, QStringLiteral("14560 Ft"));
+    });
+    return image;
+}
+
+QImage TrackBarScreen()
+{
+    return Page(Places::SettingBack);
+}
+
+QImage ProgressBarScreen()
+{
+    QImage image = Page(Places::SettingBack);
+    Draw(image, [](QPainter& p) {
+        // The finish line past both tracks: a chequered post and flag.
+        const double x = 840;
+        p.setPen(QPen(Outline, 2));
+        for (int i = 0; i < 22; ++i) {
+            p.setBrush(i % 2 ? Qt::white : QColor(0x2e, 0x2e, 0x34));
+            p.drawRect(QRectF(x, 320 + i * 16, 12, 16));
+        }
+        QPainterPath flag(QPointF(x + 12, 320));
+        flag.cubicTo(x + 40, 306, x + 60, 336, x + 90, 322);
+        flag.lineTo(x + 90, 362);
+        flag.cubicTo(x + 60, 376, x + 40, 346, x + 12, 360);
+        flag.closeSubpath();
+        p.setBrush(QColor(0xe0, 0x4e, 0x4e));
+        p.drawPath(flag);
+        p.setPen(QColor(0xff, 0xff, 0xff));
+        p.setFont(LabelFont(16));
+        p.drawText(QRectF(x + 14, 324, 76, 36), Qt::AlignCenter, QStringLiteral("CÉL"));
+    });
+    return image;
+}
+
+QImage CannonScreen()
+{
+    QImage image(QSize(1024, 768), QImage::Format_RGB32);
+    Draw(image, [](QPainter& p) {
+        QLinearGradient sky(0, 0, 0, 640);
+        sky.setColorAt(0, QColor(0x9c, 0xd0, 0xf6));
+        sky.setColorAt(1, QColor(0xe6, 0xf4, 0xff));
+        p.fillRect(QRect(0, 0, 1024, 768), sky);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xff, 0xe0, 0x6a));
+        p.drawEllipse(QPointF(960, 60), 40, 40);
+        // Far hills, then the meadow the cannon stands on.
+        p.setBrush(QColor(0xb6, 0xdc, 0xa0));
+        QPainterPath hills(QPointF(0, 610));
+        hills.cubicTo(260, 540, 520, 600, 700, 570);
+        hills.cubicTo(840, 550, 940, 580, 1024, 560);
+        hills.lineTo(1024, 768);
+        hills.lineTo(0, 768);
+        p.drawPath(hills);
+        QLinearGradient meadow(0, 640, 0, 768);
+        meadow.setColorAt(0, QColor(0x8c, 0xc8, 0x70));
+        meadow.setColorAt(1, QColor(0x7a, 0xbc, 0x5c));
+        p.setBrush(meadow);
+        QPainterPath ground(QPointF(0, 646));
+        ground.cubicTo(300, 636, 700, 652, 1024, 640);
+        ground.lineTo(1024, 768);
+        ground.lineTo(0, 768);
+        p.drawPath(ground);
+        // Tufts of grass on the meadow's edge.
+        p.setPen(QPen(QColor(0x4e, 0x94, 0x3c), 2, Qt::SolidLine, Qt::RoundCap));
+        for (int x = 260; x < 1024; x += 37)
+            for (int d : {-5, 0, 5})
+                p.drawLine(QPointF(x, 650), QPointF(x + d, 640));
+        DrawSoftPanel(p, SelectionPlaces::ShotStrip, 12);
+        DrawSoftPanel(p, SelectionPlaces::HitsLabel, 12);
+    });
+    return image;
+}
+
+} // namespace SelectionScreensArt
