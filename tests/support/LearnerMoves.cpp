@@ -36,6 +36,18 @@ bool Choose(TLearner& learner, const QString& topic)
     return false;
 }
 
+bool Leave(TLearner& learner)
+{
+    for (const QPoint back : {QPoint(944, 672), QPoint(956, 720)}) {
+        TBaseForm* page = learner.CurrentPage();
+        if (!page || learner.CurrentPageAs<TModulValaszt>())
+            break;
+        QWidget* area = page->childAt(back) ? page->childAt(back) : page;
+        learner.Click(area, area->mapFrom(page, back));
+    }
+    return learner.CurrentPageAs<TModulValaszt>() != nullptr;
+}
+
 bool Helpful(TLearner& learner)
 {
     if (auto* name = learner.CurrentPageAs<TNavBeker>()) {

@@ -16,6 +16,10 @@ bool Helpful(TLearner& learner);
 // On the chooser: picks the topic with this chooser word by the mouse. False when no tile has it.
 bool Choose(TLearner& learner, const QString& topic);
 
+// A click on the page's back area, where the topics draw their back signs (about (896, 648) on
+// most pages, (904, 688) on some); false when the learner is not back on the chooser.
+bool Leave(TLearner& learner);
+
 using TTopicMove = bool (*)(TLearner&);
 // Every topic's own moves; a topic that lands adds its function here.
 const std::vector<TTopicMove>& Topics();

@@ -131,9 +131,7 @@ struct TCourseDrive::TState {
             course.Drag(target, target->mapFrom(page, from), target->mapFrom(page, to));
         } else if (kind < 80) {
             event = QStringLiteral("a click on the back area");
-            const QPoint back(944, 672);
-            QWidget* target = page->childAt(back) ? page->childAt(back) : page;
-            course.Click(target, target->mapFrom(page, back));
+            LearnerMoves::Leave(course);
         } else if (kind < 88) {
             const int ms = Pick(3000);
             event = QStringLiteral("%1 ms").arg(ms);
