@@ -215,7 +215,7 @@ void TDragListBox::EndGesture()
 TDragListBox* TDragListBox::TargetAt(QPoint at) const
 {
     QWidget* top = window();
-    QWidget* under = top->childAt(mapTo(top, at));
+    QWidget* under = top->childAt(viewport()->mapTo(top, at));
     for (; under; under = under->parentWidget()) {
         if (auto* box = qobject_cast<TDragListBox*>(under))
             return box->isVisible() && box->isEnabled() && box->Accepts(*this) ? box : nullptr;

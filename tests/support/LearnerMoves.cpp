@@ -7,6 +7,7 @@
 #include "home/NavBeker.h"
 #include "topics/buttons/ButtonsMoves.h"
 #include "topics/keyboard/KeyboardMoves.h"
+#include "topics/lists/ListsMoves.h"
 
 #include <QLineEdit>
 
@@ -14,7 +15,8 @@ namespace LearnerMoves {
 
 const std::vector<TTopicMove>& Topics()
 {
-    static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful, ButtonsMoves::Helpful};
+    static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful, ButtonsMoves::Helpful,
+                                                           ListsMoves::Helpful};
     return topics;
 }
 
