@@ -18,11 +18,11 @@ TListComboForm::TListComboForm() : TListBaseForm(QStringLiteral("ListComboForm")
                                   "úgy törölhetsz, hogy kiválasztod a listából, és megnyomod a DELETE "
                                   "billentyűt.\nÍrd be kedvenc neveidet! Mindegyik lista legalább öt névből álljon! "
                                   "Törölhetsz is!"),
-                   21, QRect(40, 16, 944, 170));
+                   21, QRect(40, 40, 944, 172));
     const QString prompt = QStringLiteral("Ide gépelhetsz");
-    cbLany_ = new TEditCombo(this, QRect(72, 264, 185, 28),
+    cbLany_ = new TEditCombo(this, QRect(72, 264, 185, 30),
                              {QStringLiteral("Nóra"), QStringLiteral("Veronika"), QStringLiteral("Vanda")}, prompt);
-    cbFiu_ = new TEditCombo(this, QRect(632, 264, 185, 28),
+    cbFiu_ = new TEditCombo(this, QRect(632, 264, 185, 30),
                             {QStringLiteral("Tivadar"), QStringLiteral("Jeremiás"), QStringLiteral("Jenő")}, prompt);
     for (TEditCombo* box : {cbLany_, cbFiu_}) {
         box->setFont(PixelFont(QStringLiteral("Arial"), 18));
@@ -32,7 +32,7 @@ TListComboForm::TListComboForm() : TListBaseForm(QStringLiteral("ListComboForm")
         OnControlKeyDown(box, [this, box](int& key, Qt::KeyboardModifiers) { Handle(*box, key); });
     }
     anim_ = new TClipPlayer(this);
-    anim_->setGeometry(392, 230, 240, 320);
+    anim_->setGeometry(320, 250, 240, 320);
 }
 
 void TListComboForm::ShowPage()

@@ -50,7 +50,7 @@ TListEditableLBForm::TListEditableLBForm() : TBaseForm(QStringLiteral("ListEdita
     lbEditable_ = new TDragListBox(this, QRect(368, 272, 209, 246), {QStringLiteral("Pixeles Tivadar")});
     lbEditable_->setFont(PixelFont(QStringLiteral("Arial"), 17));
     auto button = [this](int top, const QString& caption, void (TListEditableLBForm::*click)()) {
-        auto* made = new TPushButton(this, QRect(584, top, 140, 25), caption);
+        auto* made = new TPushButton(this, QRect(584, top, 137, 25), caption);
         made->setEnabled(false);
         made->OnClick = [this, click] { (this->*click)(); };
         return made;

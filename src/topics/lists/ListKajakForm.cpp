@@ -13,7 +13,7 @@ TListKajakForm::TListKajakForm() : TListBaseForm(QStringLiteral("ListKajakForm")
                                   "láthatod a lista többi elemét. A listában a fel és le nyílbillentyűkkel is "
                                   "lépkedhetsz, és az egér görgőjével is görgethetsz.\nVálaszd ki Tárolka kedvenc "
                                   "ételét!"),
-                   21, QRect(40, 20, 944, 140));
+                   21, QRect(40, 40, 944, 118));
     listBox1_ = new TDragListBox(this, QRect(400, 248, 153, 180),
                                  {QStringLiteral("Húsleves"), QStringLiteral("Rántott hús"),
                                   QStringLiteral("Palacsinta"), QStringLiteral("Rétes"), QStringLiteral("Krémes"),

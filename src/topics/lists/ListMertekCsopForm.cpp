@@ -23,7 +23,7 @@ TListMertekCsopForm::TListMertekCsopForm()
     SetInstruction(QStringLiteral("A listadobozok elemei összekeveredtek. A kijelölt elemeket a nyílgombokkal vagy "
                                   "az egérrel húzhatod a helyükre. Emlékezz, hogy mit tanultál a \"Fogd és vidd!\" "
                                   "módszerről!"),
-                   24, QRect(40, 20, 944, 140));
+                   24, QRect(40, 40, 944, 172));
     const QFont font = PixelFont(QStringLiteral("Arial"), 18);
     lbHossz_ = new TDragListBox(this, QRect(80, 320, 153, 114),
                                 {QStringLiteral("Óra"), QStringLiteral("Kilogramm"), QStringLiteral("Centiméter")});

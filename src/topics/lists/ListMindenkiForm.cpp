@@ -1,6 +1,6 @@
 #include "ListMindenkiForm.h"
 
-#include "NamePlaces.h"
+#include "ListNamePlaces.h"
 #include "framework/Controls.h"
 #include "framework/DragListBox.h"
 #include "framework/Fonts.h"
@@ -14,10 +14,10 @@ TListMindenkiForm::TListMindenkiForm() : TListBaseForm(QStringLiteral("ListMinde
                                   "Felsorolhatsz neveket, számokat, színeket, mértékegységeket stb. A listából "
                                   "kattintással választhatsz ki szavakat, azaz elemeket.\nVálaszd ki Tárolka "
                                   "nevét! Kattints rá!"),
-                   24);
-    for (const NamePlaces::TPlace& place : NamePlaces::Places)
+                   24, QRect(40, 40, 944, 196));
+    for (const ListNamePlaces::TGuidePlace& place : ListNamePlaces::Guides)
         nameLabels_ << Controls::Label(this, place.label, QString::fromUtf8(place.name),
-                                       PixelFont(QStringLiteral("Arial"), 17, true), TextColour, Qt::AlignCenter);
+                                       PixelFont(QStringLiteral("Arial"), 18, true), TextColour, Qt::AlignCenter);
     listBox1_ = new TDragListBox(this, QRect(360, 256, 153, 180),
                                  {QStringLiteral("Digit Nóra"), QStringLiteral("Pixeles Tivadar"),
                                   QStringLiteral("Tárolka"), QStringLiteral("Kábel Ödön"), QStringLiteral("Lemezke"),

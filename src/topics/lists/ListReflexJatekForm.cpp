@@ -30,7 +30,7 @@ TListReflexJatekForm::TListReflexJatekForm()
     imgStart_->OnClick = [this] { imgStartClick(); };
     lblSzavak_ = Controls::Label(this, QRect(208, 136, 481, 25), QStringLiteral("Szavak"),
                                  PixelFont(QStringLiteral("Arial"), 19), TextColour);
-    lblIdo_ = Controls::Label(this, QRect(744, 136, 120, 30), QStringLiteral("00:00"),
+    lblIdo_ = Controls::Label(this, QRect(744, 136, 96, 28), QStringLiteral("00:00"),
                               PixelFont(QStringLiteral("Arial"), 24), QColor(0, 0, 255));
     const QFont font = PixelFont(QStringLiteral("Arial"), 18);
     lbFrom_ = new TDragListBox(this, QRect(224, 272, 153, 246));

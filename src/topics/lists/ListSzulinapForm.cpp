@@ -14,7 +14,7 @@ TListSzulinapForm::TListSzulinapForm()
     SetInstruction(QStringLiteral("Sok listadoboznak állandó tartalma van, amin nem változtathatsz. Nem is kell, "
                                   "mert nincs értelme. Például a hét napjainak és a hónapoknak a neve soha nem "
                                   "változik. Állítsd be, hogy mikor születtél!"),
-                   24, QRect(40, 20, 944, 140));
+                   24, QRect(40, 40, 944, 118));
     const QStringList months = {QStringLiteral("január"),    QStringLiteral("február"), QStringLiteral("március"),
                                 QStringLiteral("április"),   QStringLiteral("május"),   QStringLiteral("június"),
                                 QStringLiteral("július"),    QStringLiteral("augusztus"),
@@ -24,9 +24,9 @@ TListSzulinapForm::TListSzulinapForm()
     for (int day = 1; day <= 31; ++day)
         days << QString::number(day);
     const QFont font = PixelFont(QStringLiteral("Arial"), 18);
-    lbEv_ = new TDragListBox(this, QRect(400, 248, 90, 180));
-    lbHonap_ = new TDragListBox(this, QRect(510, 248, 130, 180), months);
-    lbNap_ = new TDragListBox(this, QRect(660, 248, 70, 180), days);
+    lbEv_ = new TDragListBox(this, QRect(372, 248, 100, 180));
+    lbHonap_ = new TDragListBox(this, QRect(492, 248, 140, 180), months);
+    lbNap_ = new TDragListBox(this, QRect(652, 248, 90, 180), days);
     for (TDragListBox* box : {lbEv_, lbHonap_, lbNap_}) {
         box->setFont(font);
         box->OnSelectionChange = [this] { Check(); };

@@ -23,7 +23,7 @@ TListTVForm::TListTVForm() : TListBaseForm(QStringLiteral("ListTVForm"), QString
                                   "nyílra kattintva nyílik le. A lenyitott listában a nyílbillentyűkkel vagy az "
                                   "egér görgőjével mozoghatsz, a választást ENTER-rel vagy kattintással "
                                   "erősítheted meg.\nKeresd ki és állítsd be Tárolka kedvenc TV műsorát!"),
-                   21, QRect(40, 16, 944, 130));
+                   21, QRect(40, 40, 944, 120));
     const int top = 568;
     const int height = 26;
     cbAdo_ = new TDropDownList(this, QRect(72, top, 130, height),

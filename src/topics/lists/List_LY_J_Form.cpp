@@ -28,11 +28,14 @@ const QString CtrlText = QStringLiteral(
     "kattints rá még egyszer! Ne engedd el a Ctrl billentyűt, és húzd át egérrel a kijelölt elemeket a másik "
     "listadobozba!");
 
+// Below the lists; the Ctrl pass shows its keyboard picture above them.
+const QRect TextArea(40, 532, 824, 106);
+
 } // namespace
 
 TList_LY_J_Form::TList_LY_J_Form() : TListBaseForm(QStringLiteral("List_LY_J_Form"), QStringLiteral("List_LY_J_Form"))
 {
-    SetInstruction(ShiftText, 24, QRect(40, 20, 944, 170));
+    SetInstruction(ShiftText, 21, TextArea);
     const QFont font = PixelFont(QStringLiteral("Arial"), 18);
     lbLY_ = new TDragListBox(this, QRect(80, 256, 153, 202),
                              {QStringLiteral("Fogoly"), QStringLiteral("Bagoly"), QStringLiteral("Karvaly"),
@@ -53,7 +56,7 @@ TList_LY_J_Form::TList_LY_J_Form() : TListBaseForm(QStringLiteral("List_LY_J_For
     imgBill_->hide();
     anim_ = new TClipPlayer(this);
     anim_->setGeometry(315, 200, 240, 320);
-    lbFigyelmeztet_ = Controls::Label(this, QRect(792, 312, 200, 150), Warning, PixelFont(QStringLiteral("Arial"), 20),
+    lbFigyelmeztet_ = Controls::Label(this, QRect(796, 316, 208, 172), Warning, PixelFont(QStringLiteral("Arial"), 20),
                                       QColor(0, 128, 0), Qt::AlignLeft | Qt::AlignTop, true);
     lbFigyelmeztet_->hide();
 }
@@ -70,7 +73,7 @@ void TList_LY_J_Form::ShowPage()
         anim_->Seek(1);
         imgBill_->SetPng(LoadPng(QStringLiteral("Lista\\List_LY_J_Form_billentyuzet.png")));
         imgBill_->show();
-        SetInstruction(CtrlText, 22, QRect(40, 4, 944, 104));
+        SetInstruction(CtrlText, 19, TextArea);
     }
     anim_->PlayAll(0);
 }

@@ -14,7 +14,9 @@ inline constexpr int ListSize = 10;
 inline constexpr int Tasks = 9;
 
 // Ten different word numbers (1-based) among wordCount words, in the order drawn; each is
-// Random(wordCount) + 1, drawn again while an earlier place has it. wordCount must be >= 10.
+// Random(wordCount) + 1, drawn again while an earlier place has it (after MaxRedraws the next
+// free number is taken). wordCount must be >= 10.
+inline constexpr int MaxRedraws = 1000;
 QList<int> DrawWords(int wordCount, IRandomSource& random);
 
 // The positions (1-10) of the words to move at task `step` (1-9) for the drawn p (1-10): one word

@@ -2,6 +2,7 @@
 
 #include "ListsMoves.h"
 #include "support/CourseFixture.h"
+#include "shell/Board.h"
 #include "support/LearnerMoves.h"
 
 #include "framework/DragListBox.h"

@@ -72,6 +72,8 @@ TEST(ReflexRulesTest, TheDrawRedrawsATakenNumber)
 {
     TFixedRandom random({4, 4, 0, 1, 1, 2, 3, 5, 6, 7, 8, 9});
     EXPECT_EQ(ReflexRules::DrawWords(12, random), QList<int>({5, 1, 2, 3, 4, 6, 7, 8, 9, 10}));
+    TFixedRandom stuck({11});
+    EXPECT_EQ(ReflexRules::DrawWords(12, stuck), QList<int>({12, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
 TEST(ReflexRulesTest, MovesAndWords)

@@ -58,7 +58,7 @@ void ClickItem(TLearner& learner, TDragListBox& box, int row, bool ctrl)
 void DragItem(TLearner& learner, TDragListBox& from, int row, TDragListBox& to)
 {
     const QPoint start = ItemPoint(from, row);
-    const QPoint end = to.viewport()->mapTo(from.viewport(), to.viewport()->rect().center());
+    const QPoint end = from.viewport()->mapFromGlobal(to.viewport()->mapToGlobal(to.viewport()->rect().center()));
     learner.Drag(from.viewport(), start, end);
 }
 
