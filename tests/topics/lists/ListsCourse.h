@@ -5,6 +5,7 @@
 #include "shell/Board.h"
 #include "support/LearnerMoves.h"
 
+#include "framework/ClipPlayer.h"
 #include "framework/DragListBox.h"
 #include "framework/DropDownList.h"
 #include "framework/EditCombo.h"
