@@ -350,8 +350,8 @@ QImage ReflexScreen()
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xe0, 0x50, 0x50));
     painter.drawRoundedRect(QRectF(watch.center().x() - 8, watch.top() - 9, 16, 9), 3, 3);
-    // The two lists and the arrow of the move between them; the drop target is a basket.
-    DrawListCard(painter, ReflexFrom, QColor(0xe0, 0x50, 0x50));
+    // The drop target is a basket. The word list gets no frame: it is hidden until START, which
+    // covers part of its place.
     const QRectF basket = QRectF(ReflexTo).adjusted(-16, -14, 16, 30);
     ArtKit::DrawCard(painter, basket, {.radius = 16, .drop = {0, 4}, .shadow = QColor(0, 0, 0, 45),
                                        .fill = ArtKit::Downwards(basket, Wood.lighter(135), Wood),
@@ -360,10 +360,6 @@ QImage ReflexScreen()
     for (int i = 1; i < 6; ++i)
         painter.drawLine(QPointF(basket.left() + i * basket.width() / 6, ReflexTo.bottom() + 4),
                          QPointF(basket.left() + i * basket.width() / 6, basket.bottom() - 4));
-    painter.fillRect(QRectF(ReflexTo).adjusted(-2, -2, 2, 2), QColor(0xfb, 0xfd, 0xfc));
-    painter.setBrush(Qt::NoBrush);
-    ArtKit::DrawHintArrow(painter, QPointF(ReflexFrom.right() + 16, 300), QPointF(460, 250),
-                          QPointF(ReflexTo.left() - 20, ReflexTo.top() + 6), QColor(0xe0, 0x50, 0x50));
     ArtKit::DrawSoftPanel(painter, ReflexText.adjusted(-10, -6, 10, 6));
     return page.Finish();
 }
