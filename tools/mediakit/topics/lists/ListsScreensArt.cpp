@@ -310,9 +310,9 @@ QImage BirdsScreen()
     DrawHeadingOver(painter, LyList, QStringLiteral("ly"), 34, 16);
     DrawHeadingOver(painter, JList, QStringLiteral("j"), 34, 16);
     DrawStage(painter, BirdsClip);
-    // The owl (bagoly) sits on the left under its list, the crow (varjú) under the j list.
-    ArtKit::DrawClipArt(painter, QStringLiteral("animals/birds/owl_on_branch_ganson.svg"), QRectF(40, 468, 130, 60));
-    ArtKit::DrawClipArt(painter, QStringLiteral("animals/birds/crow_01.svg"), QRectF(680, 466, 110, 60));
+    // The owl (bagoly) above the ly list, the crow (varjú) above the j side, clear of the keyboard.
+    ArtKit::DrawClipArt(painter, QStringLiteral("animals/birds/gufo_civetta_architetto__01.svg"), QRectF(70, 50, 120, 150));
+    ArtKit::DrawClipArt(painter, QStringLiteral("animals/birds/crow_01.svg"), QRectF(830, 120, 150, 150));
     return page.Finish();
 }
 
