@@ -1,6 +1,7 @@
 // What the lists topic's pictures show: back signs under the back area, calm writing areas where
 // the pages' blue, black and green text reads, the guides standing over their name labels, the
-// lists' headings above them, the TV answer marked, red Ctrl keys and Tárolka's sour cream.
+// lists' headings above them, the TV answer marked, red Ctrl keys, the paper under the paper
+// label and Tárolka's sour cream.
 
 #include "mediakit/PictureChecks.h"
 #include "mediakit/topics/lists/ListsClipsArt.h"
@@ -91,8 +92,9 @@ TEST(ListsArt, NamesPageStandsEachGuideOverItsLabelInTheOrderTheLabelsName)
         // Nothing of a figure spills onto its neighbour's label or the list.
         EXPECT_FALSE(guide.label.intersects(QRect(360, 256, 153, 180)));
     }
-    // The list stands between the two groups, clear of every figure.
+    // The list stands between the two groups, and the instruction above them, clear of every figure.
     EXPECT_EQ(Count(page, QRect(360, 446, 153, 100), Drawn), 0);
+    EXPECT_EQ(Count(page, QRect(32, 36, 960, 204), Drawn), 0);
 }
 
 TEST(ListsArt, UnitsAndBirdsListsAreHeadedRightAboveThem)
@@ -148,4 +150,14 @@ TEST(ListsArt, FoodClipShowsTheSourCreamBesideTarolkaOnEveryFrame)
         EXPECT_GT(Count(frame, QRect(140, 40, 100, 130), labelBlue), 800);
         EXPECT_EQ(Count(frame, QRect(0, 0, 120, 320), labelBlue), 0);
     }
+}
+
+TEST(ListsArt, EditablePageHangsAPaperUnderThePaperLabel)
+{
+    const QImage page = ListsScreensArt::EditableScreen();
+    const auto paper = [](QColor c) { return c.red() > 250 && c.green() > 246 && c.blue() > 234 && c.blue() < 246; };
+    const QRect label(384, 112, 329, 57);
+    EXPECT_EQ(Count(page, label, paper), label.width() * label.height());
+    // The board shows round it, so the paper stands out from the page.
+    EXPECT_GT(Count(page, QRect(384, 90, 329, 6), [](QColor c) { return c.hsvHue() > 20 && c.hsvHue() < 40 && c.hsvSaturation() > 80; }), 1500);
 }
