@@ -1,6 +1,8 @@
 #include "PictureChecks.h"
 
+#include <QColor>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <cmath>
 
 namespace PictureChecks {
@@ -31,6 +33,23 @@ double LeastContrast(const QImage& picture, QRect rect, QRgb text)
         for (int x = rect.left(); x <= rect.right(); ++x)
             least = std::min(least, Contrast(picture.pixel(x, y), text));
     return least;
+}
+
+void ExpectPaintedUnder(const QImage& page, QRect area, int hueFrom, int hueTo, const char* what, int margin)
+{
+    SCOPED_TRACE(what);
+    QRect found;
+    const QRect around = area.adjusted(-margin, -margin, margin, margin);
+    for (int y = around.top(); y <= around.bottom(); ++y)
+        for (int x = around.left(); x <= around.right(); ++x) {
+            const QColor c(page.pixel(x, y));
+            if (c.hsvSaturation() > 110 && c.value() > 90 && c.hsvHue() >= hueFrom && c.hsvHue() <= hueTo)
+                found |= QRect(x, y, 1, 1);
+        }
+    ASSERT_FALSE(found.isEmpty());
+    EXPECT_TRUE(area.contains(found)) << found.x() << "," << found.y() << " " << found.width() << "x" << found.height();
+    EXPECT_GE(found.width(), area.width() * 9 / 10);
+    EXPECT_GE(found.height(), area.height() * 8 / 10);
 }
 
 } // namespace PictureChecks

@@ -11,6 +11,7 @@
 #include <QColor>
 #include <gtest/gtest.h>
 
+using PictureChecks::ExpectPaintedUnder;
 using PictureChecks::LeastContrast;
 
 namespace {
@@ -18,24 +19,6 @@ namespace {
 int Alpha(const QImage& image, int x, int y)
 {
     return qAlpha(image.pixel(x, y));
-}
-
-// The pixels of a strongly coloured hue found near an area (margin pixels around it): all inside it, spanning most of it.
-void ExpectPaintedUnder(const QImage& page, QRect area, int hueFrom, int hueTo, const char* what, int margin = 30)
-{
-    SCOPED_TRACE(what);
-    QRect found;
-    const QRect around = area.adjusted(-margin, -margin, margin, margin);
-    for (int y = around.top(); y <= around.bottom(); ++y)
-        for (int x = around.left(); x <= around.right(); ++x) {
-            const QColor c(page.pixel(x, y));
-            if (c.hsvSaturation() > 110 && c.value() > 90 && c.hsvHue() >= hueFrom && c.hsvHue() <= hueTo)
-                found |= QRect(x, y, 1, 1);
-        }
-    ASSERT_FALSE(found.isEmpty());
-    EXPECT_TRUE(area.contains(found)) << found.x() << "," << found.y() << " " << found.width() << "x" << found.height();
-    EXPECT_GE(found.width(), area.width() * 9 / 10);
-    EXPECT_GE(found.height(), area.height() * 8 / 10);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 // shows it, the puzzle's bitmaps as 24-bit BMPs, and clips that open with their frames.
 
 #include "framework/Cipher.h"
-#include "framework/ClipDecoder.h"
+#include "mediakit/ResFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,22 +14,8 @@
 
 namespace {
 
-const QDir Res(QStringLiteral(BITLAK_RES_DIR));
-
-QByteArray Read(const QString& relative)
-{
-    QFile file(Res.filePath(relative));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The listing's sizes by path.
-QMap<QString, QString> ListedSizes()
-{
-    QMap<QString, QString> sizes;
-    for (const QString& line : QString::fromUtf8(Read("listing.txt")).split('\n', Qt::SkipEmptyParts))
-        sizes.insert(line.section(' ', 0, 0), line.section(' ', 1));
-    return sizes;
-}
+using ResFiles::ListedSizes;
+using ResFiles::Read;
 
 TEST(ButtonsMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize)
 {
@@ -113,25 +99,10 @@ TEST(ButtonsMediaFiles, ClipsOpenWithTheirFramesOnTheSeeThroughColour)
         {"avis/gombok/06_aktiv_inaktiv_bal.avi", 24},     {"avis/gombok/06_aktiv_inaktiv_jobb.avi", 24},
         {"avis/gombok/08_kirakos.avi", 12},
     };
-    const QRgb pageGrey = qRgb(0xdd, 0xdd, 0xdd);
-    for (const auto& clip : clips) {
-        SCOPED_TRACE(clip.path);
-        const ClipDecoder::TClip decoded = ClipDecoder::Decode(Read(clip.path), clip.path);
-        ASSERT_EQ(int(decoded.frames.size()), clip.frames);
-        for (const QImage& frame : decoded.frames) {
-            // The player makes the top-left colour see-through: it must be the page grey, and
-            // the guide must be there on every frame.
-            ASSERT_EQ(frame.pixel(0, 0), pageGrey);
-            int drawn = 0;
-            for (int y = 0; y < frame.height(); y += 2)
-                for (int x = 0; x < frame.width(); x += 2)
-                    drawn += frame.pixel(x, y) != pageGrey;
-            EXPECT_GT(drawn, frame.width() * frame.height() / 4 / 100);
-        }
-        // It moves.
-        EXPECT_TRUE(std::any_of(decoded.frames.begin(), decoded.frames.end(),
-                                [&](const QImage& frame) { return frame != decoded.frames.front(); }));
-    }
+    // The player makes the top-left colour see-through: it must be the page grey, and the guide
+    // must be there on every frame.
+    for (const auto& clip : clips)
+        ResFiles::ExpectLoopOnPageGrey(clip.path, clip.frames);
 }
 
 } // namespace

@@ -176,7 +176,7 @@ std::vector<QImage> FoodClip()
 
 std::vector<QImage> BirthdayClip()
 {
-    return Scene(TCastMember::Nora, QRectF(6, 40, 150, 274), [](double phase) { return TCastPose::Waving(phase); },
+    return Scene(TCastMember::Nora, QRectF(22, 56, 136, 258), [](double phase) { return TCastPose::Waving(phase); },
                  [](QPainter& painter, double phase) {
                      painter.setPen(Qt::NoPen);
                      painter.setBrush(QColor(0xb0, 0x8a, 0x6a));

@@ -23,10 +23,10 @@ QImage CtrlKeyboard()
         ArtKit::DrawKey(painter, KeyboardArt::Key(QString::fromLatin1(name)).rect, QStringLiteral("Ctrl"), CtrlRed);
     painter.end();
 
-    // The lower rows of the case, cut to the picture's proportions, so the Ctrl keys stay large.
+    // The case's three lower rows, cut along a gap between rows, so the Ctrl keys stay large.
     const QRect caseRect = KeyboardArt::CaseRect();
-    const int height = caseRect.width() * size.height() / size.width();
-    const QRect cut(caseRect.left(), caseRect.bottom() + 1 - height, caseRect.width(), height);
+    const int top = KeyboardArt::Key(QStringLiteral("Caps Lock")).rect.top() - 7;
+    const QRect cut(caseRect.left(), top, caseRect.width(), caseRect.bottom() + 1 - top);
     return page.copy(cut).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 

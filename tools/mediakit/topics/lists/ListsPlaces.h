@@ -25,6 +25,11 @@ inline const QRect BirthdayLists(360, 240, 420, 260); // lbEv, lbHonap, lbNap si
 inline const QRect TvText(32, 36, 960, 128);
 inline const QRect TvGuide(96, 172, 832, 372);
 inline const QRect TvChoices(16, 556, 992, 48);
+// Tárolka's favourite in the guide: the MiaSat column's second show, Wednesday 17:55.
+inline constexpr struct {
+    int column;
+    int row;
+} TvFavourite{2, 1};
 
 // The units page: the three lists, their headings above them, the copy buttons between the first two.
 inline const QRect UnitsText(32, 36, 960, 180);
@@ -34,9 +39,8 @@ inline const QRect TimeList(656, 320, 153, 114);
 inline const QRect CopyButtons(240, 336, 105, 73);
 
 // The ly/j page: the keyboard picture of the Ctrl pass, the two lists with their headings, the clip
-// between them, the green warning to the right, the instruction at the bottom.
+// between them, the green warning to the right, the instruction at the bottom (both passes).
 inline const QRect BirdsText(32, 530, 840, 110);
-inline const QRect BirdsTopText(32, 36, 960, 68);
 inline const QRect KeyboardPicture(225, 110, 425, 67);
 inline const QRect LyList(80, 256, 153, 202);
 inline const QRect JList(616, 256, 153, 202);

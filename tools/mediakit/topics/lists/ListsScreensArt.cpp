@@ -179,7 +179,7 @@ QImage TvScreen()
         painter.drawText(head, Qt::AlignCenter, QString::fromUtf8(columns[c].channel));
         for (int s = 0; s < 4; ++s) {
             const TShow& show = columns[c].shows[s];
-            const QRectF row(left + 6, head.bottom() + 10 + s * 66, columnWidth - 12, 60);
+            const QRectF row(left + 6, head.bottom() + 8 + s * 62, columnWidth - 12, 58);
             if (s > 0) {
                 painter.setPen(QPen(QColor(0xd8, 0xd2, 0xe8), 1));
                 painter.drawLine(row.topLeft() - QPointF(0, 4), row.topRight() - QPointF(0, 4));
@@ -189,14 +189,25 @@ QImage TvScreen()
             painter.drawText(QRectF(row.left(), row.top(), 52, 20), Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(show.time));
             painter.setPen(ArtKit::Palette::Ink);
             painter.setFont(ArtKit::LabelFont(15));
-            painter.drawText(QRectF(row.left() + 50, row.top(), row.width() - 50, 40), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+            painter.drawText(QRectF(row.left() + 56, row.top(), row.width() - 56, 40), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                              QString::fromUtf8(show.title));
             painter.setPen(QColor(0x60, 0x6a, 0x80));
             painter.setFont(ArtKit::LabelFont(13, false));
-            painter.drawText(QRectF(row.left() + 50, row.top() + 40, row.width() - 50, 18), Qt::AlignLeft | Qt::AlignTop,
+            painter.drawText(QRectF(row.left() + 56, row.top() + 40, row.width() - 56, 18), Qt::AlignLeft | Qt::AlignTop,
                              QString::fromUtf8(show.genre));
+            if (c == TvFavourite.column && s == TvFavourite.row) {
+                // Tárolka's favourite: circled in red, with her mark beside it.
+                painter.setPen(QPen(QColor(0xe0, 0x30, 0x30), 2.5));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRoundedRect(row.adjusted(-5, -4, 3, 2), 10, 10);
+                PaintCastHead(painter, TCastMember::Tarolka, TCastPose::Standing(), QRectF(row.right() - 34, row.bottom() - 30, 34, 30));
+            }
         }
     }
+    painter.setPen(QColor(0x3a, 0x2a, 0x78));
+    painter.setFont(ArtKit::LabelFont(15, false));
+    painter.drawText(QRectF(paper.left() + 16, paper.bottom() - 27, paper.width() - 32, 24), Qt::AlignRight | Qt::AlignVCenter,
+                     QString::fromUtf8("Pirossal bekarikázva: Tárolka kedvenc műsora"));
     ArtKit::DrawSoftPanel(painter, TvChoices, 12);
     return page.Finish();
 }
@@ -290,17 +301,18 @@ QImage BirdsScreen()
 {
     TPainted page(QColor(0x4a, 0xa0, 0x40));
     QPainter& painter = page.painter;
-    ArtKit::DrawSoftPanel(painter, BirdsTopText);
     ArtKit::DrawSoftPanel(painter, BirdsText);
-    ArtKit::DrawSoftPanel(painter, Warning);
+    ArtKit::DrawCard(painter, QRectF(Warning).adjusted(-8, -8, 8, 8),
+                     {.radius = 14, .drop = {0, 2}, .shadow = QColor(0, 0, 0, 25), .fill = QColor(0xfd, 0xfe, 0xfd),
+                      .edge = QPen(QColor(0x9a, 0xc8, 0x9a), 1.5)});
     DrawListCard(painter, LyList, QColor(0x3a, 0x8a, 0x3a));
     DrawListCard(painter, JList, QColor(0x3a, 0x8a, 0x3a));
     DrawHeadingOver(painter, LyList, QStringLiteral("ly"), 34, 16);
     DrawHeadingOver(painter, JList, QStringLiteral("j"), 34, 16);
     DrawStage(painter, BirdsClip);
-    // The owl (bagoly) sits on the left under its list, the crow (varjú) under the j list.
-    ArtKit::DrawClipArt(painter, QStringLiteral("animals/birds/owl_on_branch_ganson.svg"), QRectF(40, 468, 130, 60));
-    ArtKit::DrawClipArt(painter, QStringLiteral("animals/birds/crow_01.svg"), QRectF(680, 466, 110, 60));
+    // The owl (bagoly) above the ly list, the crow (varjú) above the j side, clear of the keyboard.
+    ArtKit::DrawClipArt(painter, QStringLiteral("animals/birds/gufo_civetta_architetto__01.svg"), QRectF(70, 50, 120, 150));
+    ArtKit::DrawClipArt(painter, QStringLiteral("animals/birds/crow_01.svg"), QRectF(830, 120, 150, 150));
     return page.Finish();
 }
 
@@ -338,8 +350,8 @@ QImage ReflexScreen()
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xe0, 0x50, 0x50));
     painter.drawRoundedRect(QRectF(watch.center().x() - 8, watch.top() - 9, 16, 9), 3, 3);
-    // The two lists and the arrow of the move between them; the drop target is a basket.
-    DrawListCard(painter, ReflexFrom, QColor(0xe0, 0x50, 0x50));
+    // The drop target is a basket. The word list gets no frame: it is hidden until START, which
+    // covers part of its place.
     const QRectF basket = QRectF(ReflexTo).adjusted(-16, -14, 16, 30);
     ArtKit::DrawCard(painter, basket, {.radius = 16, .drop = {0, 4}, .shadow = QColor(0, 0, 0, 45),
                                        .fill = ArtKit::Downwards(basket, Wood.lighter(135), Wood),
@@ -348,9 +360,6 @@ QImage ReflexScreen()
     for (int i = 1; i < 6; ++i)
         painter.drawLine(QPointF(basket.left() + i * basket.width() / 6, ReflexTo.bottom() + 4),
                          QPointF(basket.left() + i * basket.width() / 6, basket.bottom() - 4));
-    painter.fillRect(QRectF(ReflexTo).adjusted(-2, -2, 2, 2), QColor(0xfb, 0xfd, 0xfc));
-    ArtKit::DrawHintArrow(painter, QPointF(ReflexFrom.right() + 16, 300), QPointF(460, 250),
-                          QPointF(ReflexTo.left() - 20, ReflexTo.top() + 6), QColor(0xe0, 0x50, 0x50));
     ArtKit::DrawSoftPanel(painter, ReflexText.adjusted(-10, -6, 10, 6));
     return page.Finish();
 }
@@ -360,15 +369,15 @@ QImage EditableScreen()
     TPainted page(QColor(0x3a, 0x7a, 0xd0));
     QPainter& painter = page.painter;
     // The pinboard the paper hangs on, a pin at each top corner.
-    const QRectF board = QRectF(Paper).adjusted(-26, -18, 26, 18);
+    const QRectF board = QRectF(Paper).adjusted(-32, -22, 32, 22);
     ArtKit::DrawCard(painter, board, {.radius = 10, .drop = {0, 4}, .shadow = QColor(0, 0, 0, 50),
                                       .fill = ArtKit::Downwards(board, QColor(0xd8, 0xa8, 0x70), QColor(0xc0, 0x8a, 0x52)),
                                       .edge = QPen(QColor(0x80, 0x5a, 0x30), 3)});
-    const QRectF paper = QRectF(Paper).adjusted(-8, -4, 8, 4);
+    const QRectF paper = QRectF(Paper).adjusted(-16, -10, 16, 10);
     ArtKit::DrawCard(painter, paper, {.radius = 2, .drop = {2, 3}, .shadow = QColor(0, 0, 0, 50), .fill = ArtKit::Palette::Paper});
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xd0, 0x30, 0x30));
-    for (const QPointF pin : {paper.topLeft() + QPointF(10, 8), paper.topRight() + QPointF(-10, 8)})
+    for (const QPointF pin : {paper.topLeft() + QPointF(8, 7), paper.topRight() + QPointF(-8, 7)})
         painter.drawEllipse(pin, 5, 5);
     ArtKit::DrawInputField(painter, EditField);
     DrawListCard(painter, EditableList, QColor(0x3a, 0x7a, 0xd0));
