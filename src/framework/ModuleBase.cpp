@@ -2,6 +2,7 @@
 
 #include "platform/CourseError.h"
 #include "platform/HungarianText.h"
+#include "shell/Board.h"
 
 void TModuleBase::Start()
 {
@@ -69,6 +70,14 @@ void TModuleBase::ClearProgress()
     IModuleController& controller = Controller();
     controller.RemoveValue(QStringLiteral("STEP"));
     controller.RemoveValue(QStringLiteral("STEP_READY"));
+}
+
+QString TModuleBase::TakeStepReady()
+{
+    IModuleController& controller = Controller();
+    const QString stepReady = Board::Text(controller, QStringLiteral("STEP_READY")).value_or(QStringLiteral("NOTHING"));
+    controller.RemoveValue(QStringLiteral("STEP_READY"));
+    return stepReady;
 }
 
 bool TModuleBase::LeaveOnChangeModul()

@@ -46,6 +46,8 @@ protected:
     // When the learner leaves ("CHANGE_MODUL" is on the board): the progress is cleared and the
     // controller told; true then.
     bool LeaveOnChangeModul();
+    // The "STEP_READY" text, removed from the board; "NOTHING" when it is absent.
+    QString TakeStepReady();
 
 private:
     std::shared_ptr<IModuleController> controller_;

@@ -37,8 +37,7 @@ void TGombModul::Notify()
     if (!CurrentPage())
         return;
 
-    const QString stepReady = Board::Text(controller, StepReadyKey).value_or(QStringLiteral("NOTHING"));
-    controller.RemoveValue(StepReadyKey);
+    const QString stepReady = TakeStepReady();
 
     using namespace ButtonsRoad;
     const TAction action = Next(CurrentPageName(), stepReady);

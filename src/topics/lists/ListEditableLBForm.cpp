@@ -3,13 +3,10 @@
 #include "framework/Controls.h"
 #include "framework/DragListBox.h"
 #include "framework/Fonts.h"
-#include "framework/Image.h"
 #include "framework/MediaAccess.h"
 #include "framework/PushButton.h"
 #include "platform/PageTimer.h"
 #include "platform/VirtualKey.h"
-#include "shell/Board.h"
-#include "shell/IModule.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,11 +30,11 @@ void SetColour(QLabel* label, const QColor& colour)
 
 } // namespace
 
-TListEditableLBForm::TListEditableLBForm() : TBaseForm(QStringLiteral("ListEditableLBForm"))
+TListEditableLBForm::TListEditableLBForm()
+    : TListBaseForm(QStringLiteral("ListEditableLBForm"), QStringLiteral("ListEditableLBForm"), 704)
 {
-    LoadBackground(QStringLiteral("Lista\\ListEditableLBForm.jpg"));
-    lblText_ = Controls::Label(this, QRect(104, 592, 729, 97), FirstText, PixelFont(QStringLiteral("Arial"), 17), Blue,
-                               Qt::AlignLeft | Qt::AlignTop, true);
+    SetInstruction(FirstText, 17, QRect(104, 592, 729, 97));
+    SetColour(lbText(), Blue);
     lblPapir_ = Controls::Label(this, QRect(384, 112, 329, 57), QString(), PixelFont(QStringLiteral("Arial"), 19),
                                 Qt::black, Qt::AlignCenter, true);
     lblPapir_->hide();
@@ -59,21 +56,6 @@ TListEditableLBForm::TListEditableLBForm() : TBaseForm(QStringLiteral("ListEdita
     btnInsert_ = button(336, QStringLiteral("Beszúrás"), &TListEditableLBForm::btnInsertClick);
     btnDel_ = button(400, QStringLiteral("Törlés"), &TListEditableLBForm::Delete);
     btnDelAll_ = button(464, QStringLiteral("Az összes törlése"), &TListEditableLBForm::btnDelAllClick);
-    btnNext_ = new TPushButton(this, QRect(384, 704, 105, 25), QStringLiteral("Tovább"));
-    btnNext_->setEnabled(false);
-    btnNext_->OnClick = [this] {
-        if (phase_ != TPhase::DeleteAll)
-            return;
-        auto module = Module();
-        module->Notify();
-    };
-    imgToMain_ = new TImage(this, QRect(896, 648, 97, 49));
-    imgToMain_->setCursor(Qt::PointingHandCursor);
-    imgToMain_->OnClick = [this] {
-        auto module = Module();
-        Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
-        module->Notify();
-    };
     connect(efList_, &QLineEdit::textChanged, this, [this] { efListChange(); });
     OnControlKeyDown(efList_, [this](int& key, Qt::KeyboardModifiers) {
         // The edit field swallows Enter always; it adds the name in the "NEW" phase.
@@ -92,9 +74,15 @@ TListEditableLBForm::TListEditableLBForm() : TBaseForm(QStringLiteral("ListEdita
     timer1_->SetEnabled(true);
 }
 
+void TListEditableLBForm::btnNextClick()
+{
+    if (phase_ == TPhase::DeleteAll)
+        Notify();
+}
+
 void TListEditableLBForm::ShowPage()
 {
-    TBaseForm::ShowPage();
+    TListBaseForm::ShowPage();
     phase_ = TPhase::New;
     step_ = 0;
     Advance();
@@ -113,7 +101,7 @@ void TListEditableLBForm::NewPhase(TPhase phase, const QString& text, const QStr
     step_ = 0;
     blink_ = true;
     blinkCount_ = 0;
-    lblText_->setText(text);
+    lbText()->setText(text);
     lblHint_->setText(hint);
     lblHint_->move(lblHint_->x(), lblHint_->y() + HintStep);
 }
@@ -190,7 +178,7 @@ void TListEditableLBForm::Advance()
         lbEditable_->SetMultiSelect(false);
         return;
     case TPhase::DeleteAll:
-        btnNext_->setEnabled(true);
+        btnNext()->setEnabled(true);
         break;
     }
     ++step_;
@@ -250,7 +238,7 @@ void TListEditableLBForm::btnDelAllClick()
     if (phase_ != TPhase::DeleteAll)
         return;
     lbEditable_->clear();
-    lblText_->clear();
+    lbText()->clear();
     lblHint_->clear();
     lblPapir_->clear();
     for (TPushButton* button : {btnNew_, btnInsert_, btnDel_, btnDelAll_})
@@ -263,11 +251,11 @@ void TListEditableLBForm::Timer1Timer()
     if (!blink_)
         return;
     if (blinkCount_ == 6) {
-        SetColour(lblText_, Blue);
+        SetColour(lbText(), Blue);
         blinkCount_ = 0;
         blink_ = false;
         return;
     }
-    SetColour(lblText_, blinkCount_ % 2 == 1 ? QColor(Qt::red) : Blue);
+    SetColour(lbText(), blinkCount_ % 2 == 1 ? QColor(Qt::red) : Blue);
     ++blinkCount_;
 }

@@ -1,18 +1,17 @@
 #pragma once
 
-#include "framework/BaseForm.h"
+#include "ListBaseForm.h"
 
 class QLabel;
 class QLineEdit;
 class TDragListBox;
-class TImage;
 class TPageTimer;
 class TPushButton;
 
 // The editable list tutorial: names typed and added, inserted above a chosen item, deleted one and
 // two at a time, then the whole list cleared. Each step is announced on the paper and by a hint
 // beside the button to use; only exactly what is asked moves it on.
-class TListEditableLBForm : public TBaseForm {
+class TListEditableLBForm : public TListBaseForm {
     Q_OBJECT
 public:
     enum class TPhase { New, Insert, Delete, DeleteAll };
@@ -25,7 +24,7 @@ public:
 
     TPhase Phase() const { return phase_; }
     int Step() const { return step_; }
-    QLabel* lblText() const { return lblText_; }
+    QLabel* lblText() const { return lbText(); }
     QLabel* lblPapir() const { return lblPapir_; }
     QLabel* lblHint() const { return lblHint_; }
     QLineEdit* efList() const { return efList_; }
@@ -34,9 +33,11 @@ public:
     TPushButton* btnInsert() const { return btnInsert_; }
     TPushButton* btnDel() const { return btnDel_; }
     TPushButton* btnDelAll() const { return btnDelAll_; }
-    TPushButton* btnNext() const { return btnNext_; }
-    TImage* imgToMain() const { return imgToMain_; }
     TPageTimer* Timer1() const { return timer1_; }
+
+protected:
+    // "Tovább" goes on only once the list has been cleared.
+    void btnNextClick() override;
 
 private:
     // Runs the row of the current phase and step, then moves on to the next step.
@@ -56,7 +57,6 @@ private:
     QString second_;
     bool blink_ = false;
     int blinkCount_ = 0;
-    QLabel* lblText_;
     QLabel* lblPapir_;
     QLabel* lblHint_;
     QLineEdit* efList_;
@@ -65,7 +65,5 @@ private:
     TPushButton* btnInsert_;
     TPushButton* btnDel_;
     TPushButton* btnDelAll_;
-    TPushButton* btnNext_;
-    TImage* imgToMain_;
     TPageTimer* timer1_;
 };

@@ -47,8 +47,7 @@ void TListaModul::Notify()
     if (!CurrentPage())
         return;
 
-    const QString stepReady = Board::Text(controller, StepReadyKey).value_or(QStringLiteral("NOTHING"));
-    controller.RemoveValue(StepReadyKey);
+    const QString stepReady = TakeStepReady();
     const QString actionText = Board::Text(controller, ActionKey).value_or(QString());
 
     using namespace ListsRoad;
