@@ -36,7 +36,8 @@ const QRect TextArea(40, 532, 824, 106);
 TList_LY_J_Form::TList_LY_J_Form() : TListBaseForm(QStringLiteral("List_LY_J_Form"), QStringLiteral("List_LY_J_Form"))
 {
     SetInstruction(ShiftText, 21, TextArea);
-    const QFont font = PixelFont(QStringLiteral("Arial"), 18);
+    // All ten birds fit the box without scrolling.
+    const QFont font = PixelFont(QStringLiteral("Arial"), 16);
     lbLY_ = new TDragListBox(this, QRect(80, 256, 153, 202),
                              {QStringLiteral("Fogoly"), QStringLiteral("Bagoly"), QStringLiteral("Karvaly"),
                               QStringLiteral("Ölyv"), QStringLiteral("Gólya"), QStringLiteral("Sólyom"),
