@@ -4,6 +4,7 @@
 
 #include "platform/CourseError.h"
 #include "platform/HungarianText.h"
+#include "shell/Board.h"
 
 void TModuleBase::Start()
 {

@@ -9,6 +9,7 @@ public:
     TRealTime() { clock_.start(); }
     std::int64_t NowMs() const override { return clock_.elapsed(); }
     QTime TimeOfDay() const override { return QTime::currentTime(); }
+    QDate Today() const override { return QDate::currentDate(); }
     void Schedule(TPageTimer& timer, bool running) override;
 
 private:

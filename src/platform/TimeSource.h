@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QTime>
 #include <cstdint>
 
@@ -12,6 +13,8 @@ public:
     // Milliseconds on a steady clock.
     virtual std::int64_t NowMs() const = 0;
     virtual QTime TimeOfDay() const = 0;
+    // The calendar date (pages that list years count from it).
+    virtual QDate Today() const = 0;
     // Called whenever a timer's enabled state or interval changes, and when it dies (enabled false).
     virtual void Schedule(TPageTimer& timer, bool running) = 0;
 };

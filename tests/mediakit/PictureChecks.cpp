@@ -1,8 +1,8 @@
 #include "PictureChecks.h"
 
 #include <QColor>
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <cmath>
 
 namespace PictureChecks {

@@ -3,7 +3,8 @@
 #include <QImage>
 #include <QRect>
 
-// Measures for the kit's page pictures: how well the pages' text colours read on them.
+// Measures for the kit's page pictures: how well the pages' text colours read on them, and
+// whether painted buttons lie under their click areas.
 namespace PictureChecks {
 
 // The contrast ratio of two colours by their relative luminance: 1 (the same) .. 21.

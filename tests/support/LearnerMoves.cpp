@@ -8,6 +8,7 @@
 #include "topics/buttons/ButtonsMoves.h"
 #include "topics/keyboard/KeyboardMoves.h"
 #include "topics/selection/SelectionMoves.h"
+#include "topics/lists/ListsMoves.h"
 
 #include <QLineEdit>
 
@@ -16,7 +17,7 @@ namespace LearnerMoves {
 const std::vector<TTopicMove>& Topics()
 {
     static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful, ButtonsMoves::Helpful,
-                                                          SelectionMoves::Helpful};
+                                                          SelectionMoves::Helpful, ListsMoves::Helpful};
     return topics;
 }
 

@@ -5,6 +5,7 @@
 #include "framework/ClipPlayer.h"
 #include "framework/MediaAccess.h"
 #include "framework/PictureDecoding.h"
+#include "framework/WordList.h"
 #include "mediakit/AviWriter.h"
 #include "platform/CourseError.h"
 #include "platform/ManualTime.h"
@@ -217,6 +218,24 @@ TOutcome Run(int count, std::uint64_t seed)
         if (!playable && why.isEmpty())
             *failure = QStringLiteral("refused without a reason");
         return playable;
+    });
+
+    // A teacher's word list: damaged text gives words or an error naming the file, never more
+    // than the game's 255 words.
+    QByteArray words;
+    for (int i = 0; i < 40; ++i)
+        words += "sz\xc3\xb3" + QByteArray::number(i) + (i % 2 ? "\r\n" : "\n");
+    run.Reader("words.txt", words, {}, [](const QByteArray& bytes, int, QString* failure) {
+        try {
+            const QStringList read = WordList::Read(bytes, QStringLiteral("words.txt"));
+            if (read.size() < WordList::MinWords || read.size() > WordList::MaxWords)
+                *failure = QStringLiteral("%1 words taken").arg(read.size());
+            return true;
+        } catch (const TCourseError& error) {
+            if (!error.Message().contains(QStringLiteral("words.txt")))
+                *failure = QStringLiteral("an error that does not name the file: ") + error.Message();
+            return false;
+        }
     });
     return std::move(run.outcome);
 }

@@ -3,7 +3,7 @@
 // it, and the check box pages' clip with its frames on the see-through colour.
 
 #include "framework/ClipDecoder.h"
-#include "mediakit/ResListing.h"
+#include "mediakit/ResFiles.h"
 
 #include <QImage>
 #include <QMap>
@@ -12,8 +12,8 @@
 
 namespace {
 
-using ResListing::ListedSizes;
-using ResListing::Read;
+using ResFiles::ListedSizes;
+using ResFiles::Read;
 
 TEST(SelectionMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize)
 {

@@ -1,0 +1,48 @@
+#include "ListBaseForm.h"
+
+#include "framework/Controls.h"
+#include "framework/Fonts.h"
+#include "framework/Image.h"
+#include "framework/PushButton.h"
+#include "shell/Board.h"
+#include "shell/IModule.h"
+
+#include <QLabel>
+
+TListBaseForm::TListBaseForm(const QString& pageName, const QString& background, int nextTop) : TBaseForm(pageName)
+{
+    LoadBackground(QStringLiteral("Lista\\") + background + QStringLiteral(".jpg"));
+    lbText_ = Controls::Label(this, QRect(40, 20, 944, 200), QString(), PixelFont(QStringLiteral("Arial"), 24),
+                              TextColour, Qt::AlignLeft | Qt::AlignTop, true);
+    btnNext_ = new TPushButton(this, QRect(384, nextTop, 105, 25), QStringLiteral("Tovább"));
+    btnNext_->setEnabled(false);
+    btnNext_->OnClick = [this] { btnNextClick(); };
+    imgToMain_ = new TImage(this, QRect(896, 648, 97, 49));
+    imgToMain_->setCursor(Qt::PointingHandCursor);
+    imgToMain_->OnClick = [this] { imgToMainClick(); };
+}
+
+void TListBaseForm::SetInstruction(const QString& text, int pixels, const QRect& area)
+{
+    lbText_->setGeometry(area);
+    lbText_->setFont(PixelFont(QStringLiteral("Arial"), pixels));
+    lbText_->setText(text);
+}
+
+void TListBaseForm::btnNextClick()
+{
+    Notify();
+}
+
+void TListBaseForm::Notify()
+{
+    auto module = Module(); // the module may be replaced during its Notify
+    module->Notify();
+}
+
+void TListBaseForm::imgToMainClick()
+{
+    auto module = Module();
+    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
+    module->Notify();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ListBaseForm.h"
+
+class TClipPlayer;
+class TDragListBox;
+
+// The favourite food page: a list longer than its box; Tárolka's favourite, the last item, is
+// reached by scrolling.
+class TListKajakForm : public TListBaseForm {
+    Q_OBJECT
+public:
+    TListKajakForm();
+
+    void ShowPage() override;
+
+    TDragListBox* ListBox1() const { return listBox1_; }
+    TClipPlayer* Animate1() const { return animate1_; }
+
+private:
+    TDragListBox* listBox1_;
+    TClipPlayer* animate1_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ListBaseForm.h"
+
+class TDragListBox;
+class TPushButton;
+
+// The units page: lengths, masses and times mixed up in three lists, sorted back by the copy
+// buttons and by dragging (the times' list is reached only by dragging).
+class TListMertekCsopForm : public TListBaseForm {
+    Q_OBJECT
+public:
+    TListMertekCsopForm();
+
+    TDragListBox* lbHossz() const { return lbHossz_; }
+    TDragListBox* lbTomeg() const { return lbTomeg_; }
+    TDragListBox* lbIdo() const { return lbIdo_; }
+    TPushButton* btnJobbra() const { return btnJobbra_; }
+    TPushButton* btnBalra() const { return btnBalra_; }
+
+private:
+    // The selected item of `from` goes to the end of `to`.
+    void Move(TDragListBox& from, TDragListBox& to);
+    void Check();
+
+    TDragListBox* lbHossz_;
+    TDragListBox* lbTomeg_;
+    TDragListBox* lbIdo_;
+    TPushButton* btnJobbra_;
+    TPushButton* btnBalra_;
+};

@@ -1,0 +1,55 @@
+#include "ListSzulinapForm.h"
+
+#include "framework/ClipPlayer.h"
+#include "framework/DragListBox.h"
+#include "framework/Fonts.h"
+#include "framework/MediaAccess.h"
+#include "framework/PushButton.h"
+#include "platform/Services.h"
+#include "platform/TimeSource.h"
+
+TListSzulinapForm::TListSzulinapForm()
+    : TListBaseForm(QStringLiteral("ListSzulinapForm"), QStringLiteral("ListKajakForm"))
+{
+    SetInstruction(QStringLiteral("Sok listadoboznak állandó tartalma van, amin nem változtathatsz. Nem is kell, "
+                                  "mert nincs értelme. Például a hét napjainak és a hónapoknak a neve soha nem "
+                                  "változik. Állítsd be, hogy mikor születtél!"),
+                   24, QRect(40, 40, 944, 118));
+    const QStringList months = {QStringLiteral("január"),    QStringLiteral("február"), QStringLiteral("március"),
+                                QStringLiteral("április"),   QStringLiteral("május"),   QStringLiteral("június"),
+                                QStringLiteral("július"),    QStringLiteral("augusztus"),
+                                QStringLiteral("szeptember"), QStringLiteral("október"), QStringLiteral("november"),
+                                QStringLiteral("december")};
+    QStringList days;
+    for (int day = 1; day <= 31; ++day)
+        days << QString::number(day);
+    const QFont font = PixelFont(QStringLiteral("Arial"), 18);
+    lbEv_ = new TDragListBox(this, QRect(372, 248, 100, 180));
+    lbHonap_ = new TDragListBox(this, QRect(492, 248, 140, 180), months);
+    lbNap_ = new TDragListBox(this, QRect(652, 248, 90, 180), days);
+    for (TDragListBox* box : {lbEv_, lbHonap_, lbNap_}) {
+        box->setFont(font);
+        box->OnSelectionChange = [this] { Check(); };
+    }
+    animate1_ = new TClipPlayer(this);
+    animate1_->setGeometry(80, 170, 240, 320);
+}
+
+void TListSzulinapForm::ShowPage()
+{
+    TListBaseForm::ShowPage();
+    const int year = Services::Time().Today().year();
+    QStringList years;
+    for (int i = 0; i < Years; ++i)
+        years << QString::number(year + YearsAhead - i);
+    lbEv_->SetItems(years);
+    Check();
+    animate1_->Open(AviPath(QStringLiteral("Lista\\ListSzulinapForm.avi")));
+    animate1_->PlayAll(0);
+}
+
+void TListSzulinapForm::Check()
+{
+    btnNext()->setEnabled(lbEv_->SelectedCount() > 0 && lbHonap_->SelectedCount() > 0
+                          && lbNap_->SelectedCount() > 0);
+}

@@ -1,0 +1,65 @@
+#include "ListTVForm.h"
+
+#include "framework/DropDownList.h"
+#include "framework/Fonts.h"
+#include "framework/PushButton.h"
+
+namespace {
+
+QStringList Numbers(int from, int to)
+{
+    QStringList numbers;
+    for (int n = from; n <= to; ++n)
+        numbers << QString::number(n).rightJustified(from == 0 ? 2 : 1, '0');
+    return numbers;
+}
+
+} // namespace
+
+TListTVForm::TListTVForm() : TListBaseForm(QStringLiteral("ListTVForm"), QStringLiteral("ListTVForm"))
+{
+    SetInstruction(QStringLiteral("A képernyőn sokszor kell takarékoskodni a hellyel, ezért találkozhatsz a "
+                                  "legördíthető listákkal, amelyek kis helyet foglalnak. A lista a jobb oldalán lévő "
+                                  "nyílra kattintva nyílik le. A lenyitott listában a nyílbillentyűkkel vagy az "
+                                  "egér görgőjével mozoghatsz, a választást ENTER-rel vagy kattintással "
+                                  "erősítheted meg.\nKeresd ki és állítsd be Tárolka kedvenc TV műsorát!"),
+                   21, QRect(40, 40, 944, 120));
+    const int top = 568;
+    const int height = 26;
+    cbAdo_ = new TDropDownList(this, QRect(72, top, 130, height),
+                               {QStringLiteral("Bika TV"), QStringLiteral("CicaVízió"), QStringLiteral("Egér Klub"),
+                                QStringLiteral("MiaSat"), QStringLiteral("Diszkóbuli"), QStringLiteral("Tej TV")},
+                               0);
+    cbMusor_ = new TDropDownList(this, QRect(214, top, 230, height),
+                                 {QStringLiteral("Cica Cecil házhoz megy"), QStringLiteral("Macskahíradó"),
+                                  QStringLiteral("Kandúr Bandi kalandjai"), QStringLiteral("Egérjelentés"),
+                                  QStringLiteral("Kutyák és macskák"), QStringLiteral("Kandúr visszatér"),
+                                  QStringLiteral("Kutyavilág")},
+                                 1);
+    cbMufaj_ = new TDropDownList(this, QRect(456, top, 150, height),
+                                 {QStringLiteral("krimi"), QStringLiteral("vígjáték"), QStringLiteral("vetélkedő"),
+                                  QStringLiteral("sport"), QStringLiteral("rajzfilm"), QStringLiteral("akciófilm"),
+                                  QStringLiteral("természetfilm")},
+                                 0);
+    cbHNap_ = new TDropDownList(this, QRect(618, top, 130, height),
+                                {QStringLiteral("hétfő"), QStringLiteral("kedd"), QStringLiteral("szerda"),
+                                 QStringLiteral("csütörtök"), QStringLiteral("péntek"), QStringLiteral("szombat"),
+                                 QStringLiteral("vasárnap")},
+                                0);
+    cbOra_ = new TDropDownList(this, QRect(760, top, 64, height), Numbers(1, 23) << QStringLiteral("00"), 0);
+    cbPerc_ = new TDropDownList(this, QRect(836, top, 64, height), Numbers(0, 59), 0);
+    const QFont font = PixelFont(QStringLiteral("Arial"), 17);
+    for (TDropDownList* list : {cbAdo_, cbMusor_, cbMufaj_, cbHNap_, cbOra_, cbPerc_}) {
+        list->setFont(font);
+        list->OnChange = [this] { Check(); };
+    }
+}
+
+void TListTVForm::Check()
+{
+    btnNext()->setEnabled(cbAdo_->Text() == QLatin1String("MiaSat")
+                          && cbMusor_->Text() == QStringLiteral("Kandúr Bandi kalandjai")
+                          && cbMufaj_->Text() == QStringLiteral("akciófilm")
+                          && cbHNap_->Text() == QLatin1String("szerda") && cbOra_->Text() == QLatin1String("17")
+                          && cbPerc_->Text() == QLatin1String("55"));
+}

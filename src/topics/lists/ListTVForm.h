@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ListBaseForm.h"
+
+class TDropDownList;
+
+// The TV guide page: six drop-down lists to set to Tárolka's favourite programme, found in the
+// guide of the background.
+class TListTVForm : public TListBaseForm {
+    Q_OBJECT
+public:
+    TListTVForm();
+
+    TDropDownList* cbAdo() const { return cbAdo_; }
+    TDropDownList* cbMusor() const { return cbMusor_; }
+    TDropDownList* cbMufaj() const { return cbMufaj_; }
+    TDropDownList* cbHNap() const { return cbHNap_; }
+    TDropDownList* cbOra() const { return cbOra_; }
+    TDropDownList* cbPerc() const { return cbPerc_; }
+
+private:
+    void Check();
+
+    TDropDownList* cbAdo_;
+    TDropDownList* cbMusor_;
+    TDropDownList* cbMufaj_;
+    TDropDownList* cbHNap_;
+    TDropDownList* cbOra_;
+    TDropDownList* cbPerc_;
+};

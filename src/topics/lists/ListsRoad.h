@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+// The list box topic's road: from the page that notified, the "STEP_READY" text and the
+// "ACTION" text, what the module does next. Five lessons, the ly/j birds page twice (Shift, then
+// Ctrl, on one page object), the reflex game and its evaluation, the editable list, the combo
+// boxes and the closing evaluation.
+namespace ListsRoad {
+
+enum class TPage {
+    None,
+    Mindenki,
+    Kajak,
+    Szulinap,
+    TV,
+    MertekCsop,
+    LyJ,
+    ReflexJatek,
+    EditableLB,
+    Combo,
+    Ertekeles,
+};
+
+enum class TMove {
+    SwitchTo,     // a new page of `page`, with `step` under "STEP" and `stepReady` under "STEP_READY"
+    SamePage,     // the ly/j page is reset and shown again with `step` under "STEP"
+    ReturnToMain, // the topic is over: back to the chooser
+    Unknown,      // a page, or a page and step, the topic does not know
+};
+
+struct TAction {
+    TMove move = TMove::Unknown;
+    TPage page = TPage::None;
+    QString step;           // stored under "STEP" before the page is shown; empty: nothing
+    QString stepReady;      // stored under "STEP_READY" before the page is shown; empty: nothing
+    bool closing = false;   // the closing text goes under "ERTEKEL"
+    bool takeAction = false; // "ACTION" = "NEXTFORM" was read and is removed
+};
+
+inline const QString Shift = QStringLiteral("SHIFT");
+inline const QString Ctrl = QStringLiteral("CTRL");
+inline const QString ReflexJatek = QStringLiteral("REFLEXJATEK");
+inline const QString Finito = QStringLiteral("FINITO");
+inline const QString NextForm = QStringLiteral("NEXTFORM");
+
+// pageName is upper-cased; stepReady is the text read from the board ("NOTHING" when absent),
+// action the "ACTION" text (empty when absent).
+TAction Next(const QString& pageName, const QString& stepReady, const QString& action);
+
+QString ClosingText();
+
+} // namespace ListsRoad
