@@ -14,7 +14,7 @@
 // playing one keeps it until it closes or opens another).
 class TClipCache {
 public:
-    static constexpr qint64 CourseBudget = 24LL * 1024 * 1024;
+    static constexpr qint64 CourseBudget = 16LL * 1024 * 1024;
 
     explicit TClipCache(qint64 budget) : budget_(budget) {}
 
