@@ -262,11 +262,15 @@ struct TClipStream::TState {
 TClipStream::TClipStream(const QByteArray& bytes, const QString& name) : state_(std::make_unique<TState>())
 {
     state_->name = name;
-    // The course keeps no log; a damaged clip is reported by the error alone.
-    av_log_set_callback(NoteDecodeError);
-    // A damaged header can ask the demuxer for any packet or index size: nothing FFmpeg allocates
-    // for a clip may be larger than a whole clip file may be.
-    av_max_alloc(size_t(ClipDecoder::MaxFileBytes));
+    // Process-wide, set once: the course keeps no log (a damaged clip is reported by the error
+    // alone), and since a damaged header can ask the demuxer for any packet or index size, nothing
+    // FFmpeg allocates for a clip may be larger than a whole clip file may be.
+    static const bool configured = [] {
+        av_log_set_callback(NoteDecodeError);
+        av_max_alloc(size_t(ClipDecoder::MaxFileBytes));
+        return true;
+    }();
+    (void)configured;
     if (bytes.size() > ClipDecoder::MaxFileBytes)
         state_->Fail();
     state_->Read(bytes);

@@ -2,6 +2,9 @@
 
 #include "SoundOutput.h"
 
+#include <QHash>
+#include <QString>
+
 #include <memory>
 
 class QSoundEffect;
@@ -14,6 +17,11 @@ public:
     void Play(const QString& path) override;
 
 private:
+    // Whether a file passed the WAV check; the course's sounds do not change while it runs, and a
+    // page plays one on every key.
+    bool Playable(const QString& path);
+
     bool available_;
     std::unique_ptr<QSoundEffect> playing_;
+    QHash<QString, bool> playable_;
 };

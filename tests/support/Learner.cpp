@@ -123,6 +123,21 @@ void TLearner::ClickStage(QPoint at)
 }
 
 
+QWidget* TLearner::WidgetAt(QPoint pagePoint) const
+{
+    TBaseForm* page = CurrentPage();
+    if (!page)
+        throw std::logic_error("no page to use the mouse on");
+    QWidget* control = page->childAt(pagePoint);
+    return control ? control : page;
+}
+
+void TLearner::ClickPageAt(QPoint pagePoint, Qt::MouseButton button)
+{
+    QWidget* target = WidgetAt(pagePoint);
+    Click(target, target->mapFrom(CurrentPage(), pagePoint), button);
+}
+
 void TLearner::DoubleClick(QWidget* widget, QPoint at)
 {
     if (!widget)

@@ -31,6 +31,10 @@ public:
     // Press at one point, move in steps, release at the other (all in the widget's coordinates).
     void Drag(QWidget* widget, QPoint from, QPoint to, int steps = 4);
     void MoveMouse(QWidget* widget, QPoint at = QPoint(-1, -1));
+    // The control under a point of the page on screen (page coordinates), else the page itself.
+    QWidget* WidgetAt(QPoint pagePoint) const;
+    // A click at a point of the page on screen, on whatever lies there.
+    void ClickPageAt(QPoint pagePoint, Qt::MouseButton button = Qt::LeftButton);
     // Input as the window system delivers it: to the stage window, which passes it on.
     void TypeOnStage(const QString& text);
     void PressOnStage(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -111,22 +111,19 @@ struct TCourseDrive::TState {
             course.CommitComposed(QString::fromUtf8(composed[Pick(int(std::size(composed)))]));
         } else if (kind < 72) {
             const QPoint at(Pick(1024), Pick(768));
-            QWidget* target = page->childAt(at);
-            if (!target)
-                target = page;
             static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton,
                                                       Qt::RightButton, Qt::MiddleButton};
             event = QStringLiteral("a click at %1,%2").arg(at.x()).arg(at.y());
-            course.Click(target, target->mapFrom(page, at), buttons[Pick(int(std::size(buttons)))]);
+            course.ClickPageAt(at, buttons[Pick(int(std::size(buttons)))]);
         } else if (kind < 75) {
             const QPoint at(Pick(1024), Pick(768));
-            QWidget* target = page->childAt(at) ? page->childAt(at) : page;
+            QWidget* target = course.WidgetAt(at);
             event = QStringLiteral("a double click at %1,%2").arg(at.x()).arg(at.y());
             course.DoubleClick(target, target->mapFrom(page, at));
         } else if (kind < 79) {
             const QPoint from(Pick(1024), Pick(768));
             const QPoint to(Pick(1024), Pick(768));
-            QWidget* target = page->childAt(from) ? page->childAt(from) : page;
+            QWidget* target = course.WidgetAt(from);
             event = QStringLiteral("a drag from %1,%2").arg(from.x()).arg(from.y());
             course.Drag(target, target->mapFrom(page, from), target->mapFrom(page, to));
         } else if (kind < 80) {

@@ -57,13 +57,9 @@ protected:
 
     void RandomClick()
     {
-        TBaseForm* page = CurrentPage();
-        const QPoint at(Pick(1024), Pick(768));
-        QWidget* target = page->childAt(at);
-        if (!target)
-            target = page;
         static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        Click(target, target->mapFrom(page, at), buttons[Pick(std::size(buttons))]);
+        const QPoint at(Pick(1024), Pick(768));
+        ClickPageAt(at, buttons[Pick(std::size(buttons))]);
     }
 
     // A move that takes the learner on: the page's own task done right.

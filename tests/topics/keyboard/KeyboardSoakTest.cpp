@@ -52,15 +52,7 @@ protected:
                 key == Qt::Key_Shift && !down ? Qt::ShiftModifier : Qt::NoModifier, Pick(4) == 0);
     }
 
-    void RandomClick()
-    {
-        TBaseForm* page = CurrentPage();
-        const QPoint at(Pick(1024), Pick(768));
-        QWidget* target = page->childAt(at);
-        if (!target)
-            target = page;
-        Click(target, target->mapFrom(page, at));
-    }
+    void RandomClick() { ClickPageAt(QPoint(Pick(1024), Pick(768))); }
 
     // A move that takes the learner on: the page's own task done right.
     void HelpfulMove()

@@ -31,12 +31,7 @@ protected:
         PressKey(keys[Pick(std::size(keys))], modifiers[Pick(std::size(modifiers))]);
     }
 
-    QWidget* At(QPoint at) const
-    {
-        TBaseForm* page = CurrentPage();
-        QWidget* target = page->childAt(at);
-        return target ? target : page;
-    }
+    QWidget* At(QPoint at) const { return WidgetAt(at); }
 
     void RandomClick()
     {

@@ -21,11 +21,7 @@ protected:
 
     QPoint AnyPoint() { return QPoint(Pick(1024), Pick(768)); }
 
-    QWidget* At(const QPoint& at)
-    {
-        QWidget* target = CurrentPage()->childAt(at);
-        return target ? target : CurrentPage();
-    }
+    QWidget* At(const QPoint& at) const { return WidgetAt(at); }
 
     void RandomEvent()
     {
