@@ -143,13 +143,17 @@ void IconWindow(QPainter& p, QRect outer, const QString& title, const QImage& gu
 {
     const QRect client = Window(p, outer, title, true, {}, false);
     Centred(p, QRect(client.left(), client.top(), client.width(), 217), guide);
-    for (int k = 0; k < int(icons.size()); ++k) {
-        const QPoint at(client.left() + 20 + k * 107, client.top() + 222);
-        p.drawImage(at, Icon(icons[k]));
-        p.setPen(QPen(selected >> k & 1 ? QColor(0, 0, 255) : Qt::white, 3));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRect(at, Places::Icon).adjusted(-2, -2, 1, 1));
-    }
+    // The frames overlap in the 2-pixel gaps, so the blue ones go over the white ones.
+    const auto at = [&](int k) { return QPoint(client.left() + 20 + k * 107, client.top() + 222); };
+    for (int k = 0; k < int(icons.size()); ++k)
+        p.drawImage(at(k), Icon(icons[k]));
+    p.setBrush(Qt::NoBrush);
+    for (const bool blue : {false, true})
+        for (int k = 0; k < int(icons.size()); ++k)
+            if (bool(selected >> k & 1) == blue) {
+                p.setPen(QPen(blue ? QColor(0, 0, 255) : Qt::white, 3));
+                p.drawRect(QRect(at(k), Places::Icon).adjusted(-2, -2, 1, 1));
+            }
     Text(p, QRect(client.left() + 16, client.top() + 328, 361, 149), task, 16, colour);
 }
 
