@@ -1,6 +1,7 @@
 #include "WindowsGuidesArt.h"
 
 #include "WindowsPlaces.h"
+#include "mediakit/ArtKit.h"
 #include "mediakit/cast/CastPictures.h"
 
 #include <QPainter>
@@ -12,12 +13,7 @@ namespace {
 
 namespace Places = WindowsPlaces;
 
-QImage Transparent(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
+using ArtKit::Transparent;
 
 // The whole guide in the picture, feet on its bottom edge; a pose that ducks keeps the standing scale.
 QImage Figure(TCastMember who, const TCastPose& pose, QSize size = Places::GuidePicture)
