@@ -4,7 +4,9 @@
 #include "mediakit/cast/Cast.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <array>
+#include <functional>
 #include <stdexcept>
 
 namespace MemoryCardsArt {
@@ -15,19 +17,43 @@ namespace {
 // different colours and outlines.
 constexpr std::array<TCastMember, 6> Heads{TCastMember::Nora, TCastMember::Tivadar, TCastMember::Odon,
                                            TCastMember::Nyilacska, TCastMember::Tarolka, TCastMember::Lemezke};
-const char* const Things[] = {
-    "food/fruit/cartoon_apple_k_yager_01.svg",
-    "food/fruit/banana_mateya_01.svg",
-    "food/fruit/grapes_simple.svg",
-    "food/fruit/pear_simple.svg",
-    "recreation/party/balloon-blue-aj.svg",
-    "recreation/toys/beach_ball_01.svg",
-    "buildings/homes/small_house_01.svg",
-    "recreation/holiday/sunshine_matthew_gates_01.svg",
-    "animals/bugs/ladybug_01.svg",
-    "animals/bugs/butterfly_jonathan_dietr_01.svg",
-    "animals/turtle_jurgen_gaeremyn_01.svg",
-    "recreation/holiday/canada_umbrella_ganson.svg",
+using TMotif = std::function<void(QPainter&, const QRectF&)>;
+
+TMotif Clip(const char* file)
+{
+    return [file](QPainter& p, const QRectF& area) { ArtKit::DrawClipArt(p, QString::fromLatin1(file), area); };
+}
+
+void Star(QPainter& p, const QRectF& area)
+{
+    ArtKit::DrawStar(p, area.center() + QPointF(0, 2), area.height() / 2, QColor(0xff, 0xb8, 0x10));
+}
+
+void Heart(QPainter& p, const QRectF& area)
+{
+    const QPointF c = area.center();
+    const qreal r = area.height() / 2;
+    QPainterPath heart(QPointF(c.x(), c.y() + r));
+    heart.cubicTo(c.x() - r * 1.7, c.y() - r * 0.1, c.x() - r * 0.6, c.y() - r * 1.3, c.x(), c.y() - r * 0.45);
+    heart.cubicTo(c.x() + r * 0.6, c.y() - r * 1.3, c.x() + r * 1.7, c.y() - r * 0.1, c.x(), c.y() + r);
+    p.setPen(QPen(QColor(0x90, 0x10, 0x60), 2));
+    p.setBrush(ArtKit::Downwards(area, QColor(0xff, 0x6a, 0xc0), QColor(0xd0, 0x20, 0x8a)));
+    p.drawPath(heart);
+}
+
+const TMotif Things[] = {
+    Clip("food/fruit/strawberry_simple.svg"),
+    Star,
+    Clip("food/fruit/grapes_simple.svg"),
+    Clip("food/fruit/pear_simple.svg"),
+    Clip("recreation/party/balloon-blue-aj.svg"),
+    Clip("recreation/toys/beach_ball_01.svg"),
+    Heart,
+    Clip("food/fruit/watermelon_simple.svg"),
+    Clip("animals/bugs/ladybug_01.svg"),
+    Clip("animals/bugs/butterfly_jonathan_dietr_01.svg"),
+    Clip("animals/fish/pescetto_arancione_archi_01.svg"),
+    Clip("recreation/holiday/canada_umbrella_ganson.svg"),
 };
 
 } // namespace
@@ -46,7 +72,7 @@ QImage Face(int number)
     if (number <= int(Heads.size()))
         PaintCastHead(p, Heads[number - 1], TCastPose::Standing(), MotifArea);
     else
-        ArtKit::DrawClipArt(p, QString::fromLatin1(Things[number - 1 - Heads.size()]), MotifArea);
+        Things[size_t(number) - 1 - Heads.size()](p, MotifArea);
     p.end();
     return image;
 }
