@@ -83,9 +83,16 @@ void PaintCar(QPainter& painter, QPointF ground, double spin, double bob)
     body.cubicTo(x + 226, axle - 26, x + 224, axle - 6, x + 216, axle + 4);
     body.lineTo(x - 58, axle + 8);
     body.closeSubpath();
+    // The paint is exactly the chooser's red; only a soft shine along the top lights it.
     painter.setPen(QPen(dark, 2.5));
-    painter.setBrush(ArtKit::Downwards(body.boundingRect(), red.lighter(125), red));
+    painter.setBrush(red);
     painter.drawPath(body);
+    painter.save();
+    painter.setClipPath(body);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 70));
+    painter.drawRect(QRectF(x - 70, axle - 50, 300, 14));
+    painter.restore();
     // Wheel arches cut out of the body, dark inside.
     painter.setBrush(QColor(0x3a, 0x10, 0x10));
     painter.drawEllipse(front, WheelRadius + 5, WheelRadius + 5);
