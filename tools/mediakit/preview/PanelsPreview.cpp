@@ -169,6 +169,29 @@ QImage CardsSheet()
     return sheet;
 }
 
+// The guides' pictures at their own size on the page grey, the icons beside them also at 3 ×.
+QImage PicturesSheet()
+{
+    using namespace PanelsPicturesArt;
+    QImage sheet(1024, 480, QImage::Format_RGB32);
+    sheet.fill(QColor(0xdd, 0xdd, 0xdd));
+    QPainter p(&sheet);
+    p.drawImage(QPoint(10, 10), Runner(TCastMember::Lemezke));
+    p.drawImage(QPoint(140, 10), Runner(TCastMember::Tarolka));
+    const TCastMember guides[] = {TCastMember::Odon, TCastMember::Nora, TCastMember::Tivadar, TCastMember::Nyilacska,
+                                  TCastMember::Lemezke};
+    for (int i = 0; i < 5; ++i)
+        p.drawImage(QPoint(10 + i * 184, 206), TabGuide(guides[i]));
+    p.drawImage(QPoint(700, 4), WaitingLemezke());
+    p.drawImage(QPoint(812, 4), JumpingLemezke());
+    const QImage icons[] = {DialogIconsArt::Information(), DialogIconsArt::Error(), DialogIconsArt::Warning()};
+    for (int i = 0; i < 3; ++i) {
+        p.drawImage(QPoint(300 + i * 40, 20), icons[i]);
+        p.drawImage(QRect(300 + i * 110, 350, 96, 96), icons[i]);
+    }
+    return sheet;
+}
+
 QImage Sheet(const std::vector<QImage>& images)
 {
     const QSize cell(512, 384);
@@ -229,6 +252,7 @@ int main(int argc, char** argv)
     pages.push_back(save(IntroPage(), "page_minivizsga_intro.png"));
     pages.push_back(save(ExamPage(), "page_minivizsga.png"));
     pages.push_back(save(CardsSheet(), "cards.png"));
+    pages.push_back(save(PicturesSheet(), "pictures.png"));
     pages.push_back(save(CastPictures::ContactSheet(CarArt::RollingClip(), 4), "clip_gurul.png"));
     pages.push_back(save(CastPictures::ContactSheet(CarArt::LeavingClip(), 6), "clip_lemegy.png"));
     const QImage sheet = save(Sheet(pages), "sheet.png");

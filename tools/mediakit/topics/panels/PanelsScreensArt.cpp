@@ -109,8 +109,16 @@ QImage OperatingSystemScreen()
     p.setBrush(QColor(0x50, 0x5a, 0x6a));
     p.drawRect(QRectF(430, 630, 40, 26));
     p.drawRoundedRect(QRectF(380, 652, 140, 12), 5, 5);
-    TopicIcons::DrawKeyboard(p, QRect(250, 672, 330, 80));
-    TopicIcons::DrawMouse(p, QRect(596, 680, 60, 70));
+    // The keyboard in front of it: a case with three rows of keys and a space bar.
+    const QRectF keyboard(290, 676, 320, 80);
+    ArtKit::DrawCard(p, keyboard, {.radius = 10, .drop = {0, 3}, .shadow = QColor(0, 0, 0, 45),
+                                   .fill = QColor(0x50, 0x5a, 0x6a), .edge = QPen(QColor(0x30, 0x36, 0x40), 1.5)});
+    for (int row = 0; row < 3; ++row)
+        for (int key = 0; key < 13; ++key)
+            ArtKit::DrawKey(p, QRect(int(keyboard.left()) + 10 + row * 6 + key * 23, int(keyboard.top()) + 8 + row * 18, 20, 16),
+                            QString());
+    ArtKit::DrawKey(p, QRect(int(keyboard.left()) + 90, int(keyboard.top()) + 62, 140, 13), QString());
+    TopicIcons::DrawMouse(p, QRect(624, 668, 80, 90));
     // Tárolka, the machine's store, stands beside it.
     PaintCastMember(p, TCastMember::Tarolka, TCastPose::Waving(0.25), QRectF(690, 470, 150, 270));
 

@@ -126,8 +126,8 @@ QImage Signpost()
 QImage Exclamation()
 {
     return OnPost(206, [](QPainter& p) {
-        const QPointF top(148.5, 8);
-        const qreal side = 236;
+        const QPointF top(148.5, 16);
+        const qreal side = 230;
         const qreal height = side * std::sqrt(3.0) / 2;
         QPainterPath outer;
         outer.moveTo(top);
@@ -139,8 +139,8 @@ QImage Exclamation()
         p.drawPath(outer);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x10, 0x10, 0x10));
-        p.drawRoundedRect(QRectF(top.x() - 10, 70, 20, 88), 9, 9);
-        p.drawEllipse(QPointF(top.x(), 180), 12, 12);
+        p.drawRoundedRect(QRectF(top.x() - 10, 80, 20, 86), 9, 9);
+        p.drawEllipse(QPointF(top.x(), 188), 12, 12);
     });
 }
 
