@@ -2,6 +2,7 @@
 
 #include "PanelsPlaces.h"
 #include "mediakit/ArtKit.h"
+#include "mediakit/PaintedPage.h"
 #include "mediakit/TopicIcons.h"
 #include "mediakit/cast/Cast.h"
 
@@ -19,24 +20,10 @@ using namespace PanelsPlaces;
 const QColor Accent(0x5a, 0x6c, 0xc8);
 const QColor PanelGrey(0xd4, 0xd0, 0xc8);
 
-struct TPainted {
-    QImage image;
-    QPainter painter;
+struct TPainted : TPaintedPage {
     explicit TPainted(QColor accent = Accent)
-        : TPainted(ArtKit::FestivePage(accent))
+        : TPaintedPage(ArtKit::FestivePage(accent), BackArea)
     {
-    }
-    explicit TPainted(QImage base)
-        : image(std::move(base))
-        , painter(&image)
-    {
-        painter.setRenderHint(QPainter::Antialiasing);
-    }
-    QImage Finish()
-    {
-        ArtKit::DrawBackButton(painter, BackArea);
-        painter.end();
-        return image;
     }
 };
 
@@ -226,8 +213,7 @@ QImage TripScreen()
     p.drawRect(QRectF(0, roadTop - 4, 1024, 4));
     p.drawRect(QRectF(0, roadBottom, 1024, 4));
     p.end();
-    TPainted page(image);
-    return page.Finish();
+    return TPaintedPage(image, BackArea).Finish();
 }
 
 QImage MemoryScreen()
