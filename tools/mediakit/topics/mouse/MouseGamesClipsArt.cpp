@@ -100,7 +100,7 @@ std::vector<QImage> GuideJumpClip(TCastMember who)
         [](double phase) {
             TCastPose pose = phase <= 0 || phase >= 1 ? TCastPose::Standing() : TCastPose::Waving(2 * phase);
             const double lift = std::sin(std::numbers::pi * phase);
-            pose.bounce = 14 * lift;
+            pose.bounce = 45 * lift;
             pose.mouth = lift > 0.2 ? TCastMouth::Grin : TCastMouth::Smile;
             pose.tailWag = std::sin(4 * std::numbers::pi * phase);
             return pose;

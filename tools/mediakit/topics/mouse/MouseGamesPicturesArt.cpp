@@ -220,8 +220,12 @@ QImage Cloud(int number)
     puffs = puffs.simplified();
     // Stormier clouds are a shade greyer underneath; the middle stays white for the caption.
     const QColor under = QColor::fromHsv(210, 20 + number * 6, 238 - number * 8);
+    QLinearGradient shade(0, 10, 0, 82);
+    shade.setColorAt(0, Qt::white);
+    shade.setColorAt(0.78, Qt::white); // the caption's rows, down to y 66
+    shade.setColorAt(1, under);
     p.setPen(QPen(QColor(0x8a, 0xa4, 0xc4), 2));
-    p.setBrush(ArtKit::Downwards(QRectF(0, 10, 170, 72), Qt::white, under));
+    p.setBrush(shade);
     p.drawPath(puffs);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 200));

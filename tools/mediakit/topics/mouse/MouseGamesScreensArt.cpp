@@ -127,7 +127,7 @@ QImage RightClickScreen()
                               .edge = QPen(QColor(0x1c, 0x3a, 0x70), 2)});
     MouseGamesPicturesArt::DrawComputerMouse(p, Places::RightClickMouse, MouseGamesPicturesArt::TMouseButton::Right);
     // A hint from the clip over to the mouse.
-    ArtKit::DrawHintArrow(p, QPointF(420, 520), QPointF(480, 470), QPointF(560, 480), QColor(0xe8, 0x2c, 0x2c));
+    ArtKit::DrawHintArrow(p, QPointF(420, 520), QPointF(470, 470), QPointF(538, 492), QColor(0xe8, 0x2c, 0x2c));
     return image;
 }
 
