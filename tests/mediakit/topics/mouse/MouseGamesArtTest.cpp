@@ -61,6 +61,36 @@ TEST(MouseGamesArt, MovingPicturesAreSeeThroughAroundWhatTheyShow)
     EXPECT_THROW(Art::Butterfly("barna"), std::invalid_argument);
 }
 
+TEST(MouseGamesArt, ButterfliesAndBalloonsAreTheColourTheirNamesSay)
+{
+    // Most of the strongly coloured pixels lie in the named hue band (degrees).
+    const auto mostlyIn = [](const QImage& image, int from, int to) {
+        int vivid = 0;
+        int inBand = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = QColor::fromRgba(image.pixel(x, y));
+                if (c.alpha() < 250 || c.hsvSaturation() < 120 || c.value() < 120)
+                    continue;
+                ++vivid;
+                const int hue = (c.hsvHue() + 360 - from) % 360;
+                inBand += hue <= (to + 360 - from) % 360;
+            }
+        return vivid > 0 && inBand * 10 > vivid * 7;
+    };
+    const struct {
+        const char* colour;
+        int from;
+        int to;
+    } butterflies[] = {{"lila", 260, 300}, {"piros", 350, 10}, {"kek", 205, 235}, {"sarga", 40, 60}, {"zold", 115, 150}},
+      balloons[] = {{"lila", 260, 300}, {"piros", 350, 10}, {"narancs", 25, 40},
+                    {"zold", 110, 140}, {"kek", 205, 235}, {"vkek", 190, 210}};
+    for (const auto& b : butterflies)
+        EXPECT_TRUE(mostlyIn(Art::Butterfly(b.colour), b.from, b.to)) << "pillango_" << b.colour;
+    for (const auto& b : balloons)
+        EXPECT_TRUE(mostlyIn(Art::Balloon(b.colour), b.from, b.to)) << "lufi_" << b.colour;
+}
+
 TEST(MouseGamesArt, EveryCloudHasALightMiddleForItsBlueOrGreenCaption)
 {
     for (int number = 1; number <= 5; ++number) {
