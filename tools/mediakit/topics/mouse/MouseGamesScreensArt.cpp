@@ -140,7 +140,7 @@ QImage HuntScreen()
     // Soft round spots of colour, like a painted playroom wall; none of them white.
     QRandomGenerator random(7);
     const QColor tints[] = {QColor(0xff, 0xa0, 0x70), QColor(0xf8, 0xd0, 0x60), QColor(0xe8, 0x90, 0xa8),
-                            QColor(0xa8, 0xc8, 0x70)};
+                            QColor(0xc8, 0xa8, 0xf0)};
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 26; ++i) {
         QColor c = tints[i % 4];
