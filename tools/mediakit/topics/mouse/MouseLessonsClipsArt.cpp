@@ -87,15 +87,14 @@ std::vector<QImage> ClickClip()
     const QSize size(232, 160);
     std::vector<QImage> frames;
     for (int i = 0; i < ClickFrames; ++i) {
-        // The finger rises, comes down sharply on frame 8, and rises again.
-        const double t = double(i) / ClickFrames;
-        const double lift = std::clamp(std::abs(t - 0.5) * 3.2, 0.0, 1.0);
+        // The finger rises, holds the button down on frames 7 to 9, and rises again.
+        const double lift = std::clamp((std::abs(i - 8) - 1) / 4.0, 0.0, 1.0);
         QImage frame = Blank(size);
         QPainter p(&frame);
         p.setRenderHint(QPainter::Antialiasing);
-        DrawHandOnMouse(p, QRectF(46, 14, 140, 146), THold::Right, lift);
+        DrawHandOnMouse(p, QRectF(40, 8, 160, 152), THold::Right, lift);
         if (lift < 0.05)
-            Burst(p, QPointF(74, 64), QStringLiteral("Klikk!"), 1);
+            Burst(p, QPointF(70, 62), QStringLiteral("Klikk!"), 1);
         p.end();
         frames.push_back(frame);
     }

@@ -111,13 +111,15 @@ void PaintShading(QPainter& p, TGarment garment)
     // Shadow toward the right and the bottom, shine along the left.
     QLinearGradient side(r.topLeft(), r.topRight());
     side.setColorAt(0, QColor(255, 255, 255, 110));
-    side.setColorAt(0.28, QColor(255, 255, 255, 0));
-    side.setColorAt(0.7, QColor(0, 0, 0, 0));
+    // The long car takes narrower bands than the clothes.
+    const bool car = garment == TGarment::Car;
+    side.setColorAt(car ? 0.06 : 0.16, QColor(255, 255, 255, 0));
+    side.setColorAt(car ? 0.92 : 0.8, QColor(0, 0, 0, 0));
     side.setColorAt(1, QColor(0, 0, 0, 120));
     p.fillRect(r, side);
     QLinearGradient low(r.topLeft(), r.bottomLeft());
-    low.setColorAt(0.55, QColor(0, 0, 0, 0));
-    low.setColorAt(1, QColor(0, 0, 0, garment == TGarment::Car ? 140 : 90));
+    low.setColorAt(car ? 0.84 : 0.78, QColor(0, 0, 0, 0));
+    low.setColorAt(1, QColor(0, 0, 0, car ? 140 : 90));
     p.fillRect(r, low);
     p.setBrush(Qt::NoBrush);
     switch (garment) {
@@ -175,7 +177,7 @@ void PaintShading(QPainter& p, TGarment garment)
     }
     p.restore();
     // The outline, opaque, so it stays a dark edge under any paint.
-    p.setPen(QPen(QColor(0x20, 0x18, 0x20), garment == TGarment::Car ? 3 : 2.2));
+    p.setPen(QPen(QColor(0x20, 0x18, 0x20), garment == TGarment::Car ? 6 : 4.5));
     p.setBrush(Qt::NoBrush);
     p.setClipPath(shape);
     p.drawPath(shape);
@@ -228,11 +230,11 @@ void DrawNora(QPainter& p)
                   16, Skin, line);
     CastInk::Shape(p, CastInk::Ellipse(QPointF(Shirt.left() - 17, Shirt.top() + 134), 11, 12), Skin, line);
     CastInk::Shape(p, CastInk::Ellipse(QPointF(Shirt.right() + 17, Shirt.top() + 134), 11, 12), Skin, line);
-    CastInk::Limb(p, CastInk::Segment(QPointF(cx, Shirt.top() - 20), QPointF(cx, Shirt.top() + 14)), 22, Skin, line);
+    CastInk::Limb(p, CastInk::Segment(QPointF(cx, Shirt.top() - 14), QPointF(cx, Shirt.top() + 14)), 24, Skin, line);
     TCastPose pose = TCastPose::Standing();
     pose.mouth = TCastMouth::Grin;
     pose.eyebrows = 0.4;
-    PaintCastHead(p, TCastMember::Nora, pose, QRectF(cx - 78, Shirt.top() - 150, 156, 156));
+    PaintCastHead(p, TCastMember::Nora, pose, QRectF(cx - 74, Shirt.top() - 128, 148, 148));
 }
 
 // A big painter's palette with dabs of colour.
@@ -355,7 +357,7 @@ QImage CarScreen()
     p.save();
     p.setClipPath(CarWindows());
     p.fillRect(QRectF(160, 10, 210, 40), QColor(0xbf, 0xe4, 0xff));
-    PaintCastHead(p, TCastMember::Tivadar, pose, QRectF(276, 8, 56, 56));
+    PaintCastHead(p, TCastMember::Tivadar, pose, QRectF(286, 4, 40, 40));
     p.fillRect(QRectF(160, 10, 210, 40), QColor(255, 255, 255, 60));
     p.restore();
     p.setPen(QPen(Ink, 2.5));

@@ -332,7 +332,7 @@ void DrawHandOnMouse(QPainter& p, const QRectF& box, THold hold, double fingerLi
     const QPointF knuckles(cx, box.top() + h * 0.56 + down);
     // Forearm in a blue sleeve, from the bottom edge to the palm.
     const QPointF wrist(cx + w * 0.03, box.bottom() - h * 0.16);
-    CastInk::Limb(p, CastInk::Segment(QPointF(cx + w * 0.06, box.bottom() + h * 0.02), wrist), w * 0.2, Sleeve, 2);
+    CastInk::Limb(p, CastInk::Segment(QPointF(cx + w * 0.06, box.bottom() - w * 0.11), wrist), w * 0.2, Sleeve, 2);
     CastInk::Limb(p, CastInk::Segment(wrist, knuckles + QPointF(0, h * 0.12)), w * 0.2, Skin, 2);
     // The palm, then the fingers over the buttons.
     QPainterPath palm = CastInk::Ellipse(knuckles + QPointF(w * 0.02, h * 0.1), w * 0.14, h * 0.14);
@@ -343,7 +343,7 @@ void DrawHandOnMouse(QPainter& p, const QRectF& box, THold hold, double fingerLi
     Finger(p, knuckles + QPointF(w * 0.13, h * 0.06), knuckles + QPointF(w * 0.18, -h * (reach - 0.12)), finger * 0.85);
     Finger(p, knuckles + QPointF(w * 0.08, 0), knuckles + QPointF(w * 0.1, -h * (reach - 0.04)), finger * 0.95);
     Finger(p, knuckles + QPointF(w * 0.025, -h * 0.02), knuckles + QPointF(w * 0.04, -h * reach), finger);
-    Finger(p, knuckles + QPointF(-w * 0.04, -h * 0.02), knuckles + QPointF(-w * 0.05, -h * (reach + fingerLift * 0.1)),
+    Finger(p, knuckles + QPointF(-w * 0.04, -h * 0.02), knuckles + QPointF(-w * 0.05, -h * (reach + fingerLift * 0.14)),
            finger);
     p.restore();
     // The sign is not mirrored with the hand.

@@ -48,9 +48,9 @@ void DrawHouse(QPainter& p, const QRectF& house)
     p.setPen(QPen(ArtKit::Palette::Ink, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(ArtKit::Downwards(walls, QColor(0xff, 0xe8, 0x9a), QColor(0xf2, 0xc8, 0x5a)));
     p.drawRect(walls);
-    QPainterPath roof(QPointF(house.left() - 4, walls.top() + 6));
+    QPainterPath roof(QPointF(house.left() + 1, walls.top() + 6));
     roof.lineTo(house.center().x(), house.top() + 2);
-    roof.lineTo(house.right() + 4, walls.top() + 6);
+    roof.lineTo(house.right() - 1, walls.top() + 6);
     roof.closeSubpath();
     p.setBrush(ArtKit::Downwards(house, QColor(0xe8, 0x4a, 0x3a), QColor(0xb8, 0x2c, 0x24)));
     p.drawPath(roof);
