@@ -269,7 +269,6 @@ QImage ChoiceScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(0, 10, 1024, 60));
     ArtKit::DrawHeading(p, QPoint(100, 70), QStringLiteral("Színezés"), 34);
     ArtKit::DrawSoftPanel(p, ChoiceText.adjusted(-20, -12, 20, 6));
 
@@ -317,7 +316,6 @@ QImage DressScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(560, 10, 460, 60));
     ArtKit::DrawHeading(p, QPoint(40, 70), QStringLiteral("Húzd a festéket Nóra ruhájára!"), 30);
     DrawPalette(p, QPointF(200, 330));
     p.setPen(Qt::NoPen);
@@ -332,7 +330,6 @@ QImage CarScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(560, 10, 460, 60));
     ArtKit::DrawHeading(p, QPoint(40, 70), QStringLiteral("Húzd a festéket az autóra!"), 30);
     // The road, its kerb and a dashed middle line.
     const double road = Car.bottom() + 8;

@@ -91,7 +91,6 @@ QImage RulesScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(0, 6, 1024, 60));
     ArtKit::DrawSoftPanel(p, RulesText.adjusted(-20, -14, 20, 8));
     DrawMousePad(p, MousePad);
     DrawSoap(p, QPointF(150, 560));
@@ -106,7 +105,6 @@ QImage KindsOfMiceScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(0, 6, 1024, 60));
     ArtKit::DrawHeading(p, QPoint(100, 96), QStringLiteral("Különleges egerek"), 34);
     ArtKit::DrawSoftPanel(p, KindsOfMiceText.adjusted(-20, -14, 20, 8));
     DrawLaptop(p, QRectF(60, 440, 260, 190));
@@ -120,7 +118,6 @@ QImage ChooserScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(0, 6, 1024, 60));
     ArtKit::DrawHeading(p, QPoint(75, 70), QStringLiteral("Játékok"), 34);
     ArtKit::DrawSoftPanel(p, ChooserText.adjusted(-20, -14, 20, 8));
     DrawTitle(p, ButterflyTitle, QStringLiteral("Lepkevadászat"),
