@@ -279,3 +279,17 @@ TEST(MouseLessonsArt, ChoicePicturesAndGameTitlesLieUnderTheirAreas)
     ExpectPaintedUnder(MouseLessonsInfoArt::RulesScreen(), QRect(295, 340, 395, 302), 205, 225, "Image1, the mouse pad", 20);
     ExpectDrawnUnder(MouseLessonsInfoArt::KindsOfMiceScreen(), QRect(591, 463, 238, 163), Dark, "imgHanyatteger");
 }
+
+TEST(MouseLessonsArt, PicturesThePagesShowThemselvesAreNotDrawnIntoTheBackgrounds)
+{
+    const auto hair = [](const QColor& c) { return c.hsvHue() >= 10 && c.hsvHue() <= 30 && c.hsvSaturation() > 120; };
+    EXPECT_EQ(Count(HeadsScreen(), QRect(48, 576, 775, 70), hair), 0) << "the thirteen heads";
+    const QRect nyilacska(645, 335, 168, 231); // above the floor shadow at his feet
+    EXPECT_LT(Count(MouseLessonsDragArt::ExplanationScreen(), nyilacska, Drawn), 168 * 231 / 100) << "Nyilacska";
+    const auto shirtPink = [](const QColor& c) { return c.hsvHue() >= 300 && c.hsvHue() <= 345 && c.hsvSaturation() > 120; };
+    EXPECT_EQ(Count(DressScreen(), QRect(379, 268, 123, 133), shirtPink), 0) << "Nóra's own T-shirt and skirt";
+    const auto paintRed = [](const QColor& c) {
+        return c.hsvSaturation() > 150 && c.value() > 120 && (c.hsvHue() < 10 || c.hsvHue() > 350);
+    };
+    EXPECT_EQ(Count(CarScreen(), QRect(403, 267, 70, 25), paintRed), 0) << "the car's doors";
+}
