@@ -20,11 +20,11 @@ TEST(MouseLessonsMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize
         {"images/egerezes/egertipusform.jpg", "1024x768"},
         {"images/egerezes/egerkurzorform.jpg", "1024x768"},
         {"images/egerezes/egerkattinfoform.jpg", "1024x768"},
-        {"images/egerezes/14_egerezes_kisebb_kurzorok.jpg", "1024x768"},
+        {"images/14_egerezes_kisebb_kurzorok.jpg", "1024x768"},
         {"images/egerezes/egerkattinfoform_jobbkatt.png", "193x145"},
         {"images/egerezes/egerkattinfoform_helyes.png", "200x145"},
         {"images/egerezes/egerkattinfoform_helytelen.png", "185x193"},
-        {"images/egerezes/norafejkatt.png", "125x70"},
+        {"images/norafejkatt.png", "125x70"},
         {"images/egerezes/egerdragdropform.jpg", "1024x768"},
         {"images/egerezes/egerdragdropform_nyilacska.png", "168x251"},
         {"images/egerezes/egerahazbabeform.jpg", "1024x768"},
@@ -42,7 +42,7 @@ TEST(MouseLessonsMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize
         {"images/egerezes/egeregerfajtakform.jpg", "1024x768"},
         {"images/egerezes/egerjatekvalasztasform.jpg", "1024x768"},
         {"images/jelolesek/virag_3.png", "220x300"},
-        {"avis/egerezes/04_kattintas_fogalma.avi", "232x160"},
+        {"avis/04_kattintas_fogalma.avi", "232x160"},
         {"avis/egerezes/egerdragdropform_dd.avi", "320x240"},
     };
     const QMap<QString, QString> listed = ResFiles::ListedSizes();
@@ -60,7 +60,7 @@ TEST(MouseLessonsMediaFiles, ClipsPlayOnThePageGreyWithinTheirPagesTimers)
         int frames;
         int timerMs;
     } clips[] = {
-        {"avis/egerezes/04_kattintas_fogalma.avi", 16, 1500},
+        {"avis/04_kattintas_fogalma.avi", 16, 1500},
         {"avis/egerezes/egerdragdropform_dd.avi", 22, 2000},
     };
     for (const auto& c : clips) {
@@ -91,7 +91,7 @@ int CountIn(const QImage& frame, QRect rect, bool (*wanted)(QRgb))
 
 TEST(MouseLessonsMediaFiles, TheClickClipPressesTheLeftButtonOnlyInItsMiddle)
 {
-    const char* path = "avis/egerezes/04_kattintas_fogalma.avi";
+    const char* path = "avis/04_kattintas_fogalma.avi";
     const ClipDecoder::TClip clip = ClipDecoder::Decode(ResFiles::Read(path), path);
     ASSERT_EQ(clip.frames.size(), 16u);
     const QRect all(0, 0, 232, 160);
