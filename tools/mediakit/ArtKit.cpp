@@ -421,17 +421,19 @@ void DrawLabelButton(QPainter& painter, QRect rect, const TLabelButton& button)
         button.sign(painter, disc);
 
     const QRectF textRect(disc.right() + 2, r.top(), r.right() - disc.right() - 5, r.height());
-    const int size = FittingPixelSize({button.label}, int(textRect.width()), int(r.height() * 0.42));
+    // A label may run on two lines ("\n"); each line then gets its share of the height.
+    const QStringList lines = button.label.split(QLatin1Char('\n'));
+    const int size = FittingPixelSize(lines, int(textRect.width()), int(r.height() * 0.42 / (lines.size() > 1 ? 1.55 : 1)));
     painter.setFont(LabelFont(size));
     painter.setPen(button.lettering);
     painter.drawText(textRect, Qt::AlignCenter, button.label);
     painter.restore();
 }
 
-void DrawBackButton(QPainter& painter, QRect rect)
+void DrawBackButton(QPainter& painter, QRect rect, const QString& label)
 {
     DrawLabelButton(painter, rect,
-                    {.label = QStringLiteral("Vissza"), .faceTop = QColor(0xff, 0xfb, 0xf0),
+                    {.label = label, .faceTop = QColor(0xff, 0xfb, 0xf0),
                      .faceBottom = QColor(0xff, 0xe2, 0xb0), .accent = Palette::BackOrange,
                      .lettering = QColor(0x6a, 0x3a, 0x08), .sign = [](QPainter& p, const QRectF& disc) {
                          const qreal d = disc.width();

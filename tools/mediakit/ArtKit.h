@@ -101,8 +101,9 @@ struct TLabelButton {
 };
 void DrawLabelButton(QPainter& painter, QRect rect, const TLabelButton& button);
 
-// The "Vissza" back button: a left arrow and the word, filling the rect.
-void DrawBackButton(QPainter& painter, QRect rect);
+// The back button: a left arrow and its words ("Vissza" unless told; "\n" breaks the line),
+// filling the rect.
+void DrawBackButton(QPainter& painter, QRect rect, const QString& label = QStringLiteral("Vissza"));
 
 // The green "START" button with a play sign, filling the rect.
 void DrawStartButton(QPainter& painter, QRect rect);

@@ -234,8 +234,9 @@ TEST(HomeArtPictures, DrawnControlsStayInsideTheirRectangleAtAnySize)
         {"small Enter key", ArtKit::DrawEnterKey, {60, 70}},
         {"exit sign", ArtKit::DrawExitSign, {50, 52}},
         {"large exit sign", ArtKit::DrawExitSign, {97, 100}},
-        {"back button", ArtKit::DrawBackButton, {100, 55}},
-        {"wide back button", ArtKit::DrawBackButton, {104, 61}},
+        {"back button", [](QPainter& p, QRect r) { ArtKit::DrawBackButton(p, r); }, {100, 55}},
+        {"two-line back button", [](QPainter& p, QRect r) { ArtKit::DrawBackButton(p, r, QStringLiteral("Vissza a\nfőoldalra")); },
+         {104, 61}},
         {"Backspace key", ArtKit::DrawBackspaceKey, {98, 57}},
         {"letter key", [](QPainter& p, QRect r) { ArtKit::DrawKey(p, r, QStringLiteral("Ő")); }, {40, 40}},
     };

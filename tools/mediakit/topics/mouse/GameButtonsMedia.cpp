@@ -54,7 +54,7 @@ QImage BackButton()
 {
     QImage image = Transparent();
     QPainter painter(&image);
-    ArtKit::DrawBackButton(painter, image.rect());
+    ArtKit::DrawBackButton(painter, image.rect(), QStringLiteral("Vissza a\nfőoldalra"));
     painter.end();
     return image;
 }

@@ -7,6 +7,6 @@
 namespace GameButtonsMedia {
 
 QImage ExitGameButton(); // "egerezes\game\button_exitgame.png": a door leading out and "Vége"
-QImage BackButton();     // "egerezes\game\button_beck.png": the back arrow and "Vissza"
+QImage BackButton();     // "egerezes\game\button_beck.png": the back arrow and "Vissza a főoldalra"
 
 } // namespace GameButtonsMedia
