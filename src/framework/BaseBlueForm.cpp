@@ -59,7 +59,7 @@ void TBaseBlueForm::InitPage()
 
 void TBaseBlueForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
 {
-    if (key == VirtualKey::Escape)
+    if (key == VirtualKey::Escape && escapeNotifies_)
         NotifyModule();
 }
 

@@ -29,11 +29,16 @@ protected:
     // Esc hands the page over to its module with nothing stored.
     void FormKeyDown(int& key, Qt::KeyboardModifiers shift) override;
 
+    // Pages whose Escape does nothing (lessons and exercises among the games' pages).
+    void IgnoreEscape() { escapeNotifies_ = false; }
+
     void ShowEndGame();
     void ShowToMenu();
     // A fresh copy of the panel picture, in front of everything, shown.
     void ShowInfoPanel();
     void HideInfoPanel();
+    // The information panel's writer, for pages that lay their text out their own way.
+    TTextImgWriter* InfoWriter() const { return info_.writer.get(); }
     // Writes over whatever the panel shows; an empty text changes nothing.
     void SetInfoText(const QString& text);
     void MoveInfoPanel(const QPoint& topLeft);
@@ -65,4 +70,5 @@ private:
     TPanel info_;
     TPanel small_;
     QPoint smallPlace_ = QPoint(20, 630);
+    bool escapeNotifies_ = true;
 };
