@@ -1,9 +1,9 @@
 #include "ModuleBase.h"
 
-#include "shell/Board.h"
-
 #include "platform/CourseError.h"
 #include "platform/HungarianText.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Services.h"
 #include "shell/Board.h"
 
 void TModuleBase::Start()
@@ -95,4 +95,31 @@ QString TModuleBase::TakeStepReady()
     const QString text = Board::Text(controller, key).value_or(QStringLiteral("NOTHING"));
     controller.RemoveValue(key);
     return text;
+}
+
+bool TModuleBase::FollowRoad(TRoadMove move, const TRoadBoard& board, const QString& unknownPage,
+                             const std::function<QString()>& closingText)
+{
+    IModuleController& controller = Controller();
+    if (move == TRoadMove::Unknown) {
+        Services::Messages().Information(unknownPage);
+        return false;
+    }
+    const QString actionKey = QStringLiteral("ACTION");
+    if (board.takeAction)
+        controller.RemoveValue(actionKey);
+    if (move == TRoadMove::ReturnToMain) {
+        Board::PutText(controller, QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
+        controller.Notify();
+        return false;
+    }
+    if (!board.step.isEmpty())
+        Board::PutText(controller, QStringLiteral("STEP"), board.step);
+    if (!board.stepReady.isEmpty())
+        Board::PutText(controller, QStringLiteral("STEP_READY"), board.stepReady);
+    if (!board.putAction.isEmpty())
+        Board::PutText(controller, actionKey, board.putAction);
+    if (board.closing && closingText)
+        Board::PutText(controller, QStringLiteral("ERTEKEL"), closingText());
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BaseForm.h"
+#include "RoadAction.h"
 #include "shell/IModule.h"
 
 #include <QPointer>
@@ -51,6 +52,11 @@ protected:
     bool HandedOver();
     // The "STEP_READY" text, removed from the board; "NOTHING" when absent.
     QString TakeStepReady();
+    // The part of a road's answer every topic carries out alike: an unknown page gets the topic's
+    // message, the end of the topic hands the learner to the chooser, otherwise the board gets the
+    // answer's values (the closing text asked for only then). True when a page is to be shown.
+    bool FollowRoad(TRoadMove move, const TRoadBoard& board, const QString& unknownPage,
+                    const std::function<QString()>& closingText);
 
 private:
     std::shared_ptr<IModuleController> controller_;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// What a topic's road answers to one Notify: where the learner goes next and what the board gets
+// before the next page is shown. Each topic names its pages in its own enum.
+enum class TRoadMove {
+    SwitchTo,     // a new page of `page`
+    SamePage,     // the page on screen is reset and shown again
+    ReturnToMain, // the topic is over: back to the chooser
+    Unknown,      // a page, or a page and step, the topic does not know
+};
+
+struct TRoadBoard {
+    QString step;            // stored under "STEP" when not empty
+    QString stepReady;       // stored under "STEP_READY" when not empty
+    QString putAction;       // stored under "ACTION" when not empty
+    bool takeAction = false; // "ACTION" is removed first
+    bool closing = false;    // the topic's closing text goes under "ERTEKEL"
+};
+
+template <class Page> struct TRoadAction : TRoadBoard {
+    TRoadMove move = TRoadMove::Unknown;
+    Page page = Page::None;
+};
