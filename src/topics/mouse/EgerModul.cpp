@@ -15,13 +15,10 @@
 #include "MouseRoad.h"
 #include "framework/Ertekeles.h"
 #include "platform/CourseError.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Services.h"
 #include "shell/Board.h"
 
 namespace {
 const QString StepKey = QStringLiteral("STEP");
-const QString StepReadyKey = QStringLiteral("STEP_READY");
 const QString ActionKey = QStringLiteral("ACTION");
 const QString RoundKey = QStringLiteral("ROUND");
 const QString ChoiceKey = QStringLiteral("JATEKVALASZT");
@@ -61,44 +58,34 @@ void TEgerModul::Notify()
 
     using namespace MouseRoad;
     const TAction action = Next(CurrentPageName(), board);
-    switch (action.move) {
-    case TMove::Stay: return;
-    case TMove::NoChoice: throw TCourseError(NoChoice);
-    case TMove::Unknown: Services::Messages().Information(NoSuchPage); return;
-    case TMove::SwitchTo: break;
-    }
+    if (action.stay)
+        return;
+    if (action.noChoice)
+        throw TCourseError(NoChoice);
     if (action.removeStep)
         controller.RemoveValue(StepKey);
-    if (action.removeAction)
-        controller.RemoveValue(ActionKey);
     if (action.removeChoice)
         controller.RemoveValue(ChoiceKey);
-    const auto prepare = [&controller, &action] {
-        if (!action.step.isEmpty())
-            Board::PutText(controller, StepKey, action.step);
-        if (!action.action.isEmpty())
-            Board::PutText(controller, ActionKey, action.action);
-        if (!action.stepReady.isEmpty())
-            Board::PutText(controller, StepReadyKey, action.stepReady);
-        if (action.closing)
-            Board::PutText(controller, QStringLiteral("ERTEKEL"),
-                           ClosingText(Board::Text(controller, QStringLiteral("USERNAME")).value_or(QString())));
+    const auto closing = [&controller] {
+        return ClosingText(Board::Text(controller, QStringLiteral("USERNAME")).value_or(QString()));
     };
+    if (!FollowRoad(action.move, action, NoSuchPage, closing))
+        return;
 
     switch (action.page) {
-    case TPage::Egerek: SwitchToPage<TEgerekForm>(prepare); break;
-    case TPage::EgerTipus: SwitchToPage<TEgerTipusForm>(prepare); break;
-    case TPage::EgerKurzor: SwitchToPage<TEgerKurzorForm>(prepare); break;
-    case TPage::EgerKattInfo: SwitchToPage<TEgerKattInfoForm>(prepare); break;
-    case TPage::EgerKattint: SwitchToPage<TEgerKattintForm>(prepare); break;
-    case TPage::EgerDragDrop: SwitchToPage<TEgerDragDropForm>(prepare); break;
-    case TPage::EgerAHazbaBe: SwitchToPage<TEgerAHazbaBeForm>(prepare); break;
-    case TPage::EgerSzinezoInfo: SwitchToPage<TEgerSzinezoInfoForm>(prepare); break;
-    case TPage::EgerNoraSzinez: SwitchToPage<TEgerNoraSzinezForm>(prepare); break;
-    case TPage::EgerSzabalyok: SwitchToPage<TEgerSzabalyokForm>(prepare); break;
-    case TPage::EgerEgerfajtak: SwitchToPage<TEgerEgerfajtakForm>(prepare); break;
-    case TPage::EgerJatekvalasztas: SwitchToPage<TEgerJatekvalasztasForm>(prepare); break;
-    case TPage::Ertekeles: SwitchToPage<TErtekeles>(prepare); break;
+    case TPage::Egerek: SwitchToPage<TEgerekForm>(); break;
+    case TPage::EgerTipus: SwitchToPage<TEgerTipusForm>(); break;
+    case TPage::EgerKurzor: SwitchToPage<TEgerKurzorForm>(); break;
+    case TPage::EgerKattInfo: SwitchToPage<TEgerKattInfoForm>(); break;
+    case TPage::EgerKattint: SwitchToPage<TEgerKattintForm>(); break;
+    case TPage::EgerDragDrop: SwitchToPage<TEgerDragDropForm>(); break;
+    case TPage::EgerAHazbaBe: SwitchToPage<TEgerAHazbaBeForm>(); break;
+    case TPage::EgerSzinezoInfo: SwitchToPage<TEgerSzinezoInfoForm>(); break;
+    case TPage::EgerNoraSzinez: SwitchToPage<TEgerNoraSzinezForm>(); break;
+    case TPage::EgerSzabalyok: SwitchToPage<TEgerSzabalyokForm>(); break;
+    case TPage::EgerEgerfajtak: SwitchToPage<TEgerEgerfajtakForm>(); break;
+    case TPage::EgerJatekvalasztas: SwitchToPage<TEgerJatekvalasztasForm>(); break;
+    case TPage::Ertekeles: SwitchToPage<TErtekeles>(); break;
     case TPage::Lepkevadasz:
     case TPage::EgerBallJobb:
     case TPage::Egervadaszat:

@@ -7,7 +7,7 @@ namespace {
 TAction Show(TPage page)
 {
     TAction action;
-    action.move = TMove::SwitchTo;
+    action.move = TRoadMove::SwitchTo;
     action.page = page;
     return action;
 }
@@ -16,7 +16,7 @@ TAction Butterflies(const QString& actionText)
 {
     TAction action = Show(TPage::Lepkevadasz);
     action.step = Lepkevadasz;
-    action.action = actionText;
+    action.putAction = actionText;
     return action;
 }
 
@@ -40,7 +40,7 @@ TAction Evaluation(const QString& stepReady)
 TAction Stay()
 {
     TAction action;
-    action.move = TMove::Stay;
+    action.stay = true;
     return action;
 }
 
@@ -50,7 +50,7 @@ TAction GameLeft(const QString& pageName, const TBoard& board, TPage next)
     if (board.action != NextForm)
         return Evaluation(pageName);
     TAction action = ChooserOr(board, next);
-    action.removeAction = true;
+    action.takeAction = true;
     return action;
 }
 
@@ -58,7 +58,7 @@ TAction FromChooser(const TBoard& board)
 {
     if (!board.choice) {
         TAction action;
-        action.move = TMove::NoChoice;
+        action.noChoice = true;
         return action;
     }
     const QString& game = *board.choice;
@@ -110,7 +110,7 @@ TAction Next(const QString& pageName, const TBoard& board)
         if (board.stepReady == Lepkevadasz) {
             // The hunt's own "START" or "CONTINUE" means nothing to the page after it.
             TAction action = ChooserOr(board, TPage::EgerBallJobb);
-            action.removeAction = true;
+            action.takeAction = true;
             return action;
         }
     }
@@ -135,7 +135,7 @@ TAction Next(const QString& pageName, const TBoard& board)
     if (pageName == QLatin1String("EGERNORASZINEZFORM")) {
         // The colouring task was that page's alone.
         TAction action = Show(TPage::EgerSzabalyok);
-        action.removeAction = true;
+        action.takeAction = true;
         return action;
     }
     if (pageName == QLatin1String("EGERSZABALYOKFORM"))

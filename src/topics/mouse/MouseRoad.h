@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/RoadAction.h"
+
 #include <QString>
 #include <optional>
 
@@ -32,13 +34,6 @@ enum class TPage {
     Ertekeles,
 };
 
-enum class TMove {
-    SwitchTo, // a new page of `page`, the board changed as the action says
-    Stay,     // the page stays and nothing changes
-    NoChoice, // the game chooser notified without a game chosen: a programming error
-    Unknown,  // a page the topic does not know
-};
-
 // What the board holds when a page notifies.
 struct TBoard {
     QString stepReady = QStringLiteral("NOTHING"); // read and removed by every Notify
@@ -47,16 +42,12 @@ struct TBoard {
     std::optional<QString> choice;                 // "JATEKVALASZT"
 };
 
-struct TAction {
-    TMove move = TMove::Unknown;
-    TPage page = TPage::None;
-    QString step;            // stored under "STEP"; empty: nothing
-    QString action;          // stored under "ACTION"; empty: nothing
-    QString stepReady;       // stored under "STEP_READY"; empty: nothing
+// The shared answer, and what only this topic's road says.
+struct TAction : TRoadAction<TPage> {
+    bool stay = false;         // the page stays and nothing changes
+    bool noChoice = false;     // the game chooser notified without a game chosen: a programming error
     bool removeStep = false;
-    bool removeAction = false;
     bool removeChoice = false; // a game chosen from the chooser is over: back to the chooser
-    bool closing = false;      // the closing text goes under "ERTEKEL"
 };
 
 inline const QString Lepkevadasz = QStringLiteral("LEPKEVADASZ");
