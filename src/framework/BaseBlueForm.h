@@ -46,6 +46,12 @@ protected:
     // A fresh small panel with the text; an empty text changes nothing.
     void SetSmallPanelText(const QString& text);
     void MoveSmallPanel(const QPoint& topLeft);
+    // The panels' own writers, for pages that write with other margins, sizes or alignments.
+    TTextImgWriter& InfoWriter() { return *info_.writer; }
+    TTextImgWriter& SmallWriter() { return *small_.writer; }
+    // The panels' writers in the panels' blue Arial at another size.
+    void SetInfoFontSize(int points);
+    void SetSmallFontSize(int points);
     // The grass in front of moving objects, the buttons and the small panel in front of the grass.
     void ShowGrass();
 

@@ -432,6 +432,23 @@ void DrawBackButton(QPainter& painter, QRect rect)
                      }});
 }
 
+void DrawStartButton(QPainter& painter, QRect rect)
+{
+    DrawLabelButton(painter, rect,
+                    {.label = QStringLiteral("START"), .faceTop = QColor(0xf2, 0xff, 0xf4),
+                     .faceBottom = QColor(0xbf, 0xec, 0xcb), .accent = Palette::ExitGreen,
+                     .lettering = Palette::ExitGreen.darker(190), .sign = [](QPainter& p, const QRectF& disc) {
+                         const qreal u = disc.width() / 10;
+                         QPainterPath play(disc.topLeft() + QPointF(3.6 * u, 2.6 * u));
+                         play.lineTo(disc.topLeft() + QPointF(7.8 * u, 5 * u));
+                         play.lineTo(disc.topLeft() + QPointF(3.6 * u, 7.4 * u));
+                         play.closeSubpath();
+                         p.setPen(Qt::NoPen);
+                         p.setBrush(Qt::white);
+                         p.drawPath(play);
+                     }});
+}
+
 void DrawBunting(QPainter& painter, QPointF from, QPointF to, qreal sag, int flags, qreal flagHeight)
 {
     const QColor colours[] = {QColor(0xe0, 0x4e, 0x68), QColor(0xf2, 0xb1, 0x34), QColor(0x3a, 0x9a, 0x48),
@@ -485,6 +502,7 @@ void DrawHintArrow(QPainter& painter, QPointF from, QPointF control, QPointF to,
     pen.setDashPattern({2.2, 2.2});
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush); // an open curve: a brush would fill it
     painter.drawPath(curve);
     painter.restore();
     DrawArrowHeadLine(painter, QPainterPath(to), to, dir, 3.5, colour);

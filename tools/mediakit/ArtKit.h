@@ -100,6 +100,9 @@ void DrawLabelButton(QPainter& painter, QRect rect, const TLabelButton& button);
 // The "Vissza" back button: a left arrow and the word, filling the rect.
 void DrawBackButton(QPainter& painter, QRect rect);
 
+// The green "START" button with a play sign, filling the rect.
+void DrawStartButton(QPainter& painter, QRect rect);
+
 // A line drawn with a stroke of width pen, ending in an arrow head at tip pointing along direction.
 void DrawArrowHeadLine(QPainter& painter, const QPainterPath& line, QPointF tip, QPointF direction, qreal pen,
                        QColor colour);

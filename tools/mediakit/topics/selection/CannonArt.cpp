@@ -133,21 +133,7 @@ QImage Start()
 {
     QImage image = Transparent(Places::StartPicture);
     QPainter p(&image);
-    ArtKit::DrawLabelButton(p, image.rect(),
-                            {.label = QStringLiteral("START"), .faceTop = QColor(0xf2, 0xff, 0xf4),
-                             .faceBottom = QColor(0xbf, 0xec, 0xcb), .accent = ArtKit::Palette::ExitGreen,
-                             .lettering = ArtKit::Palette::ExitGreen.darker(190),
-                             .sign = [](QPainter& s, const QRectF& disc) {
-                                 // A play triangle.
-                                 const qreal u = disc.width() / 10;
-                                 QPainterPath play(disc.topLeft() + QPointF(3.6 * u, 2.6 * u));
-                                 play.lineTo(disc.topLeft() + QPointF(7.8 * u, 5 * u));
-                                 play.lineTo(disc.topLeft() + QPointF(3.6 * u, 7.4 * u));
-                                 play.closeSubpath();
-                                 s.setPen(Qt::NoPen);
-                                 s.setBrush(Qt::white);
-                                 s.drawPath(play);
-                             }});
+    ArtKit::DrawStartButton(p, image.rect());
     return image;
 }
 

@@ -1,0 +1,62 @@
+#include "RoundGameForm.h"
+
+#include "platform/VirtualKey.h"
+#include "shell/Board.h"
+#include "shell/IModule.h"
+
+TRoundGameForm::TRoundGameForm(const QString& pageName) : TBaseBlueForm(pageName), timer1_(this) {}
+
+TRoundGameForm::~TRoundGameForm() = default;
+
+void TRoundGameForm::ClosePage()
+{
+    timer1_.SetEnabled(false);
+    TBaseBlueForm::ClosePage();
+}
+
+void TRoundGameForm::FlowStep()
+{
+    switch (round_.Step()) {
+    case TGameRound::TStep::Intro: Intro(); break;
+    case TGameRound::TStep::Info: Info(); break;
+    case TGameRound::TStep::GameStart: GameStart(); break;
+    case TGameRound::TStep::RoundEnd: RoundEnd(); break;
+    case TGameRound::TStep::None: break;
+    }
+}
+
+void TRoundGameForm::FinishPhase()
+{
+    round_.Finish();
+    FlowStep();
+}
+
+void TRoundGameForm::Report(const QString& result)
+{
+    timer1_.SetEnabled(false);
+    auto module = Module(); // the page is replaced during the module's Notify
+    Board::PutText(Controller(), QStringLiteral("ERTEKEL"), result);
+    module->Notify();
+}
+
+QString TRoundGameForm::UserName() const
+{
+    return Board::Text(Controller(), QStringLiteral("USERNAME")).value_or(QString());
+}
+
+void TRoundGameForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
+{
+    if (key != VirtualKey::Escape)
+        return;
+    key = 0;
+    if (!round_.InPhase(TGameRound::IntroPhase))
+        imgEndGameClick();
+}
+
+void TRoundGameForm::imgEndGameClick()
+{
+    timer1_.SetEnabled(false);
+    auto module = Module();
+    Board::PutText(Controller(), QStringLiteral("ACTION"), QStringLiteral("NEXTFORM"));
+    module->Notify();
+}

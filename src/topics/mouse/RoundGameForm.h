@@ -1,0 +1,38 @@
+#pragma once
+
+#include "GameRound.h"
+#include "framework/BaseBlueForm.h"
+#include "platform/PageTimer.h"
+
+// The page of a game played in rounds on the state byte (mouse hunt, balloons, basketball): the
+// flow step from state to phase, Esc and the end picture leaving with "NEXTFORM" (Esc not during
+// the intro), and the timer stopped whichever way the page goes.
+class TRoundGameForm : public TBaseBlueForm {
+    Q_OBJECT
+public:
+    explicit TRoundGameForm(const QString& pageName);
+    ~TRoundGameForm() override;
+
+    void ClosePage() override;
+
+    const TGameRound& Round() const { return round_; }
+    TPageTimer& Timer1() { return timer1_; }
+
+protected:
+    void FormKeyDown(int& key, Qt::KeyboardModifiers shift) override;
+    void imgEndGameClick() override;
+
+    void FlowStep();
+    virtual void Intro() = 0;
+    virtual void Info() = 0;
+    virtual void GameStart() = 0;
+    virtual void RoundEnd() = 0;
+    // The state's phase is over: +128, then the flow step.
+    void FinishPhase();
+    // "ERTEKEL" gets the result, then the module is told.
+    void Report(const QString& result);
+    QString UserName() const;
+
+    TGameRound round_ = TGameRound::FromRound(std::nullopt);
+    TPageTimer timer1_;
+};

@@ -1,0 +1,249 @@
+// mousegamespreview OUTPUT_DIR: the mouse games' pictures as plain PNGs, each game page as it
+// looks in play (panels, grass, buttons and the moving things in their places, sample text), the
+// clips' frames, and the review sheet mouse_games_media_sheet.png.
+
+#include "mediakit/ArtKit.h"
+#include "mediakit/cast/CastPictures.h"
+#include "mediakit/topics/mouse/GameButtonsMedia.h"
+#include "mediakit/topics/mouse/GamePanelsMedia.h"
+#include "mediakit/topics/mouse/MouseGamesClipsArt.h"
+#include "mediakit/topics/mouse/MouseGamesPicturesArt.h"
+#include "mediakit/topics/mouse/MouseGamesPlaces.h"
+#include "mediakit/topics/mouse/MouseGamesScreensArt.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTextStream>
+
+namespace {
+
+namespace Places = MouseGamesPlaces;
+namespace Art = MouseGamesPicturesArt;
+
+// A page being put together as the learner sees it.
+class TMock {
+public:
+    explicit TMock(QImage background) : page_(std::move(background)), painter_(&page_)
+    {
+        painter_.setRenderHint(QPainter::Antialiasing);
+    }
+    void Picture(QPoint at, const QImage& image) { painter_.drawImage(at, image); }
+    void Centred(QRect on, const QImage& image) { painter_.drawImage(on.center() - image.rect().center(), image); }
+    void Text(QRect rect, const QString& text, int pixels = 24, QColor colour = QColor(0, 0, 255),
+              int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap)
+    {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(pixels);
+        painter_.setFont(font);
+        painter_.setPen(colour);
+        painter_.drawText(rect, flags, text);
+    }
+    // The grass and the game buttons, raised in front as ShowGrass does.
+    void Furniture(QPoint smallPanel = QPoint(20, 630))
+    {
+        Picture(QPoint(0, 628), GamePanelsMedia::Grass());
+        Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
+        Picture(smallPanel, GamePanelsMedia::SmallPanel());
+        Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
+    }
+    QImage Done()
+    {
+        painter_.end();
+        return page_;
+    }
+
+private:
+    QImage page_;
+    QPainter painter_;
+};
+
+// A clip frame as the player shows it: the page grey see-through.
+QImage Keyed(const QImage& frame)
+{
+    QImage keyed = frame.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = frame.pixel(0, 0);
+    for (int y = 0; y < keyed.height(); ++y)
+        for (int x = 0; x < keyed.width(); ++x)
+            if (keyed.pixel(x, y) == key)
+                keyed.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return keyed;
+}
+
+QString U(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: mousegamespreview OUTPUT_DIR\n";
+        return 2;
+    }
+    QDir out(QString::fromLocal8Bit(argv[1]));
+    out.mkpath(QStringLiteral("."));
+    std::vector<std::pair<QString, QImage>> pages;
+    const auto save = [&](const QImage& image, const QString& name) {
+        image.save(out.filePath(name));
+        pages.emplace_back(name, image);
+    };
+    using namespace MouseGamesScreensArt;
+    const QRect info(110, 110, 800, 320);
+
+    {
+        TMock intro(ButterflyScreen());
+        for (int i = 0; i < 5; ++i)
+            intro.Picture(Places::CloudAt[i], Art::Cloud(i + 1));
+        intro.Furniture();
+        intro.Picture(QPoint(110, 130), GamePanelsMedia::InfoPanel());
+        intro.Centred(QRect(160, 176, 713, 105), Art::ButterflyTitle());
+        save(intro.Done(), "butterfly_intro.png");
+
+        TMock game(ButterflyScreen());
+        const char* captions[] = {"Lassú", "Normál", "Fürge", "Gyors", "Villám"};
+        for (int i = 0; i < 5; ++i) {
+            game.Picture(Places::CloudAt[i], Art::Cloud(i + 1));
+            game.Text(QRect(Places::CloudAt[i], Places::Cloud), U(captions[i]), i == 2 ? 26 : 21,
+                      i == 2 ? QColor(0, 128, 0) : QColor(0, 0, 255), Qt::AlignCenter);
+        }
+        const char* colours[] = {"lila", "piros", "kek", "sarga", "zold"};
+        for (int i = 0; i < 5; ++i)
+            game.Picture(QPoint(220 + 120 * i, 560 - 90 * i + (i % 2) * 150), Art::Butterfly(colours[i]));
+        game.Picture(QPoint(470, 660), Art::Butterfly("kek")); // rising from behind the grass
+        game.Furniture();
+        game.Text(QRect(20, 630, 220, 130), U("Fokozat: fürge\n2:1"), 24, QColor(0, 0, 255), Qt::AlignCenter);
+        save(game.Done(), "butterfly_game.png");
+    }
+    {
+        TMock page(RightClickScreen());
+        page.Text(Places::RightClickWriting,
+                  U("Ballal már tudsz kattintani, most következzen a jobb gomb!\n10 Nyilacskát látsz majd egymás után.\n"
+                    "Ha Nyilacska balra mutat, ballal, ha jobbra, jobbal klikkelj!\nMost kattints a jobb gombbal az egeret "
+                    "bemutató rajzon!"));
+        page.Picture(Places::RightClickClip.topLeft(), Keyed(MouseGamesClipsArt::RightClickClip()[6]));
+        page.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
+        save(page.Done(), "right_click.png");
+    }
+    {
+        TMock intro(HuntScreen());
+        intro.Picture(info.topLeft(), GamePanelsMedia::InfoPanel());
+        intro.Centred(info, Art::LeftRightTitle());
+        intro.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
+        intro.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
+        save(intro.Done(), "hunt_intro.png");
+
+        TMock start(HuntScreen());
+        start.Picture(info.topLeft(), GamePanelsMedia::InfoPanel());
+        start.Text(info.adjusted(0, 100, 0, 0), U("Ha felkészültél a játékra, \naz indításhoz kattints a bal egérgombbal a START-ra!"),
+                   24, QColor(0, 0, 255), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
+        start.Picture(QPoint(376, 312), Art::StartButton());
+        start.Picture(QPoint(20, 630), GamePanelsMedia::SmallPanel());
+        start.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
+        start.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
+        save(start.Done(), "hunt_start.png");
+
+        TMock game(HuntScreen());
+        game.Picture(QPoint(200, 120), Art::NyilacskaPointing(false));
+        game.Picture(QPoint(620, 360), Art::NyilacskaPointing(true));
+        game.Picture(QPoint(20, 630), GamePanelsMedia::SmallPanel());
+        game.Text(QRect(20, 630, 220, 130), U("Fokozat: lassú\n3:2"), 24, QColor(0, 0, 255), Qt::AlignCenter);
+        game.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
+        game.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
+        save(game.Done(), "hunt_game.png");
+    }
+    {
+        TMock page(DoubleClickScreen());
+        page.Text(Places::DoubleClickWriting,
+                  U("Biztosan remekül megy már a bal- és jobbkattintás,\nde létezik olyan is, hogy DUPLAKATTINTÁS!\nKettőt csak "
+                    "ballal szokás klikkelni.\nFontos, hogy a két kattintás közt ne várj, hanem minél gyorsabban klikkelj "
+                    "kettőt,\naz egeret pedig ne mozgasd el! Gyakorolj Nyilacskán, Tárolkán és Lemezkén!\nHa úgy érzed, hogy "
+                    "már jól megy, akkor kattints jobb gombbal Nyilacskán!"),
+                  20);
+        page.Picture(Places::DoubleClickDemo.topLeft(), Keyed(MouseGamesClipsArt::DoubleClickClip()[10]));
+        const TCastMember guides[] = {TCastMember::Lemezke, TCastMember::Tarolka, TCastMember::Nyilacska};
+        for (int i = 0; i < 3; ++i)
+            page.Picture(QPoint(Places::GuideClipLeft[i], Places::GuideClipTop),
+                         Keyed(MouseGamesClipsArt::GuideJumpClip(guides[i])[i == 1 ? 8 : 0]));
+        page.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
+        save(page.Done(), "double_click.png");
+    }
+    {
+        TMock intro(BalloonScreen());
+        intro.Furniture();
+        intro.Picture(info.topLeft(), GamePanelsMedia::InfoPanel());
+        intro.Centred(info, Art::BalloonTitle());
+        save(intro.Done(), "balloon_intro.png");
+
+        TMock game(BalloonScreen());
+        const char* colours[] = {"lila", "piros", "narancs", "zold", "kek", "vkek"};
+        const int tops[] = {120, 300, 520, 40, 660, 400};
+        for (int i = 0; i < 6; ++i)
+            game.Picture(QPoint(150 + 110 * i, tops[i]), Art::Balloon(colours[i]));
+        game.Furniture();
+        game.Text(QRect(20, 660, 220, 80), U("Fokozat: lassú\n6:2"), 26, QColor(0, 0, 255), Qt::AlignCenter);
+        save(game.Done(), "balloon_game.png");
+    }
+    {
+        TMock intro(BasketballScreen());
+        intro.Picture(QPoint(110, 180), GamePanelsMedia::InfoPanel());
+        intro.Centred(QRect(110, 180, 800, 320), Art::BasketballTitle());
+        save(intro.Done(), "basketball_intro.png");
+
+        TMock game(BasketballScreen());
+        for (int i = 0; i < 8; ++i)
+            game.Picture(QPoint(103 + 90 * i, 665 + (i * 3) % 6), Art::Ball());
+        game.Picture(QPoint(470, 278), Art::Ball()); // released inside the hoop
+        game.Picture(QPoint(780, 420), Art::Ball()); // being carried
+        game.Picture(Places::BasketScore.topLeft(), GamePanelsMedia::SmallPanel());
+        game.Text(Places::BasketScore.adjusted(0, 20, 0, -10), U("Rekord: 0:24\nJátékidő: 0:7"), 24, QColor(0, 0, 255),
+                  Qt::AlignCenter);
+        game.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
+        game.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
+        save(game.Done(), "basketball_game.png");
+    }
+
+    // The small pictures one by one, and the clips' frames.
+    for (int i = 1; i <= 5; ++i)
+        Art::Cloud(i).save(out.filePath(QStringLiteral("cloud%1.png").arg(i)));
+    for (const char* colour : {"lila", "piros", "kek", "sarga", "zold"})
+        Art::Butterfly(colour).save(out.filePath(QStringLiteral("butterfly_%1.png").arg(colour)));
+    for (const char* colour : {"lila", "piros", "narancs", "zold", "kek", "vkek"})
+        Art::Balloon(colour).save(out.filePath(QStringLiteral("balloon_%1.png").arg(colour)));
+    Art::NyilacskaPointing(true).save(out.filePath("nyilacska_right.png"));
+    Art::NyilacskaPointing(false).save(out.filePath("nyilacska_left.png"));
+    Art::Ball().save(out.filePath("ball.png"));
+    Art::StartButton().save(out.filePath("start.png"));
+    const std::pair<const char*, std::vector<QImage>> clips[] = {
+        {"right_click", MouseGamesClipsArt::RightClickClip()},
+        {"double_click", MouseGamesClipsArt::DoubleClickClip()},
+        {"dog", MouseGamesClipsArt::GuideJumpClip(TCastMember::Lemezke)},
+        {"tarolka", MouseGamesClipsArt::GuideJumpClip(TCastMember::Tarolka)},
+        {"nyilacska", MouseGamesClipsArt::GuideJumpClip(TCastMember::Nyilacska)}};
+    for (const auto& [name, frames] : clips) {
+        const QImage sheet = CastPictures::ContactSheet(frames, 8);
+        sheet.save(out.filePath(QStringLiteral("clip_%1.png").arg(name)));
+        pages.emplace_back(QStringLiteral("clip_%1.png").arg(name), sheet);
+    }
+
+    // The review sheet: every page and clip sheet at half size, three across.
+    const int columns = 3;
+    const int rows = int(pages.size() + columns - 1) / columns;
+    QImage sheet(columns * 520, rows * 400, QImage::Format_RGB32);
+    sheet.fill(QColor(0x40, 0x44, 0x4c));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < int(pages.size()); ++i) {
+        const QRect cell((i % columns) * 520 + 4, (i / columns) * 400 + 4, 512, 384);
+        const QSize fitted = pages[i].second.size().scaled(cell.size(), Qt::KeepAspectRatio);
+        painter.drawImage(QRect(cell.topLeft(), fitted), pages[i].second);
+        painter.setPen(Qt::white);
+        painter.drawText(cell.left() + 2, cell.bottom() + 11, pages[i].first);
+    }
+    painter.end();
+    sheet.save(out.filePath("mouse_games_media_sheet.png"));
+    return 0;
+}
