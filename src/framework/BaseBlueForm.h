@@ -37,8 +37,6 @@ protected:
     // A fresh copy of the panel picture, in front of everything, shown.
     void ShowInfoPanel();
     void HideInfoPanel();
-    // The information panel's writer, for pages that lay their text out their own way.
-    TTextImgWriter* InfoWriter() const { return info_.writer.get(); }
     // Writes over whatever the panel shows; an empty text changes nothing.
     void SetInfoText(const QString& text);
     void MoveInfoPanel(const QPoint& topLeft);

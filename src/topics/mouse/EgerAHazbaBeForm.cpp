@@ -36,7 +36,7 @@ void TEgerAHazbaBeForm::ShowPage()
     TBaseBlueForm::ShowPage();
     ShowGrass();
     ShowToMenu();
-    TTextImgWriter& writer = *InfoWriter();
+    TTextImgWriter& writer = InfoWriter();
     writer.SetAlignment(QStringLiteral("wlfCenter"));
     writer.SetMargins(0, 0, 70, 0);
     writer.SetLineSpacing(10);
@@ -92,7 +92,7 @@ void TEgerAHazbaBeForm::imgNyilacskaMouseMove(QPoint at)
         return;
     inHouse_ = true;
     dragging_ = false;
-    TTextImgWriter& writer = *InfoWriter();
+    TTextImgWriter& writer = InfoWriter();
     writer.SetAlignment(QStringLiteral("wlfCenter"));
     writer.SetMargins(0, 0, 100, 0);
     writer.SetLineSpacing(10);

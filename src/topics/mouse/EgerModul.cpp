@@ -1,17 +1,23 @@
 #include "EgerModul.h"
 
+#include "DuplaKattForm.h"
 #include "EgerAHazbaBeForm.h"
+#include "EgerBallJobbForm.h"
+#include "EgerBasketBallForm.h"
 #include "EgerDragDropForm.h"
 #include "EgerEgerfajtakForm.h"
 #include "EgerJatekvalasztasForm.h"
 #include "EgerKattInfoForm.h"
 #include "EgerKattintForm.h"
 #include "EgerKurzorForm.h"
+#include "EgerLufipukkForm.h"
 #include "EgerNoraSzinezForm.h"
 #include "EgerSzabalyokForm.h"
 #include "EgerSzinezoInfoForm.h"
 #include "EgerTipusForm.h"
 #include "EgerekForm.h"
+#include "EgervadaszatForm.h"
+#include "LepkevadaszForm.h"
 #include "MouseRoad.h"
 #include "framework/Ertekeles.h"
 #include "platform/CourseError.h"
@@ -78,20 +84,20 @@ void TEgerModul::Notify()
     case TPage::EgerKurzor: SwitchToPage<TEgerKurzorForm>(); break;
     case TPage::EgerKattInfo: SwitchToPage<TEgerKattInfoForm>(); break;
     case TPage::EgerKattint: SwitchToPage<TEgerKattintForm>(); break;
+    case TPage::Lepkevadasz: SwitchToPage<TLepkevadaszForm>(); break;
+    case TPage::EgerBallJobb: SwitchToPage<TEgerBallJobbForm>(); break;
+    case TPage::Egervadaszat: SwitchToPage<TEgervadaszatForm>(); break;
+    case TPage::DuplaKatt: SwitchToPage<TDuplaKattForm>(); break;
+    case TPage::EgerLufipukk: SwitchToPage<TEgerLufipukkForm>(); break;
     case TPage::EgerDragDrop: SwitchToPage<TEgerDragDropForm>(); break;
     case TPage::EgerAHazbaBe: SwitchToPage<TEgerAHazbaBeForm>(); break;
+    case TPage::EgerBasketBall: SwitchToPage<TEgerBasketBallForm>(); break;
     case TPage::EgerSzinezoInfo: SwitchToPage<TEgerSzinezoInfoForm>(); break;
     case TPage::EgerNoraSzinez: SwitchToPage<TEgerNoraSzinezForm>(); break;
     case TPage::EgerSzabalyok: SwitchToPage<TEgerSzabalyokForm>(); break;
     case TPage::EgerEgerfajtak: SwitchToPage<TEgerEgerfajtakForm>(); break;
     case TPage::EgerJatekvalasztas: SwitchToPage<TEgerJatekvalasztasForm>(); break;
     case TPage::Ertekeles: SwitchToPage<TErtekeles>(); break;
-    case TPage::Lepkevadasz:
-    case TPage::EgerBallJobb:
-    case TPage::Egervadaszat:
-    case TPage::DuplaKatt:
-    case TPage::EgerLufipukk:
-    case TPage::EgerBasketBall:
     case TPage::None: break;
     }
 }

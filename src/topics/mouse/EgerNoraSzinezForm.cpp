@@ -12,24 +12,18 @@ namespace {
 struct TPot {
     const char* name;
     int left;
+    int width;
     QColor colour;
 };
 
 const TPot PotTable[TEgerNoraSzinezForm::Pots] = {
-    {"red0", 16, {255, 5, 5}},       {"red1", 72, {255, 69, 5}},     {"orange1", 128, {255, 129, 5}},
-    {"orange2", 184, {255, 188, 5}}, {"yellow", 232, {255, 255, 5}}, {"green1", 288, {172, 255, 5}},
-    {"green2", 336, {5, 255, 69}},   {"green3", 392, {128, 210, 102}}, {"green4", 440, {19, 255, 5}},
-    {"blue1", 496, {5, 255, 188}},   {"blue2", 544, {5, 206, 255}},  {"blue3", 592, {5, 167, 255}},
-    {"blue4", 648, {5, 129, 255}},   {"blue5", 704, {5, 91, 255}},   {"blue6", 760, {5, 44, 255}},
-    {"purple", 808, {206, 5, 255}},
+    {"red0", 16, 49, {255, 5, 5}},       {"red1", 72, 49, {255, 69, 5}},     {"orange1", 128, 49, {255, 129, 5}},
+    {"orange2", 184, 41, {255, 188, 5}}, {"yellow", 232, 49, {255, 255, 5}}, {"green1", 288, 41, {172, 255, 5}},
+    {"green2", 336, 49, {5, 255, 69}},   {"green3", 392, 41, {128, 210, 102}}, {"green4", 440, 49, {19, 255, 5}},
+    {"blue1", 496, 41, {5, 255, 188}},   {"blue2", 544, 41, {5, 206, 255}},  {"blue3", 592, 49, {5, 167, 255}},
+    {"blue4", 648, 49, {5, 129, 255}},   {"blue5", 704, 49, {5, 91, 255}},   {"blue6", 760, 41, {5, 44, 255}},
+    {"purple", 808, 49, {206, 5, 255}},
 };
-
-// The pots' pictures are drawn in the background: each area is as wide as its pot.
-int PotWidth(int index)
-{
-    const int next = index + 1 < TEgerNoraSzinezForm::Pots ? PotTable[index + 1].left : 857;
-    return next - PotTable[index].left >= 56 ? 49 : 41;
-}
 
 } // namespace
 
@@ -45,7 +39,7 @@ TEgerNoraSzinezForm::TEgerNoraSzinezForm() : TBaseBlueForm(QStringLiteral("EgerN
         MakeTarget(*target);
 
     for (int i = 0; i < Pots; ++i) {
-        TImage* pot = new TImage(this, QRect(PotTable[i].left, 600, PotWidth(i), 49));
+        TImage* pot = new TImage(this, QRect(PotTable[i].left, 600, PotTable[i].width, 49));
         pot->setObjectName(QString::fromLatin1(PotTable[i].name));
         pot->setCursor(Qt::PointingHandCursor);
         TDragDrop& drag = TDragDrop::Of(pot);

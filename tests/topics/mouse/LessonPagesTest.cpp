@@ -23,7 +23,7 @@ TEST_F(LessonPagesTest, EachLessonGoesOnWithItsOwnKeyOnly)
         PressKey(wrong);
     ASSERT_EQ(CurrentPageName(), "EgerKurzorForm");
     PressKey(Qt::Key_Escape);
-    EXPECT_EQ(CurrentPageName(), "EgerKattInfoForm");
+    EXPECT_EQ(CurrentPageName(), "EgerKattInfoForm") << messages.Texts().join(" | ").toStdString();
 }
 
 TEST_F(LessonPagesTest, TheDrawnKeysAndTheirHints)
