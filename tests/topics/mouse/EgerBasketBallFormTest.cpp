@@ -1,4 +1,5 @@
 #include "MouseGamesCourse.h"
+#include "MouseGamesMoves.h"
 
 #include "topics/mouse/Ball.h"
 #include "topics/mouse/EgerBasketBallForm.h"
@@ -16,16 +17,7 @@ protected:
                 Board::PutNumber(board, "TIMERECORD", *record);
         });
     }
-    // Carries the ball with the button held until its top-left corner is at the point, then lets go.
-    void Carry(TBall& ball, QPoint topLeft)
-    {
-        const QPoint grab(51, 51);
-        Press(&ball, grab);
-        for (int move = 0; move < 60 && ball.pos() != topLeft; ++move)
-            MoveHeld(&ball, topLeft - ball.pos() + grab);
-        Release(&ball, topLeft - ball.pos() + grab);
-        Settle();
-    }
+    static void Carry(TBall& ball, QPoint topLeft) { MouseGamesMoves::Carry(ball, topLeft); }
     // START, the clock run to the time, every ball into the hoop, one more tick.
     void PlayGame(TEgerBasketBallForm& page, int milliseconds)
     {
