@@ -52,6 +52,13 @@ TGraphElement::TGraphElement(QWidget* page, const QString& file, const QPoint& p
     SetSelected(false);
 }
 
+TGraphElement::~TGraphElement()
+{
+    // The page's controls are deleted after its members, so the cloud's are still there.
+    delete picture_;
+    delete caption_;
+}
+
 void TGraphElement::Place()
 {
     if (!read_) {

@@ -15,6 +15,9 @@ class TGraphElement {
 public:
     TGraphElement(QWidget* page, const QString& file, const QPoint& place, const QString& value,
                   const QString& caption);
+    ~TGraphElement();
+    TGraphElement(const TGraphElement&) = delete;
+    TGraphElement& operator=(const TGraphElement&) = delete;
 
     // Loads the picture, sizes picture and caption to it and shows the picture.
     void Place();

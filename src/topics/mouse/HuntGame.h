@@ -33,6 +33,8 @@ public:
     int Misses() const { return misses_; }
     bool PointsRight() const { return right_; }
     bool Passed() const { return hits_ == Targets; }
+    // The target on screen was hit already.
+    bool TargetHit() const { return hit_; }
 
 private:
     int level_;

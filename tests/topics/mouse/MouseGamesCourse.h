@@ -6,7 +6,6 @@
 #include "framework/ModuleBase.h"
 #include "shell/Board.h"
 
-#include <QMouseEvent>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -27,6 +26,7 @@ struct TGameNote {
 // next page. Leaving for home goes to the controller.
 class TGamesStandIn : public TModuleBase {
 public:
+    explicit TGamesStandIn(std::vector<TGameNote>& notes) : notes_(notes) {}
     void Notify() override
     {
         if (HandedOver())
@@ -40,7 +40,7 @@ public:
                        Board::Number(board, "TIMERECORD")};
         board.RemoveValue("ACTION");
         board.RemoveValue("ERTEKEL");
-        notes.push_back(note);
+        notes_.push_back(note);
     }
     template <class Page> Page* Show(const std::function<void()>& prepare = {})
     {
@@ -48,10 +48,11 @@ public:
     }
     IModuleController& Board() const { return Controller(); }
 
-    std::vector<TGameNote> notes;
-
 protected:
     void StartModule() override {}
+
+private:
+    std::vector<TGameNote>& notes_;
 };
 
 // The course with the stand-in as the current topic; the learner is Anna.
@@ -61,7 +62,7 @@ protected:
     {
         extendModules = [this](TModuleTable& table) {
             table.Add("EGERJATEKOK", [this] {
-                auto module = std::make_shared<TGamesStandIn>();
+                auto module = std::make_shared<TGamesStandIn>(notes);
                 games = module;
                 return module;
             });
@@ -91,7 +92,8 @@ protected:
         return page;
     }
 
-    const std::vector<TGameNote>& Notes() const { return Games()->notes; }
+    // Every Notify of the visits to the stand-in, in order.
+    const std::vector<TGameNote>& Notes() const { return notes; }
 
     void Tick(int milliseconds, int times = 1)
     {
@@ -100,16 +102,10 @@ protected:
         Settle();
     }
 
-    // A press, then moves (each as the pointer goes with the button held), without the release.
+    // A press or a release alone, where a test holds the button between them.
     static void Press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mousePress(widget, button, Qt::NoModifier, at);
-    }
-    static void MoveHeld(QWidget* widget, QPoint at)
-    {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &move);
     }
     static void Release(QWidget* widget, QPoint at)
     {
@@ -126,4 +122,5 @@ protected:
     }
 
     std::weak_ptr<TGamesStandIn> games;
+    std::vector<TGameNote> notes;
 };
