@@ -5,6 +5,10 @@
 #include "framework/BaseBlueForm.h"
 #include "framework/Image.h"
 #include "topics/mouse/EgerAHazbaBeForm.h"
+#include "topics/mouse/EgerBasketBallForm.h"
+#include "topics/mouse/EgerLufipukkForm.h"
+#include "topics/mouse/EgervadaszatForm.h"
+#include "topics/mouse/LepkevadaszForm.h"
 #include "topics/mouse/EgerDragDropForm.h"
 #include "topics/mouse/EgerEgerfajtakForm.h"
 #include "topics/mouse/EgerJatekvalasztasForm.h"
@@ -20,6 +24,45 @@
 #include <QPointer>
 
 namespace MouseMoves {
+
+namespace {
+
+// The game met on the last game pages in a row, and how many of its pages (one per round).
+struct TGameVisit {
+    QPointer<TBaseForm> page;
+    QString game;
+    int rounds = 0;
+};
+TGameVisit visit;
+
+bool RoundGame(TBaseForm* page)
+{
+    return dynamic_cast<TLepkevadaszForm*>(page) || dynamic_cast<TEgervadaszatForm*>(page) ||
+           dynamic_cast<TEgerLufipukkForm*>(page) || dynamic_cast<TEgerBasketBallForm*>(page);
+}
+
+// A game's rounds follow each other for ever: after two the learner leaves by the end-game picture
+// as soon as the third round shows it.
+bool LeaveAfterTwoRounds(TLearner& learner, TBaseForm* shown)
+{
+    if (!RoundGame(shown)) {
+        visit = {};
+        return false;
+    }
+    if (visit.page != shown) {
+        visit.rounds = visit.game == shown->GetPageName() ? visit.rounds + 1 : 1;
+        visit.game = shown->GetPageName();
+        visit.page = shown;
+    }
+    auto* game = static_cast<TBaseBlueForm*>(shown);
+    if (visit.rounds < 3 || !game->imgEndGame()->isVisible())
+        return false;
+    visit = {};
+    learner.Click(game->imgEndGame());
+    return true;
+}
+
+} // namespace
 
 void BringHome(TLearner& learner, TEgerAHazbaBeForm& page)
 {
@@ -43,6 +86,8 @@ bool Helpful(TLearner& learner)
 {
     TBaseForm* shown = learner.CurrentPage();
     const QPointer<TBaseForm> alive(shown);
+    if (LeaveAfterTwoRounds(learner, shown))
+        return true;
     if (dynamic_cast<TEgerekForm*>(shown)) {
         learner.PressKey(Qt::Key_Return);
     } else if (dynamic_cast<TEgerTipusForm*>(shown)) {

@@ -15,7 +15,9 @@ void BringHome(TLearner& learner, TEgerAHazbaBeForm& page);
 void DropPot(TLearner& learner, TEgerNoraSzinezForm& page, const char* pot, TImage& target);
 
 // One move that takes the learner on from the topic's page on screen (a page's whole task; the
-// game chooser is left by its back-to-home picture); false when the page is none of these.
+// game chooser is left by its back-to-home picture; a game is left by its end-game picture once
+// two of its rounds are over); false when the page is none of these, the games' own steps
+// included (MouseGamesMoves).
 bool Helpful(TLearner& learner);
 
 } // namespace MouseMoves
