@@ -27,6 +27,9 @@ protected:
         ADD_FAILURE() << "never reached the page; road: " << road.join(", ").toStdString();
     }
 
+    void SetUp() override { MouseMoves::SetRoundsPerGame(2); }
+    void TearDown() override { MouseMoves::SetRoundsPerGame(1); }
+
     QStringList road;
     int shots = 0;
     QStringList evaluations;

@@ -1,5 +1,6 @@
 #include "MouseMoves.h"
 
+#include "MouseGamesMoves.h"
 #include "support/Learner.h"
 
 #include "framework/BaseBlueForm.h"
@@ -34,6 +35,7 @@ struct TGameVisit {
     int rounds = 0;
 };
 TGameVisit visit;
+int roundsPerGame = 1;
 
 bool RoundGame(TBaseForm* page)
 {
@@ -41,9 +43,9 @@ bool RoundGame(TBaseForm* page)
            dynamic_cast<TEgerLufipukkForm*>(page) || dynamic_cast<TEgerBasketBallForm*>(page);
 }
 
-// A game's rounds follow each other for ever: after two the learner leaves by the end-game picture
-// as soon as the third round shows it.
-bool LeaveAfterTwoRounds(TLearner& learner, TBaseForm* shown)
+// A game's rounds follow each other for ever: the learner plays a round as one move, and after
+// the rounds asked for leaves the next one by its end-game picture as soon as it shows it.
+bool PlayOrLeaveGame(TLearner& learner, TBaseForm* shown)
 {
     if (!RoundGame(shown)) {
         visit = {};
@@ -55,14 +57,30 @@ bool LeaveAfterTwoRounds(TLearner& learner, TBaseForm* shown)
         visit.page = shown;
     }
     auto* game = static_cast<TBaseBlueForm*>(shown);
-    if (visit.rounds < 3 || !game->imgEndGame()->isVisible())
-        return false;
+    if (visit.rounds <= roundsPerGame) {
+        // A round is one page: the games' own steps until the page is gone.
+        const QPointer<TBaseForm> alive(shown);
+        for (int step = 0; step < 5000 && alive && learner.CurrentPage() == shown; ++step)
+            if (!MouseGamesMoves::Helpful(learner))
+                break;
+        return true;
+    }
+    // The round after those: left as soon as it shows its end-game picture.
+    const QPointer<TBaseForm> alive(shown);
+    for (int step = 0; step < 100 && alive && !game->imgEndGame()->isVisible(); ++step)
+        MouseGamesMoves::Helpful(learner);
+    if (alive && game->imgEndGame()->isVisible())
+        learner.Click(game->imgEndGame());
     visit = {};
-    learner.Click(game->imgEndGame());
     return true;
 }
 
 } // namespace
+
+void SetRoundsPerGame(int rounds)
+{
+    roundsPerGame = rounds;
+}
 
 void BringHome(TLearner& learner, TEgerAHazbaBeForm& page)
 {
@@ -86,7 +104,7 @@ bool Helpful(TLearner& learner)
 {
     TBaseForm* shown = learner.CurrentPage();
     const QPointer<TBaseForm> alive(shown);
-    if (LeaveAfterTwoRounds(learner, shown))
+    if (PlayOrLeaveGame(learner, shown))
         return true;
     if (dynamic_cast<TEgerekForm*>(shown)) {
         learner.PressKey(Qt::Key_Return);
