@@ -1,6 +1,9 @@
 #include "MouseCourse.h"
 
+#include "MouseGamesMoves.h"
 #include "platform/CourseError.h"
+#include "topics/mouse/EgerBallJobbForm.h"
+#include "topics/mouse/EgervadaszatForm.h"
 #include "topics/lists/ListKajakForm.h"
 
 namespace {
@@ -58,6 +61,28 @@ TEST_F(EgerModulTest, TheClosingEvaluationLeadsToTheGameChooser)
     TypeText("l");
     EXPECT_EQ(CurrentPageName(), "EgerJatekvalasztasForm");
     EXPECT_FALSE(ErrorBoxShown()) << messages.Texts().join(" | ").toStdString();
+}
+
+// Escape once the intro is over: from a game chosen on the game chooser back to it, on the road on.
+TEST_F(EgerModulTest, EscapeFromAChosenGameGoesBackToTheChooserOnTheRoadOn)
+{
+    OpenMouseTopic();
+    const auto escapeTheHunt = [this] {
+        auto* hunt = On<TEgervadaszatForm>();
+        for (int step = 0; hunt && step < 20 && hunt->Round().State() == TGameRound::IntroPhase; ++step)
+            MouseGamesMoves::Helpful(*this);
+        PressKey(Qt::Key_Escape);
+    };
+    Click(Stand<TEgerJatekvalasztasForm>()->imgJobbraBalra());
+    ASSERT_EQ(BoardText("JATEKVALASZT"), "EGERVADASZ");
+    escapeTheHunt();
+    EXPECT_EQ(CurrentPageName(), "EgerJatekvalasztasForm");
+    EXPECT_FALSE(BoardText("JATEKVALASZT"));
+
+    Click(Stand<TEgerBallJobbForm>()->imgMouse(), QPoint(-1, -1), Qt::RightButton);
+    escapeTheHunt();
+    EXPECT_EQ(CurrentPageName(), "DuplaKattForm");
+    EXPECT_FALSE(BoardText("ACTION"));
 }
 
 TEST_F(EgerModulTest, AChooserWithoutAChoiceAndAStrangePageAreRefused)
