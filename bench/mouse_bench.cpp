@@ -32,19 +32,9 @@ template <class Page> void Shown(benchmark::State& state)
 }
 
 // The colouring page reads its task from "ACTION".
-template <const char* Task> void Colouring(benchmark::State& state)
-{
-    TMouseBench bench;
-    Board::PutText(*bench.controller, "ACTION", Task);
-    for (auto _ : state) {
-        auto* page = bench.Show<TEgerNoraSzinezForm>();
-        page->repaint();
-        state.PauseTiming();
-        page->ClosePage();
-        TMouseBench::Settle();
-        state.ResumeTiming();
-    }
-}
+template <const char* Task> struct TColouringBench : TMouseBench {
+    TColouringBench() { Board::PutText(*controller, "ACTION", Task); }
+};
 
 constexpr char Car[] = "AUTO";
 constexpr char Dress[] = "RUHA";
@@ -57,8 +47,14 @@ void BM_EgerKattintForm(benchmark::State& state) { Shown<TEgerKattintForm>(state
 void BM_EgerDragDropForm(benchmark::State& state) { Shown<TEgerDragDropForm>(state); }
 void BM_EgerAHazbaBeForm(benchmark::State& state) { Shown<TEgerAHazbaBeForm>(state); }
 void BM_EgerSzinezoInfoForm(benchmark::State& state) { Shown<TEgerSzinezoInfoForm>(state); }
-void BM_EgerNoraSzinezForm_AUTO(benchmark::State& state) { Colouring<Car>(state); }
-void BM_EgerNoraSzinezForm_RUHA(benchmark::State& state) { Colouring<Dress>(state); }
+void BM_EgerNoraSzinezForm_AUTO(benchmark::State& state)
+{
+    PageBuiltAndShown<TColouringBench<Car>, TEgerNoraSzinezForm>(state, "");
+}
+void BM_EgerNoraSzinezForm_RUHA(benchmark::State& state)
+{
+    PageBuiltAndShown<TColouringBench<Dress>, TEgerNoraSzinezForm>(state, "");
+}
 void BM_EgerSzabalyokForm(benchmark::State& state) { Shown<TEgerSzabalyokForm>(state); }
 void BM_EgerEgerfajtakForm(benchmark::State& state) { Shown<TEgerEgerfajtakForm>(state); }
 void BM_EgerJatekvalasztasForm(benchmark::State& state) { Shown<TEgerJatekvalasztasForm>(state); }
@@ -79,8 +75,7 @@ BENCHMARK(BM_EgerJatekvalasztasForm)->Unit(benchmark::kMillisecond);
 // The car (486 x 114) tinted from its shading, as a drop does.
 void BM_CarTint(benchmark::State& state)
 {
-    TMouseBench bench;
-    Board::PutText(*bench.controller, "ACTION", Car);
+    TColouringBench<Car> bench;
     auto* page = bench.Show<TEgerNoraSzinezForm>();
     const QImage base = LoadPng("egerezes\\EgerNoraSzinezForm_auto_alap.png");
     const QImage shading = LoadPng("egerezes\\EgerNoraSzinezForm_auto_alfa.png");

@@ -60,16 +60,11 @@ TEST_F(MouseWalkthrough, EveryPageTwoRoundsOfEachGameEachGameFromTheChooserAndHo
     EXPECT_FALSE(basket[1].contains("<BR>Legjobb idő: --:--<BR>")) << basket[1].toStdString();
 
     // Each game again from the chooser: two rounds, then back to the chooser.
-    const std::pair<TImage* (TEgerJatekvalasztasForm::*)() const, const char*> titles[] = {
-        {&TEgerJatekvalasztasForm::imgLepkevadasz, "LepkevadaszForm"},
-        {&TEgerJatekvalasztasForm::imgLufi, "EgerLufipukkForm"},
-        {&TEgerJatekvalasztasForm::imgJobbraBalra, "EgervadaszatForm"},
-        {&TEgerJatekvalasztasForm::imgKosar, "EgerBasketBallForm"},
-    };
-    for (const auto& [title, name] : titles) {
+    for (const TTitle& title : Titles) {
+        const char* name = title.page;
         auto* chooser = On<TEgerJatekvalasztasForm>();
         ASSERT_NE(chooser, nullptr);
-        Click((chooser->*title)());
+        Click((chooser->*title.title)());
         road.clear();
         PlayUntil<TEgerJatekvalasztasForm>();
         EXPECT_EQ(road, (QStringList{name, "Ertekeles", name, "Ertekeles", name, "EgerJatekvalasztasForm"}));

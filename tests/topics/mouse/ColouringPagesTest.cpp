@@ -118,20 +118,14 @@ TEST_F(ColouringPagesTest, WithoutATaskTheColouringPageDoesNotOpen)
 TEST_F(ColouringPagesTest, TheGameChooserKeepsTheChoiceAndEscapeDoesNothing)
 {
     OpenMouseTopic();
-    const std::pair<TImage* (TEgerJatekvalasztasForm::*)() const, const char*> titles[] = {
-        {&TEgerJatekvalasztasForm::imgLepkevadasz, "LEPKE"},
-        {&TEgerJatekvalasztasForm::imgLufi, "LUFI"},
-        {&TEgerJatekvalasztasForm::imgJobbraBalra, "EGERVADASZ"},
-        {&TEgerJatekvalasztasForm::imgKosar, "KOSAR"},
-    };
-    for (const auto& [title, game] : titles) {
+    for (const TTitle& title : Titles) {
         auto* chooser = Stand<TEgerJatekvalasztasForm>();
         ASSERT_NE(chooser, nullptr);
         PressKey(Qt::Key_Escape);
         ASSERT_EQ(CurrentPage(), chooser);
-        Click((chooser->*title)());
-        EXPECT_NE(CurrentPage(), chooser) << game;
-        EXPECT_EQ(BoardText("JATEKVALASZT"), game);
+        Click((chooser->*title.title)());
+        EXPECT_EQ(CurrentPageName(), title.page);
+        EXPECT_EQ(BoardText("JATEKVALASZT"), title.choice);
     }
 }
 

@@ -65,6 +65,19 @@ protected:
         return On<Page>();
     }
 
+    // The game chooser's four titles and the game each starts.
+    struct TTitle {
+        TImage* (TEgerJatekvalasztasForm::*title)() const;
+        const char* choice;
+        const char* page;
+    };
+    static constexpr TTitle Titles[] = {
+        {&TEgerJatekvalasztasForm::imgLepkevadasz, "LEPKE", "LepkevadaszForm"},
+        {&TEgerJatekvalasztasForm::imgLufi, "LUFI", "EgerLufipukkForm"},
+        {&TEgerJatekvalasztasForm::imgJobbraBalra, "EGERVADASZ", "EgervadaszatForm"},
+        {&TEgerJatekvalasztasForm::imgKosar, "KOSAR", "EgerBasketBallForm"},
+    };
+
     // The lines written on a picture, read as one text (a wrapped line continues the next).
     static QString Read(const TImage* picture) { return picture->Texts().join(' ').simplified(); }
 };
