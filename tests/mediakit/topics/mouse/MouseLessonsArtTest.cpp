@@ -241,13 +241,13 @@ TEST(MouseLessonsArt, TheCarsWheelsAndGlassShowThroughFromTheBackground)
     const QImage car = Base(TGarment::Car);
     const QImage page = CarScreen();
     // Wheel centres and a window, in the car picture's coordinates; the car lies at 223/207.
-    for (const QPoint hole : {QPoint(96, 94), QPoint(400, 94), QPoint(220, 32), QPoint(320, 32)})
+    for (const QPoint hole : {QPoint(96, 94), QPoint(400, 94), QPoint(220, 38), QPoint(300, 38)})
         EXPECT_EQ(qAlpha(car.pixel(hole)), 0) << hole.x();
     const auto tyre = [](const QColor& c) { return c.value() < 70; };
     EXPECT_GT(Count(page, QRect(223 + 70, 207 + 70, 12, 40), tyre), 150) << "the rear tyre";
     EXPECT_GT(Count(page, QRect(223 + 374, 207 + 70, 12, 40), tyre), 150) << "the front tyre";
     const auto glass = [](const QColor& c) { return c.hsvHue() > 190 && c.hsvHue() < 220 && c.hsvSaturation() > 40; };
-    EXPECT_GT(Count(page, QRect(223 + 190, 207 + 26, 50, 14), glass), 300);
+    EXPECT_GT(Count(page, QRect(223 + 190, 207 + 32, 50, 10), glass), 300);
 }
 
 TEST(MouseLessonsArt, TheHouseStandsInThePagesHouseRectangle)
@@ -278,4 +278,18 @@ TEST(MouseLessonsArt, ChoicePicturesAndGameTitlesLieUnderTheirAreas)
     // The mouse pad and the trackball under the pictures the learner double-clicks.
     ExpectPaintedUnder(MouseLessonsInfoArt::RulesScreen(), QRect(295, 340, 395, 302), 205, 225, "Image1, the mouse pad", 20);
     ExpectDrawnUnder(MouseLessonsInfoArt::KindsOfMiceScreen(), QRect(591, 463, 238, 163), Dark, "imgHanyatteger");
+}
+
+TEST(MouseLessonsArt, PicturesThePagesShowThemselvesAreNotDrawnIntoTheBackgrounds)
+{
+    const auto hair = [](const QColor& c) { return c.hsvHue() >= 10 && c.hsvHue() <= 30 && c.hsvSaturation() > 120; };
+    EXPECT_EQ(Count(HeadsScreen(), QRect(48, 576, 775, 70), hair), 0) << "the thirteen heads";
+    const QRect nyilacska(645, 335, 168, 231); // above the floor shadow at his feet
+    EXPECT_LT(Count(MouseLessonsDragArt::ExplanationScreen(), nyilacska, Drawn), 168 * 231 / 100) << "Nyilacska";
+    const auto shirtPink = [](const QColor& c) { return c.hsvHue() >= 300 && c.hsvHue() <= 345 && c.hsvSaturation() > 120; };
+    EXPECT_EQ(Count(DressScreen(), QRect(379, 268, 123, 133), shirtPink), 0) << "Nóra's own T-shirt and skirt";
+    const auto paintRed = [](const QColor& c) {
+        return c.hsvSaturation() > 150 && c.value() > 120 && (c.hsvHue() < 10 || c.hsvHue() > 350);
+    };
+    EXPECT_EQ(Count(CarScreen(), QRect(403, 267, 70, 25), paintRed), 0) << "the car's doors";
 }

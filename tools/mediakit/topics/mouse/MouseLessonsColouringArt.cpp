@@ -39,16 +39,17 @@ QPainterPath SkirtShape()
     return skirt;
 }
 
-// The sports car from the side, facing right; its windows and the wheels' places are left out.
+// The sports car from the side, facing right, low with a spoiler at the back; its windows and
+// the wheels' places are left out.
 QPainterPath CarBody()
 {
     QPainterPath body(QPointF(10, 94));
     body.lineTo(6, 62);
     body.quadTo(12, 50, 40, 48);
     body.lineTo(150, 44);
-    body.cubicTo(175, 20, 200, 8, 250, 8);
-    body.lineTo(320, 10);
-    body.cubicTo(345, 14, 370, 34, 392, 46);
+    body.cubicTo(178, 28, 205, 21, 250, 20);
+    body.lineTo(312, 22);
+    body.cubicTo(340, 26, 368, 38, 392, 47);
     body.lineTo(462, 56);
     body.quadTo(484, 62, 484, 78);
     body.lineTo(480, 94);
@@ -57,20 +58,23 @@ QPainterPath CarBody()
     body.lineTo(130, 94);
     body.arcTo(QRectF(62, 60, 68, 68), 0, 180);
     body.closeSubpath();
-    return body;
+    QPainterPath spoiler;
+    spoiler.addRoundedRect(QRectF(6, 30, 54, 8), 3, 3);
+    spoiler.addRect(QRectF(30, 36, 8, 14));
+    return body.united(spoiler);
 }
 
 QPainterPath CarWindows()
 {
-    QPainterPath glass(QPointF(168, 44));
-    glass.cubicTo(185, 28, 205, 18, 248, 17);
-    glass.lineTo(262, 17);
+    QPainterPath glass(QPointF(170, 44));
+    glass.cubicTo(188, 34, 208, 29, 248, 28);
+    glass.lineTo(262, 28);
     glass.lineTo(262, 44);
     glass.closeSubpath();
-    QPainterPath front(QPointF(274, 17));
-    front.lineTo(318, 18);
-    front.cubicTo(336, 22, 352, 34, 366, 44);
-    front.lineTo(274, 44);
+    QPainterPath front(QPointF(274, 28));
+    front.lineTo(310, 29);
+    front.cubicTo(330, 32, 350, 38, 366, 45);
+    front.lineTo(274, 45);
     front.closeSubpath();
     glass.addPath(front);
     return glass;
@@ -269,7 +273,6 @@ QImage ChoiceScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(0, 10, 1024, 60));
     ArtKit::DrawHeading(p, QPoint(100, 70), QStringLiteral("Színezés"), 34);
     ArtKit::DrawSoftPanel(p, ChoiceText.adjusted(-20, -12, 20, 6));
 
@@ -317,7 +320,6 @@ QImage DressScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(560, 10, 460, 60));
     ArtKit::DrawHeading(p, QPoint(40, 70), QStringLiteral("Húzd a festéket Nóra ruhájára!"), 30);
     DrawPalette(p, QPointF(200, 330));
     p.setPen(Qt::NoPen);
@@ -332,7 +334,6 @@ QImage CarScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(560, 10, 460, 60));
     ArtKit::DrawHeading(p, QPoint(40, 70), QStringLiteral("Húzd a festéket az autóra!"), 30);
     // The road, its kerb and a dashed middle line.
     const double road = Car.bottom() + 8;
@@ -356,9 +357,9 @@ QImage CarScreen()
     pose.lookX = 1;
     p.save();
     p.setClipPath(CarWindows());
-    p.fillRect(QRectF(160, 10, 210, 40), QColor(0xbf, 0xe4, 0xff));
-    PaintCastHead(p, TCastMember::Tivadar, pose, QRectF(286, 4, 40, 40));
-    p.fillRect(QRectF(160, 10, 210, 40), QColor(255, 255, 255, 60));
+    p.fillRect(QRectF(160, 20, 210, 30), QColor(0xbf, 0xe4, 0xff));
+    PaintCastHead(p, TCastMember::Tivadar, pose, QRectF(290, 14, 34, 34));
+    p.fillRect(QRectF(160, 20, 210, 30), QColor(255, 255, 255, 60));
     p.restore();
     p.setPen(QPen(Ink, 2.5));
     p.setBrush(Qt::NoBrush);

@@ -79,7 +79,6 @@ QImage ExplanationScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(0, 10, 1024, 70));
     ArtKit::DrawHeading(p, QPoint(40, 60), QStringLiteral("Fogd és vidd!"), 36);
     ArtKit::DrawSoftPanel(p, DragText.adjusted(-20, -14, 20, 6));
     page.DrawClipStage(DragClip);
@@ -96,7 +95,6 @@ QImage HouseScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(0, 20, 1024, 80));
     DrawMeadow(p, 470);
     // A sandy path from the flower's place to the house door.
     QPainterPath path(QPointF(Flower.center().x(), 720));

@@ -91,7 +91,6 @@ QImage RulesScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(0, 6, 1024, 60));
     ArtKit::DrawSoftPanel(p, RulesText.adjusted(-20, -14, 20, 8));
     DrawMousePad(p, MousePad);
     DrawSoap(p, QPointF(150, 560));
@@ -106,7 +105,6 @@ QImage KindsOfMiceScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(0, 6, 1024, 60));
     ArtKit::DrawHeading(p, QPoint(100, 96), QStringLiteral("Különleges egerek"), 34);
     ArtKit::DrawSoftPanel(p, KindsOfMiceText.adjusted(-20, -14, 20, 8));
     DrawLaptop(p, QRectF(60, 440, 260, 190));
@@ -120,16 +118,15 @@ QImage ChooserScreen()
 {
     TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    page.DrawClouds(QRect(0, 6, 1024, 60));
     ArtKit::DrawHeading(p, QPoint(75, 70), QStringLiteral("Játékok"), 34);
     ArtKit::DrawSoftPanel(p, ChooserText.adjusted(-20, -14, 20, 8));
     DrawTitle(p, ButterflyTitle, QStringLiteral("Lepkevadászat"),
               [](QPainter& q, QRectF b) { DrawButterfly(q, b.center(), b.width() * 0.42); });
-    DrawTitle(p, BalloonTitle, QStringLiteral("Lufipukkasztás"), [](QPainter& q, QRectF b) {
+    DrawTitle(p, BalloonTitle, QStringLiteral("Lufilövöldözés"), [](QPainter& q, QRectF b) {
         DrawBalloon(q, b.center() + QPointF(-b.width() * 0.16, -b.height() * 0.12), b.width() * 0.5, QColor(0xe8, 0x30, 0x40));
         DrawBalloon(q, b.center() + QPointF(b.width() * 0.2, -b.height() * 0.02), b.width() * 0.44, QColor(0x30, 0x90, 0xe8));
     });
-    DrawTitle(p, MouseHuntTitle, QStringLiteral("Jobbra-balra"), [](QPainter& q, QRectF b) {
+    DrawTitle(p, MouseHuntTitle, QStringLiteral("Jobbra vagy balra"), [](QPainter& q, QRectF b) {
         DrawComputerMouse(q, b.adjusted(b.width() * 0.22, 0, -b.width() * 0.22, 0), {.pressed = true});
     });
     DrawTitle(p, BasketTitle, QStringLiteral("Kosárlabda"),

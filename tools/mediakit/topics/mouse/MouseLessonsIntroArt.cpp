@@ -123,7 +123,7 @@ QImage ClickScreen()
     ArtKit::DrawSoftPanel(p, ClickInfoText.adjusted(-16, -12, 16, 8));
     page.DrawClipStage(ClickClip);
     // The hands are composed over this band: keep it plain and light.
-    ArtKit::DrawSoftPanel(p, QRect(60, 526, 760, 210), 22);
+    ArtKit::DrawSoftPanel(p, QRect(60, 550, 760, 188), 22);
     return page.Finish(Back);
 }
 

@@ -16,7 +16,7 @@ const TMediaProducer mouseLessons("mouse-lessons", [](TMediaKit& kit) {
     for (const TNamedPicture& picture : Pictures())
         kit.WritePicture(picture.name, picture.image, 92);
     using namespace MouseLessonsClipsArt;
-    kit.WriteClip("egerezes\\04_kattintas_fogalma.avi", ClickClip(), Rate);
+    kit.WriteClip("04_kattintas_fogalma.avi", ClickClip(), Rate);
     kit.WriteClip("egerezes\\EgerDragDropForm_dd.avi", DragClip(), Rate);
 });
 
@@ -34,11 +34,11 @@ std::vector<TNamedPicture> Pictures()
         {"egerezes\\EgerTipusForm.jpg", KindsScreen()},
         {"egerezes\\EgerKurzorForm.jpg", CursorScreen()},
         {"egerezes\\EgerKattInfoForm.jpg", ClickScreen()},
-        {"egerezes\\14_egerezes_kisebb_kurzorok.jpg", HeadsScreen()},
+        {"14_egerezes_kisebb_kurzorok.jpg", HeadsScreen()},
         {"egerezes\\EgerKattInfoForm_jobbkatt.png", HandPicture(THold::Right)},
         {"egerezes\\EgerKattInfoForm_helyes.png", HandPicture(THold::Left)},
         {"egerezes\\EgerKattInfoForm_helytelen.png", HandPicture(THold::Wrong)},
-        {"egerezes\\norafejkatt.png", NoraHead()},
+        {"norafejkatt.png", NoraHead()},
         {"egerezes\\EgerDragDropForm.jpg", ExplanationScreen()},
         {"egerezes\\EgerDragDropForm_nyilacska.png", ExplainingNyilacska()},
         {"egerezes\\EgerAHazbaBeForm.jpg", HouseScreen()},

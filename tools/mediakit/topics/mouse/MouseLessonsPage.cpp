@@ -18,10 +18,12 @@ TMouseLessonsPage::TMouseLessonsPage(QColor accent, TStyle style)
         sky.setColorAt(0, QColor(0xbf, 0xe0, 0xff, 170));
         sky.setColorAt(1, QColor(0xbf, 0xe0, 0xff, 0));
         painter.fillRect(QRect(0, 0, 1024, 420), sky);
+        painter.setRenderHint(QPainter::Antialiasing);
+        DrawClouds(QRect(0, 10, 1024, 60));
     } else {
         painter.begin(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
     }
-    painter.setRenderHint(QPainter::Antialiasing);
 }
 
 void TMouseLessonsPage::DrawClipStage(QRect clip)

@@ -6,8 +6,8 @@
 #include <QRect>
 
 // A mouse lesson background being painted. The lessons of the back-button page base get the
-// festive page and their back sign; the game-base pages a calm sky without buttons, because
-// they show their own end and back pictures over it.
+// festive page and their back sign; the game-base pages a calm sky with a few white clouds along
+// the top and no buttons, because they show their own end and back pictures over it.
 class TMouseLessonsPage {
 public:
     enum TStyle { Lesson, Sky };
@@ -16,8 +16,6 @@ public:
     // A soft light stage a little larger than a clip, in the clip's own see-through grey, so the
     // clip's edges do not show.
     void DrawClipStage(QRect clip);
-    // A few white clouds, for the sky pages.
-    void DrawClouds(QRect band);
     // The picture; the lessons' back sign goes under back first.
     QImage Finish(QRect back = QRect());
 
@@ -25,5 +23,7 @@ public:
     QPainter painter;
 
 private:
+    void DrawClouds(QRect band);
+
     QColor accent_;
 };
