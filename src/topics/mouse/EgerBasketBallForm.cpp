@@ -19,13 +19,9 @@ const QString NoTime = QStringLiteral("--:--");
 const QPoint PanelPlace(110, 180);
 } // namespace
 
-TEgerBasketBallForm::TEgerBasketBallForm() : TRoundGameForm(QStringLiteral("EgerBasketBallForm"))
+TEgerBasketBallForm::TEgerBasketBallForm() : TRoundGameForm(QStringLiteral("EgerBasketBallForm"), QRect(368, 200, 89, 65), QStringLiteral("1_katt2.wav"))
 {
     LoadBackground(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral(".jpg"));
-    imgStart_ = new TImage(this, QRect(368, 200, 89, 65));
-    imgStart_->hide();
-    imgStart_->setCursor(Qt::PointingHandCursor);
-    imgStart_->OnClick = [this] { imgStartClick(); };
     eredmeny_ = Controls::Label(this, QRect(415, 20, 220, 130), QString(), PixelFont(QStringLiteral("Arial"), 24),
                                 QColor(0, 0, 255), Qt::AlignCenter, true);
     eredmeny_->hide();
@@ -110,25 +106,11 @@ void TEgerBasketBallForm::Info()
         "Jöhet a játék, méghozzá kosárlabda!<BR>A 10 darab labdát a bal gomb segítségével vidd a palánkra, és ott "
         "engedd el!<BR>A labda alja legyen a gyűrű belsejében, oldalról sem lóghat ki!<BR>A játékban az idő is "
         "számít, próbáld megdönteni a rekordot!<BR>Az óra akkor indul, ha a kosárlabdára kattintasz! Kilépés: ESC"));
-    imgStart_->SetPng(ballImage_);
+    // The ball to click lies centred on the panel, 15 pixels above its bottom.
     const QRect panel = InfoPanel()->geometry();
-    imgStart_->setGeometry(panel.x() + (panel.width() - ballImage_.width()) / 2,
-                           panel.y() + panel.height() - 15 - ballImage_.height(), ballImage_.width(),
-                           ballImage_.height());
-    imgStart_->raise();
-    imgStart_->setEnabled(true);
-    imgStart_->show();
-    round_.Enter(TGameRound::InfoPhase);
-}
-
-void TEgerBasketBallForm::imgStartClick()
-{
-    if (!round_.InPhase(TGameRound::InfoPhase))
-        return;
-    PlaySoundFile(QStringLiteral("1_katt2.wav"));
-    imgStart_->hide();
-    imgStart_->setEnabled(false);
-    FinishPhase();
+    imgStart()->move(panel.x() + (panel.width() - ballImage_.width()) / 2,
+                     panel.y() + panel.height() - 15 - ballImage_.height());
+    ShowStart(ballImage_);
 }
 
 void TEgerBasketBallForm::GameStart()

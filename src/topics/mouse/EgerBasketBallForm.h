@@ -24,7 +24,6 @@ public:
     // Ball n, 1 to 10; nullptr before the page is shown.
     TBall* Ball(int n) const { return balls_.at(static_cast<std::size_t>(n - 1)); }
     TImage* IntroPicture() const { return intro_; }
-    TImage* imgStart() const { return imgStart_; }
     QLabel* eredmeny() const { return eredmeny_; }
     int Baskets() const { return baskets_; }
     int GameTime() const { return gameTime_; }
@@ -38,7 +37,6 @@ private:
     void Info() override;
     void GameStart() override;
     void RoundEnd() override;
-    void imgStartClick();
     void Timer1Timer();
     void Released(TBall& ball);
     void UpdateScore();
@@ -52,6 +50,5 @@ private:
     QImage ballImage_;
     std::array<TBall*, Balls> balls_{};
     TImage* intro_ = nullptr;
-    TImage* imgStart_;
     QLabel* eredmeny_;
 };

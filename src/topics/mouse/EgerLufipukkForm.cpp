@@ -14,13 +14,9 @@ const char* const Colours[] = {"lila", "piros", "narancs", "zold", "kek", "vkek"
 constexpr int IntroLength = 1000;
 } // namespace
 
-TEgerLufipukkForm::TEgerLufipukkForm() : TRoundGameForm(QStringLiteral("EgerLufipukkForm"))
+TEgerLufipukkForm::TEgerLufipukkForm() : TRoundGameForm(QStringLiteral("EgerLufipukkForm"), QRect(376, 312, 337, 65), QStringLiteral("2_plink.wav"))
 {
     LoadBackground(QStringLiteral("egerezes\\game\\gradient_beckgrnd.jpg"));
-    imgStart_ = new TImage(this, QRect(376, 312, 337, 65));
-    imgStart_->hide();
-    imgStart_->setCursor(Qt::PointingHandCursor);
-    imgStart_->OnClick = [this] { imgStartClick(); };
     timer1_.SetInterval(70);
     timer1_.OnTimer([this] { Timer1Timer(); });
 }
@@ -80,23 +76,7 @@ void TEgerLufipukkForm::Info()
     SetInfoText(QStringLiteral("Lődd ki a felfelé szálló lufikat duplakattintással!<BR>A lufik egyre gyorsabban "
                                "követik egymást.<BR>A játék akkor indul, ha a START-ra kattintasz.<BR>Jó "
                                "lövöldözést!<BR>"));
-    const QImage start = LoadPng(QStringLiteral("egerezes\\START.png"));
-    imgStart_->SetPng(start);
-    imgStart_->resize(start.size());
-    imgStart_->raise();
-    imgStart_->setEnabled(true);
-    imgStart_->show();
-    round_.Enter(TGameRound::InfoPhase);
-}
-
-void TEgerLufipukkForm::imgStartClick()
-{
-    if (!round_.InPhase(TGameRound::InfoPhase))
-        return;
-    PlaySoundFile(QStringLiteral("2_plink.wav"));
-    imgStart_->hide();
-    imgStart_->setEnabled(false);
-    FinishPhase();
+    ShowStart(LoadPng(QStringLiteral("egerezes\\START.png")));
 }
 
 void TEgerLufipukkForm::GameStart()
