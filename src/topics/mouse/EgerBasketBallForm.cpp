@@ -14,7 +14,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int IntroLength = 2000;
 const QString NoTime = QStringLiteral("--:--");
 const QPoint PanelPlace(110, 180);
 } // namespace
@@ -26,7 +25,6 @@ TEgerBasketBallForm::TEgerBasketBallForm() : TRoundGameForm(QStringLiteral("Eger
                                 QColor(0, 0, 255), Qt::AlignCenter, true);
     eredmeny_->hide();
     timer1_.SetInterval(70);
-    timer1_.OnTimer([this] { Timer1Timer(); });
 }
 
 TEgerBasketBallForm::~TEgerBasketBallForm() = default;
@@ -39,7 +37,6 @@ void TEgerBasketBallForm::InitPage()
     SmallWriter().SetAlignment(QStringLiteral("wlfCenter"));
     baskets_ = 0;
     gameTime_ = 0;
-    introTime_ = 0;
     IRandomSource& random = Services::Random();
     random.Randomize();
     ballImage_ = LoadPng(QStringLiteral("egerezes/") + GetPageName() + QStringLiteral("_ball.png"));
@@ -86,8 +83,7 @@ void TEgerBasketBallForm::Intro()
     intro_->SetPng(image);
     intro_->raise();
     intro_->show();
-    round_.Enter(TGameRound::IntroPhase);
-    timer1_.SetEnabled(true);
+    StartIntro();
 }
 
 void TEgerBasketBallForm::Info()
@@ -143,20 +139,14 @@ int TEgerBasketBallForm::FallingBalls() const
     return static_cast<int>(std::count_if(balls_.begin(), balls_.end(), [](TBall* ball) { return ball && ball->Falling(); }));
 }
 
-void TEgerBasketBallForm::Timer1Timer()
+void TEgerBasketBallForm::EndIntro()
 {
-    if (round_.InPhase(TGameRound::IntroPhase)) {
-        introTime_ += timer1_.Interval();
-        if (introTime_ > IntroLength) {
-            timer1_.SetEnabled(false);
-            intro_->setEnabled(false);
-            intro_->hide();
-            FinishPhase();
-        }
-        return;
-    }
-    if (!round_.InPhase(TGameRound::GamePhase))
-        return;
+    intro_->setEnabled(false);
+    intro_->hide();
+}
+
+void TEgerBasketBallForm::GameTick()
+{
     if (baskets_ >= Balls) {
         timer1_.SetEnabled(false);
         FinishPhase();

@@ -37,7 +37,8 @@ private:
     void Info() override;
     void GameStart() override;
     void RoundEnd() override;
-    void Timer1Timer();
+    void GameTick() override;
+    void EndIntro() override;
     void Released(TBall& ball);
     void UpdateScore();
 
@@ -45,7 +46,6 @@ private:
     int record_ = 0;
     QString recordText_;
     int gameTime_ = 0;
-    int introTime_ = 0;
     int baskets_ = 0;
     QImage ballImage_;
     std::array<TBall*, Balls> balls_{};

@@ -31,11 +31,11 @@ private:
     void Info() override;
     void GameStart() override;
     void RoundEnd() override;
-    void Timer1Timer();
+    void GameTick() override;
+    void EndIntro() override;
     void Pop(TLufi& balloon);
     void UpdateScore();
 
-    int introTime_ = 0;
     int popped_ = 0;
     int escaped_ = 0;
     std::array<TLufi*, Balloons> balloons_{};

@@ -13,10 +13,6 @@
 
 #include <QLabel>
 
-namespace {
-constexpr int IntroLength = 2000;
-} // namespace
-
 TEgervadaszatForm::TEgervadaszatForm() : TRoundGameForm(QStringLiteral("EgervadaszatForm"), QRect(376, 312, 337, 65), QStringLiteral("2_ev.wav"))
 {
     LoadBackground(QStringLiteral("egerezes\\game\\beckgrnd.jpg"));
@@ -28,7 +24,6 @@ TEgervadaszatForm::TEgervadaszatForm() : TRoundGameForm(QStringLiteral("Egervada
     eredmeny_ = Controls::Label(this, QRect(20, 630, 220, 130), QString(), PixelFont(QStringLiteral("Arial"), 24),
                                 QColor(0, 0, 255), Qt::AlignCenter, true);
     timer1_.SetInterval(200);
-    timer1_.OnTimer([this] { Timer1Timer(); });
 }
 
 TEgervadaszatForm::~TEgervadaszatForm() = default;
@@ -59,9 +54,7 @@ void TEgervadaszatForm::Intro()
     const QImage title = LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_jobbra_balra_felirat.png"));
     TImage& panel = *InfoPanel();
     panel.Canvas().Draw((panel.width() - title.width()) / 2, (panel.height() - title.height()) / 2, title);
-    introTime_ = 0;
-    timer1_.SetEnabled(true);
-    round_.Enter(TGameRound::IntroPhase);
+    StartIntro();
 }
 
 void TEgervadaszatForm::Info()
@@ -90,18 +83,8 @@ void TEgervadaszatForm::GameStart()
     timer1_.SetEnabled(true);
 }
 
-void TEgervadaszatForm::Timer1Timer()
+void TEgervadaszatForm::GameTick()
 {
-    if (round_.InPhase(TGameRound::IntroPhase)) {
-        introTime_ += timer1_.Interval();
-        if (introTime_ > IntroLength) {
-            timer1_.SetEnabled(false);
-            FinishPhase();
-        }
-        return;
-    }
-    if (!round_.InPhase(TGameRound::GamePhase))
-        return;
     switch (game_.Tick(timer1_.Interval())) {
     case THuntGame::TTick::Waiting: break;
     case THuntGame::TTick::NewTarget: {

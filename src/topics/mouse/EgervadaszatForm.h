@@ -29,13 +29,12 @@ private:
     void Info() override;
     void GameStart() override;
     void RoundEnd() override;
-    void Timer1Timer();
+    void GameTick() override;
     void imgNyilacskaMouseDown(Qt::MouseButton button);
     void hatterClick();
     void UpdateScore();
 
     THuntGame game_{1};
-    int introTime_ = 0;
     TImage* imgNyilacska_;
     QLabel* eredmeny_;
     QImage pointsRight_;

@@ -13,6 +13,7 @@ TRoundGameForm::TRoundGameForm(const QString& pageName, const QRect& startPlace,
     imgStart_->setEnabled(false);
     imgStart_->setCursor(Qt::PointingHandCursor);
     imgStart_->OnClick = [this] { imgStartClick(); };
+    timer1_.OnTimer([this] { Timer1Timer(); });
 }
 
 TRoundGameForm::~TRoundGameForm() = default;
@@ -32,6 +33,30 @@ void TRoundGameForm::FlowStep()
     case TGameRound::TStep::RoundEnd: RoundEnd(); break;
     case TGameRound::TStep::None: break;
     }
+}
+
+void TRoundGameForm::StartIntro()
+{
+    introTime_ = 0;
+    round_.Enter(TGameRound::IntroPhase);
+    timer1_.SetEnabled(true);
+}
+
+void TRoundGameForm::Timer1Timer()
+{
+    if (round_.InPhase(TGameRound::GamePhase)) {
+        GameTick();
+        return;
+    }
+    if (!round_.InPhase(TGameRound::IntroPhase))
+        return;
+    // Each tick counts its interval, so the intro lasts as long on any clock.
+    introTime_ += timer1_.Interval();
+    if (introTime_ <= introLength_)
+        return;
+    timer1_.SetEnabled(false);
+    EndIntro();
+    FinishPhase();
 }
 
 void TRoundGameForm::FinishPhase()

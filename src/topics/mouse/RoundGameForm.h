@@ -30,6 +30,12 @@ protected:
     virtual void Info() = 0;
     virtual void GameStart() = 0;
     virtual void RoundEnd() = 0;
+    // A tick while the game runs.
+    virtual void GameTick() = 0;
+    // The intro's time is over, before the flow goes on.
+    virtual void EndIntro() {}
+    // The intro phase with its clock started.
+    void StartIntro();
     // The state's phase is over: +128, then the flow step.
     void FinishPhase();
     // The information phase: the START picture, sized to the image, in front and clickable.
@@ -40,10 +46,13 @@ protected:
 
     TGameRound round_ = TGameRound::FromRound(std::nullopt);
     TPageTimer timer1_;
+    int introLength_ = 2000;
 
 private:
     void imgStartClick();
+    void Timer1Timer();
 
+    int introTime_ = 0;
     TImage* imgStart_;
     QString startSound_;
 };
