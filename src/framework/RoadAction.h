@@ -23,3 +23,21 @@ template <class Page> struct TRoadAction : TRoadBoard {
     TRoadMove move = TRoadMove::Unknown;
     Page page = Page::None;
 };
+
+// A move to a new page, with "STEP_READY" set first when stepReady is not empty.
+template <class Page> TRoadAction<Page> RoadTo(Page page, const QString& stepReady = QString())
+{
+    TRoadAction<Page> action;
+    action.move = TRoadMove::SwitchTo;
+    action.page = page;
+    action.stepReady = stepReady;
+    return action;
+}
+
+// The end of the topic: back to the chooser.
+template <class Page> TRoadAction<Page> RoadHome()
+{
+    TRoadAction<Page> action;
+    action.move = TRoadMove::ReturnToMain;
+    return action;
+}

@@ -5,8 +5,8 @@
 #include "shell/ModulVezerlo.h"
 #include "support/Learner.h"
 #include "support/LearnerMoves.h"
+#include "support/RandomInput.h"
 #include <cstdio>
-#include <random>
 #include <typeindex>
 
 namespace {
@@ -26,16 +26,16 @@ const QSet<QString> ExpectedBoxes = {
 } // namespace
 
 struct TCourseDrive::TState {
-    explicit TState(std::uint64_t seed) : rng(seed) {}
+    explicit TState(std::uint64_t seed) : input(course, seed) {}
 
     TLearner course;
-    std::mt19937_64 rng;
+    TRandomInput input;
     std::map<std::type_index, QString> moduleWords; // module class -> its chooser word
     QMap<QString, QSet<QString>> pagesOf;           // chooser word -> its page names
     std::size_t boxesSeen = 0;
     QString event; // what the last event was, for the report
 
-    int Pick(int n) { return n <= 0 ? 0 : int(rng() % std::uint64_t(n)); }
+    int Pick(int n) { return input.Pick(n); }
 
     QString CurrentModuleWord() const
     {
@@ -79,60 +79,30 @@ struct TCourseDrive::TState {
 
     void RandomEvent(const QMap<QString, QSet<QString>>& visited)
     {
-        TBaseForm* page = course.CurrentPage();
         const int kind = Pick(100);
         if (kind < 30) {
-            static const QString characters =
-                QStringLiteral("tTlLqQaáőŐűÉzy0159§\"+!%/=()?~\\[]$<>#@{}* ,.-ABCabcnNőöü");
-            const QString character(characters.at(Pick(int(characters.size()))));
-            event = QStringLiteral("the character ") + character;
-            course.TypeText(character);
+            event = input.Character(QStringLiteral("tTlLqQaáőŐűÉzy0159§\"+!%/=()?~\\[]$<>#@{}* ,.-ABCabcnNőöü"));
         } else if (kind < 45) {
-            static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace,
-                                           Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_Left, Qt::Key_Right,
-                                           Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Delete,
-                                           Qt::Key_F1, Qt::Key_Home, Qt::Key_End};
-            const Qt::Key key = keys[Pick(int(std::size(keys)))];
-            const Qt::KeyboardModifiers modifiers = Pick(8) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
-            event = QStringLiteral("the key %1").arg(key, 0, 16);
-            course.PressKey(key, modifiers);
+            event = input.Key({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_CapsLock,
+                               Qt::Key_NumLock, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab,
+                               Qt::Key_Space, Qt::Key_Delete, Qt::Key_F1, Qt::Key_Home, Qt::Key_End},
+                              {Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::NoModifier,
+                               Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier});
         } else if (kind < 52) {
-            static const std::pair<int, const char*> keys[] = {
-                {Qt::Key_Shift, ""}, {Qt::Key_Return, "\r"}, {Qt::Key_Escape, "\x1b"}, {Qt::Key_W, "w"}, {Qt::Key_E, "e"}};
-            const auto& [key, text] = keys[Pick(int(std::size(keys)))];
-            QWidget* target = page->focusWidget() ? page->focusWidget() : page;
-            const bool down = Pick(2) == 0;
-            event = QStringLiteral("half a key %1").arg(key, 0, 16);
-            course.SendKey(target, down ? QEvent::KeyPress : QEvent::KeyRelease, key, QString::fromLatin1(text),
-                           key == Qt::Key_Shift && !down ? Qt::ShiftModifier : Qt::NoModifier, Pick(4) == 0);
+            event = input.HalfKey();
         } else if (kind < 54) {
-            static const char* const composed[] = {"ô", "ő", "ű", "ä", "é"};
-            event = QStringLiteral("composed text");
-            course.CommitComposed(QString::fromUtf8(composed[Pick(int(std::size(composed)))]));
+            event = input.Composed();
         } else if (kind < 72) {
-            const QPoint at(Pick(1024), Pick(768));
-            static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton,
-                                                      Qt::RightButton, Qt::MiddleButton};
-            event = QStringLiteral("a click at %1,%2").arg(at.x()).arg(at.y());
-            course.ClickPageAt(at, buttons[Pick(int(std::size(buttons)))]);
+            event = input.Click();
         } else if (kind < 75) {
-            const QPoint at(Pick(1024), Pick(768));
-            QWidget* target = course.WidgetAt(at);
-            event = QStringLiteral("a double click at %1,%2").arg(at.x()).arg(at.y());
-            course.DoubleClick(target, target->mapFrom(page, at));
+            event = input.DoubleClick();
         } else if (kind < 79) {
-            const QPoint from(Pick(1024), Pick(768));
-            const QPoint to(Pick(1024), Pick(768));
-            QWidget* target = course.WidgetAt(from);
-            event = QStringLiteral("a drag from %1,%2").arg(from.x()).arg(from.y());
-            course.Drag(target, target->mapFrom(page, from), target->mapFrom(page, to));
+            event = input.Drag();
         } else if (kind < 80) {
             event = QStringLiteral("a click on the back area");
             LearnerMoves::Leave(course);
         } else if (kind < 88) {
-            const int ms = Pick(3000);
-            event = QStringLiteral("%1 ms").arg(ms);
-            course.time.Advance(ms);
+            event = input.Wait(3000);
         } else {
             HelpfulMove(visited);
         }
@@ -167,7 +137,7 @@ TCourseDrive::TCourseDrive(std::uint64_t seed) : state_(std::make_unique<TState>
     // The pages draw from a long fixed sequence of the run's own.
     std::vector<int> draws;
     for (int i = 0; i < 4000; ++i)
-        draws.push_back(int(state_->rng() % 2000000));
+        draws.push_back(state_->input.Pick(2000000));
     state_->course.random = TFixedRandom(draws);
     state_->course.ActivateStage();
     state_->LearnTheTable();

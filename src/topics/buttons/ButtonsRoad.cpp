@@ -7,28 +7,26 @@ namespace {
 struct TRow {
     const char* page;
     enum { Any, Finished, NotFinished } stepReady;
-    TAction action;
+    TMove move;
+    TPage next;
+    bool finished = false; // "STEP_READY" = "FINISHED" goes on the board
+    bool closing = false;
 };
 
-constexpr TAction Show(TPage page)
-{
-    return {TMove::SwitchTo, page, false, false};
-}
-
 const TRow Rows[] = {
-    {"GOMBGOMBFORM", TRow::Any, Show(TPage::Sokfalyta)},
-    {"GOMBSOKFALYTAFORM", TRow::Any, Show(TPage::Fokuszos)},
-    {"GOMBFOKUSZOSFORM", TRow::Any, Show(TPage::Tabulator)},
-    {"GOMBTABULATORFORM", TRow::Any, Show(TPage::Inaktiv)},
-    {"GOMBINAKTIVFORM", TRow::Any, Show(TPage::Accelerated)},
-    {"GOMBACCELERATEDFORM", TRow::Any, Show(TPage::Eszkoztarak)},
-    {"GOMBESZKOZTARAKFORM", TRow::Any, Show(TPage::Kirako)},
-    {"GOMBKIRAKOFORM", TRow::NotFinished, Show(TPage::Angol)},
-    {"GOMBANGOLFORM", TRow::Any, Show(TPage::Kerdesek)},
-    {"GOMBKERDESEKFORM", TRow::Any, Show(TPage::Ertekeles)},
-    {"ERTEKELES", TRow::NotFinished, {TMove::SwitchTo, TPage::Kirako, true, false}},
-    {"GOMBKIRAKOFORM", TRow::Finished, {TMove::SwitchTo, TPage::Ertekeles, true, true}},
-    {"ERTEKELES", TRow::Finished, {TMove::ReturnToMain, TPage::None, false, false}},
+    {"GOMBGOMBFORM", TRow::Any, TMove::SwitchTo, TPage::Sokfalyta},
+    {"GOMBSOKFALYTAFORM", TRow::Any, TMove::SwitchTo, TPage::Fokuszos},
+    {"GOMBFOKUSZOSFORM", TRow::Any, TMove::SwitchTo, TPage::Tabulator},
+    {"GOMBTABULATORFORM", TRow::Any, TMove::SwitchTo, TPage::Inaktiv},
+    {"GOMBINAKTIVFORM", TRow::Any, TMove::SwitchTo, TPage::Accelerated},
+    {"GOMBACCELERATEDFORM", TRow::Any, TMove::SwitchTo, TPage::Eszkoztarak},
+    {"GOMBESZKOZTARAKFORM", TRow::Any, TMove::SwitchTo, TPage::Kirako},
+    {"GOMBKIRAKOFORM", TRow::NotFinished, TMove::SwitchTo, TPage::Angol},
+    {"GOMBANGOLFORM", TRow::Any, TMove::SwitchTo, TPage::Kerdesek},
+    {"GOMBKERDESEKFORM", TRow::Any, TMove::SwitchTo, TPage::Ertekeles},
+    {"ERTEKELES", TRow::NotFinished, TMove::SwitchTo, TPage::Kirako, true},
+    {"GOMBKIRAKOFORM", TRow::Finished, TMove::SwitchTo, TPage::Ertekeles, true, true},
+    {"ERTEKELES", TRow::Finished, TMove::ReturnToMain, TPage::None},
 };
 
 } // namespace
@@ -41,7 +39,13 @@ TAction Next(const QString& pageName, const QString& stepReady)
             continue;
         if ((row.stepReady == TRow::Finished && !finished) || (row.stepReady == TRow::NotFinished && finished))
             continue;
-        return row.action;
+        TAction action;
+        action.move = row.move;
+        action.page = row.next;
+        if (row.finished)
+            action.stepReady = Finished;
+        action.closing = row.closing;
+        return action;
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/RoadAction.h"
+
 #include <QString>
 
 // The buttons topic's road: from the page that notified and the "STEP_READY" text, what the
@@ -22,18 +24,8 @@ enum class TPage {
     Ertekeles,
 };
 
-enum class TMove {
-    SwitchTo,     // a new page of `page`
-    ReturnToMain, // the topic is over: back to the chooser
-    Unknown,      // a page, or a page and step, the topic does not know
-};
-
-struct TAction {
-    TMove move = TMove::Unknown;
-    TPage page = TPage::None;
-    bool finished = false; // "STEP_READY" = "FINISHED" is stored before the page is shown
-    bool closing = false;  // the closing text goes under "ERTEKEL"
-};
+using TMove = TRoadMove;
+using TAction = TRoadAction<TPage>;
 
 inline const QString Finished = QStringLiteral("FINISHED");
 

@@ -12,13 +12,7 @@
 #include "GombSokfalytaForm.h"
 #include "GombTabulatorForm.h"
 #include "framework/Ertekeles.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Services.h"
 #include "shell/Board.h"
-
-namespace {
-const QString StepReadyKey = QStringLiteral("STEP_READY");
-} // namespace
 
 void TGombModul::StartModule()
 {
@@ -38,20 +32,11 @@ void TGombModul::Notify()
 
     using namespace ButtonsRoad;
     const TAction action = Next(CurrentPageName(), stepReady);
-    if (action.move == TMove::Unknown) {
-        Services::Messages().Information(NoSelectedForm);
+    const auto closing = [&controller] {
+        return ClosingText(Board::Text(controller, QStringLiteral("USERNAME")).value_or(QString()));
+    };
+    if (!FollowRoad(action.move, action, NoSelectedForm, closing))
         return;
-    }
-    if (action.finished)
-        Board::PutText(controller, StepReadyKey, Finished);
-    if (action.closing)
-        Board::PutText(controller, QStringLiteral("ERTEKEL"),
-                       ClosingText(Board::Text(controller, QStringLiteral("USERNAME")).value_or(QString())));
-    if (action.move == TMove::ReturnToMain) {
-        Board::PutText(controller, QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
-        controller.Notify();
-        return;
-    }
 
     switch (action.page) {
     case TPage::GombGomb: SwitchToPage<TGombGombForm>(); break;

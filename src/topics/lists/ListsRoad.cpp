@@ -6,11 +6,8 @@ namespace {
 
 TAction Show(TPage page, const QString& step = {}, const QString& stepReady = {})
 {
-    TAction action;
-    action.move = TMove::SwitchTo;
-    action.page = page;
+    TAction action = RoadTo(page, stepReady);
     action.step = step;
-    action.stepReady = stepReady;
     return action;
 }
 
@@ -53,11 +50,7 @@ TAction Next(const QString& pageName, const QString& stepReady, const QString& a
         return closing;
     }
     if (pageName == QLatin1String("ERTEKELES") && stepReady == Finito)
-    {
-        TAction home;
-        home.move = TMove::ReturnToMain;
-        return home;
-    }
+        return RoadHome<TPage>();
     return {};
 }
 

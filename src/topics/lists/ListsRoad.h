@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/RoadAction.h"
+
 #include <QString>
 
 // The list box topic's road: from the page that notified, the "STEP_READY" text and the
@@ -22,21 +24,8 @@ enum class TPage {
     Ertekeles,
 };
 
-enum class TMove {
-    SwitchTo,     // a new page of `page`, with `step` under "STEP" and `stepReady` under "STEP_READY"
-    SamePage,     // the ly/j page is reset and shown again with `step` under "STEP"
-    ReturnToMain, // the topic is over: back to the chooser
-    Unknown,      // a page, or a page and step, the topic does not know
-};
-
-struct TAction {
-    TMove move = TMove::Unknown;
-    TPage page = TPage::None;
-    QString step;           // stored under "STEP" before the page is shown; empty: nothing
-    QString stepReady;      // stored under "STEP_READY" before the page is shown; empty: nothing
-    bool closing = false;   // the closing text goes under "ERTEKEL"
-    bool takeAction = false; // "ACTION" = "NEXTFORM" was read and is removed
-};
+using TMove = TRoadMove;
+using TAction = TRoadAction<TPage>;
 
 inline const QString Shift = QStringLiteral("SHIFT");
 inline const QString Ctrl = QStringLiteral("CTRL");

@@ -14,12 +14,9 @@
 #include "JelTreckBarForm.h"
 #include "SelectionRoad.h"
 #include "framework/Ertekeles.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Services.h"
 #include "shell/Board.h"
 
 namespace {
-const QString StepReadyKey = QStringLiteral("STEP_READY");
 const QString ActionKey = QStringLiteral("ACTION");
 } // namespace
 
@@ -44,21 +41,8 @@ void TJelModul::Notify()
 
     using namespace SelectionRoad;
     const TAction action = Next(CurrentPageName(), stepReady, actionText);
-    if (action.move == TMove::Unknown) {
-        Services::Messages().Information(NoSelectedForm);
+    if (!FollowRoad(action.move, action, NoSelectedForm, ClosingText))
         return;
-    }
-    if (action.takeAction)
-        controller.RemoveValue(ActionKey);
-    if (!action.stepReady.isEmpty())
-        Board::PutText(controller, StepReadyKey, action.stepReady);
-    if (action.closing)
-        Board::PutText(controller, QStringLiteral("ERTEKEL"), ClosingText());
-    if (action.move == TMove::ReturnToMain) {
-        Board::PutText(controller, QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
-        controller.Notify();
-        return;
-    }
 
     switch (action.page) {
     case TPage::RdBtn: SwitchToPage<TJelRdBtnForm>(); break;

@@ -12,7 +12,7 @@ struct TRow {
 
 TAction Show(TPage page, const QString& stepReady = QString())
 {
-    return {TMove::SwitchTo, page, stepReady, false, false};
+    return RoadTo(page, stepReady);
 }
 
 } // namespace
@@ -20,8 +20,12 @@ TAction Show(TPage page, const QString& stepReady = QString())
 TAction Next(const QString& pageName, const QString& stepReady, const QString& action)
 {
     if (pageName == QLatin1String("JELAGYUZASFORM")) {
-        if (action == NextForm)
-            return {TMove::SwitchTo, TPage::Ertekeles, Finito, true, true};
+        if (action == NextForm) {
+            TAction last = Show(TPage::Ertekeles, Finito);
+            last.closing = true;
+            last.takeAction = true;
+            return last;
+        }
         return Show(TPage::Ertekeles, Agyuzas);
     }
     const TRow rows[] = {
@@ -40,7 +44,7 @@ TAction Next(const QString& pageName, const QString& stepReady, const QString& a
         {"JELTRECKBARFORM", nullptr, Show(TPage::ProgressBar)},
         {"JELPROGRESSBARFORM", nullptr, Show(TPage::Agyuzas)},
         {"ERTEKELES", "AGYUZAS", Show(TPage::Agyuzas)},
-        {"ERTEKELES", "FINITO", {TMove::ReturnToMain, TPage::None, QString(), false, false}},
+        {"ERTEKELES", "FINITO", RoadHome<TPage>()},
     };
     for (const TRow& row : rows) {
         if (pageName != QLatin1String(row.page))

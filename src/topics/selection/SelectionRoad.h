@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/RoadAction.h"
+
 #include <QString>
 
 // The selection topic's road: from the page that notified, the "STEP_READY" text and "ACTION",
@@ -24,19 +26,8 @@ enum class TPage {
     Ertekeles,
 };
 
-enum class TMove {
-    SwitchTo,     // a new page of `page`
-    ReturnToMain, // the topic is over: back to the chooser
-    Unknown,      // a page, or a page and step, the topic does not know
-};
-
-struct TAction {
-    TMove move = TMove::Unknown;
-    TPage page = TPage::None;
-    QString stepReady;      // stored under "STEP_READY" before the page is shown, unless empty
-    bool closing = false;   // the closing text goes under "ERTEKEL"
-    bool takeAction = false; // "ACTION" is removed from the board
-};
+using TMove = TRoadMove;
+using TAction = TRoadAction<TPage>;
 
 inline const QString RdButton = QStringLiteral("RDBUTTON");
 inline const QString ChkBox = QStringLiteral("CHKBOX");

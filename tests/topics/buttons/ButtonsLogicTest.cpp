@@ -24,7 +24,7 @@ TEST(ButtonsRoadTest, LessonsFollowEachOtherWhateverTheStep)
             const TAction action = Next(page, step);
             EXPECT_EQ(action.move, TMove::SwitchTo) << page << " " << step;
             EXPECT_EQ(action.page, next) << page << " " << step;
-            EXPECT_FALSE(action.finished || action.closing) << page << " " << step;
+            EXPECT_TRUE(action.stepReady.isEmpty() && !action.closing) << page << " " << step;
         }
     }
 }
@@ -33,16 +33,16 @@ TEST(ButtonsRoadTest, PuzzleAndEvaluationTellTheTwoHalvesApartByFinished)
 {
     const TAction firstPuzzle = Next("GOMBKIRAKOFORM", "NOTHING");
     EXPECT_EQ(firstPuzzle.page, TPage::Angol);
-    EXPECT_FALSE(firstPuzzle.finished);
+    EXPECT_EQ(firstPuzzle.stepReady, "");
 
     const TAction quizRating = Next("ERTEKELES", "NOTHING");
     EXPECT_EQ(quizRating.page, TPage::Kirako);
-    EXPECT_TRUE(quizRating.finished);
+    EXPECT_EQ(quizRating.stepReady, "FINISHED");
     EXPECT_FALSE(quizRating.closing);
 
     const TAction secondPuzzle = Next("GOMBKIRAKOFORM", "FINISHED");
     EXPECT_EQ(secondPuzzle.page, TPage::Ertekeles);
-    EXPECT_TRUE(secondPuzzle.finished);
+    EXPECT_EQ(secondPuzzle.stepReady, "FINISHED");
     EXPECT_TRUE(secondPuzzle.closing);
 
     EXPECT_EQ(Next("ERTEKELES", "FINISHED").move, TMove::ReturnToMain);

@@ -1,4 +1,5 @@
 #include "ButtonsCourse.h"
+#include "support/RandomInput.h"
 
 #include <random>
 
@@ -21,45 +22,22 @@ protected:
         OpenButtonsTopic();
     }
 
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-
-    void RandomCharacter()
-    {
-        static const QString characters = QStringLiteral("eEcCyYnNlLqQrRtTáő0 5,.-");
-        TypeText(QString(characters.at(Pick(static_cast<int>(characters.size())))));
-    }
+    int Pick(int n) { return input.Pick(n); }
 
     void RandomKey()
     {
-        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab,
-                                       Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
-                                       Qt::Key_CapsLock, Qt::Key_F1};
-        const Qt::Key key = keys[Pick(std::size(keys))];
-        PressKey(key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        if (Pick(12) == 0) {
+            PressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+            return;
+        }
+        input.Key({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Left,
+                   Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_CapsLock, Qt::Key_F1});
     }
 
     void AltLetter()
     {
-        static const Qt::Key letters[] = {Qt::Key_E, Qt::Key_C, Qt::Key_Y, Qt::Key_N, Qt::Key_L, Qt::Key_Q, Qt::Key_X};
-        PressKey(letters[Pick(std::size(letters))], Qt::AltModifier | (Pick(2) ? Qt::ShiftModifier : Qt::NoModifier));
-    }
-
-    // A key going down or up on its own, as a held Space, Enter or letter does.
-    void HalfKey()
-    {
-        static const std::pair<int, const char*> keys[] = {
-            {Qt::Key_Space, " "}, {Qt::Key_Return, "\r"}, {Qt::Key_E, "e"}, {Qt::Key_E, "E"}, {Qt::Key_Shift, ""}};
-        const auto& [key, text] = keys[Pick(std::size(keys))];
-        TBaseForm* page = CurrentPage();
-        QWidget* target = page->focusWidget() ? page->focusWidget() : page;
-        SendKey(target, Pick(2) == 0 ? QEvent::KeyPress : QEvent::KeyRelease, key, QString::fromLatin1(text));
-    }
-
-    void RandomClick()
-    {
-        static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        const QPoint at(Pick(1024), Pick(768));
-        ClickPageAt(at, buttons[Pick(std::size(buttons))]);
+        input.Key({Qt::Key_E, Qt::Key_C, Qt::Key_Y, Qt::Key_N, Qt::Key_L, Qt::Key_Q, Qt::Key_X},
+                  {Qt::AltModifier, Qt::AltModifier | Qt::ShiftModifier});
     }
 
     // A move that takes the learner on: the page's own task done right.
@@ -88,14 +66,14 @@ protected:
                 return Pass(stop);
     }
 
-    std::mt19937 rng{20240611};
+    TRandomInput input{*this, 20240611};
 };
 
 TEST_P(ButtonsSoakTest, RandomInputOnEveryPage)
 {
     GoTo(GetParam());
     ASSERT_FALSE(HasFailure());
-    rng.seed(2000 + static_cast<unsigned>(GetParam()));
+    input.Seed(2000 + static_cast<unsigned>(GetParam()));
     const QStringList topicPages = {"GombGombForm",        "GombSokfalytaForm",   "GombFokuszosForm", "GombTabulatorForm",
                                     "GombInaktivForm",     "GombAcceleratedForm", "GombEszkoztarakForm",
                                     "GombKirakoForm",      "GombAngolForm",       "GombKerdesekForm", "Ertekeles"};
@@ -114,17 +92,17 @@ TEST_P(ButtonsSoakTest, RandomInputOnEveryPage)
 
         const int kind = Pick(100);
         if (kind < 25)
-            RandomCharacter();
+            input.Character(QStringLiteral("eEcCyYnNlLqQrRtTáő0 5,.-"));
         else if (kind < 45)
             RandomKey();
         else if (kind < 55)
             AltLetter();
         else if (kind < 65)
-            HalfKey();
+            input.HalfKey();
         else if (kind < 85)
-            RandomClick();
+            input.Click();
         else if (kind < 92)
-            time.Advance(Pick(3000));
+            input.Wait(3000);
         else
             HelpfulMove();
 

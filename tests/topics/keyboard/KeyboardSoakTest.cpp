@@ -1,5 +1,6 @@
 #include "KeyboardCourse.h"
 #include "KeyboardMoves.h"
+#include "support/RandomInput.h"
 
 #include <random>
 
@@ -22,38 +23,6 @@ protected:
         OpenKeyboardTopic();
     }
 
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-
-    void RandomCharacter()
-    {
-        static const QString characters = QStringLiteral("tTlLqQaáőŐűzy0159§\"+!%/=()?~\\[]$<>#@{}* ,.-");
-        TypeText(QString(characters.at(Pick(static_cast<int>(characters.size())))));
-    }
-
-    void RandomKey()
-    {
-        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace,
-                                       Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
-                                       Qt::Key_Down, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Delete, Qt::Key_F1};
-        PressKey(keys[Pick(std::size(keys))]);
-    }
-
-    // A key going down or up on its own, as a held Shift, Enter or letter does.
-    void HalfKey()
-    {
-        static const std::pair<int, const char*> keys[] = {
-            {Qt::Key_Shift, ""}, {Qt::Key_Return, "\r"}, {Qt::Key_Escape, "\x1b"}, {Qt::Key_Backspace, "\b"},
-            {Qt::Key_W, "w"}};
-        const auto& [key, text] = keys[Pick(std::size(keys))];
-        TBaseForm* page = CurrentPage();
-        QWidget* target = page->focusWidget() ? page->focusWidget() : page;
-        const bool down = Pick(2) == 0;
-        SendKey(target, down ? QEvent::KeyPress : QEvent::KeyRelease, key, QString::fromLatin1(text),
-                key == Qt::Key_Shift && !down ? Qt::ShiftModifier : Qt::NoModifier, Pick(4) == 0);
-    }
-
-    void RandomClick() { ClickPageAt(QPoint(Pick(1024), Pick(768))); }
-
     // A move that takes the learner on: the page's own task done right.
     void HelpfulMove()
     {
@@ -61,13 +30,13 @@ protected:
             Continue();
     }
 
-    std::mt19937 rng{20240611};
+    TRandomInput input{*this, 20240611};
 };
 
 TEST_P(KeyboardSoakTest, RandomInputOnEveryPage)
 {
     GoTo(GetParam());
-    rng.seed(1000 + static_cast<unsigned>(GetParam()));
+    input.Seed(1000 + static_cast<unsigned>(GetParam()));
     const QStringList topicPages = {"OsztalyBe", "Billentyuzet", "Betuvadaszat", "Szogepeles", "Ertekeles", "BillInfo"};
     QStringList visited;
     // Each new page or practice step the learner reaches; the helpful moves must get them along.
@@ -91,17 +60,19 @@ TEST_P(KeyboardSoakTest, RandomInputOnEveryPage)
         }
         ASSERT_TRUE(topicPages.contains(name)) << name.toStdString();
 
-        const int kind = Pick(100);
+        const int kind = input.Pick(100);
         if (kind < 35)
-            RandomCharacter();
+            input.Character(QStringLiteral("tTlLqQaáőŐűzy0159§\"+!%/=()?~\\[]$<>#@{}* ,.-"));
         else if (kind < 55)
-            RandomKey();
+            input.Key({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_CapsLock,
+                       Qt::Key_NumLock, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab,
+                       Qt::Key_Space, Qt::Key_Delete, Qt::Key_F1});
         else if (kind < 65)
-            HalfKey();
+            input.HalfKey();
         else if (kind < 80)
-            RandomClick();
+            input.Click();
         else if (kind < 90)
-            time.Advance(Pick(3000));
+            input.Wait(3000);
         else
             HelpfulMove();
 

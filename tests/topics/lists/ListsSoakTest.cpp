@@ -1,4 +1,5 @@
 #include "ListsCourse.h"
+#include "support/RandomInput.h"
 
 #include <random>
 
@@ -21,26 +22,7 @@ protected:
         OpenListsTopic();
     }
 
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-
-    void RandomKey()
-    {
-        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Up,
-                                       Qt::Key_Down, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Home, Qt::Key_End};
-        static const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier};
-        PressKey(keys[Pick(std::size(keys))], modifiers[Pick(std::size(modifiers))]);
-    }
-
-    QWidget* At(QPoint at) const { return WidgetAt(at); }
-
-    void RandomClick()
-    {
-        TBaseForm* page = CurrentPage();
-        const QPoint at(Pick(1024), Pick(768));
-        QWidget* target = At(at);
-        static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton};
-        Click(target, target->mapFrom(page, at), buttons[Pick(std::size(buttons))]);
-    }
+    int Pick(int n) { return input.Pick(n); }
 
     // From a list box of the page to any point of it, often another list.
     void RandomDrag()
@@ -48,24 +30,24 @@ protected:
         TBaseForm* page = CurrentPage();
         const QList<TDragListBox*> boxes = page->findChildren<TDragListBox*>();
         if (boxes.isEmpty())
-            return RandomClick();
+            return void(input.Click());
         TDragListBox* from = boxes.at(Pick(static_cast<int>(boxes.size())));
         if (!from->isVisible())
-            return RandomClick();
+            return void(input.Click());
         TDragListBox* to = boxes.at(Pick(static_cast<int>(boxes.size())));
         const QPoint start(Pick(from->viewport()->width()), Pick(from->viewport()->height()));
         const QPoint end = from->viewport()->mapFromGlobal(to->mapToGlobal(QPoint(Pick(to->width()), Pick(to->height()))));
         Drag(from->viewport(), start, end);
     }
 
-    std::mt19937 rng{20261209};
+    TRandomInput input{*this, 20261209};
 };
 
 TEST_P(ListsSoakTest, RandomInputOnEveryPage)
 {
     GoTo(static_cast<TListsStop>(GetParam()));
     ASSERT_FALSE(HasFailure());
-    rng.seed(3000 + static_cast<unsigned>(GetParam()));
+    input.Seed(3000 + static_cast<unsigned>(GetParam()));
     const QStringList topicPages = {"ListMindenkiForm", "ListKajakForm",       "ListSzulinapForm",
                                     "ListTVForm",       "ListMertekCsopForm",  "List_LY_J_Form",
                                     "ListReflexJatekForm", "ListEditableLBForm", "ListComboForm", "Ertekeles"};
@@ -80,15 +62,17 @@ TEST_P(ListsSoakTest, RandomInputOnEveryPage)
         ASSERT_TRUE(topicPages.contains(name)) << name.toStdString();
         const int kind = Pick(100);
         if (kind < 20)
-            TypeText(QString(QStringLiteral("aÉő5 kL").at(Pick(7))));
+            input.Character(QStringLiteral("aÉő5 kL"));
         else if (kind < 40)
-            RandomKey();
+            input.Key({Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down,
+                       Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Home, Qt::Key_End},
+                      {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier});
         else if (kind < 60)
-            RandomClick();
+            input.Click();
         else if (kind < 85)
             RandomDrag();
         else if (kind < 93)
-            time.Advance(Pick(3000));
+            input.Wait(3000);
         else
             ASSERT_TRUE(LearnerMoves::Helpful(*this)) << name.toStdString();
 

@@ -1,6 +1,7 @@
 #include "SelectionCourse.h"
 
 #include "home/ModulValaszt.h"
+#include "support/RandomInput.h"
 
 #include <random>
 
@@ -17,41 +18,26 @@ protected:
                                             "JelChkBoxQuizForm", "JelSpinEdit1Form", "JelSpinEdit2Form",
                                             "JelTreckBarForm",   "JelProgressBarForm", "JelAgyuzasForm"};
 
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-
-    QPoint AnyPoint() { return QPoint(Pick(1024), Pick(768)); }
-
-    QWidget* At(const QPoint& at) const { return WidgetAt(at); }
-
     void RandomEvent()
     {
-        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space,  Qt::Key_Tab,  Qt::Key_Left,
-                                       Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Home, Qt::Key_End,
-                                       Qt::Key_PageUp, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_F1, Qt::Key_Insert};
-        static const QString characters = QStringLiteral("0159aZ ő-l");
-        static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        TBaseForm* page = CurrentPage();
-        const int kind = Pick(100);
-        if (kind < 25) {
-            PressKey(keys[Pick(std::size(keys))]);
-        } else if (kind < 40) {
-            TypeText(QString(characters.at(Pick(static_cast<int>(characters.size())))));
-        } else if (kind < 70) {
-            const QPoint at = AnyPoint();
-            QWidget* target = At(at);
-            Click(target, target->mapFrom(page, at), buttons[Pick(std::size(buttons))]);
-        } else if (kind < 82) {
-            const QPoint from = AnyPoint();
-            QWidget* target = At(from);
-            Drag(target, target->mapFrom(page, from), target->mapFrom(page, AnyPoint()));
-        } else if (kind < 94) {
-            time.Advance(Pick(2000));
-        } else {
+        const int kind = input.Pick(100);
+        if (kind < 25)
+            input.Key({Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Left, Qt::Key_Right,
+                       Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Delete,
+                       Qt::Key_Backspace, Qt::Key_F1, Qt::Key_Insert});
+        else if (kind < 40)
+            input.Character(QStringLiteral("0159aZ ő-l"));
+        else if (kind < 70)
+            input.Click();
+        else if (kind < 82)
+            input.Drag();
+        else if (kind < 94)
+            input.Wait(2000);
+        else
             LearnerMoves::Helpful(*this);
-        }
     }
 
-    std::mt19937 rng;
+    TRandomInput input{*this};
 };
 
 TEST_P(SelectionSoakTest, RandomInputOnThePage)
@@ -61,7 +47,7 @@ TEST_P(SelectionSoakTest, RandomInputOnThePage)
     for (int move = 0; move < 40 && CurrentPageName() != start; ++move)
         ASSERT_TRUE(LearnerMoves::Helpful(*this));
     ASSERT_EQ(CurrentPageName(), start);
-    rng.seed(3000 + static_cast<unsigned>(GetParam()));
+    input.Seed(3000 + static_cast<unsigned>(GetParam()));
     for (int i = 0; i < Events; ++i) {
         TBaseForm* page = CurrentPage();
         ASSERT_NE(page, nullptr) << "event " << i;

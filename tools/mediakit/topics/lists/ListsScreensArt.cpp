@@ -2,6 +2,7 @@
 
 #include "ListsPlaces.h"
 #include "mediakit/ArtKit.h"
+#include "mediakit/PaintedPage.h"
 #include "mediakit/TopicIcons.h"
 #include "mediakit/cast/Cast.h"
 #include "topics/lists/ListNamePlaces.h"
@@ -22,21 +23,10 @@ using namespace ListsPlaces;
 const QColor Accent(0x2e, 0xa0, 0x8c);
 const QColor Wood(0xb9, 0x7a, 0x45);
 
-struct TPainted {
-    QImage image;
-    QPainter painter;
+struct TPainted : TPaintedPage {
     explicit TPainted(QColor accent = Accent)
-        : image(ArtKit::FestivePage(accent))
-        , painter(&image)
+        : TPaintedPage(ArtKit::FestivePage(accent), BackArea)
     {
-        painter.setRenderHint(QPainter::Antialiasing);
-    }
-    // Every page ends with its back sign under the back area.
-    QImage Finish()
-    {
-        ArtKit::DrawBackButton(painter, BackArea);
-        painter.end();
-        return image;
     }
 };
 

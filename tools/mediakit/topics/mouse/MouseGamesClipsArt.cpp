@@ -7,7 +7,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace MouseGamesClipsArt {
@@ -16,11 +18,20 @@ namespace {
 
 using MouseGamesPicturesArt::TMouseButton;
 
-QImage Frame()
+// count frames on the page colour, each painted by draw with its index.
+std::vector<QImage> Drawn(int count, const std::function<void(QPainter&, int)>& draw)
 {
-    QImage frame(MouseGamesPlaces::Clip, QImage::Format_RGB32);
-    frame.fill(CastPictures::PageColour);
-    return frame;
+    std::vector<QImage> frames;
+    for (int i = 0; i < count; ++i) {
+        QImage frame(MouseGamesPlaces::Clip, QImage::Format_RGB32);
+        frame.fill(CastPictures::PageColour);
+        QPainter p(&frame);
+        p.setRenderHint(QPainter::Antialiasing);
+        draw(p, i);
+        p.end();
+        frames.push_back(frame);
+    }
+    return frames;
 }
 
 // A yellow burst with a word in it, centred on centre, grown by size (0 .. 1).
@@ -50,11 +61,7 @@ void DrawBurst(QPainter& p, QPointF centre, qreal size, const QString& word)
 
 std::vector<QImage> RightClickClip()
 {
-    std::vector<QImage> frames;
-    for (int i = 0; i < RightClickFrames; ++i) {
-        QImage frame = Frame();
-        QPainter p(&frame);
-        p.setRenderHint(QPainter::Antialiasing);
+    return Drawn(RightClickFrames, [](QPainter& p, int i) {
         // Held from the fourth to the ninth frame, the burst growing while it is held.
         const bool held = i >= 4 && i <= 9;
         TCastPose pose = TCastPose::Pointing(-10);
@@ -64,19 +71,12 @@ std::vector<QImage> RightClickClip()
         MouseGamesPicturesArt::DrawComputerMouse(p, QRectF(132, 22, 74, 130), held ? TMouseButton::Right : TMouseButton::None);
         if (held)
             DrawBurst(p, QPointF(196, 30), std::min(1.0, 0.5 + 0.15 * (i - 4)), QStringLiteral("katt"));
-        p.end();
-        frames.push_back(frame);
-    }
-    return frames;
+    });
 }
 
 std::vector<QImage> DoubleClickClip()
 {
-    std::vector<QImage> frames;
-    for (int i = 0; i < DoubleClickFrames; ++i) {
-        QImage frame = Frame();
-        QPainter p(&frame);
-        p.setRenderHint(QPainter::Antialiasing);
+    return Drawn(DoubleClickFrames, [](QPainter& p, int i) {
         // Two quick clicks, each two frames long with one frame between, then a rest.
         const bool first = i >= 6 && i <= 7;
         const bool second = i >= 9 && i <= 10;
@@ -86,10 +86,7 @@ std::vector<QImage> DoubleClickClip()
             DrawBurst(p, QPointF(42, 40), 0.8, QStringLiteral("katt"));
         if (i >= 9 && i <= 18)
             DrawBurst(p, QPointF(190, 40), 0.8, QStringLiteral("katt"));
-        p.end();
-        frames.push_back(frame);
-    }
-    return frames;
+    });
 }
 
 std::vector<QImage> GuideJumpClip(TCastMember who)
@@ -100,7 +97,7 @@ std::vector<QImage> GuideJumpClip(TCastMember who)
         [](double phase) {
             TCastPose pose = phase <= 0 || phase >= 1 ? TCastPose::Standing() : TCastPose::Waving(2 * phase);
             const double lift = std::sin(std::numbers::pi * phase);
-            pose.bounce = 14 * lift;
+            pose.bounce = 45 * lift;
             pose.mouth = lift > 0.2 ? TCastMouth::Grin : TCastMouth::Smile;
             pose.tailWag = std::sin(4 * std::numbers::pi * phase);
             return pose;

@@ -203,14 +203,6 @@ QImage Cloud(int number)
         const qreal y = 34 + i * 11;
         p.drawLine(QPointF(4 + (i % 2) * 6, y), QPointF(34, y));
     }
-    if (number == 5) {
-        QPolygonF bolt;
-        bolt << QPointF(104, 70) << QPointF(86, 90) << QPointF(100, 90) << QPointF(90, 99) << QPointF(122, 82)
-             << QPointF(108, 82) << QPointF(120, 70);
-        p.setPen(QPen(QColor(0xc0, 0x80, 0x00), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(QColor(0xff, 0xd8, 0x20));
-        p.drawPolygon(bolt);
-    }
     QPainterPath puffs;
     puffs.setFillRule(Qt::WindingFill);
     puffs.addEllipse(QPointF(62, 52), 30, 27);
@@ -220,12 +212,25 @@ QImage Cloud(int number)
     puffs = puffs.simplified();
     // Stormier clouds are a shade greyer underneath; the middle stays white for the caption.
     const QColor under = QColor::fromHsv(210, 20 + number * 6, 238 - number * 8);
+    QLinearGradient shade(0, 10, 0, 82);
+    shade.setColorAt(0, Qt::white);
+    shade.setColorAt(0.78, Qt::white); // the caption's rows, down to y 66
+    shade.setColorAt(1, under);
     p.setPen(QPen(QColor(0x8a, 0xa4, 0xc4), 2));
-    p.setBrush(ArtKit::Downwards(QRectF(0, 10, 170, 72), Qt::white, under));
+    p.setBrush(shade);
     p.drawPath(puffs);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 200));
     p.drawEllipse(QPointF(88, 28), 16, 9);
+    if (number == 5) {
+        QPolygonF bolt;
+        // The bolt hangs from the cloud's underside, clear of the caption.
+        bolt << QPointF(108, 70) << QPointF(94, 88) << QPointF(105, 88) << QPointF(97, 99) << QPointF(124, 82)
+             << QPointF(112, 82) << QPointF(120, 70);
+        p.setPen(QPen(QColor(0xc0, 0x80, 0x00), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(0xff, 0xd8, 0x20));
+        p.drawPolygon(bolt);
+    }
     return image;
 }
 

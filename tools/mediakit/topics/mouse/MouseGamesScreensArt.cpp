@@ -127,7 +127,7 @@ QImage RightClickScreen()
                               .edge = QPen(QColor(0x1c, 0x3a, 0x70), 2)});
     MouseGamesPicturesArt::DrawComputerMouse(p, Places::RightClickMouse, MouseGamesPicturesArt::TMouseButton::Right);
     // A hint from the clip over to the mouse.
-    ArtKit::DrawHintArrow(p, QPointF(420, 520), QPointF(480, 470), QPointF(560, 480), QColor(0xe8, 0x2c, 0x2c));
+    ArtKit::DrawHintArrow(p, QPointF(420, 520), QPointF(470, 470), QPointF(538, 492), QColor(0xe8, 0x2c, 0x2c));
     return image;
 }
 
@@ -140,7 +140,7 @@ QImage HuntScreen()
     // Soft round spots of colour, like a painted playroom wall; none of them white.
     QRandomGenerator random(7);
     const QColor tints[] = {QColor(0xff, 0xa0, 0x70), QColor(0xf8, 0xd0, 0x60), QColor(0xe8, 0x90, 0xa8),
-                            QColor(0xa8, 0xc8, 0x70)};
+                            QColor(0xc8, 0xa8, 0xf0)};
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 26; ++i) {
         QColor c = tints[i % 4];

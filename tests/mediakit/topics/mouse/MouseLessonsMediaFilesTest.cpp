@@ -1,0 +1,128 @@
+// The mouse lessons' files as the build wrote them: every name the pages use (most are built from
+// a page name and a suffix, which the source scan cannot see) at the size the page shows it, and
+// the two clips on the see-through colour, each shorter than the timer that replays it.
+
+#include "framework/ClipDecoder.h"
+#include "mediakit/ResFiles.h"
+
+#include <QMap>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MouseLessonsMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize)
+{
+    const struct {
+        const char* path;
+        const char* size;
+    } expected[] = {
+        {"images/egerezes/egerekform.jpg", "1024x768"},
+        {"images/egerezes/egertipusform.jpg", "1024x768"},
+        {"images/egerezes/egerkurzorform.jpg", "1024x768"},
+        {"images/egerezes/egerkattinfoform.jpg", "1024x768"},
+        {"images/14_egerezes_kisebb_kurzorok.jpg", "1024x768"},
+        {"images/egerezes/egerkattinfoform_jobbkatt.png", "193x145"},
+        {"images/egerezes/egerkattinfoform_helyes.png", "200x145"},
+        {"images/egerezes/egerkattinfoform_helytelen.png", "185x193"},
+        {"images/norafejkatt.png", "125x70"},
+        {"images/egerezes/egerdragdropform.jpg", "1024x768"},
+        {"images/egerezes/egerdragdropform_nyilacska.png", "168x251"},
+        {"images/egerezes/egerahazbabeform.jpg", "1024x768"},
+        {"images/egerezes/egerahazbabeform_nyilacska.png", "168x251"},
+        {"images/egerezes/egerszinezoinfoform.jpg", "1024x768"},
+        {"images/egerezes/egernoraszinezform.jpg", "1024x768"},
+        {"images/egerezes/egernoraszinezform_2.jpg", "1024x768"},
+        {"images/egerezes/egernoraszinezform_polo_alap.png", "123x108"},
+        {"images/egerezes/egernoraszinezform_polo_alfa.png", "123x108"},
+        {"images/egerezes/egernoraszinezform_szoknya_alap.png", "103x33"},
+        {"images/egerezes/egernoraszinezform_szoknya_alfa.png", "103x33"},
+        {"images/egerezes/egernoraszinezform_auto_alap.png", "486x114"},
+        {"images/egerezes/egernoraszinezform_auto_alfa.png", "486x114"},
+        {"images/egerezes/egerszabalyokform.jpg", "1024x768"},
+        {"images/egerezes/egeregerfajtakform.jpg", "1024x768"},
+        {"images/egerezes/egerjatekvalasztasform.jpg", "1024x768"},
+        {"images/jelolesek/virag_3.png", "220x300"},
+        {"avis/04_kattintas_fogalma.avi", "232x160"},
+        {"avis/egerezes/egerdragdropform_dd.avi", "320x240"},
+    };
+    const QMap<QString, QString> listed = ResFiles::ListedSizes();
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.path);
+        ASSERT_TRUE(listed.contains(e.path));
+        EXPECT_EQ(listed.value(e.path).toStdString(), e.size);
+    }
+}
+
+TEST(MouseLessonsMediaFiles, ClipsPlayOnThePageGreyWithinTheirPagesTimers)
+{
+    const struct {
+        const char* path;
+        int frames;
+        int timerMs;
+    } clips[] = {
+        {"avis/04_kattintas_fogalma.avi", 16, 1500},
+        {"avis/egerezes/egerdragdropform_dd.avi", 22, 2000},
+    };
+    for (const auto& c : clips) {
+        ResFiles::ExpectLoopOnPageGrey(c.path, c.frames);
+        const ClipDecoder::TClip clip = ClipDecoder::Decode(ResFiles::Read(c.path), c.path);
+        EXPECT_LT(1000 * int(clip.frames.size()) / clip.framesPerSecond, c.timerMs) << c.path;
+    }
+}
+
+} // namespace
+
+namespace {
+
+bool Orange(QRgb rgb)
+{
+    const QColor c(rgb);
+    return c.hsvHue() >= 20 && c.hsvHue() <= 36 && c.hsvSaturation() > 150 && c.value() > 200;
+}
+
+int CountIn(const QImage& frame, QRect rect, bool (*wanted)(QRgb))
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += wanted(frame.pixel(x, y));
+    return count;
+}
+
+TEST(MouseLessonsMediaFiles, TheClickClipPressesTheLeftButtonOnlyInItsMiddle)
+{
+    const char* path = "avis/04_kattintas_fogalma.avi";
+    const ClipDecoder::TClip clip = ClipDecoder::Decode(ResFiles::Read(path), path);
+    ASSERT_EQ(clip.frames.size(), 16u);
+    const QRect all(0, 0, 232, 160);
+    EXPECT_EQ(CountIn(clip.frames.front(), all, Orange), 0);
+    EXPECT_GT(CountIn(clip.frames[8], all, Orange), 300) << "the pressed button and its click";
+    EXPECT_EQ(CountIn(clip.frames.back(), all, Orange), 0);
+}
+
+TEST(MouseLessonsMediaFiles, TheDragClipCarriesTheAppleWithTheButtonHeld)
+{
+    const char* path = "avis/egerezes/egerdragdropform_dd.avi";
+    const ClipDecoder::TClip clip = ClipDecoder::Decode(ResFiles::Read(path), path);
+    ASSERT_EQ(clip.frames.size(), 22u);
+    const auto apple = [](const QImage& frame) {
+        QRect found;
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x) {
+                const QColor c(frame.pixel(x, y));
+                if (c.hsvSaturation() > 150 && c.value() > 150 && (c.hsvHue() < 8 || c.hsvHue() > 352))
+                    found |= QRect(x, y, 1, 1);
+            }
+        return found.center();
+    };
+    EXPECT_LT(apple(clip.frames.front()).x(), 110) << "on the table at the left";
+    EXPECT_LT(apple(clip.frames[11]).y(), apple(clip.frames.front()).y()) << "lifted while carried";
+    EXPECT_GT(apple(clip.frames.back()).x(), 220) << "in the basket at the right";
+    // The little mouse in the corner holds its left button down only while carrying.
+    const QRect corner(0, 0, 60, 80);
+    EXPECT_EQ(CountIn(clip.frames.front(), corner, Orange), 0);
+    EXPECT_GT(CountIn(clip.frames[11], corner, Orange), 40);
+    EXPECT_EQ(CountIn(clip.frames.back(), corner, Orange), 0);
+}
+
+} // namespace

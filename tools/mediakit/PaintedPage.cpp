@@ -1,0 +1,18 @@
+#include "PaintedPage.h"
+
+#include "ArtKit.h"
+
+TPaintedPage::TPaintedPage(QImage base, QRect backArea)
+    : image(std::move(base))
+    , painter(&image)
+    , backArea_(backArea)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+}
+
+QImage TPaintedPage::Finish()
+{
+    ArtKit::DrawBackButton(painter, backArea_);
+    painter.end();
+    return image;
+}

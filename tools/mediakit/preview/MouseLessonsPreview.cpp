@@ -1,0 +1,172 @@
+// mouselessonspreview OUTPUT_DIR: the mouse lessons' pictures as plain PNGs, the backgrounds with
+// the pictures the pages show over them, the clips as contact sheets, and the review sheet.
+
+#include "mediakit/cast/CastPictures.h"
+#include "mediakit/topics/mouse/GameButtonsMedia.h"
+#include "mediakit/topics/mouse/GamePanelsMedia.h"
+#include "mediakit/topics/mouse/MouseLessonsClipsArt.h"
+#include "mediakit/topics/mouse/MouseLessonsColouringArt.h"
+#include "mediakit/topics/mouse/MouseLessonsDragArt.h"
+#include "mediakit/topics/mouse/MouseLessonsIntroArt.h"
+#include "mediakit/topics/mouse/MouseLessonsMedia.h"
+#include "mediakit/topics/selection/SelectionPicturesArt.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTextStream>
+
+namespace {
+
+namespace Places = MouseLessonsPlaces;
+using MouseLessonsColouringArt::TGarment;
+
+// The tint the colouring page applies: (S × S.alpha + c × 255) div (S.alpha + 255).
+QImage Tinted(TGarment garment, QColor c)
+{
+    QImage base = MouseLessonsColouringArt::Base(garment).convertToFormat(QImage::Format_ARGB32);
+    const QImage shade = MouseLessonsColouringArt::Shading(garment).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < base.height(); ++y)
+        for (int x = 0; x < base.width(); ++x) {
+            const QRgb b = base.pixel(x, y);
+            if (!qAlpha(b))
+                continue;
+            const QRgb s = shade.pixel(x, y);
+            const int a = qAlpha(s);
+            const auto mix = [&](int sc, int cc) { return (sc * a + cc * 255) / (a + 255); };
+            base.setPixel(x, y, qRgba(mix(qRed(s), c.red()), mix(qGreen(s), c.green()), mix(qBlue(s), c.blue()), qAlpha(b)));
+        }
+    return base;
+}
+
+// A page as the learner sees it: the background with the pictures the page lays over it.
+struct TMock {
+    QImage image;
+    QPainter painter;
+    explicit TMock(const QImage& page)
+        : image(page)
+        , painter(&image)
+    {
+    }
+    void Picture(QPoint at, const QImage& picture) { painter.drawImage(at, picture); }
+    void Frame(QRect r)
+    {
+        painter.setPen(QColor(0, 0, 255));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(r.adjusted(-1, -1, 0, 0));
+    }
+    void Text(QRect r, const QString& text, int pixelSize)
+    {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(pixelSize);
+        painter.setFont(font);
+        painter.setPen(QColor(0, 0, 255));
+        painter.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    }
+    QImage Done()
+    {
+        painter.end();
+        return image;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: mouselessonspreview OUTPUT_DIR\n";
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    std::vector<std::pair<QString, QImage>> pages;
+    for (const auto& [name, image] : MouseLessonsMedia::Pictures()) {
+        const QString file = name.section('\\', -1).section('.', 0, 0) + ".png";
+        image.save(out.filePath(file));
+        if (image.width() == 1024)
+            pages.emplace_back(file, image);
+    }
+
+    const auto lorem = QString::fromUtf8("Mozgasd a nyilat a képekre, és mindegyiken kattints! A legtöbbször az egér bal "
+                                         "gombjával kattintunk. Figyelj arra, hogy kattintás közben ne mozgasd az egeret!");
+    {
+        using namespace MouseLessonsIntroArt;
+        using MouseLessonsDevicesArt::THold;
+        TMock mock(ClickScreen());
+        mock.Text(Places::ClickInfoText, lorem, 21);
+        mock.Picture(Places::ClickClip.topLeft(), MouseLessonsClipsArt::ClickClip()[8]);
+        mock.Picture(Places::RightHand.topLeft(), HandPicture(THold::Right));
+        mock.Picture(Places::LeftHand.topLeft(), HandPicture(THold::Left));
+        mock.Picture(Places::WrongHold.topLeft(), HandPicture(THold::Wrong));
+        pages.emplace_back("click_shown.png", mock.Done());
+        TMock heads(HeadsScreen());
+        heads.Text(Places::HeadsText, lorem, 21);
+        heads.Picture(Places::HeadsClip.topLeft(), MouseLessonsClipsArt::ClickClip()[2]);
+        const QRect boxes[] = {{48, 576, 125, 70}, {190, 584, 101, 55}, {304, 588, 81, 46}, {401, 592, 67, 38},
+                               {484, 596, 54, 30}, {551, 598, 45, 25},  {606, 600, 36, 21}, {656, 601, 31, 19},
+                               {698, 603, 25, 15}, {733, 604, 21, 13},  {762, 605, 17, 12}, {787, 606, 16, 9},
+                               {809, 607, 13, 8}};
+        for (const QRect& box : boxes) {
+            heads.Frame(box);
+            heads.painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            heads.painter.drawImage(box, NoraHead());
+        }
+        pages.emplace_back("heads_shown.png", heads.Done());
+    }
+    {
+        using namespace MouseLessonsDragArt;
+        TMock drag(ExplanationScreen());
+        drag.Text(Places::DragText, lorem + " " + lorem, 20);
+        drag.Picture(Places::DragClip.topLeft(), MouseLessonsClipsArt::DragClip()[10]);
+        drag.Picture(Places::Nyilacska.topLeft(), ExplainingNyilacska());
+        drag.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
+        pages.emplace_back("drag_shown.png", drag.Done());
+        TMock house(HouseScreen());
+        house.Picture(Places::Flower.topLeft(), SelectionPicturesArt::Flowers(3).scaled(Places::Flower.size()));
+        house.Picture(QPoint(30, 500), WavingNyilacska());
+        house.Picture(QPoint(0, 628), GamePanelsMedia::Grass());
+        house.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
+        pages.emplace_back("house_shown.png", house.Done());
+    }
+    {
+        using namespace MouseLessonsColouringArt;
+        TMock dress(DressScreen());
+        dress.Picture(Places::Shirt.topLeft(), Tinted(TGarment::Shirt, QColor(206, 21, 255)));
+        dress.Picture(Places::Skirt.topLeft(), Tinted(TGarment::Skirt, QColor(5, 167, 255)));
+        dress.Picture(Places::EndGame.topLeft(), GameButtonsMedia::ExitGameButton());
+        dress.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
+        pages.emplace_back("dress_shown.png", dress.Done());
+        TMock car(CarScreen());
+        car.Picture(Places::Car.topLeft(), Tinted(TGarment::Car, QColor(255, 5, 5)));
+        car.Picture(Places::EndGame.topLeft(), GameButtonsMedia::ExitGameButton());
+        car.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
+        pages.emplace_back("car_shown.png", car.Done());
+        TMock green(CarScreen());
+        green.Picture(Places::Car.topLeft(), Tinted(TGarment::Car, QColor(5, 255, 69)));
+        green.Picture(Places::Car.topLeft() + QPoint(0, 130), Base(TGarment::Car));
+        pages.emplace_back("car_green.png", green.Done());
+    }
+    for (const auto& [name, image] : pages)
+        image.save(out.filePath(name));
+    CastPictures::ContactSheet(MouseLessonsClipsArt::ClickClip(), 8).save(out.filePath("clip_click.png"));
+    CastPictures::ContactSheet(MouseLessonsClipsArt::DragClip(), 8).save(out.filePath("clip_drag.png"));
+
+    // The review sheet: every page at half size, three across.
+    const int columns = 3;
+    const int rows = int(pages.size() + columns - 1) / columns;
+    QImage sheet(columns * 520, rows * 400, QImage::Format_RGB32);
+    sheet.fill(QColor(0x40, 0x44, 0x4c));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < int(pages.size()); ++i) {
+        const QRect cell((i % columns) * 520 + 4, (i / columns) * 400 + 4, 512, 384);
+        painter.drawImage(cell, pages[i].second);
+        painter.setPen(Qt::white);
+        painter.drawText(cell.left() + 2, cell.bottom() + 11, pages[i].first);
+    }
+    painter.end();
+    sheet.save(out.filePath("mouse_lessons_media_sheet.png"));
+    return 0;
+}
