@@ -14,23 +14,17 @@
 #include <algorithm>
 
 namespace {
-constexpr int IntroLength = 2000;
 const QString NoTime = QStringLiteral("--:--");
 const QPoint PanelPlace(110, 180);
 } // namespace
 
-TEgerBasketBallForm::TEgerBasketBallForm() : TRoundGameForm(QStringLiteral("EgerBasketBallForm"))
+TEgerBasketBallForm::TEgerBasketBallForm() : TRoundGameForm(QStringLiteral("EgerBasketBallForm"), QRect(368, 200, 89, 65), QStringLiteral("1_katt2.wav"))
 {
     LoadBackground(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral(".jpg"));
-    imgStart_ = new TImage(this, QRect(368, 200, 89, 65));
-    imgStart_->hide();
-    imgStart_->setCursor(Qt::PointingHandCursor);
-    imgStart_->OnClick = [this] { imgStartClick(); };
     eredmeny_ = Controls::Label(this, QRect(415, 20, 220, 130), QString(), PixelFont(QStringLiteral("Arial"), 24),
                                 QColor(0, 0, 255), Qt::AlignCenter, true);
     eredmeny_->hide();
     timer1_.SetInterval(70);
-    timer1_.OnTimer([this] { Timer1Timer(); });
 }
 
 TEgerBasketBallForm::~TEgerBasketBallForm() = default;
@@ -43,7 +37,6 @@ void TEgerBasketBallForm::InitPage()
     SmallWriter().SetAlignment(QStringLiteral("wlfCenter"));
     baskets_ = 0;
     gameTime_ = 0;
-    introTime_ = 0;
     IRandomSource& random = Services::Random();
     random.Randomize();
     ballImage_ = LoadPng(QStringLiteral("egerezes/") + GetPageName() + QStringLiteral("_ball.png"));
@@ -90,8 +83,7 @@ void TEgerBasketBallForm::Intro()
     intro_->SetPng(image);
     intro_->raise();
     intro_->show();
-    round_.Enter(TGameRound::IntroPhase);
-    timer1_.SetEnabled(true);
+    StartIntro();
 }
 
 void TEgerBasketBallForm::Info()
@@ -110,25 +102,11 @@ void TEgerBasketBallForm::Info()
         "Jöhet a játék, méghozzá kosárlabda!<BR>A 10 darab labdát a bal gomb segítségével vidd a palánkra, és ott "
         "engedd el!<BR>A labda alja legyen a gyűrű belsejében, oldalról sem lóghat ki!<BR>A játékban az idő is "
         "számít, próbáld megdönteni a rekordot!<BR>Az óra akkor indul, ha a kosárlabdára kattintasz! Kilépés: ESC"));
-    imgStart_->SetPng(ballImage_);
+    // The ball to click lies centred on the panel, 15 pixels above its bottom.
     const QRect panel = InfoPanel()->geometry();
-    imgStart_->setGeometry(panel.x() + (panel.width() - ballImage_.width()) / 2,
-                           panel.y() + panel.height() - 15 - ballImage_.height(), ballImage_.width(),
-                           ballImage_.height());
-    imgStart_->raise();
-    imgStart_->setEnabled(true);
-    imgStart_->show();
-    round_.Enter(TGameRound::InfoPhase);
-}
-
-void TEgerBasketBallForm::imgStartClick()
-{
-    if (!round_.InPhase(TGameRound::InfoPhase))
-        return;
-    PlaySoundFile(QStringLiteral("1_katt2.wav"));
-    imgStart_->hide();
-    imgStart_->setEnabled(false);
-    FinishPhase();
+    imgStart()->move(panel.x() + (panel.width() - ballImage_.width()) / 2,
+                     panel.y() + panel.height() - 15 - ballImage_.height());
+    ShowStart(ballImage_);
 }
 
 void TEgerBasketBallForm::GameStart()
@@ -161,20 +139,14 @@ int TEgerBasketBallForm::FallingBalls() const
     return static_cast<int>(std::count_if(balls_.begin(), balls_.end(), [](TBall* ball) { return ball && ball->Falling(); }));
 }
 
-void TEgerBasketBallForm::Timer1Timer()
+void TEgerBasketBallForm::EndIntro()
 {
-    if (round_.InPhase(TGameRound::IntroPhase)) {
-        introTime_ += timer1_.Interval();
-        if (introTime_ > IntroLength) {
-            timer1_.SetEnabled(false);
-            intro_->setEnabled(false);
-            intro_->hide();
-            FinishPhase();
-        }
-        return;
-    }
-    if (!round_.InPhase(TGameRound::GamePhase))
-        return;
+    intro_->setEnabled(false);
+    intro_->hide();
+}
+
+void TEgerBasketBallForm::GameTick()
+{
     if (baskets_ >= Balls) {
         timer1_.SetEnabled(false);
         FinishPhase();

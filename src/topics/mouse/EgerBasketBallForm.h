@@ -24,7 +24,6 @@ public:
     // Ball n, 1 to 10; nullptr before the page is shown.
     TBall* Ball(int n) const { return balls_.at(static_cast<std::size_t>(n - 1)); }
     TImage* IntroPicture() const { return intro_; }
-    TImage* imgStart() const { return imgStart_; }
     QLabel* eredmeny() const { return eredmeny_; }
     int Baskets() const { return baskets_; }
     int GameTime() const { return gameTime_; }
@@ -38,8 +37,8 @@ private:
     void Info() override;
     void GameStart() override;
     void RoundEnd() override;
-    void imgStartClick();
-    void Timer1Timer();
+    void GameTick() override;
+    void EndIntro() override;
     void Released(TBall& ball);
     void UpdateScore();
 
@@ -47,11 +46,9 @@ private:
     int record_ = 0;
     QString recordText_;
     int gameTime_ = 0;
-    int introTime_ = 0;
     int baskets_ = 0;
     QImage ballImage_;
     std::array<TBall*, Balls> balls_{};
     TImage* intro_ = nullptr;
-    TImage* imgStart_;
     QLabel* eredmeny_;
 };

@@ -11,18 +11,13 @@
 
 namespace {
 const char* const Colours[] = {"lila", "piros", "narancs", "zold", "kek", "vkek"};
-constexpr int IntroLength = 1000;
 } // namespace
 
-TEgerLufipukkForm::TEgerLufipukkForm() : TRoundGameForm(QStringLiteral("EgerLufipukkForm"))
+TEgerLufipukkForm::TEgerLufipukkForm() : TRoundGameForm(QStringLiteral("EgerLufipukkForm"), QRect(376, 312, 337, 65), QStringLiteral("2_plink.wav"))
 {
     LoadBackground(QStringLiteral("egerezes\\game\\gradient_beckgrnd.jpg"));
-    imgStart_ = new TImage(this, QRect(376, 312, 337, 65));
-    imgStart_->hide();
-    imgStart_->setCursor(Qt::PointingHandCursor);
-    imgStart_->OnClick = [this] { imgStartClick(); };
     timer1_.SetInterval(70);
-    timer1_.OnTimer([this] { Timer1Timer(); });
+    introLength_ = 1000;
 }
 
 TEgerLufipukkForm::~TEgerLufipukkForm() = default;
@@ -30,7 +25,6 @@ TEgerLufipukkForm::~TEgerLufipukkForm() = default;
 void TEgerLufipukkForm::ShowPage()
 {
     TRoundGameForm::ShowPage();
-    introTime_ = 0;
     IModuleController& board = Controller();
     round_ = TGameRound::FromRound(Board::Number(board, QStringLiteral("ROUND")));
     board.RemoveValue(QStringLiteral("ROUND"));
@@ -64,8 +58,7 @@ void TEgerLufipukkForm::Intro()
     title_->SetPng(image);
     title_->raise();
     title_->show();
-    round_.Enter(TGameRound::IntroPhase);
-    timer1_.SetEnabled(true);
+    StartIntro();
 }
 
 void TEgerLufipukkForm::Info()
@@ -80,23 +73,7 @@ void TEgerLufipukkForm::Info()
     SetInfoText(QStringLiteral("Lődd ki a felfelé szálló lufikat duplakattintással!<BR>A lufik egyre gyorsabban "
                                "követik egymást.<BR>A játék akkor indul, ha a START-ra kattintasz.<BR>Jó "
                                "lövöldözést!<BR>"));
-    const QImage start = LoadPng(QStringLiteral("egerezes\\START.png"));
-    imgStart_->SetPng(start);
-    imgStart_->resize(start.size());
-    imgStart_->raise();
-    imgStart_->setEnabled(true);
-    imgStart_->show();
-    round_.Enter(TGameRound::InfoPhase);
-}
-
-void TEgerLufipukkForm::imgStartClick()
-{
-    if (!round_.InPhase(TGameRound::InfoPhase))
-        return;
-    PlaySoundFile(QStringLiteral("2_plink.wav"));
-    imgStart_->hide();
-    imgStart_->setEnabled(false);
-    FinishPhase();
+    ShowStart(LoadPng(QStringLiteral("egerezes\\START.png")));
 }
 
 void TEgerLufipukkForm::GameStart()
@@ -116,20 +93,14 @@ void TEgerLufipukkForm::GameStart()
     UpdateScore();
 }
 
-void TEgerLufipukkForm::Timer1Timer()
+void TEgerLufipukkForm::EndIntro()
 {
-    if (round_.InPhase(TGameRound::IntroPhase)) {
-        introTime_ += timer1_.Interval();
-        if (introTime_ > IntroLength) {
-            timer1_.SetEnabled(false);
-            title_->hide();
-            title_->setEnabled(false);
-            FinishPhase();
-        }
-        return;
-    }
-    if (!round_.InPhase(TGameRound::GamePhase))
-        return;
+    title_->hide();
+    title_->setEnabled(false);
+}
+
+void TEgerLufipukkForm::GameTick()
+{
     if (popped_ + escaped_ >= Balloons) {
         timer1_.SetEnabled(false);
         FinishPhase();

@@ -21,7 +21,6 @@ public:
     // Balloon n, 1 to 6; nullptr before the page is shown.
     TLufi* Balloon(int n) const { return balloons_.at(static_cast<std::size_t>(n - 1)); }
     TImage* Title() const { return title_; }
-    TImage* imgStart() const { return imgStart_; }
     int Popped() const { return popped_; }
     int Escaped() const { return escaped_; }
 
@@ -32,15 +31,13 @@ private:
     void Info() override;
     void GameStart() override;
     void RoundEnd() override;
-    void imgStartClick();
-    void Timer1Timer();
+    void GameTick() override;
+    void EndIntro() override;
     void Pop(TLufi& balloon);
     void UpdateScore();
 
-    int introTime_ = 0;
     int popped_ = 0;
     int escaped_ = 0;
     std::array<TLufi*, Balloons> balloons_{};
     TImage* title_ = nullptr;
-    TImage* imgStart_;
 };

@@ -13,11 +13,7 @@
 
 #include <QLabel>
 
-namespace {
-constexpr int IntroLength = 2000;
-} // namespace
-
-TEgervadaszatForm::TEgervadaszatForm() : TRoundGameForm(QStringLiteral("EgervadaszatForm"))
+TEgervadaszatForm::TEgervadaszatForm() : TRoundGameForm(QStringLiteral("EgervadaszatForm"), QRect(376, 312, 337, 65), QStringLiteral("2_ev.wav"))
 {
     LoadBackground(QStringLiteral("egerezes\\game\\beckgrnd.jpg"));
     hatter()->OnClick = [this] { hatterClick(); };
@@ -25,15 +21,9 @@ TEgervadaszatForm::TEgervadaszatForm() : TRoundGameForm(QStringLiteral("Egervada
     imgNyilacska_->hide();
     imgNyilacska_->setEnabled(false);
     imgNyilacska_->OnMouseDown = [this](Qt::MouseButton button, QPoint) { imgNyilacskaMouseDown(button); };
-    imgStart_ = new TImage(this, QRect(376, 312, 337, 65));
-    imgStart_->hide();
-    imgStart_->setEnabled(false);
-    imgStart_->setCursor(Qt::PointingHandCursor);
-    imgStart_->OnClick = [this] { imgStartClick(); };
     eredmeny_ = Controls::Label(this, QRect(20, 630, 220, 130), QString(), PixelFont(QStringLiteral("Arial"), 24),
                                 QColor(0, 0, 255), Qt::AlignCenter, true);
     timer1_.SetInterval(200);
-    timer1_.OnTimer([this] { Timer1Timer(); });
 }
 
 TEgervadaszatForm::~TEgervadaszatForm() = default;
@@ -64,9 +54,7 @@ void TEgervadaszatForm::Intro()
     const QImage title = LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_jobbra_balra_felirat.png"));
     TImage& panel = *InfoPanel();
     panel.Canvas().Draw((panel.width() - title.width()) / 2, (panel.height() - title.height()) / 2, title);
-    introTime_ = 0;
-    timer1_.SetEnabled(true);
-    round_.Enter(TGameRound::IntroPhase);
+    StartIntro();
 }
 
 void TEgervadaszatForm::Info()
@@ -81,29 +69,13 @@ void TEgervadaszatForm::Info()
     writer.SetAlignment(QStringLiteral("wlfCenter"));
     SetInfoFontSize(24);
     SetInfoText(QStringLiteral("Ha felkészültél a játékra, <BR>az indításhoz kattints a bal egérgombbal a START-ra!"));
-    const QImage start = LoadPng(QStringLiteral("egerezes\\START.png"));
-    imgStart_->SetPng(start);
-    imgStart_->resize(start.size());
-    imgStart_->raise();
-    imgStart_->setEnabled(true);
-    imgStart_->show();
-    round_.Enter(TGameRound::InfoPhase);
-}
-
-void TEgervadaszatForm::imgStartClick()
-{
-    if (!round_.InPhase(TGameRound::InfoPhase))
-        return;
-    PlaySoundFile(QStringLiteral("2_ev.wav"));
-    FinishPhase();
+    ShowStart(LoadPng(QStringLiteral("egerezes\\START.png")));
 }
 
 void TEgervadaszatForm::GameStart()
 {
     UpdateScore();
     HideInfoPanel();
-    imgStart_->hide();
-    imgStart_->setEnabled(false);
     round_.Enter(TGameRound::GamePhase);
     game_.Start();
     Services::Random().Randomize();
@@ -111,18 +83,8 @@ void TEgervadaszatForm::GameStart()
     timer1_.SetEnabled(true);
 }
 
-void TEgervadaszatForm::Timer1Timer()
+void TEgervadaszatForm::GameTick()
 {
-    if (round_.InPhase(TGameRound::IntroPhase)) {
-        introTime_ += timer1_.Interval();
-        if (introTime_ > IntroLength) {
-            timer1_.SetEnabled(false);
-            FinishPhase();
-        }
-        return;
-    }
-    if (!round_.InPhase(TGameRound::GamePhase))
-        return;
     switch (game_.Tick(timer1_.Interval())) {
     case THuntGame::TTick::Waiting: break;
     case THuntGame::TTick::NewTarget: {

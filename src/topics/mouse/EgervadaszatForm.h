@@ -19,7 +19,6 @@ public:
 
     const THuntGame& Game() const { return game_; }
     TImage* imgNyilacska() const { return imgNyilacska_; }
-    TImage* imgStart() const { return imgStart_; }
     QLabel* eredmeny() const { return eredmeny_; }
 
 protected:
@@ -30,16 +29,13 @@ private:
     void Info() override;
     void GameStart() override;
     void RoundEnd() override;
-    void imgStartClick();
-    void Timer1Timer();
+    void GameTick() override;
     void imgNyilacskaMouseDown(Qt::MouseButton button);
     void hatterClick();
     void UpdateScore();
 
     THuntGame game_{1};
-    int introTime_ = 0;
     TImage* imgNyilacska_;
-    TImage* imgStart_;
     QLabel* eredmeny_;
     QImage pointsRight_;
     QImage pointsLeft_;

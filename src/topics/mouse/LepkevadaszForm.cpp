@@ -254,8 +254,8 @@ void TLepkevadaszForm::NextButterfly()
     ++number_;
     UpdateScore();
     imgButterfly_->hide();
-    NewColour();
     butterfly_.Restart();
+    NewColour();
     ShowButterfly();
     eredmeny_->raise();
     timer1_.SetEnabled(true);

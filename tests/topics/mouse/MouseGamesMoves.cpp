@@ -43,14 +43,24 @@ bool Butterfly(TLearner& learner, TLepkevadaszForm& page)
     return true;
 }
 
-bool Hunt(TLearner& learner, TEgervadaszatForm& page)
+// The intro waited out or START clicked; false once the game runs.
+bool Opening(TLearner& learner, TRoundGameForm& page)
 {
     const int state = page.Round().State();
     if (state == TGameRound::IntroPhase)
         Wait(learner, IntroWait);
     else if (state == TGameRound::InfoPhase)
         learner.Click(page.imgStart());
-    else if (state == TGameRound::GamePhase && page.imgNyilacska()->isVisible() && !page.Game().TargetHit())
+    else
+        return false;
+    return true;
+}
+
+bool Hunt(TLearner& learner, TEgervadaszatForm& page)
+{
+    if (Opening(learner, page))
+        return true;
+    if (page.Round().InPhase(TGameRound::GamePhase) && page.imgNyilacska()->isVisible() && !page.Game().TargetHit())
         learner.Click(page.imgNyilacska(), QPoint(-1, -1),
                       page.Game().PointsRight() ? Qt::RightButton : Qt::LeftButton);
     else
@@ -60,16 +70,9 @@ bool Hunt(TLearner& learner, TEgervadaszatForm& page)
 
 bool Balloons(TLearner& learner, TEgerLufipukkForm& page)
 {
-    const int state = page.Round().State();
-    if (state == TGameRound::IntroPhase) {
-        Wait(learner, IntroWait);
+    if (Opening(learner, page))
         return true;
-    }
-    if (state == TGameRound::InfoPhase) {
-        learner.Click(page.imgStart());
-        return true;
-    }
-    for (int n = 1; n <= TEgerLufipukkForm::Balloons && state == TGameRound::GamePhase; ++n) {
+    for (int n = 1; n <= TEgerLufipukkForm::Balloons && page.Round().InPhase(TGameRound::GamePhase); ++n) {
         if (page.Balloon(n)->isEnabled()) {
             learner.DoubleClick(page.Balloon(n));
             return true;
@@ -81,16 +84,9 @@ bool Balloons(TLearner& learner, TEgerLufipukkForm& page)
 
 bool Basketball(TLearner& learner, TEgerBasketBallForm& page)
 {
-    const int state = page.Round().State();
-    if (state == TGameRound::IntroPhase) {
-        Wait(learner, IntroWait);
+    if (Opening(learner, page))
         return true;
-    }
-    if (state == TGameRound::InfoPhase) {
-        learner.Click(page.imgStart());
-        return true;
-    }
-    for (int n = 1; n <= TEgerBasketBallForm::Balls && state == TGameRound::GamePhase; ++n) {
+    for (int n = 1; n <= TEgerBasketBallForm::Balls && page.Round().InPhase(TGameRound::GamePhase); ++n) {
         if (page.Ball(n)->isEnabled()) {
             Carry(*page.Ball(n), QPoint(450, 270));
             return true;

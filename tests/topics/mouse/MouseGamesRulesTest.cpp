@@ -33,21 +33,6 @@ TEST(GameRoundTest, TheRoundValueDecidesLevelAndIntro)
     EXPECT_EQ(TGameRound(false).Step(), TStep::Info);
 }
 
-TEST(GameRoundTest, StatesStepThroughThePhases)
-{
-    TGameRound round = TGameRound::FromRound(std::nullopt);
-    const std::pair<int, TStep> road[] = {{2, TStep::None}, {130, TStep::Info}, {4, TStep::None},
-                                          {132, TStep::GameStart}, {8, TStep::None}, {136, TStep::RoundEnd}};
-    for (const auto& [state, step] : road) {
-        if (state & 128)
-            round.Finish();
-        else
-            round.Enter(state);
-        EXPECT_EQ(round.State(), state);
-        EXPECT_EQ(round.Step(), step) << state;
-    }
-}
-
 TEST(GameRoundTest, APassedLevelLeadsOnUntilTheLast)
 {
     EXPECT_EQ(TGameRound::FromRound(std::nullopt).NextRound(false), 1);
@@ -100,17 +85,6 @@ TEST(ButterflyFlightTest, StraightUpAtLevelFiveEscapesOverTheTop)
     EXPECT_EQ(butterfly.Place().topLeft(), QPoint(261, 768));
 }
 
-TEST(ButterflyFlightTest, ACaughtButterflyCountsOnce)
-{
-    TFixedRandom random({0});
-    TGameObject butterfly(random);
-    butterfly.NewFlight();
-    butterfly.Move();
-    EXPECT_TRUE(butterfly.Catch());
-    EXPECT_FALSE(butterfly.Catch());
-    EXPECT_EQ(butterfly.State(), TGameObject::TState::Caught);
-}
-
 TEST(HuntGameTest, TargetsComeAtTheFirstTickAndStayTheirTime)
 {
     THuntGame game(1);
@@ -145,23 +119,6 @@ TEST(HuntGameTest, TheButtonDecidesAndAHitCountsOnce)
     EXPECT_EQ(game.PlaceTarget(random, QSize(162, 215)), QPoint(861, 552));
     EXPECT_TRUE(game.PointsRight());
     EXPECT_EQ(game.Press(Qt::RightButton), THuntGame::TPress::Hit);
-}
-
-TEST(HuntGameTest, TheTenthTargetsTimeEndsTheRound)
-{
-    THuntGame game(5);
-    game.Start();
-    int targets = 0;
-    THuntGame::TTick tick = THuntGame::TTick::Waiting;
-    for (int n = 0; n < 100 && tick != THuntGame::TTick::Over; ++n) {
-        tick = game.Tick(200);
-        if (tick == THuntGame::TTick::NewTarget) {
-            ++targets;
-            game.Press(Qt::LeftButton);
-        }
-    }
-    EXPECT_EQ(tick, THuntGame::TTick::Over);
-    EXPECT_EQ(targets, 10);
 }
 
 TEST(BalloonTest, SpeedsAndPlaces)
