@@ -22,7 +22,7 @@ TEgerKattInfoForm::TEgerKattInfoForm() : TBaseBillForm(QStringLiteral("EgerKattI
     }
     kattintAnim_ = new TClipPlayer(this);
     kattintAnim_->setGeometry(320, 380, 232, 160);
-    kattintAnim_->Open(AviPath(QStringLiteral("egerezes\\04_kattintas_fogalma.avi")));
+    kattintAnim_->Open(AviPath(QStringLiteral("04_kattintas_fogalma.avi")));
 
     timer_.SetInterval(1500);
     timer_.OnTimer([this] { kattintAnim_->PlayAll(1); });

@@ -20,8 +20,8 @@ constexpr unsigned AllHeads = (1u << TEgerKattintForm::Heads) - 1;
 
 TEgerKattintForm::TEgerKattintForm() : TBaseBillForm(QStringLiteral("EgerKattintForm"))
 {
-    LoadBackground(QStringLiteral("egerezes\\14_egerezes_kisebb_kurzorok.jpg"));
-    const QImage head = LoadPng(QStringLiteral("egerezes\\norafejkatt.png"));
+    LoadBackground(QStringLiteral("14_egerezes_kisebb_kurzorok.jpg"));
+    const QImage head = LoadPng(QStringLiteral("norafejkatt.png"));
     for (int i = 0; i < Heads; ++i) {
         images_[i] = new TImage(this, HeadPlaces[i]);
         images_[i]->SetStretch(true);
@@ -30,7 +30,7 @@ TEgerKattintForm::TEgerKattintForm() : TBaseBillForm(QStringLiteral("EgerKattint
     }
     balklikkAnim_ = new TClipPlayer(this);
     balklikkAnim_->setGeometry(320, 380, 230, 160);
-    balklikkAnim_->Open(AviPath(QStringLiteral("egerezes\\04_kattintas_fogalma.avi")));
+    balklikkAnim_->Open(AviPath(QStringLiteral("04_kattintas_fogalma.avi")));
 
     timer_.SetInterval(1500);
     timer_.OnTimer([this] { balklikkAnim_->PlayAll(1); });
