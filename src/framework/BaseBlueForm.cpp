@@ -13,6 +13,7 @@ const QString InfoPanelFile = QStringLiteral("egerezes\\game\\infopanel.png");
 const QString SmallPanelFile = QStringLiteral("egerezes\\game\\litlpanel.png");
 const QRect InfoPlace(110, 110, 800, 320);
 const QRect SmallPlace(20, 630, 220, 130);
+const QColor PanelBlue(0, 0, 255);
 } // namespace
 
 TBaseBlueForm::TBaseBlueForm(const QString& pageName) : TBaseForm(pageName)
@@ -33,7 +34,7 @@ void TBaseBlueForm::InitPage()
 {
     TBaseForm::InitPage();
     const QFont font = PointFont(QStringLiteral("Arial"), 18);
-    const QColor blue(0, 0, 255);
+    const QColor blue = PanelBlue;
 
     delete smallPanel_;
     smallPanel_ = new TImage(this, QRect(smallPlace_, SmallPlace.size()));
@@ -59,7 +60,7 @@ void TBaseBlueForm::InitPage()
 
 void TBaseBlueForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
 {
-    if (key == VirtualKey::Escape)
+    if (key == VirtualKey::Escape && escapeNotifies_)
         NotifyModule();
 }
 
@@ -133,6 +134,16 @@ void TBaseBlueForm::MoveSmallPanel(const QPoint& topLeft)
     smallPanel_->move(topLeft);
     if (visible)
         smallPanel_->show();
+}
+
+void TBaseBlueForm::SetInfoFontSize(int points)
+{
+    info_.writer->SetFont(PointFont(QStringLiteral("Arial"), points), PanelBlue);
+}
+
+void TBaseBlueForm::SetSmallFontSize(int points)
+{
+    small_.writer->SetFont(PointFont(QStringLiteral("Arial"), points), PanelBlue);
 }
 
 void TBaseBlueForm::ShowGrass()

@@ -29,6 +29,9 @@ protected:
     // Esc hands the page over to its module with nothing stored.
     void FormKeyDown(int& key, Qt::KeyboardModifiers shift) override;
 
+    // Pages whose Escape does nothing (lessons and exercises among the games' pages).
+    void IgnoreEscape() { escapeNotifies_ = false; }
+
     void ShowEndGame();
     void ShowToMenu();
     // A fresh copy of the panel picture, in front of everything, shown.
@@ -41,6 +44,12 @@ protected:
     // A fresh small panel with the text; an empty text changes nothing.
     void SetSmallPanelText(const QString& text);
     void MoveSmallPanel(const QPoint& topLeft);
+    // The panels' own writers, for pages that write with other margins, sizes or alignments.
+    TTextImgWriter& InfoWriter() { return *info_.writer; }
+    TTextImgWriter& SmallWriter() { return *small_.writer; }
+    // The panels' writers in the panels' blue Arial at another size.
+    void SetInfoFontSize(int points);
+    void SetSmallFontSize(int points);
     // The grass in front of moving objects, the buttons and the small panel in front of the grass.
     void ShowGrass();
 
@@ -65,4 +74,5 @@ private:
     TPanel info_;
     TPanel small_;
     QPoint smallPlace_ = QPoint(20, 630);
+    bool escapeNotifies_ = true;
 };

@@ -14,6 +14,15 @@ TDragListBox::TDragListBox(QWidget* parent, const QRect& geometry, const QString
     setDragEnabled(false);
     setFocusPolicy(Qt::StrongFocus);
     addItems(items);
+    drag_ = &TDragDrop::Of(this);
+    drag_->OnDragOver = [this](QWidget& source) {
+        auto* box = qobject_cast<TDragListBox*>(&source);
+        return box && Accepts(*box);
+    };
+    drag_->OnDragDrop = [this](QWidget& source, QPoint) {
+        if (OnDragDrop)
+            OnDragDrop(*qobject_cast<TDragListBox*>(&source));
+    };
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (OnSelectionChange)
             Guarded([this] { OnSelectionChange(); });
@@ -134,8 +143,9 @@ void TDragListBox::mousePressEvent(QMouseEvent* event)
     const bool left = event->button() == Qt::LeftButton;
     pressed_ = left && index.isValid();
     deferred_ = false;
-    dragging_ = false;
-    pressAt_ = event->position().toPoint();
+    drag_->Cancel();
+    if (pressed_ && dragAutomatic_)
+        drag_->Press(InBox(event->position().toPoint()), event->button());
     pressRow_ = index.isValid() ? index.row() : -1;
     if (pressed_ && item(pressRow_)->isSelected() && !(event->modifiers() & Qt::ShiftModifier)) {
         // The selection may be what the learner is about to drag: it waits for the release.
@@ -157,14 +167,7 @@ void TDragListBox::mouseMoveEvent(QMouseEvent* event)
             QListWidget::mouseMoveEvent(event);
         return;
     }
-    if (!dragAutomatic_ || !(event->buttons() & Qt::LeftButton))
-        return;
-    if (!dragging_ && (event->position().toPoint() - pressAt_).manhattanLength() >= DragThreshold) {
-        dragging_ = true;
-        setCursor(Qt::DragMoveCursor);
-    }
-    if (dragging_)
-        setCursor(TargetAt(event->position().toPoint()) ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+    drag_->Move(InBox(event->position().toPoint()), event->buttons());
 }
 
 void TDragListBox::mouseReleaseEvent(QMouseEvent* event)
@@ -173,18 +176,14 @@ void TDragListBox::mouseReleaseEvent(QMouseEvent* event)
         QListWidget::mouseReleaseEvent(event);
         return;
     }
-    const bool dropped = dragging_;
     const bool deferred = deferred_;
     const int row = pressRow_;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    EndGesture();
-    if (dropped) {
-        if (TDragListBox* target = TargetAt(event->position().toPoint()); target && target->OnDragDrop) {
-            // The drop may close the page: nothing of it is touched afterwards.
-            Guarded([&] { target->OnDragDrop(*this); });
-        }
+    pressed_ = false;
+    deferred_ = false;
+    // A drop may close the page: nothing of it is touched afterwards.
+    if (drag_->Release(InBox(event->position().toPoint())))
         return;
-    }
     if (deferred && row < count()) {
         if (ctrl) {
             item(row)->setSelected(false);
@@ -204,21 +203,7 @@ void TDragListBox::mouseDoubleClickEvent(QMouseEvent* event)
     mousePressEvent(event);
 }
 
-void TDragListBox::EndGesture()
+QPoint TDragListBox::InBox(QPoint viewportPoint) const
 {
-    pressed_ = false;
-    deferred_ = false;
-    dragging_ = false;
-    unsetCursor();
-}
-
-TDragListBox* TDragListBox::TargetAt(QPoint at) const
-{
-    QWidget* top = window();
-    QWidget* under = top->childAt(viewport()->mapTo(top, at));
-    for (; under; under = under->parentWidget()) {
-        if (auto* box = qobject_cast<TDragListBox*>(under))
-            return box->isVisible() && box->isEnabled() && box->Accepts(*this) ? box : nullptr;
-    }
-    return nullptr;
+    return viewport()->mapTo(this, viewportPoint);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DragDrop.h"
+
 #include <QColor>
 #include <QListWidget>
 #include <QStringList>
@@ -15,7 +17,7 @@
 class TDragListBox : public QListWidget {
     Q_OBJECT
 public:
-    static constexpr int DragThreshold = 5;
+    static constexpr int DragThreshold = TDragDrop::DragThreshold;
 
     TDragListBox(QWidget* parent, const QRect& geometry, const QStringList& items = {});
 
@@ -25,7 +27,7 @@ public:
     void SetSorted(bool sorted);
     bool Sorted() const { return sorted_; }
     void SetDragMode(bool automatic) { dragAutomatic_ = automatic; }
-    bool Dragging() const { return dragging_; }
+    bool Dragging() const { return drag_->Dragging(); }
 
     // Classic tag: a number a drop target may recognise its sources by.
     int Tag() const { return tag_; }
@@ -64,10 +66,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    // The accepting list box under a point of this box, or nullptr.
-    TDragListBox* TargetAt(QPoint at) const;
+    // A point of the viewport in the box's own coordinates, where its drag helper works.
+    QPoint InBox(QPoint viewportPoint) const;
     void SortItems();
-    void EndGesture();
 
     bool sorted_ = false;
     bool dragAutomatic_ = false;
@@ -77,7 +78,6 @@ private:
     // The left press that may become a drag: where, on which row, and whether its click is deferred.
     bool pressed_ = false;
     bool deferred_ = false;
-    bool dragging_ = false;
-    QPoint pressAt_;
+    TDragDrop* drag_;
     int pressRow_ = -1;
 };

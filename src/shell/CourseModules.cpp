@@ -17,6 +17,27 @@
 #include "topics/buttons/GombModul.h"
 #include "topics/buttons/GombSokfalytaForm.h"
 #include "topics/buttons/GombTabulatorForm.h"
+#include "topics/mouse/DuplaKattForm.h"
+#include "topics/mouse/EgerAHazbaBeForm.h"
+#include "topics/mouse/EgerBallJobbForm.h"
+#include "topics/mouse/EgerBasketBallForm.h"
+#include "topics/mouse/EgerDragDropForm.h"
+#include "topics/mouse/EgerEgerfajtakForm.h"
+#include "topics/mouse/EgerJatekvalasztasForm.h"
+#include "topics/mouse/EgerKattInfoForm.h"
+#include "topics/mouse/EgerKattintForm.h"
+#include "topics/mouse/EgerKurzorForm.h"
+#include "topics/mouse/EgerLufipukkForm.h"
+#include "topics/mouse/EgerModul.h"
+#include "topics/mouse/EgerNoraSzinezForm.h"
+#include "topics/mouse/EgerSzabalyokForm.h"
+#include "topics/mouse/EgerSzinezoInfoForm.h"
+#include "topics/mouse/EgerTipusForm.h"
+#include "topics/mouse/EgerekForm.h"
+#include "topics/mouse/EgervadaszatForm.h"
+#include "topics/mouse/LepkevadaszForm.h"
+#include "topics/mouse/MouseResults.h"
+#include "topics/mouse/MouseRoad.h"
 #include "topics/selection/JelAgyuzasForm.h"
 #include "topics/selection/JelChkBox2Form.h"
 #include "topics/selection/JelChkBoxForm.h"
@@ -188,6 +209,58 @@ std::vector<TSample> ListsPages()
     };
 }
 
+// The butterfly hunt as the road shows it: "STEP" and the "ACTION" of a first or a next round.
+TSample Butterflies(const QString& action)
+{
+    return {QStringLiteral("LepkevadaszForm_") + action,
+            [action](IModuleController& controller) {
+                Board::PutText(controller, QStringLiteral("STEP"), MouseRoad::Lepkevadasz);
+                Board::PutText(controller, QStringLiteral("ACTION"), action);
+            },
+            [] { return new TLepkevadaszForm(); }};
+}
+
+// The mouse road's pages in their order: the games with a round's evaluation each, the colouring
+// page with either task, the closing text and the game chooser.
+std::vector<TSample> MousePages()
+{
+    const QString action = QStringLiteral("ACTION");
+    const QString result = QStringLiteral("ERTEKEL");
+    const QString name = QStringLiteral("Anna");
+    const QString colouring = QStringLiteral("EgerNoraSzinezForm");
+    return {
+        Sample<TEgerekForm>(QStringLiteral("EgerekForm")),
+        Sample<TEgerTipusForm>(QStringLiteral("EgerTipusForm")),
+        Sample<TEgerKurzorForm>(QStringLiteral("EgerKurzorForm")),
+        Sample<TEgerKattInfoForm>(QStringLiteral("EgerKattInfoForm")),
+        Sample<TEgerKattintForm>(QStringLiteral("EgerKattintForm")),
+        Butterflies(MouseRoad::Start),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_LEPKEVADASZ"), result, MouseResults::ButterflyResult(1, name, 8)),
+        Butterflies(MouseRoad::LepkevadaszContinue),
+        Sample<TEgerBallJobbForm>(QStringLiteral("EgerBallJobbForm")),
+        Sample<TEgervadaszatForm>(QStringLiteral("EgervadaszatForm")),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_EGERVADASZATFORM"), result,
+                           MouseResults::HuntResult(1, name, 9, 2)),
+        Sample<TDuplaKattForm>(QStringLiteral("DuplaKattForm")),
+        Sample<TEgerLufipukkForm>(QStringLiteral("EgerLufipukkForm")),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_EGERLUFIPUKKFORM"), result,
+                           MouseResults::BalloonResult(1, name, 20)),
+        Sample<TEgerDragDropForm>(QStringLiteral("EgerDragDropForm")),
+        Sample<TEgerAHazbaBeForm>(QStringLiteral("EgerAHazbaBeForm")),
+        Sample<TEgerBasketBallForm>(QStringLiteral("EgerBasketBallForm")),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_EGERBASKETBALLFORM"), result,
+                           MouseResults::BasketResult(name, QStringLiteral("1:05"), 63000)),
+        Sample<TEgerSzinezoInfoForm>(QStringLiteral("EgerSzinezoInfoForm")),
+        Sample<TEgerNoraSzinezForm>(colouring + QStringLiteral("_AUTO"), action, MouseRoad::Auto),
+        Sample<TEgerNoraSzinezForm>(colouring + QStringLiteral("_RUHA"), action, MouseRoad::Ruha),
+        Sample<TEgerSzabalyokForm>(QStringLiteral("EgerSzabalyokForm")),
+        Sample<TEgerEgerfajtakForm>(QStringLiteral("EgerEgerfajtakForm")),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_ZARAS"), QStringLiteral("ERTEKEL"),
+                           MouseRoad::ClosingText(QStringLiteral("Anna"))),
+        Sample<TEgerJatekvalasztasForm>(QStringLiteral("EgerJatekvalasztasForm")),
+    };
+}
+
 } // namespace
 
 TModuleTable CourseModules()
@@ -195,6 +268,7 @@ TModuleTable CourseModules()
     TModuleTable table;
     table.Add(QStringLiteral("RETURN_TO_MAIN"), [] { return std::make_shared<TFooldalModul>(); }, HomePages);
     table.Add(QStringLiteral("BILLENTYU"), [] { return std::make_shared<TBillentyuModul>(); }, KeyboardPages);
+    table.Add(QStringLiteral("EGEREZES"), [] { return std::make_shared<TEgerModul>(); }, MousePages);
     table.Add(QStringLiteral("GOMBOK"), [] { return std::make_shared<TGombModul>(); }, ButtonsPages);
     table.Add(QStringLiteral("JELOLESEK"), [] { return std::make_shared<TJelModul>(); }, SelectionPages);
     table.Add(QStringLiteral("LISTADOBOZOK"), [] { return std::make_shared<TListaModul>(); }, ListsPages);

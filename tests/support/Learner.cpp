@@ -167,6 +167,26 @@ void TLearner::Drag(QWidget* widget, QPoint from, QPoint to, int steps)
     Settle();
 }
 
+void TLearner::DragOnPage(QWidget* pressed, QPoint from, QPoint to, int steps)
+{
+    QPointer<QWidget> target(pressed);
+    QPointer<QWidget> page(CurrentPage());
+    if (!target || !page)
+        throw std::logic_error("no widget to use the mouse on");
+    const auto local = [&](QPoint pagePoint) { return target->mapFrom(page.data(), pagePoint); };
+    QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, local(from));
+    for (int step = 1; step <= steps && target; ++step) {
+        const QPoint at = local(from + (to - from) * step / steps);
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+        Settle();
+    }
+    if (target)
+        QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, local(to));
+    Settle();
+}
+
 void TLearner::SendKey(QPointer<QWidget> target, QEvent::Type type, int key, const QString& text,
                        Qt::KeyboardModifiers modifiers, bool autoRepeat)
 {

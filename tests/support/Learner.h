@@ -30,6 +30,10 @@ public:
     void DoubleClick(QWidget* widget, QPoint at = QPoint(-1, -1));
     // Press at one point, move in steps, release at the other (all in the widget's coordinates).
     void Drag(QWidget* widget, QPoint from, QPoint to, int steps = 4);
+    // A drag of a control that moves under the pointer: the pressed control gets the press, every
+    // move and the release, as the mouse grab gives them, each at the pointer's place on the page
+    // (page coordinates) seen from wherever the control is by then.
+    void DragOnPage(QWidget* pressed, QPoint from, QPoint to, int steps = 8);
     void MoveMouse(QWidget* widget, QPoint at = QPoint(-1, -1));
     // The control under a point of the page on screen (page coordinates), else the page itself.
     QWidget* WidgetAt(QPoint pagePoint) const;

@@ -7,6 +7,8 @@
 #include "home/NavBeker.h"
 #include "topics/buttons/ButtonsMoves.h"
 #include "topics/keyboard/KeyboardMoves.h"
+#include "topics/mouse/MouseGamesMoves.h"
+#include "topics/mouse/MouseMoves.h"
 #include "topics/selection/SelectionMoves.h"
 #include "topics/lists/ListsMoves.h"
 
@@ -16,8 +18,9 @@ namespace LearnerMoves {
 
 const std::vector<TTopicMove>& Topics()
 {
-    static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful, ButtonsMoves::Helpful,
-                                                          SelectionMoves::Helpful, ListsMoves::Helpful};
+    static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful,  MouseMoves::Helpful,
+                                                   MouseGamesMoves::Helpful, ButtonsMoves::Helpful,
+                                                   SelectionMoves::Helpful, ListsMoves::Helpful};
     return topics;
 }
 

@@ -50,6 +50,12 @@ TEST_F(PageSamples, EveryListedPageComesUpUnderItsNameThroughItsModule)
     EXPECT_EQ(listed["RETURN_TO_MAIN"], (QStringList{"NavBeker", "ModulValaszt"}));
     EXPECT_EQ(listed["BILLENTYU"],
               (QStringList{"OsztalyBe", "Billentyuzet", "Betuvadaszat", "Ertekeles", "Szogepeles", "BillInfo"}));
+    EXPECT_EQ(listed["EGEREZES"],
+              (QStringList{"EgerekForm", "EgerTipusForm", "EgerKurzorForm", "EgerKattInfoForm", "EgerKattintForm",
+                           "LepkevadaszForm", "Ertekeles", "EgerBallJobbForm", "EgervadaszatForm", "DuplaKattForm",
+                           "EgerLufipukkForm", "EgerDragDropForm", "EgerAHazbaBeForm", "EgerBasketBallForm",
+                           "EgerSzinezoInfoForm", "EgerNoraSzinezForm", "EgerSzabalyokForm", "EgerEgerfajtakForm",
+                           "EgerJatekvalasztasForm"}));
     EXPECT_EQ(listed["LISTADOBOZOK"],
               (QStringList{"ListMindenkiForm", "ListKajakForm", "ListSzulinapForm", "ListTVForm", "ListMertekCsopForm",
                            "List_LY_J_Form", "ListReflexJatekForm", "Ertekeles", "ListEditableLBForm",

@@ -1,0 +1,148 @@
+#include "EgerLufipukkForm.h"
+
+#include "Lufi.h"
+#include "MouseResults.h"
+#include "framework/MediaAccess.h"
+#include "framework/TextImgWriter.h"
+#include "platform/RandomSource.h"
+#include "platform/Services.h"
+#include "shell/Board.h"
+#include "shell/IModule.h"
+
+namespace {
+const char* const Colours[] = {"lila", "piros", "narancs", "zold", "kek", "vkek"};
+} // namespace
+
+TEgerLufipukkForm::TEgerLufipukkForm() : TRoundGameForm(QStringLiteral("EgerLufipukkForm"), QRect(376, 312, 337, 65), QStringLiteral("2_plink.wav"))
+{
+    LoadBackground(QStringLiteral("egerezes\\game\\gradient_beckgrnd.jpg"));
+    timer1_.SetInterval(70);
+    introLength_ = 1000;
+}
+
+TEgerLufipukkForm::~TEgerLufipukkForm() = default;
+
+void TEgerLufipukkForm::ShowPage()
+{
+    TRoundGameForm::ShowPage();
+    IModuleController& board = Controller();
+    round_ = TGameRound::FromRound(Board::Number(board, QStringLiteral("ROUND")));
+    board.RemoveValue(QStringLiteral("ROUND"));
+    IRandomSource& random = Services::Random();
+    random.Randomize();
+    const QString name = QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_lufi_");
+    for (std::size_t n = 0; n < balloons_.size(); ++n) {
+        delete balloons_[n];
+        auto* balloon = new TLufi(this);
+        balloon->hide();
+        balloon->setEnabled(false);
+        balloon->SetSpeed(TLufi::DrawSpeed(random, round_.Level()));
+        balloon->move(TLufi::DrawLeft(random), 768);
+        balloon->SetPng(LoadPng(name + QString::fromUtf8(Colours[n]) + QStringLiteral(".png")));
+        balloon->setCursor(Qt::PointingHandCursor);
+        balloon->OnDblClick = [this, balloon] { Pop(*balloon); };
+        balloons_[n] = balloon;
+    }
+    FlowStep();
+}
+
+void TEgerLufipukkForm::Intro()
+{
+    ShowGrass();
+    ShowInfoPanel();
+    const QImage image = LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_lufi_felirat.png"));
+    delete title_;
+    const QRect panel = InfoPanel()->geometry();
+    title_ = new TImage(this, QRect(panel.x() + (panel.width() - image.width()) / 2,
+                                    panel.y() + (panel.height() - image.height()) / 2, image.width(), image.height()));
+    title_->SetPng(image);
+    title_->raise();
+    title_->show();
+    StartIntro();
+}
+
+void TEgerLufipukkForm::Info()
+{
+    ShowEndGame();
+    ShowToMenu();
+    ShowGrass();
+    ShowSmallPanel();
+    UpdateScore();
+    ShowInfoPanel();
+    InfoWriter().SetMargins(30, 30, 30, 30);
+    SetInfoText(QStringLiteral("Lődd ki a felfelé szálló lufikat duplakattintással!<BR>A lufik egyre gyorsabban "
+                               "követik egymást.<BR>A játék akkor indul, ha a START-ra kattintasz.<BR>Jó "
+                               "lövöldözést!<BR>"));
+    ShowStart(LoadPng(QStringLiteral("egerezes\\START.png")));
+}
+
+void TEgerLufipukkForm::GameStart()
+{
+    ShowGrass();
+    HideInfoPanel();
+    round_.Enter(TGameRound::GamePhase);
+    popped_ = 0;
+    escaped_ = 0;
+    for (TLufi* balloon : balloons_) {
+        balloon->setEnabled(true);
+        balloon->show();
+    }
+    // The balloons rise from behind the grass; the buttons stay in front.
+    ShowGrass();
+    timer1_.SetEnabled(true);
+    UpdateScore();
+}
+
+void TEgerLufipukkForm::EndIntro()
+{
+    title_->hide();
+    title_->setEnabled(false);
+}
+
+void TEgerLufipukkForm::GameTick()
+{
+    if (popped_ + escaped_ >= Balloons) {
+        timer1_.SetEnabled(false);
+        FinishPhase();
+        return;
+    }
+    for (TLufi* balloon : balloons_) {
+        if (!balloon->isEnabled())
+            continue;
+        if (balloon->Rise()) {
+            balloon->hide();
+            balloon->setEnabled(false);
+            ++escaped_;
+        }
+    }
+}
+
+void TEgerLufipukkForm::Pop(TLufi& balloon)
+{
+    if (!balloon.isEnabled() || !round_.InPhase(TGameRound::GamePhase))
+        return;
+    PlaySoundFile(QStringLiteral("2_plink.wav"));
+    balloon.hide();
+    balloon.setEnabled(false);
+    ++popped_;
+    UpdateScore();
+}
+
+void TEgerLufipukkForm::UpdateScore()
+{
+    TTextImgWriter& writer = SmallWriter();
+    SetSmallFontSize(20);
+    writer.SetMargins(0, 0, 30, 20);
+    writer.SetAlignment(QStringLiteral("wlfCenter"));
+    const QString level = QStringLiteral("Fokozat: ") + MouseResults::LevelName(round_.Level());
+    SetSmallPanelText(timer1_.Enabled() && round_.InPhase(TGameRound::GamePhase)
+                          ? level + QStringLiteral("<BR>6:") + QString::number(popped_)
+                          : level + QStringLiteral("<BR>--:--"));
+}
+
+void TEgerLufipukkForm::RoundEnd()
+{
+    if (const auto next = round_.NextRound(popped_ == Balloons))
+        Board::PutNumber(Controller(), QStringLiteral("ROUND"), *next);
+    Report(MouseResults::BalloonResult(round_.Level(), UserName(), popped_));
+}
