@@ -8,6 +8,8 @@
 #include "shell/Board.h"
 #include "shell/IModule.h"
 
+#include <QBitmap>
+
 namespace {
 const QString InfoPanelFile = QStringLiteral("egerezes\\game\\infopanel.png");
 const QString SmallPanelFile = QStringLiteral("egerezes\\game\\litlpanel.png");
@@ -55,7 +57,12 @@ void TBaseBlueForm::InitPage()
     delete grass_;
     grass_ = new TImage(this, QRect(0, 628, 1024, 140));
     grass_->hide();
-    grass_->SetPng(LoadPng(QStringLiteral("egerezes\\game\\grass.png")));
+    const QImage grass = LoadPng(QStringLiteral("egerezes\\game\\grass.png"));
+    grass_->SetPng(grass);
+    // The blades stand in front, but where the picture is clear the learner sees, and clicks,
+    // what stands behind it: Nyilacska at the house, a target rising.
+    if (grass.size() == grass_->size())
+        grass_->setMask(QBitmap::fromImage(grass.createAlphaMask()));
 }
 
 void TBaseBlueForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
