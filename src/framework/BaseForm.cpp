@@ -7,6 +7,7 @@
 #include "PageFocus.h"
 #include "PushButton.h"
 #include "TextImgWriter.h"
+#include "WindowGroup.h"
 #include "platform/CourseError.h"
 #include "platform/ErrorReport.h"
 #include "platform/MessageBoxes.h"
@@ -39,6 +40,7 @@ TBaseForm::TBaseForm(const QString& pageName)
 
 TBaseForm::~TBaseForm()
 {
+    TWindowGroup::Retire(this);
     qApp->removeEventFilter(this);
 }
 
@@ -66,6 +68,8 @@ void TBaseForm::ShowPage()
 void TBaseForm::ClosePage()
 {
     state_ = TPageState::ClosedByModule;
+    // The page's windows go with it and must no longer reach it.
+    TWindowGroup::Retire(this);
     close();
 }
 
