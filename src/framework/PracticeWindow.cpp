@@ -265,7 +265,9 @@ void TPracticeWindow::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     if (loop_ != TLoop::None)
         loop_ = TLoop::None;
-    Guarded([this] { group_->Deactivated(this); });
+    // Hidden with its host, the window keeps its place among the host's windows.
+    if (isHidden())
+        Guarded([this] { group_->Deactivated(this); });
 }
 
 void TPracticeWindow::changeEvent(QEvent* event)
