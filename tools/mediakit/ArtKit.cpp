@@ -125,6 +125,13 @@ QLinearGradient Downwards(const QRectF& rect, QColor top, QColor bottom)
     return fill;
 }
 
+QImage Transparent(QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
 QPainterPath RoundedRect(const QRectF& rect, qreal radius)
 {
     QPainterPath path;

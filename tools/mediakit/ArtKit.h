@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -46,6 +47,9 @@ void DrawCard(QPainter& painter, const QRectF& rect, const TCard& card);
 QLinearGradient Downwards(const QRectF& rect, QColor top, QColor bottom);
 
 QPainterPath RoundedRect(const QRectF& rect, qreal radius);
+
+// An empty picture with an alpha channel, for drawings that must show what lies beneath them.
+QImage Transparent(QSize size);
 
 // Moves the painter into a drawing's own frame: its origin on origin, turned by degrees
 // (clockwise) and scaled.

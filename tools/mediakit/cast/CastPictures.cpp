@@ -1,6 +1,7 @@
 #include "CastPictures.h"
 
 #include "Cast.h"
+#include "mediakit/ArtKit.h"
 
 #include <QFont>
 #include <QPainter>
@@ -14,12 +15,7 @@ namespace {
 const QSize OdonClipSize(160, 320);
 const int OdonClipFrames = 24;
 
-QImage Transparent(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
+using ArtKit::Transparent;
 
 } // namespace
 

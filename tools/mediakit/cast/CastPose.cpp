@@ -101,3 +101,16 @@ TCastPose TCastPose::Talking(double phase)
     pose.eyebrows = 0.3 + 0.3 * std::sin(Tau * phase);
     return pose;
 }
+
+TCastPose TCastPose::Crouching()
+{
+    TCastPose pose;
+    pose.crouching = true;
+    // The arms hold the shins.
+    pose.leftArm = {28, -62, TCastHand::Relaxed};
+    pose.rightArm = pose.leftArm;
+    pose.lookY = -0.5;
+    pose.eyebrows = 0.5;
+    pose.mouth = TCastMouth::Grin;
+    return pose;
+}

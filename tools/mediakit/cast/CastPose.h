@@ -22,6 +22,7 @@ struct TCastPose {
     double bodyLean = 0;   // degrees, clockwise, about the hips
     double bounce = 0;     // lift of the whole figure, in model units
     double tailWag = 0;    // -1 .. 1
+    bool crouching = false; // squatting, knees drawn up in front; only Digit Nóra bends her knees
     bool mirrored = false; // the whole figure flipped left to right
 
     // Phases run from 0 to 1 over one cycle; phase 0 and phase 1 give the same pose, so frames
@@ -34,4 +35,6 @@ struct TCastPose {
     // direction in degrees as on a compass rose of the picture: 0 right, 90 up, 180 left, -90 down.
     static TCastPose Pointing(double direction);
     static TCastPose Talking(double phase);
+    // Squatting down, arms round the shins, looking up.
+    static TCastPose Crouching();
 };

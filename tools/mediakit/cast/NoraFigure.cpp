@@ -48,14 +48,14 @@ void PaintPigtail(QPainter& painter, QPointF base, double side)
     Shape(painter, Ellipse(base, 7.5, 8.5), HairTie, Line * 0.8);
 }
 
-} // namespace
-
-void TNoraFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
+// Legs, socks and shoes, from the knees down to the ground. Standing, the legs run straight from
+// the hips; squatting, the knees come up in front of the lowered skirt.
+void PaintLegs(QPainter& painter, bool crouching)
 {
-    // Legs, socks and shoes stay on the ground; the body above the hips leans.
     for (double side : {-1.0, 1.0}) {
-        const QPainterPath leg = Segment(QPointF(side * 13, -94), QPointF(side * 14, -16));
-        Limb(painter, leg, 14, Skin, Line);
+        const QPointF top = crouching ? QPointF(side * 21, -90) : QPointF(side * 13, -94);
+        const QPointF ankle(side * 14, -16);
+        Limb(painter, Segment(top, ankle), 14, Skin, Line);
         const QPainterPath sock = Segment(QPointF(side * 14, -36), QPointF(side * 14, -17));
         Limb(painter, sock, 16, Qt::white, Line);
         QPainterPath shoe;
@@ -70,9 +70,21 @@ void TNoraFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
         strap.quadTo(side * 15, -17, side * 23, -15);
         Stroke(painter, strap, Shoe.darker(150), Line * 0.8);
     }
+}
 
-    painter.save();
-    RotateAbout(painter, QPointF(0, -92), pose.bodyLean);
+} // namespace
+
+void TNoraFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
+{
+    // The feet stay on the ground; the body above the hips leans, and a squat lowers it.
+    if (!pose.crouching)
+        PaintLegs(painter, false);
+    const auto enterBody = [&] {
+        painter.save();
+        painter.translate(0, pose.crouching ? 50 : 0);
+        RotateAbout(painter, QPointF(0, -92), pose.bodyLean);
+    };
+    enterBody();
 
     QPainterPath neck;
     neck.addRect(QRectF(-7, -190, 14, 24));
@@ -106,6 +118,11 @@ void TNoraFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
     QPainterPath waistband;
     waistband.addRect(QRectF(-29, -131, 58, 7));
     Flat(painter, waistband, Skirt.darker(120), Line * 0.8);
+    if (pose.crouching) {
+        painter.restore();
+        PaintLegs(painter, true);
+        enterBody();
+    }
 
     PaintHeadAt(painter, pose, QPointF(0, -230));
 

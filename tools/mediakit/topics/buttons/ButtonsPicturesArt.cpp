@@ -15,12 +15,7 @@ namespace {
 
 namespace Places = ButtonsPlaces;
 
-QImage Transparent(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
+using ArtKit::Transparent;
 
 // A glossy face filling a path: lit from above, a darker rim and a shine across the top.
 void DrawGlossy(QPainter& painter, const QPainterPath& shape, QColor colour)

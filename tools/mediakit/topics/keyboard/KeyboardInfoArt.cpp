@@ -24,12 +24,7 @@ const QSize CardSize(190, 190);
 const QRectF CardRect(3, 3, 184, 182);
 const QColor Red(0xdc, 0x22, 0x2e);
 
-QImage Transparent(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
+using ArtKit::Transparent;
 
 void DrawCard(QPainter& painter, QColor tint)
 {

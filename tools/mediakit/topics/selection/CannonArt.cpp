@@ -14,12 +14,7 @@ namespace {
 
 const QColor Outline(0x2e, 0x2a, 0x2a);
 
-QImage Transparent(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
+using ArtKit::Transparent;
 
 } // namespace
 

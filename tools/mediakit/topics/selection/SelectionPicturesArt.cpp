@@ -18,12 +18,7 @@ namespace {
 const QColor Outline(0x3a, 0x2e, 0x2a);
 const QColor CapRed(0xe2, 0x32, 0x36);
 
-QImage Transparent(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
+using ArtKit::Transparent;
 
 QImage Figure(TCastMember who, const TCastPose& pose, QSize size)
 {

@@ -1,0 +1,303 @@
+// windowspreview OUTPUT_DIR: the windows topic's pictures as plain PNGs, the desktop with mock
+// practice windows, guides and texts where the pages put them, the clip as a contact sheet, and
+// the review sheet.
+
+#include "mediakit/cast/CastPictures.h"
+#include "mediakit/topics/windows/WindowsDesktopArt.h"
+#include "mediakit/topics/windows/WindowsGuidesArt.h"
+#include "mediakit/topics/windows/WindowsPlaces.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTextStream>
+
+namespace {
+
+namespace Places = WindowsPlaces;
+using namespace WindowsGuidesArt;
+
+const QColor Face(0xd4, 0xd0, 0xc8);
+
+QFont Arial(int pixelSize, bool bold = false)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+struct TButtons {
+    bool minimise = false;
+    bool maximise = false;
+    bool close = false;
+};
+
+// A classic window: raised frame, a title bar in the active or inactive colours, its buttons;
+// returns the client rectangle, filled with the client colour.
+QRect Window(QPainter& p, QRect outer, const QString& title, bool active, TButtons buttons, bool resizable,
+             QColor client = Qt::white)
+{
+    const int border = resizable ? 4 : 3;
+    p.fillRect(outer, Face);
+    p.setPen(Qt::white);
+    p.drawLine(outer.topLeft(), outer.topRight());
+    p.drawLine(outer.topLeft(), outer.bottomLeft());
+    p.setPen(QColor(0x40, 0x40, 0x40));
+    p.drawLine(outer.bottomLeft(), outer.bottomRight());
+    p.drawLine(outer.topRight(), outer.bottomRight());
+    const QRect bar(outer.left() + border, outer.top() + border, outer.width() - 2 * border, 18);
+    QLinearGradient shade(bar.topLeft(), bar.topRight());
+    shade.setColorAt(0, active ? QColor(0x0a, 0x24, 0x6a) : QColor(0x80, 0x80, 0x80));
+    shade.setColorAt(1, active ? QColor(0xa6, 0xca, 0xf0) : QColor(0xc0, 0xc0, 0xc0));
+    p.fillRect(bar, shade);
+    p.setFont(Arial(12, true));
+    p.setPen(active ? Qt::white : QColor(0xd4, 0xd0, 0xc8));
+    p.drawText(bar.adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, title);
+    int right = bar.right() - 2;
+    const auto button = [&](const QString& sign, bool enabled) {
+        const QRect b(right - 15, bar.top() + 2, 16, 14);
+        p.fillRect(b, Face);
+        p.setPen(QColor(0x40, 0x40, 0x40));
+        p.drawRect(b.adjusted(0, 0, -1, -1));
+        p.setPen(enabled ? Qt::black : QColor(0x90, 0x90, 0x90));
+        p.setFont(Arial(11, true));
+        p.drawText(b, Qt::AlignCenter, sign);
+        right -= 18;
+    };
+    if (buttons.close)
+        button(QStringLiteral("x"), true);
+    if (buttons.maximise || buttons.minimise) {
+        button(QStringLiteral("□"), buttons.maximise);
+        button(QStringLiteral("_"), buttons.minimise);
+    }
+    const QRect inside(outer.left() + border, outer.top() + border + 19, outer.width() - 2 * border,
+                       outer.height() - 2 * border - 19);
+    p.fillRect(inside, client);
+    return inside;
+}
+
+void Text(QPainter& p, QRect rect, const QString& text, int pixelSize = 16, QColor colour = Qt::black,
+          int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap)
+{
+    p.setFont(Arial(pixelSize));
+    p.setPen(colour);
+    p.drawText(rect, flags, text);
+}
+
+void PushButton(QPainter& p, QRect rect, const QString& caption)
+{
+    p.fillRect(rect, Face);
+    p.setPen(QColor(0x40, 0x40, 0x40));
+    p.drawRect(rect.adjusted(0, 0, -1, -1));
+    Text(p, rect, caption, 13, Qt::black, Qt::AlignCenter);
+}
+
+// A picture centred in a control's rectangle, as a centred picture control shows it.
+void Centred(QPainter& p, QRect control, const QImage& picture)
+{
+    p.save();
+    p.setClipRect(control);
+    p.drawImage(control.center() - QPoint(picture.width() / 2, picture.height() / 2) + QPoint(1, 1), picture);
+    p.restore();
+}
+
+// A clip frame as the player shows it: its top-left colour is see-through.
+QImage KeyedOut(const QImage& frame)
+{
+    QImage keyed = frame.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = keyed.pixel(0, 0);
+    for (int y = 0; y < keyed.height(); ++y)
+        for (int x = 0; x < keyed.width(); ++x)
+            if (keyed.pixel(x, y) == key)
+                keyed.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return keyed;
+}
+
+void TaskBar(QPainter& p, bool noraDown, bool tivadar)
+{
+    const QRect bar = Places::TaskBar;
+    p.fillRect(bar, Face);
+    p.setPen(Qt::white);
+    p.drawLine(bar.topLeft(), bar.topRight());
+    PushButton(p, QRect(2, bar.top() + 3, 60, 25), QStringLiteral("Start"));
+    PushButton(p, QRect(96, bar.top() + 3, 113, 25), QString::fromUtf8("Nóra ablaka"));
+    if (noraDown)
+        p.fillRect(QRect(97, bar.top() + 4, 111, 23), QColor(255, 255, 255, 90));
+    if (tivadar)
+        PushButton(p, QRect(216, bar.top() + 3, 113, 25), QStringLiteral("Tivadar ablaka"));
+    PushButton(p, QRect(bar.right() - 60, bar.top() + 3, 58, 25), QStringLiteral("00:00"));
+}
+
+// The practice window with a guide on top and the task text below it.
+void PracticeWindow(QPainter& p, QRect outer, const QImage& guide, const QString& task, QColor colour, bool active,
+                    TButtons buttons, bool resizable)
+{
+    const QRect client = Window(p, outer, QString::fromUtf8("Címsáv"), active, buttons, resizable);
+    Centred(p, QRect(client.left(), client.top(), client.width(), 201), guide);
+    Text(p, QRect(client.left() + 4, client.top() + 205, client.width() - 8, client.height() - 205), task, 16, colour);
+}
+
+void IconWindow(QPainter& p, QRect outer, const QString& title, const QImage& guide, const std::vector<TCastMember>& icons,
+                int selected, const QString& task, QColor colour)
+{
+    const QRect client = Window(p, outer, title, true, {}, false);
+    Centred(p, QRect(client.left(), client.top(), client.width(), 217), guide);
+    // The frames overlap in the 2-pixel gaps, so the blue ones go over the white ones.
+    const auto at = [&](int k) { return QPoint(client.left() + 20 + k * 107, client.top() + 222); };
+    for (int k = 0; k < int(icons.size()); ++k)
+        p.drawImage(at(k), Icon(icons[k]));
+    p.setBrush(Qt::NoBrush);
+    for (const bool blue : {false, true})
+        for (int k = 0; k < int(icons.size()); ++k)
+            if (bool(selected >> k & 1) == blue) {
+                p.setPen(QPen(blue ? QColor(0, 0, 255) : Qt::white, 3));
+                p.drawRect(QRect(at(k), Places::Icon).adjusted(-2, -2, 1, 1));
+            }
+    Text(p, QRect(client.left() + 16, client.top() + 328, 361, 149), task, 16, colour);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: windowspreview OUTPUT_DIR\n";
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    std::vector<std::pair<QString, QImage>> pages;
+    const QImage desktop = WindowsDesktopArt::Desktop();
+    const auto page = [&](const QString& name, const std::function<void(QPainter&)>& paint) {
+        QImage image = desktop;
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paint(painter);
+        painter.end();
+        image.save(out.filePath(name));
+        pages.emplace_back(name, image);
+    };
+
+    page("intro.png", [](QPainter& p) {
+        const QRect nora = Window(p, Places::NoraWindow, QString::fromUtf8("Nóra Ablaka"), false, {}, false);
+        p.drawImage(nora.topLeft() + QPoint(104, 40), NoraWelcome());
+        const QRect info = Window(p, Places::InfoWindow, QString(), true, {.close = true}, false, Face);
+        p.drawImage(info.topLeft() + QPoint(16, 16), InfoIcon());
+        Text(p, QRect(info.left() + 64, info.top() + 16, 547, 74),
+             QString::fromUtf8("A legismertebb operációs rendszer neve Windows (vindóz) = ablakok. Ha ezt használod, akkor "
+                               "a képernyőn minden program ablakban jelenik meg. Az ablakok könnyen kinyithatók és "
+                               "bezárhatók. Az ablakok mérete változtatható, és egyszerre több is elfér a képernyőn."),
+             16, Qt::black, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+        PushButton(p, QRect(info.left() + 272, info.top() + 100, 89, 25), QStringLiteral("Ok"));
+    });
+    page("practice_corner.png", [](QPainter& p) {
+        PracticeWindow(p, QRect(0, 0, 470, 415), NoraPointingUp(),
+                       QString::fromUtf8("Az ablak tetején lévő színes csík a címsáv, ahol például a program nevét is "
+                                         "megtalálod. Ha az egérrel a címsávra kattintasz, akkor mozgathatod is a "
+                                         "képernyőn az ablakot.\nHasználd a \"Fogd és vidd\" módszert!\nVidd az ablakot a "
+                                         "bal felső sarokba!\n"),
+                       Qt::black, true, {}, true);
+    });
+    page("practice_taskbar.png", [](QPainter& p) {
+        PracticeWindow(p, Places::PracticeWindow, NoraPointingUp(),
+                       QString::fromUtf8("Alul megjelent a TÁLCA. Ide is helyezheted ablakaidat. Ekkor az ablak nem zárul "
+                                         "be, csak leugrik a TÁLCÁRA, hogy ne foglalja a helyet. A fekvő pálcikát ábrázoló "
+                                         "kis gombbal ugraszd le Nóra ablakát a TÁLCÁRA! Visszahozni a TÁLCÁN látható "
+                                         "gombra klikkelve tudod. Próba háromszor!"),
+                       QColor(128, 0, 128), true, {.minimise = true, .maximise = true, .close = true}, false);
+        TaskBar(p, true, false);
+    });
+    page("practice_two_windows.png", [](QPainter& p) {
+        const QRect two = Window(p, QRect(120, 160, 470, 415), QStringLiteral("Címsáv"), false, {.minimise = true, .maximise = true, .close = true}, false);
+        Centred(p, QRect(two.left(), two.top(), two.width(), 201), Tivadar());
+        Text(p, QRect(two.left() + 4, two.top() + 205, two.width() - 8, two.height() - 205),
+             QString::fromUtf8("Válts vissza Nórára!"), 16, QColor(0, 0, 255));
+        PracticeWindow(p, Places::PracticeWindow, NoraPointingUp(), QString::fromUtf8("Még 5 váltás van vissza!"),
+                       Qt::blue, true, {.minimise = true, .maximise = true, .close = true}, false);
+        TaskBar(p, true, true);
+    });
+    const auto resize = [&](const QString& name, QRect outer, const QImage& guide, const QString& task, QColor colour) {
+        page(name, [&](QPainter& p) {
+            const QRect client = Window(p, outer, QString::fromUtf8("Méretezés"), true, {}, true);
+            Text(p, QRect(client.left(), client.top(), client.width(), 170), task, 16, colour);
+            Centred(p, QRect(client.left(), client.top() + 170, client.width(), client.height() - 170), guide);
+        });
+    };
+    resize("resize_start.png", Places::PracticeWindow, NoraCrouching(),
+           QString::fromUtf8("Az ablakok mérete változtatható. Bármelyik szélét elmozdíthatod, ha az egérgombot lenyomod "
+                             "rajta, és elmozdítod az egeret. Akkor nyomd le a gombot, amikor az egérmutató fekete "
+                             "kettős nyíllá változott! Most kicsinyítsd le az ablakot, amennyire csak lehet!"),
+           QColor(0, 0, 255));
+    resize("resize_large.png", QRect(100, 100, 820, 555), Nora(),
+           QString::fromUtf8("Most nagyítsd fel, amekkorára csak tudod!"), QColor(0, 128, 0));
+    page("work_area.png", [](QPainter& p) {
+        const QRect client = Window(p, Places::PracticeWindow, QString::fromUtf8("Címsáv"), true, {}, true);
+        p.drawImage(client.topLeft() + QPoint(128, 0), KeyedOut(NoraWaving()[5]));
+        Text(p, QRect(client.left() + 10, client.top() + 206, 430, 150),
+             QString::fromUtf8("Az ablakok legnagyobb része a munkaterület, ahol dolgozol. A munkaterület általában "
+                               "fehér. Hogy mi látható rajta, az a feladattól függ: képek, gombok, listadobozok, "
+                               "csúszkák. Az ablakokban játszhatsz, rajzolhatsz, írhatsz és számolhatsz."),
+             16, Qt::black, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+        PushButton(p, QRect(client.left() + 192, 415 - 25 - 50 + Places::PracticeWindow.top(), 75, 25), QString::fromUtf8("Tovább"));
+    });
+    page("copy_icons.png", [](QPainter& p) {
+        IconWindow(p, Places::SourceWindow, QString::fromUtf8("Áthelyezés"), Nora(),
+                   {TCastMember::Tarolka, TCastMember::Nyilacska, TCastMember::Lemezke}, 0b011,
+                   QString::fromUtf8("Most jelöld ki egyszerre az összes ikont! Shift + nyíl, vagy Ctrl + egér. Ezután "
+                                     "helyezd át őket a másik ablakba!"), QColor(0, 128, 0));
+        IconWindow(p, Places::TargetWindow, QString::fromUtf8("Áthelyezés"), Tivadar(),
+                   {TCastMember::Tivadar, TCastMember::Nora, TCastMember::Odon}, 0b100, QString(), Qt::black);
+    });
+    page("copy_done.png", [](QPainter& p) {
+        const QRect client = Window(p, Places::SourceWindow.translated(302, 0), QString::fromUtf8("Címsáv"), true, {}, false);
+        Centred(p, QRect(client.left(), client.top(), client.width(), 217), NoraOk());
+        PushButton(p, QRect(client.left() + 160, client.top() + 440, 75, 25), QString::fromUtf8("Tovább!"));
+    });
+
+    const std::pair<const char*, QImage> pictures[] = {
+        {"wnd_v_sz_k.png", NoraWelcome()}, {"wnd_v_f_m.png", NoraPointingUp()}, {"wnd_v_gugol.png", NoraCrouching()},
+        {"wnd_v.png", Nora()}, {"wnd_v_ok.png", NoraOk()}, {"tivadar.png", Tivadar()},
+        {"img_info.png", InfoIcon()},
+    };
+    for (const auto& [name, picture] : pictures)
+        picture.save(out.filePath(QString::fromLatin1(name)));
+    for (TCastMember who : AllCastMembers())
+        Icon(who).save(out.filePath(QStringLiteral("icon_%1.png").arg(int(who))));
+    CastPictures::ContactSheet(NoraWaving(), 8).save(out.filePath("clip_nora_integet.png"));
+
+    // The review sheet: every page at half size, three across, then every picture on white.
+    const int columns = 3;
+    const int rows = int(pages.size() + columns - 1) / columns;
+    QImage sheet(columns * 520, rows * 400 + 480, QImage::Format_RGB32);
+    sheet.fill(QColor(0x40, 0x44, 0x4c));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setFont(Arial(12));
+    for (int i = 0; i < int(pages.size()); ++i) {
+        const QRect cell((i % columns) * 520 + 4, (i / columns) * 400 + 4, 512, 384);
+        painter.drawImage(cell, pages[i].second);
+        painter.setPen(Qt::white);
+        painter.drawText(cell.left() + 2, cell.bottom() + 12, pages[i].first);
+    }
+    int x = 8;
+    int top = rows * 400 + 8;
+    const auto tile = [&](const QImage& picture, const QString& caption) {
+        painter.fillRect(QRect(QPoint(x, top), picture.size()), Qt::white);
+        painter.drawImage(x, top, picture);
+        painter.setPen(Qt::white);
+        painter.drawText(x, top + picture.height() + 13, caption);
+        x += std::max(picture.width(), 90) + 12;
+    };
+    for (const auto& [name, picture] : pictures)
+        tile(picture, QString::fromLatin1(name));
+    x = 8;
+    top += 225;
+    for (TCastMember who : AllCastMembers())
+        tile(Icon(who), CastMemberName(who));
+    tile(KeyedOut(NoraWaving()[0]), QStringLiteral("Nora_integet.avi"));
+    painter.end();
+    sheet.save(out.filePath("windows_media_sheet.png"));
+    return 0;
+}
