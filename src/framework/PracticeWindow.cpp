@@ -28,7 +28,7 @@ TPracticeWindow::TPracticeWindow(QWidget* host, const QString& name, const QStri
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setAutoFillBackground(true);
-    client_->installEventFilter(this);
+    clickControls_.push_back(client_);
     SetColour(colour_);
     setGeometry(0, 0, 300, 200);
     group_->Add(this);
@@ -253,10 +253,11 @@ void TPracticeWindow::showEvent(QShowEvent* event)
     Guarded([this] {
         QPointer<TPracticeWindow> self(this);
         Notify(OnShow);
-        if (self && isVisible() && isEnabled())
+        if (!self || !isVisible())
+            return;
+        group_->Raise(this);
+        if (isEnabled())
             group_->Activate(this);
-        else if (self)
-            group_->Restack();
     });
 }
 
@@ -424,16 +425,25 @@ void TPracticeWindow::UpdateCursor(QPoint at)
 void TPracticeWindow::FormKeyDown(int&, Qt::KeyboardModifiers) {}
 void TPracticeWindow::FormKeyUp(int&, Qt::KeyboardModifiers) {}
 
+void TPracticeWindow::ClickThrough(QWidget* control)
+{
+    clickControls_.push_back(control);
+}
+
 bool TPracticeWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == client_) {
-        // A click on the client's own background is the window's click.
-        if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            clientPressed_ = true;
-        if (event->type() == QEvent::MouseButtonRelease && clientPressed_) {
-            clientPressed_ = false;
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton && client_->rect().contains(mouse->position().toPoint()))
+    const bool clickControl = std::find(clickControls_.begin(), clickControls_.end(), watched) != clickControls_.end();
+    if (clickControl && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+        // A click on the client's own background, or on a control that passes it on, is the window's.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* control = static_cast<QWidget*>(watched);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        if (event->type() == QEvent::MouseButtonPress) {
+            pressedControl_ = control;
+        } else if (pressedControl_ == control) {
+            pressedControl_ = nullptr;
+            if (control->rect().contains(mouse->position().toPoint()))
                 Guarded([this] { Notify(OnClick); });
         }
         return false;

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class TWindowGroup;
 
@@ -86,6 +87,8 @@ public:
     void SetMenuBar(QWidget* bar, int height);
 
     QWidget* Client() const { return client_; }
+    // Clicks on this control (a label, a picture) count as clicks on the window's body.
+    void ClickThrough(QWidget* control);
     TWindowFrame Frame() const;
     bool Maximized() const { return maximized_; }
     bool Minimized() const { return minimized_; }
@@ -148,5 +151,6 @@ private:
     QPoint loopStart_; // global position of the press
     QRect loopRect_;   // bounds when the loop began
     TWindowFrame::THit pressedButton_ = TWindowFrame::THit::None;
-    bool clientPressed_ = false;
+    QWidget* pressedControl_ = nullptr;
+    std::vector<QWidget*> clickControls_;
 };

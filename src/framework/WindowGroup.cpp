@@ -74,16 +74,21 @@ void TWindowGroup::Restack()
                 window->raise();
 }
 
-void TWindowGroup::Activate(TPracticeWindow* window)
+void TWindowGroup::Raise(TPracticeWindow* window)
 {
-    if (retired_ || !window || !window->isVisible() || !window->isEnabled())
-        return;
     auto at = std::find(order_.begin(), order_.end(), window);
     if (at != order_.end()) {
         order_.erase(at);
         order_.emplace_back(window);
     }
     Restack();
+}
+
+void TWindowGroup::Activate(TPracticeWindow* window)
+{
+    if (retired_ || !window || !window->isVisible() || !window->isEnabled())
+        return;
+    Raise(window);
     QWidget* focus = window->focusWidget();
     if (focus && focus != window && window->isAncestorOf(focus) && focus->isVisible() && focus->isEnabled())
         focus->setFocus(Qt::ActiveWindowFocusReason);
@@ -135,7 +140,10 @@ bool TWindowGroup::eventFilter(QObject* watched, QEvent* event)
     if (!target || retired_ || !host_->isVisible() || (target != host_ && !host_->isAncestorOf(target)))
         return false;
     Guarded([&] {
-        TPracticeWindow* window = WindowOf(target);
+        // What lies under the pointer decides: a press on a disabled window travels on to the host.
+        const QPoint at = host_->mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        QWidget* under = host_->childAt(at);
+        TPracticeWindow* window = WindowOf(under ? under : target);
         if (!window)
             ActivateHost();
         else if (window->isEnabled())

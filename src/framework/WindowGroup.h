@@ -35,6 +35,8 @@ public:
     // A window that was hidden or disabled gives up its activation to the host.
     void Deactivated(TPracticeWindow* window);
     void Restack();
+    // To the top of its layer, active or not.
+    void Raise(TPracticeWindow* window);
 
     // The host was activated (a press on it outside the windows, or its active window went away).
     std::function<void()> OnHostActivate;
