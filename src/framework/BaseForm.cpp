@@ -62,6 +62,9 @@ void TBaseForm::ShowPage()
     raise();
     if (!FocusFirstTabStop())
         setFocus(Qt::OtherFocusReason);
+    // Keys belong to the page's active window, if it has one.
+    if (TWindowGroup* windows = TWindowGroup::Find(this); windows && windows->Active())
+        windows->Activate(windows->Active());
     InitPage();
 }
 

@@ -4,6 +4,7 @@
 #include "support/CourseFixture.h"
 #include "support/LearnerMoves.h"
 
+#include "framework/ClipPlayer.h"
 #include "framework/Ertekeles.h"
 #include "framework/Image.h"
 #include "framework/KezelWndForm.h"

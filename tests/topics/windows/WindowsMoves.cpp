@@ -165,8 +165,13 @@ void ClickIcon(TLearner& learner, TMasolFrom& window, int icon, bool ctrl)
 
 void DragIcon(TLearner& learner, TMasolFrom& from, int icon, TPracticeWindow& to, bool ctrl)
 {
+    DragIcon(learner, from, icon, to, ctrl, ctrl);
+}
+
+void DragIcon(TLearner& learner, TMasolFrom& from, int icon, TPracticeWindow& to, bool ctrlAtPress, bool ctrlAtDrop)
+{
     TImage* image = from.Icon(icon);
-    const Qt::KeyboardModifiers modifiers = ctrl ? Qt::ControlModifier : Qt::NoModifier;
+    const Qt::KeyboardModifiers modifiers = ctrlAtPress ? Qt::ControlModifier : Qt::NoModifier;
     const QPoint start = image->rect().center();
     const QPoint end = image->mapFromGlobal(to.Client()->mapToGlobal(to.Client()->rect().center()));
     QTest::mousePress(image, Qt::LeftButton, modifiers, start);
@@ -176,7 +181,7 @@ void DragIcon(TLearner& learner, TMasolFrom& from, int icon, TPracticeWindow& to
                          Qt::LeftButton, modifiers);
         QApplication::sendEvent(image, &move);
     }
-    QTest::mouseRelease(image, Qt::LeftButton, modifiers, end);
+    QTest::mouseRelease(image, Qt::LeftButton, ctrlAtDrop ? Qt::ControlModifier : Qt::NoModifier, end);
     learner.Settle();
 }
 

@@ -35,8 +35,10 @@ void ResizeWindow(TLearner& learner, TWndMeretForm& page);
 
 // A press on an icon (Ctrl as asked) without moving.
 void ClickIcon(TLearner& learner, TMasolFrom& window, int icon, bool ctrl = false);
-// A drag from an icon into the middle of another window's client area, Ctrl held throughout or not.
+// A drag from an icon into the middle of another window's client area, Ctrl held throughout or
+// not; or Ctrl held at the press and at the drop as given.
 void DragIcon(TLearner& learner, TMasolFrom& from, int icon, TPracticeWindow& to, bool ctrl = false);
+void DragIcon(TLearner& learner, TMasolFrom& from, int icon, TPracticeWindow& to, bool ctrlAtPress, bool ctrlAtDrop);
 // One task of the copy lesson done right and its 600 ms waited out; false once the page is gone.
 bool CopyTask(TLearner& learner, TWndMasolForm& page);
 
