@@ -12,6 +12,7 @@
 #include "framework/PushButton.h"
 #include "framework/SpeedButton.h"
 #include "framework/WindowGroup.h"
+#include "home/ModulValaszt.h"
 #include "platform/PageTimer.h"
 #include "topics/windows/MasolFrom.h"
 #include "topics/windows/MeretWndForm.h"
@@ -60,6 +61,12 @@ protected:
 
     // The window handling lesson played until it stands at `step`.
     TWndKezelForm* KezelAt(int step);
+
+    QString EvaluationText() const
+    {
+        auto* page = CurrentPageAs<TErtekeles>();
+        return page ? page->Text() : QStringLiteral("<no evaluation page>");
+    }
 
     static QString Text(const QLabel* label) { return label->text(); }
     static QColor Colour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
