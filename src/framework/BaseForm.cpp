@@ -105,6 +105,19 @@ IModuleController& TBaseForm::Controller() const
     return *controller;
 }
 
+void TBaseForm::NotifyModule()
+{
+    auto module = Module(); // keeps the module alive through its Notify
+    module->Notify();
+}
+
+void TBaseForm::ReturnToMain()
+{
+    auto module = Module();
+    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
+    module->Notify();
+}
+
 void TBaseForm::ConfirmExit()
 {
     if (!Services::Messages().Question(ExitQuestion))

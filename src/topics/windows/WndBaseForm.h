@@ -16,10 +16,8 @@ public:
     TWindowGroup& Windows() const;
 
 protected:
-    void Notify();
+    void Notify() { NotifyModule(); }
 
 private:
-    void imgToMainClick();
-
     TImage* imgToMain_;
 };
