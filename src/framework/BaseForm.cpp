@@ -7,6 +7,7 @@
 #include "PageFocus.h"
 #include "PushButton.h"
 #include "TextImgWriter.h"
+#include "WindowGroup.h"
 #include "platform/CourseError.h"
 #include "platform/ErrorReport.h"
 #include "platform/MessageBoxes.h"
@@ -39,6 +40,7 @@ TBaseForm::TBaseForm(const QString& pageName)
 
 TBaseForm::~TBaseForm()
 {
+    TWindowGroup::Retire(this);
     qApp->removeEventFilter(this);
 }
 
@@ -60,12 +62,17 @@ void TBaseForm::ShowPage()
     raise();
     if (!FocusFirstTabStop())
         setFocus(Qt::OtherFocusReason);
+    // Keys belong to the page's active window, if it has one.
+    if (TWindowGroup* windows = TWindowGroup::Find(this); windows && windows->Active())
+        windows->Activate(windows->Active());
     InitPage();
 }
 
 void TBaseForm::ClosePage()
 {
     state_ = TPageState::ClosedByModule;
+    // The page's windows go with it and must no longer reach it.
+    TWindowGroup::Retire(this);
     close();
 }
 
@@ -96,6 +103,19 @@ IModuleController& TBaseForm::Controller() const
     if (!controller)
         throw TCourseError(QStringLiteral("No valid ModuleController is setted to Module"));
     return *controller;
+}
+
+void TBaseForm::NotifyModule()
+{
+    auto module = Module(); // keeps the module alive through its Notify
+    module->Notify();
+}
+
+void TBaseForm::ReturnToMain()
+{
+    auto module = Module();
+    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
+    module->Notify();
 }
 
 void TBaseForm::ConfirmExit()

@@ -52,6 +52,10 @@ protected:
 
     std::shared_ptr<IModule> Module() const;
     IModuleController& Controller() const;
+    // Tells the module the page is done; the module may replace the page meanwhile.
+    void NotifyModule();
+    // A back area's click: "CHANGE_MODUL" = "RETURN_TO_MAIN", then the module hands over.
+    void ReturnToMain();
 
     // Page-level key handlers (the page sees keys first).
     virtual void FormKeyDown(int& key, Qt::KeyboardModifiers shift);

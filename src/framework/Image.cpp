@@ -151,7 +151,7 @@ void TImage::PictureChanged(const QRect& area)
     if (inside.isEmpty())
         return;
     keyedStale_ |= inside;
-    if (stretch_)
+    if (stretch_ || center_)
         update();
     else
         update(inside);
@@ -204,9 +204,17 @@ void TImage::paintEvent(QPaintEvent*)
     if (stretch_) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(rect(), shown);
+    } else if (center_) {
+        painter.drawImage((width() - shown.width()) / 2, (height() - shown.height()) / 2, shown);
     } else {
         painter.drawImage(0, 0, shown);
     }
+}
+
+void TImage::SetCenter(bool center)
+{
+    center_ = center;
+    update();
 }
 
 void TImage::mousePressEvent(QMouseEvent* event)

@@ -41,6 +41,9 @@ public:
 
     void SetStretch(bool stretch);
     bool Stretch() const { return stretch_; }
+    // An unstretched picture stands in the middle of the control.
+    void SetCenter(bool center);
+    bool Center() const { return center_; }
     void Refresh();
 
     std::function<void()> OnClick;    // left press, then release inside
@@ -67,6 +70,7 @@ private:
     TPicture picture_;
     TCanvas canvas_;
     bool stretch_ = false;
+    bool center_ = false;
     bool leftPressed_ = false; // a left press that may still become a click
     Qt::MouseButtons pressed_;
     // A bitmap with a transparent colour is painted from this copy with the colour keyed out;

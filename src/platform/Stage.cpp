@@ -8,6 +8,7 @@
 #include <QTimer>
 
 namespace {
+const char* const WindowMark = "bitlakWindow";
 TStage* current = nullptr;
 const QColor PageColour(221, 221, 221);
 } // namespace
@@ -101,6 +102,11 @@ void TStage::RememberFocus(QWidget* now)
         lastFocus_ = now;
 }
 
+void TStage::MarkAsWindow(QWidget* window)
+{
+    window->setProperty(WindowMark, true);
+}
+
 QWidget* TStage::ActiveCanvasWindow() const
 {
     QWidget* topmost = nullptr;
@@ -108,8 +114,13 @@ QWidget* TStage::ActiveCanvasWindow() const
         auto* window = qobject_cast<QWidget*>(child);
         if (!window || !window->isVisible())
             continue;
-        if (QWidget* focus = canvas_->focusWidget(); focus && (focus == window || window->isAncestorOf(focus)))
+        if (QWidget* focus = canvas_->focusWidget(); focus && (focus == window || window->isAncestorOf(focus))) {
+            // The innermost window around the focus is the one the learner works in.
+            for (QWidget* at = focus; at && at != window; at = at->parentWidget())
+                if (at->property(WindowMark).toBool())
+                    return at;
             return window;
+        }
         topmost = window; // children are kept in stacking order, the topmost last
     }
     return topmost;

@@ -34,6 +34,9 @@ public:
     // The canvas window (a page or a practice window) that keys and Alt+F4 go to: the one that
     // holds the focus, else the topmost visible one; nullptr when none is shown.
     QWidget* ActiveCanvasWindow() const;
+    // A widget inside a page that is a window of its own to the learner (a practice window):
+    // Alt+F4 with the focus in it closes it, not the page around it.
+    static void MarkAsWindow(QWidget* window);
 
 signals:
     // The window system asked the whole course to close.

@@ -73,6 +73,13 @@
 #include "topics/lists/List_LY_J_Form.h"
 #include "topics/lists/ListaModul.h"
 #include "topics/lists/ListsRoad.h"
+#include "topics/windows/WindowsModul.h"
+#include "topics/windows/WindowsRoad.h"
+#include "topics/windows/WndIntroForm.h"
+#include "topics/windows/WndKezelForm.h"
+#include "topics/windows/WndMasolForm.h"
+#include "topics/windows/WndMeretForm.h"
+#include "topics/windows/WndMunkaterForm.h"
 #include "topics/lists/ReflexRules.h"
 
 namespace {
@@ -261,6 +268,19 @@ std::vector<TSample> MousePages()
     };
 }
 
+// The windows road: five pages and the closing text.
+std::vector<TSample> WindowsPages()
+{
+    return {
+        Sample<TWndIntroForm>(QStringLiteral("WndIntroForm")),
+        Sample<TWndKezelForm>(QStringLiteral("WndKezelForm")),
+        Sample<TWndMeretForm>(QStringLiteral("WndMeretForm")),
+        Sample<TWndMunkaterForm>(QStringLiteral("WndMunkaterForm")),
+        Sample<TWndMasolForm>(QStringLiteral("WndMasolForm")),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_ZARAS"), QStringLiteral("ERTEKEL"), WindowsRoad::ClosingText()),
+    };
+}
+
 } // namespace
 
 TModuleTable CourseModules()
@@ -272,5 +292,6 @@ TModuleTable CourseModules()
     table.Add(QStringLiteral("GOMBOK"), [] { return std::make_shared<TGombModul>(); }, ButtonsPages);
     table.Add(QStringLiteral("JELOLESEK"), [] { return std::make_shared<TJelModul>(); }, SelectionPages);
     table.Add(QStringLiteral("LISTADOBOZOK"), [] { return std::make_shared<TListaModul>(); }, ListsPages);
+    table.Add(QStringLiteral("ABLAKOK"), [] { return std::make_shared<TWindowsModul>(); }, WindowsPages);
     return table;
 }

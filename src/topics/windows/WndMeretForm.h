@@ -1,0 +1,26 @@
+#pragma once
+
+#include "WndBaseForm.h"
+
+class TMeretWndForm;
+
+// The resize lesson: the window is made as small as its limits allow, then as large, and
+// "Tovább" appears.
+class TWndMeretForm : public TWndBaseForm {
+    Q_OBJECT
+public:
+    TWndMeretForm();
+
+    void ShowPage() override;
+
+    int Step() const { return step_; }
+    TMeretWndForm* MeretWnd() const { return window_; }
+
+private:
+    void Advance();
+    void WindowResize();
+    void PlaceNext(int gap);
+
+    TMeretWndForm* window_;
+    int step_ = 0;
+};
