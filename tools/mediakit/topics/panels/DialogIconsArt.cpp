@@ -1,0 +1,75 @@
+#include "DialogIconsArt.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+
+namespace DialogIconsArt {
+
+namespace {
+
+QImage Icon(const std::function<void(QPainter&)>& paint)
+{
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter);
+    painter.end();
+    return image;
+}
+
+void Disc(QPainter& p, QColor fill)
+{
+    QRadialGradient shade(QPointF(12, 10), 20);
+    shade.setColorAt(0, fill.lighter(135));
+    shade.setColorAt(1, fill);
+    p.setPen(QPen(fill.darker(150), 1.2));
+    p.setBrush(shade);
+    p.drawEllipse(QRectF(1.5, 1.5, 29, 29));
+}
+
+} // namespace
+
+QImage Information()
+{
+    return Icon([](QPainter& p) {
+        Disc(p, QColor(0x1e, 0x64, 0xd0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(16, 9.5), 2.6, 2.6);
+        p.drawRoundedRect(QRectF(13.6, 13.5, 4.8, 12), 1.2, 1.2);
+        p.drawRect(QRectF(12, 13.5, 3, 2));
+        p.drawRect(QRectF(12, 23.8, 8, 2));
+    });
+}
+
+QImage Error()
+{
+    return Icon([](QPainter& p) {
+        Disc(p, QColor(0xd8, 0x1c, 0x1c));
+        p.setPen(QPen(Qt::white, 3.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(10.5, 10.5), QPointF(21.5, 21.5));
+        p.drawLine(QPointF(21.5, 10.5), QPointF(10.5, 21.5));
+    });
+}
+
+QImage Warning()
+{
+    return Icon([](QPainter& p) {
+        QPainterPath triangle;
+        triangle.moveTo(16, 2);
+        triangle.lineTo(30.5, 29);
+        triangle.lineTo(1.5, 29);
+        triangle.closeSubpath();
+        p.setPen(QPen(QColor(0x9a, 0x78, 0x00), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(0xff, 0xd2, 0x1e));
+        p.drawPath(triangle);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.drawRoundedRect(QRectF(14.2, 10, 3.6, 11), 1.6, 1.6);
+        p.drawEllipse(QPointF(16, 24.8), 2, 2);
+    });
+}
+
+} // namespace DialogIconsArt
