@@ -9,6 +9,7 @@
 #include "topics/keyboard/KeyboardMoves.h"
 #include "topics/selection/SelectionMoves.h"
 #include "topics/lists/ListsMoves.h"
+#include "topics/panels/PanelsMoves.h"
 
 #include <QLineEdit>
 
@@ -17,7 +18,8 @@ namespace LearnerMoves {
 const std::vector<TTopicMove>& Topics()
 {
     static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful, ButtonsMoves::Helpful,
-                                                          SelectionMoves::Helpful, ListsMoves::Helpful};
+                                                          SelectionMoves::Helpful, ListsMoves::Helpful,
+                                                          PanelsMoves::Helpful};
     return topics;
 }
 
