@@ -108,7 +108,7 @@ void TMessageDialog::Layout()
 
 TDialogResult TMessageDialog::Exec()
 {
-    focusBefore_ = QApplication::focusWidget();
+    focusBefore_ = window()->focusWidget();
     qApp->installEventFilter(this);
     show();
     raise();
@@ -171,7 +171,7 @@ bool TMessageDialog::HandleKey(const QKeyEvent& event)
     const int count = static_cast<int>(buttons_.size());
     int at = 0;
     for (int i = 0; i < count; ++i)
-        if (buttons_[static_cast<std::size_t>(i)]->hasFocus())
+        if (buttons_[static_cast<std::size_t>(i)] == FocusTarget())
             at = i;
     buttons_[static_cast<std::size_t>((at + (back ? count - 1 : 1)) % count)]->setFocus(Qt::TabFocusReason);
     return true;
@@ -183,6 +183,17 @@ void TMessageDialog::closeEvent(QCloseEvent* event)
     event->ignore();
     if (closeButton_)
         Answer(TDialogResult::Cancel);
+}
+
+QWidget* TMessageDialog::FocusTarget()
+{
+    // The window's focus child, not the application's: an inactive window (another window in
+    // front, a test platform) has no application focus widget, yet its keys still come here.
+    QWidget* focus = window()->focusWidget();
+    if (Inside(focus))
+        return focus;
+    buttons_.front()->setFocus(Qt::OtherFocusReason);
+    return buttons_.front();
 }
 
 bool TMessageDialog::Inside(const QObject* object) const
@@ -213,16 +224,20 @@ bool TMessageDialog::eventFilter(QObject* watched, QEvent* event)
     // outside the dialog are shut off.
     if (!widget || !(widget == canvas || canvas->isAncestorOf(widget)))
         return false;
-    if (event->type() == QEvent::KeyPress) {
+    // A key sent on to the dialog's control travels up its parents when unused: inside the
+    // dialog it goes its way, outside it ends, and it is never sent on a second time.
+    if (event->type() == QEvent::KeyPress && !forwarding_) {
         // Every key is the dialog's: Esc and the focus moves here, Enter and Space on its button.
-        if (!Inside(QApplication::focusWidget()))
-            buttons_.front()->setFocus(Qt::OtherFocusReason);
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (HandleKey(*key))
-            return true;
-        if (watched == QApplication::focusWidget() && Inside(widget))
+        QWidget* target = FocusTarget();
+        if (Inside(widget) && widget != target)
             return false;
-        QApplication::sendEvent(QApplication::focusWidget(), event);
+        if (HandleKey(*static_cast<QKeyEvent*>(event)))
+            return true;
+        if (widget == target)
+            return false;
+        forwarding_ = true;
+        QApplication::sendEvent(target, event);
+        forwarding_ = false;
         return true;
     }
     return !Inside(widget);

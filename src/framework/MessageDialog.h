@@ -50,6 +50,8 @@ private:
     // Esc and the moves between the buttons; true when the key was used.
     bool HandleKey(const QKeyEvent& event);
     bool Inside(const QObject* object) const;
+    // The dialog control the keys go to; a button of the dialog when the focus is elsewhere.
+    QWidget* FocusTarget();
 
     TMessageDialogSpec spec_;
     QLabel* text_;
@@ -59,4 +61,5 @@ private:
     QEventLoop* loop_ = nullptr;
     TDialogResult result_ = TDialogResult::None;
     QPointer<QWidget> focusBefore_;
+    bool forwarding_ = false;
 };

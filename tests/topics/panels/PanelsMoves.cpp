@@ -63,7 +63,8 @@ void SetRightSettings(TPnlAutosForm& page)
 void RideToSettings(TLearner& learner, TPnlAutosForm& page)
 {
     QPointer<TPnlAutosForm> alive(&page);
-    for (int leg = 0; leg < 12 && alive && !page.pnlSetting()->isVisible(); ++leg)
+    // Four legs of a little over 4 s each, then the settings dialog and the panel.
+    for (int second = 0; second < 30 && alive && !page.pnlSetting()->isVisible(); ++second)
         learner.time.Advance(1000);
 }
 
