@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "PushButton.h"
+#include "RaisedFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,7 +17,6 @@ constexpr int Margin = 16;
 constexpr int TitleHeight = 22;
 constexpr int IconSize = 32;
 constexpr int MaxTextWidth = 600;
-const QColor Face(212, 208, 200);
 const QColor TitleColour(10, 36, 106);
 
 QStyle::StandardPixmap IconPixmap(TDialogIcon icon)
@@ -137,13 +137,7 @@ void TMessageDialog::Answer(TDialogResult result)
 void TMessageDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Face);
-    painter.setPen(Qt::white);
-    painter.drawLine(0, 0, width() - 1, 0);
-    painter.drawLine(0, 0, 0, height() - 1);
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
-    painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+    RaisedFrame::Draw(painter, rect());
     painter.fillRect(QRect(3, 3, width() - 6, TitleHeight - 3), TitleColour);
     painter.setPen(Qt::white);
     painter.setFont(PointFont(QStringLiteral("Arial"), 10, true));

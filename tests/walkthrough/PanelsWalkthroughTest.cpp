@@ -1,24 +1,12 @@
-#include "support/CourseFixture.h"
-#include "support/LearnerMoves.h"
-#include "topics/panels/PanelsMoves.h"
+#include "topics/panels/PanelsCourse.h"
 #include "topics/panels/PnlMemJatekForm.h"
 #include "framework/Image.h"
 
 #include <QStringList>
 
 namespace {
-class PanelsWalkthroughTest : public CourseFixture {
+class PanelsWalkthroughTest : public PanelsCourse {
 protected:
-    void Open()
-    {
-        StartCourse();
-        EXPECT_TRUE(ActivateStage());
-        TypeText(QStringLiteral("Anna"));
-        PressKey(Qt::Key_Return);
-        TypeText(QStringLiteral("t"));
-        ASSERT_TRUE(LearnerMoves::Choose(*this, QStringLiteral("PANELEK")));
-    }
-
     // Helpful moves until the page on screen changes; its name then.
     QString NextPage()
     {
@@ -33,7 +21,7 @@ protected:
 
 TEST_F(PanelsWalkthroughTest, WholeRoadWithTheMemoryGamePlayedTwiceEndsAtTheChooser)
 {
-    Open();
+    OpenPanelsTopic();
     QStringList road{CurrentPageName()};
     // The first memory game is played twice: "Igen" after the first 18 pairs, the default "Nem" after the second.
     dialogs.OnShow = [this](const TMessageDialogSpec& dialog) {
@@ -53,7 +41,7 @@ TEST_F(PanelsWalkthroughTest, WholeRoadWithTheMemoryGamePlayedTwiceEndsAtTheChoo
 
 TEST_F(PanelsWalkthroughTest, ClosingGameLeftByTheBackSign)
 {
-    Open();
+    OpenPanelsTopic();
     while (CurrentPageName() != "Ertekeles" && !HasFailure())
         ASSERT_FALSE(NextPage().isEmpty());
     ASSERT_EQ(NextPage(), "PnlMemJatekForm");

@@ -2,6 +2,7 @@
 
 #include "framework/Fonts.h"
 #include "framework/Image.h"
+#include "framework/RaisedFrame.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -31,13 +32,7 @@ TImgPanel::TImgPanel(QWidget* parent) : QWidget(parent)
 void TImgPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(212, 208, 200));
-    painter.setPen(Qt::white);
-    painter.drawLine(0, 0, width() - 1, 0);
-    painter.drawLine(0, 0, 0, height() - 1);
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
-    painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+    RaisedFrame::Draw(painter, rect());
 }
 
 void TImgPanel::mousePressEvent(QMouseEvent* event)

@@ -3,6 +3,7 @@
 #include "framework/Controls.h"
 #include "framework/Fonts.h"
 #include "framework/PushButton.h"
+#include "framework/RaisedFrame.h"
 
 #include <QPainter>
 
@@ -35,13 +36,7 @@ TPushButton* TMessagePanel::AddOk(QPoint at)
 void TMessagePanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(212, 208, 200));
-    painter.setPen(Qt::white);
-    painter.drawLine(0, 0, width() - 1, 0);
-    painter.drawLine(0, 0, 0, height() - 1);
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
-    painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+    RaisedFrame::Draw(painter, rect());
     painter.fillRect(QRect(2, 2, width() - 4, StripHeight), QColor(10, 36, 106));
     painter.setPen(Qt::white);
     painter.setFont(PixelFont(QStringLiteral("Arial"), 13, true));
