@@ -4,6 +4,7 @@
 #include "MersenneRandom.h"
 #include "RecordingSoundOutput.h"
 #include "ScriptedMessageBoxes.h"
+#include "ScriptedMessageDialogs.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -11,11 +12,13 @@
 namespace {
 // Until the program installs the real ones, nothing blocks and nothing is heard.
 TScriptedMessageBoxes quietMessages;
+TScriptedMessageDialogs quietDialogs;
 TRecordingSoundOutput silence(false);
 TMersenneRandom defaultRandom;
 TManualTime stillTime;
 
 IMessageBoxes* messages = &quietMessages;
+IMessageDialogs* dialogs = &quietDialogs;
 ISoundOutput* sound = &silence;
 IRandomSource* randomSource = &defaultRandom;
 ITimeSource* timeSource = &stillTime;
@@ -31,11 +34,13 @@ template <class T> void Replace(T*& slot, T* service, T* fallback)
 namespace Services {
 
 IMessageBoxes& Messages() { return *messages; }
+IMessageDialogs& Dialogs() { return *dialogs; }
 ISoundOutput& Sound() { return *sound; }
 IRandomSource& Random() { return *randomSource; }
 ITimeSource& Time() { return *timeSource; }
 
 void SetMessages(IMessageBoxes* service) { Replace<IMessageBoxes>(messages, service, &quietMessages); }
+void SetDialogs(IMessageDialogs* service) { Replace<IMessageDialogs>(dialogs, service, &quietDialogs); }
 void SetSound(ISoundOutput* service) { Replace<ISoundOutput>(sound, service, &silence); }
 void SetRandom(IRandomSource* service) { Replace<IRandomSource>(randomSource, service, &defaultRandom); }
 void SetTime(ITimeSource* service) { Replace<ITimeSource>(timeSource, service, &stillTime); }

@@ -1,6 +1,7 @@
 #pragma once
 
 class IMessageBoxes;
+class IMessageDialogs;
 class ISoundOutput;
 class IRandomSource;
 class ITimeSource;
@@ -11,11 +12,14 @@ class ITimeSource;
 namespace Services {
 
 IMessageBoxes& Messages();
+// The lessons' dialogs with icon, title and buttons; the program draws them inside the stage.
+IMessageDialogs& Dialogs();
 ISoundOutput& Sound();
 IRandomSource& Random();
 ITimeSource& Time();
 
 void SetMessages(IMessageBoxes* service);
+void SetDialogs(IMessageDialogs* service);
 void SetSound(ISoundOutput* service);
 void SetRandom(IRandomSource* service);
 void SetTime(ITimeSource* service);

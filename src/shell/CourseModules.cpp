@@ -38,6 +38,16 @@
 #include "topics/mouse/LepkevadaszForm.h"
 #include "topics/mouse/MouseResults.h"
 #include "topics/mouse/MouseRoad.h"
+#include "topics/panels/ExamAnswers.h"
+#include "topics/panels/PanelModul.h"
+#include "topics/panels/PnlAutosForm.h"
+#include "topics/panels/PnlFulesPanelForm.h"
+#include "topics/panels/PnlKonyvJelzForm.h"
+#include "topics/panels/PnlMemJatekForm.h"
+#include "topics/panels/PnlMiniVizsgaForm.h"
+#include "topics/panels/PnlMiniVizsgaIntroForm.h"
+#include "topics/panels/PnlNyomtatForm.h"
+#include "topics/panels/PnlPanelForm.h"
 #include "topics/selection/JelAgyuzasForm.h"
 #include "topics/selection/JelChkBox2Form.h"
 #include "topics/selection/JelChkBoxForm.h"
@@ -281,6 +291,24 @@ std::vector<TSample> WindowsPages()
     };
 }
 
+std::vector<TSample> PanelsPages()
+{
+    return {
+        Sample<TPnlNyomtatForm>(QStringLiteral("PnlNyomtatForm")),
+        Sample<TPnlPanelForm>(QStringLiteral("PnlPanelForm")),
+        Sample<TPnlAutosForm>(QStringLiteral("PnlAutosForm")),
+        Sample<TPnlMemJatekForm>(QStringLiteral("PnlMemJatekForm")),
+        Sample<TPnlKonyvJelzForm>(QStringLiteral("PnlKonyvJelzForm")),
+        Sample<TPnlFulesPanelForm>(QStringLiteral("PnlFulesPanelForm")),
+        Sample<TPnlMiniVizsgaIntroForm>(QStringLiteral("PnlMiniVizsgaIntroForm")),
+        Sample<TPnlMiniVizsgaForm>(QStringLiteral("PnlMiniVizsgaForm")),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_MINIVIZSGA"), QStringLiteral("ERTEKEL"),
+                           TExamAnswers::ResultText(QStringLiteral("Anna"), 65000, 29)),
+        Sample<TPnlMemJatekForm>(QStringLiteral("PnlMemJatekForm_NEXTFORM"), QStringLiteral("ACTION"),
+                                 QStringLiteral("NEXTFORM")),
+    };
+}
+
 } // namespace
 
 TModuleTable CourseModules()
@@ -292,6 +320,7 @@ TModuleTable CourseModules()
     table.Add(QStringLiteral("GOMBOK"), [] { return std::make_shared<TGombModul>(); }, ButtonsPages);
     table.Add(QStringLiteral("JELOLESEK"), [] { return std::make_shared<TJelModul>(); }, SelectionPages);
     table.Add(QStringLiteral("LISTADOBOZOK"), [] { return std::make_shared<TListaModul>(); }, ListsPages);
+    table.Add(QStringLiteral("PANELEK"), [] { return std::make_shared<TPanelModul>(); }, PanelsPages);
     table.Add(QStringLiteral("ABLAKOK"), [] { return std::make_shared<TWindowsModul>(); }, WindowsPages);
     return table;
 }

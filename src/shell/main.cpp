@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "CourseModules.h"
 #include "ModulVezerlo.h"
+#include "framework/CanvasMessageDialogs.h"
 #include "platform/Installation.h"
 #include "platform/LinuxKioskSession.h"
 #include "platform/MersenneRandom.h"
@@ -38,7 +39,9 @@ int main(int argc, char** argv)
     TQtSoundOutput sound;
     TRealTime time;
     TMersenneRandom random;
+    TCanvasMessageDialogs dialogs(stage.Canvas());
     Services::SetMessages(&messages);
+    Services::SetDialogs(&dialogs);
     Services::SetSound(&sound);
     Services::SetTime(&time);
     Services::SetRandom(&random);
@@ -69,6 +72,7 @@ int main(int argc, char** argv)
     const int result = app.exec();
     bitlak.FormDestroy();
     Services::SetMessages(nullptr);
+    Services::SetDialogs(nullptr);
     Services::SetSound(nullptr);
     Services::SetTime(nullptr);
     Services::SetRandom(nullptr);

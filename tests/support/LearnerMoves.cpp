@@ -11,6 +11,7 @@
 #include "topics/mouse/MouseMoves.h"
 #include "topics/selection/SelectionMoves.h"
 #include "topics/lists/ListsMoves.h"
+#include "topics/panels/PanelsMoves.h"
 #include "topics/windows/WindowsMoves.h"
 
 #include <QLineEdit>
@@ -22,7 +23,7 @@ const std::vector<TTopicMove>& Topics()
     static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful,  MouseMoves::Helpful,
                                                    MouseGamesMoves::Helpful, ButtonsMoves::Helpful,
                                                    SelectionMoves::Helpful, ListsMoves::Helpful,
-                                                   WindowsMoves::Helpful};
+                                                   PanelsMoves::Helpful,    WindowsMoves::Helpful};
     return topics;
 }
 

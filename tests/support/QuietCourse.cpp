@@ -8,6 +8,7 @@
 TQuietCourse::TQuietCourse()
 {
     Services::SetMessages(&messages);
+    Services::SetDialogs(&dialogs);
     Services::SetSound(&sound);
     Services::SetTime(&time);
     Services::SetRandom(&random);
@@ -22,6 +23,7 @@ TQuietCourse::~TQuietCourse()
     Settle();
     Services::SetTerminate(nullptr);
     Services::SetMessages(nullptr);
+    Services::SetDialogs(nullptr);
     Services::SetSound(nullptr);
     Services::SetTime(nullptr);
     Services::SetRandom(nullptr);

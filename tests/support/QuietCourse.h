@@ -6,6 +6,7 @@
 #include "platform/RecordingKioskSession.h"
 #include "platform/RecordingSoundOutput.h"
 #include "platform/ScriptedMessageBoxes.h"
+#include "platform/ScriptedMessageDialogs.h"
 #include "platform/Stage.h"
 #include "shell/Bitlak.h"
 #include "shell/ModuleTable.h"
@@ -35,6 +36,7 @@ public:
     static void Settle();
 
     TScriptedMessageBoxes messages;
+    TScriptedMessageDialogs dialogs;
     TRecordingSoundOutput sound;
     TManualTime time;
     TFixedRandom random{{0}};

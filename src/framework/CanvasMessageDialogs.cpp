@@ -1,0 +1,9 @@
+#include "CanvasMessageDialogs.h"
+
+#include "MessageDialog.h"
+
+TDialogResult TCanvasMessageDialogs::Show(const TMessageDialogSpec& dialog)
+{
+    TMessageDialog box(canvas_, dialog);
+    return box.Exec();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/MessageDialogs.h"
+
+class QWidget;
+
+// The course's message dialogs, drawn inside the stage's canvas.
+class TCanvasMessageDialogs : public IMessageDialogs {
+public:
+    explicit TCanvasMessageDialogs(QWidget* canvas) : canvas_(canvas) {}
+    TDialogResult Show(const TMessageDialogSpec& dialog) override;
+
+private:
+    QWidget* canvas_;
+};

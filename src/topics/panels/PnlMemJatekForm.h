@@ -1,0 +1,52 @@
+#pragma once
+
+#include "MemoryGame.h"
+#include "PnlBaseForm.h"
+#include "platform/MessageDialogs.h"
+
+#include <array>
+
+class QLabel;
+class TImage;
+class TImgPanel;
+class TPageTimer;
+
+// The pairs game on 36 panels: two cards turned at a time, equal pictures leave the board, a
+// clock shows the time; after the 18th pair the page asks for another game.
+class TPnlMemJatekForm : public TPnlBaseForm {
+    Q_OBJECT
+public:
+    TPnlMemJatekForm();
+
+    void ShowPage() override;
+
+    // Card numbers are 1 … 36.
+    TImgPanel* Card(int card) const { return cards_[static_cast<std::size_t>(card - 1)]; }
+    const TMemoryGame& Game() const { return game_; }
+    QLabel* lblIdo() const { return lblIdo_; }
+    TImage* imgEndGame() const { return imgEndGame_; }
+    TPageTimer* Timer1() const { return timer1_; }
+    int Games() const { return games_; }
+
+protected:
+    void FormKeyDown(int& key, Qt::KeyboardModifiers shift) override;
+
+private:
+    // The introduction first, the end question after a finished game, otherwise a new game.
+    void FlowStep();
+    void StartGame();
+    void CardClick(int card);
+    void Timer1Timer();
+    void imgEndGameClick();
+    // Another game on "OK" or "Igen"; any other answer leaves the page.
+    void AfterAnswer(TDialogResult answer);
+
+    std::array<TImgPanel*, TMemoryGame::Cards> cards_{};
+    TMemoryGame game_;
+    QLabel* lblIdo_;
+    TImage* imgEndGame_;
+    TPageTimer* timer1_;
+    bool finished_ = false;
+    int phase_ = 1;
+    int games_ = 0;
+};

@@ -1,0 +1,17 @@
+#include "PnlNyomtatForm.h"
+
+#include "MessagePanel.h"
+#include "framework/PushButton.h"
+
+TPnlNyomtatForm::TPnlNyomtatForm() : TPnlBaseForm(QStringLiteral("PnlNyomtatForm"), QStringLiteral("PnlNyomtatForm"))
+{
+    pnlOK_ = new TMessagePanel(this, QRect(192, 200, 513, 185), QString());
+    pnlOK_->AddText(QRect(16, 28, 481, 112),
+                    QStringLiteral("A gépet az operációs rendszer felügyeli. Több feladata is van:\n"
+                                   "  - működteti és ellenőrzi a gép részeit,\n"
+                                   "  - futtatja a programokat,\n"
+                                   "  - észreveszi és végrehajtja a felhasználó parancsait,\n"
+                                   "  - üzeneteket küld a felhasználónak a gép és a programok állapotáról."));
+    btnOk_ = pnlOK_->AddOk(QPoint(212, 148));
+    btnOk_->OnClick = [this] { Notify(); };
+}

@@ -1,0 +1,117 @@
+#include "PanelsCourse.h"
+
+#include "framework/BaseForm.h"
+
+#include <random>
+
+namespace {
+
+const QStringList RoadPages = {"PnlNyomtatForm",         "PnlPanelForm",      "PnlAutosForm",
+                               "PnlMemJatekForm",        "PnlKonyvJelzForm",  "PnlFulesPanelForm",
+                               "PnlMiniVizsgaIntroForm", "PnlMiniVizsgaForm", "Ertekeles"};
+
+// A seeded stream of keys, characters, clicks, drags, waits and dialog answers (the close and Esc
+// included) on each page of the topic: nothing may crash, raise an error or leak a page, and the
+// learner stays in the topic or gets back to the chooser.
+class PanelsSoakTest : public PanelsCourse, public ::testing::WithParamInterface<int> {
+protected:
+    static constexpr int Events = 150;
+
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+
+    QPoint AnyPoint() { return QPoint(Pick(1024), Pick(768)); }
+
+    void RandomKey()
+    {
+        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab,  Qt::Key_Left,
+                                       Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Home, Qt::Key_End};
+        static const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier};
+        PressKey(keys[Pick(std::size(keys))], modifiers[Pick(std::size(modifiers))]);
+    }
+
+    void RandomClick()
+    {
+        TBaseForm* page = CurrentPage();
+        const QPoint at = AnyPoint();
+        QWidget* target = WidgetAt(at);
+        static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton};
+        const Qt::MouseButton button = buttons[Pick(std::size(buttons))];
+        if (Pick(4) == 0)
+            DoubleClick(target, target->mapFrom(page, at));
+        else
+            Click(target, target->mapFrom(page, at), button);
+    }
+
+    void RandomDrag()
+    {
+        TBaseForm* page = CurrentPage();
+        const QPoint from = AnyPoint();
+        QWidget* target = WidgetAt(from);
+        Drag(target, target->mapFrom(page, from), target->mapFrom(page, AnyPoint()));
+    }
+
+    // Each dialog gets an answer its learner could give: one of its buttons, its title-bar close
+    // (Cancel) or Esc.
+    void AnswerDialogsAtRandom()
+    {
+        dialogs.OnShow = [this](const TMessageDialogSpec& dialog) {
+            std::vector<TDialogResult> possible = {dialog.buttons == TDialogButtons::Ok ? TDialogResult::Ok
+                                                                                        : TDialogResult::Yes};
+            if (dialog.buttons != TDialogButtons::Ok)
+                possible.push_back(TDialogResult::No);
+            if (dialog.buttons == TDialogButtons::YesNoCancel || dialog.closeButton)
+                possible.push_back(TDialogResult::Cancel);
+            if (dialog.escape != TDialogResult::None)
+                possible.push_back(dialog.escape);
+            dialogs.AnswerNext(possible[static_cast<std::size_t>(Pick(static_cast<int>(possible.size())))]);
+        };
+    }
+
+    std::mt19937 rng{20261209};
+};
+
+TEST_P(PanelsSoakTest, RandomInputOnEveryPage)
+{
+    OpenPanelsTopic();
+    const int stop = GetParam();
+    ReachPage(RoadPages.at(std::min<int>(stop, static_cast<int>(RoadPages.size()) - 1)));
+    // The last stop is the closing memory game, after the evaluation.
+    if (stop == RoadPages.size()) {
+        ASSERT_TRUE(LearnerMoves::Helpful(*this));
+    }
+    ASSERT_FALSE(HasFailure());
+    rng.seed(5000 + static_cast<unsigned>(stop));
+    AnswerDialogsAtRandom();
+    for (int i = 0; i < Events; ++i) {
+        TBaseForm* page = CurrentPage();
+        ASSERT_NE(page, nullptr) << "event " << i;
+        const QString name = page->GetPageName();
+        if (name == "ModulValaszt") {
+            ASSERT_TRUE(LearnerMoves::Choose(*this, QStringLiteral("PANELEK")));
+            continue;
+        }
+        ASSERT_TRUE(RoadPages.contains(name)) << name.toStdString();
+        const int kind = Pick(100);
+        if (kind < 15)
+            TypeText(QString(QStringLiteral("aÉő5 kL").at(Pick(7))));
+        else if (kind < 35)
+            RandomKey();
+        else if (kind < 60)
+            RandomClick();
+        else if (kind < 75)
+            RandomDrag();
+        else if (kind < 90)
+            time.Advance(Pick(5000));
+        else
+            ASSERT_TRUE(LearnerMoves::Helpful(*this)) << name.toStdString();
+
+        ASSERT_EQ(PagesAlive(), 1) << "event " << i << " on " << name.toStdString();
+        ASSERT_FALSE(ErrorBoxShown()) << "event " << i << " on " << name.toStdString() << ": "
+                                      << messages.Texts().join(" | ").toStdString();
+        ASSERT_EQ(terminations, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, PanelsSoakTest, ::testing::Range(0, 10));
+
+} // namespace
