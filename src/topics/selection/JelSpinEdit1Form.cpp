@@ -24,7 +24,8 @@ TJelSpinEdit1Form::TJelSpinEdit1Form()
                         {QRect(528, 288, 161, 70), 200, 1, QStringLiteral("tivadar"), QRect(135, 65, 219, 408)})
 {
     TextLabel(QRect(400, 60, 560, 200), Instruction, 24)->setObjectName(QStringLiteral("lblText"));
-    lblOnward_ = TextLabel(QRect(400, 380, 560, 64), Onward, 24);
+    // Below the exercise book of fives in the background.
+    lblOnward_ = TextLabel(QRect(400, 524, 560, 64), Onward, 24);
     lblOnward_->setFont(PixelFont(QStringLiteral("Arial"), 24, true));
     lblOnward_->hide();
     // The value changes by the arrows only.

@@ -288,7 +288,7 @@ QImage UnitsScreen()
     ArtKit::DrawSoftPanel(painter, UnitsText);
     for (const auto& [list, title] : {std::pair{LengthList, "Hosszúság"}, {MassList, "Tömeg"}, {TimeList, "Idő"}}) {
         // Narrow cards: the copy buttons stand in the 119 px between the first two lists.
-        DrawListCard(painter, list, QColor(0xd0, 0x90, 0x20), 5);
+        DrawListCard(painter, list, QColor(0xd0, 0x90, 0x20), 4);
         DrawHeadingOver(painter, list, QString::fromUtf8(title), 26);
     }
     DrawRuler(painter, QRectF(LengthList.left() - 20, 478, LengthList.width() + 40, 40));

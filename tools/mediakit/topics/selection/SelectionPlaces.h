@@ -15,7 +15,7 @@ inline const QRect SettingBack(896, 648, 97, 49);
 
 // The scene on the memory quiz introduction: the instruction above it, "Tovább" and the back
 // button below it.
-inline const QRect SceneText(40, 30, 944, 62);
+inline const QRect SceneText(40, 38, 944, 56);
 inline const QRect Scene(12, 104, 1000, 568);
 
 // The quizzes: the help button under "imgCallHelp"; the help panel "pnlHelp" and the close
