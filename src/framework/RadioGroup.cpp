@@ -5,9 +5,9 @@
 
 #include <QKeyEvent>
 #include <algorithm>
-#include <QPainter>
+#include <QStylePainter>
 #include <QRadioButton>
-#include <QStyleOptionFocusRect>
+#include <QStyleOption>
 
 namespace {
 constexpr int CaptionHeight = 20;
@@ -111,12 +111,17 @@ void TRadioGroup::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void TRadioGroup::paintEvent(QPaintEvent* event)
+void TRadioGroup::paintEvent(QPaintEvent*)
 {
-    QGroupBox::paintEvent(event);
+    // The style would also frame the caption of a focused group: the one frame belongs to the item
+    // the keys act on.
+    QStylePainter painter(this);
+    QStyleOptionGroupBox frame;
+    initStyleOption(&frame);
+    frame.state &= ~QStyle::State_HasFocus;
+    painter.drawComplexControl(QStyle::CC_GroupBox, frame);
     if (!hasFocus() || items_.empty())
         return;
-    QPainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.rect = Item(CurrentItem())->geometry().adjusted(-1, 0, 1, 0);

@@ -26,6 +26,10 @@ public:
 protected:
     // The instruction in a font of `pixels`, word-wrapped in the area.
     void SetInstruction(const QString& text, int pixels, const QRect& area = QRect(40, 20, 944, 200));
+    // A button in a font of `pixels`, readable at the topic's small button sizes.
+    TPushButton* Button(const QRect& geometry, const QString& caption, int pixels, bool bold = true);
+    // A bold heading centred over a control, just above it.
+    QLabel* Heading(const QWidget& control, const QString& text);
     // "Tovább" hands over to the module unless a page has more to say first.
     virtual void btnNextClick();
     void Notify();

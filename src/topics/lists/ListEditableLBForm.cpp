@@ -47,7 +47,7 @@ TListEditableLBForm::TListEditableLBForm()
     lbEditable_ = new TDragListBox(this, QRect(368, 272, 209, 246), {QStringLiteral("Pixeles Tivadar")});
     lbEditable_->setFont(PixelFont(QStringLiteral("Arial"), 17));
     auto button = [this](int top, const QString& caption, void (TListEditableLBForm::*click)()) {
-        auto* made = new TPushButton(this, QRect(584, top, 137, 25), caption);
+        auto* made = Button(QRect(584, top, 137, 25), caption, 13);
         made->setEnabled(false);
         made->OnClick = [this, click] { (this->*click)(); };
         return made;
@@ -238,7 +238,8 @@ void TListEditableLBForm::btnDelAllClick()
     if (phase_ != TPhase::DeleteAll)
         return;
     lbEditable_->clear();
-    lbText()->clear();
+    // The page stays, its exercise done: the instruction now names the one way on.
+    lbText()->setText(QStringLiteral("Ügyes vagy, a lista üres! Kattints a Tovább gombra!"));
     lblHint_->clear();
     lblPapir_->clear();
     for (TPushButton* button : {btnNew_, btnInsert_, btnDel_, btnDelAll_})

@@ -43,8 +43,9 @@ TListMertekCsopForm::TListMertekCsopForm()
             Move(source, *box);
         };
     }
-    btnJobbra_ = new TPushButton(this, QRect(240, 336, 105, 25), QStringLiteral("Jobbra másol ->"));
-    btnBalra_ = new TPushButton(this, QRect(240, 384, 105, 25), QStringLiteral("<- Balra másol"));
+    // As wide as the gap between the lists allows, in the largest font whose captions fit.
+    btnJobbra_ = Button(QRect(240, 336, 105, 30), QStringLiteral("Jobbra másol ->"), 13, false);
+    btnBalra_ = Button(QRect(240, 384, 105, 30), QStringLiteral("<- Balra másol"), 13, false);
     btnJobbra_->setEnabled(false);
     btnBalra_->setEnabled(false);
     lbHossz_->OnSelectionChange = [this] { btnJobbra_->setEnabled(lbHossz_->SelectedCount() > 0); };

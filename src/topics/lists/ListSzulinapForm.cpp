@@ -27,6 +27,9 @@ TListSzulinapForm::TListSzulinapForm()
     lbEv_ = new TDragListBox(this, QRect(372, 248, 100, 180));
     lbHonap_ = new TDragListBox(this, QRect(492, 248, 140, 180), months);
     lbNap_ = new TDragListBox(this, QRect(652, 248, 90, 180), days);
+    Heading(*lbEv_, QStringLiteral("Év"));
+    Heading(*lbHonap_, QStringLiteral("Hónap"));
+    Heading(*lbNap_, QStringLiteral("Nap"));
     for (TDragListBox* box : {lbEv_, lbHonap_, lbNap_}) {
         box->setFont(font);
         box->OnSelectionChange = [this] { Check(); };
@@ -43,6 +46,9 @@ void TListSzulinapForm::ShowPage()
     for (int i = 0; i < Years; ++i)
         years << QString::number(year + YearsAhead - i);
     lbEv_->SetItems(years);
+    // The list starts three years ahead; a schoolchild's birth years are further down, so the
+    // list opens there, six years back, with nothing chosen yet.
+    lbEv_->scrollToItem(lbEv_->item(YearsAhead + 6), QAbstractItemView::PositionAtTop);
     Check();
     animate1_->Open(AviPath(QStringLiteral("Lista\\ListSzulinapForm.avi")));
     animate1_->PlayAll(0);

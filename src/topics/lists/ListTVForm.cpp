@@ -49,6 +49,12 @@ TListTVForm::TListTVForm() : TListBaseForm(QStringLiteral("ListTVForm"), QString
     cbOra_ = new TDropDownList(this, QRect(760, top, 64, height), Numbers(1, 23) << QStringLiteral("00"), 0);
     cbPerc_ = new TDropDownList(this, QRect(836, top, 64, height), Numbers(0, 59), 0);
     const QFont font = PixelFont(QStringLiteral("Arial"), 17);
+    Heading(*cbAdo_, QStringLiteral("Adó"));
+    Heading(*cbMusor_, QStringLiteral("Műsor"));
+    Heading(*cbMufaj_, QStringLiteral("Műfaj"));
+    Heading(*cbHNap_, QStringLiteral("Nap"));
+    Heading(*cbOra_, QStringLiteral("Óra"));
+    Heading(*cbPerc_, QStringLiteral("Perc"));
     for (TDropDownList* list : {cbAdo_, cbMusor_, cbMufaj_, cbHNap_, cbOra_, cbPerc_}) {
         list->setFont(font);
         list->OnChange = [this] { Check(); };

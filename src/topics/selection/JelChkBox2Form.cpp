@@ -15,6 +15,7 @@ const QString Instruction = QStringLiteral(
     "A gép olyan kérdést is feltehet, amire többféle helyes válasz adható. Ilyenkor használjuk a "
     "jelölőnégyzeteket. Ezeknél akár az összes is bejelölhető. A Tabulátorral és a nyilakkal a rádiógombok és a "
     "jelölőnégyzetek között is ugrálhatsz. A bejelöléshez a Szóköz (szpész) billentyűt is használhatod.");
+const QString Rule = QStringLiteral("Jelöld be azt az öt dolgot, amelyet a két oldalsó képen látsz!");
 
 struct TItem {
     const char* caption;
@@ -29,7 +30,10 @@ TJelChkBox2Form::TJelChkBox2Form()
     : TJelBaseForm(QStringLiteral("JelChkBox2Form"), QStringLiteral("jelolesek\\JelChkBox2Form.jpg"),
                    QRect(904, 688, 105, 65))
 {
-    TextLabel(QRect(60, 30, 900, 130), Instruction, 20)->setObjectName(QStringLiteral("rdBtnText"));
+    TextLabel(QRect(60, 44, 900, 100), Instruction, 20)->setObjectName(QStringLiteral("rdBtnText"));
+    // Which five are right is shown by the pictures beside the clip; the page says so.
+    QLabel* rule = TextLabel(QRect(60, 146, 900, 28), Rule, 20);
+    rule->setFont(PixelFont(QStringLiteral("Arial"), 20, true));
     animate1_ = new TClipPlayer(this);
     animate1_->setGeometry(352, 180, 320, 240);
     animate1_->Open(AviPath(QStringLiteral("jelolesek\\radiogomb_ket_fele.avi")));

@@ -24,7 +24,7 @@ TJelProgressBarForm::TJelProgressBarForm()
                    QRect(896, 648, 97, 49)),
       timer1_(this)
 {
-    TextLabel(QRect(60, 30, 900, 200), Instruction, 24)->setObjectName(QStringLiteral("lblText"));
+    TextLabel(QRect(60, 44, 900, 190), Instruction, 24)->setObjectName(QStringLiteral("lblText"));
     const QString name = QStringLiteral("jelolesek\\") + GetPageName();
     tivadar_ = LoadPng(name + QStringLiteral("_tivadar.png"));
     tivadarBack_ = LoadPng(name + QStringLiteral("_tivadar_vissza.png"));
@@ -38,8 +38,9 @@ TJelProgressBarForm::TJelProgressBarForm()
     pbTivadar_ = new TProgressBar(this, QRect(112, 640, 600, 25), TProgressBar::TLook::Continuous);
     pbTivadar_->setFont(PixelFont(QStringLiteral("Arial"), 16, true));
     const QFont font = PixelFont(QStringLiteral("Arial"), 20, true);
-    Controls::Label(this, QRect(730, 446, 180, 30), QStringLiteral("Nyilacska"), font, Blue);
-    Controls::Label(this, QRect(730, 638, 180, 30), QStringLiteral("Pixeles Tivadar"), font, Blue);
+    // The names under the bars' start: past their end stands the finish pole.
+    Controls::Label(this, QRect(112, 476, 200, 28), QStringLiteral("Nyilacska"), font, Blue);
+    Controls::Label(this, QRect(112, 668, 200, 28), QStringLiteral("Pixeles Tivadar"), font, Blue);
     btnStart_ = Button(QRect(384, 258, 121, 33), QStringLiteral("START"), true);
     btnStart_->OnClick = [this] { btnStartClick(); };
     btnFinish_ = Button(QRect(760, 720, 121, 33), QStringLiteral("Tovább"), false);

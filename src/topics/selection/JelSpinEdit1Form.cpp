@@ -16,6 +16,7 @@ const QString Instruction = QStringLiteral(
     "A gépen például számértéket, mértékegységet, színt, méretet, dátumot vagy időt is beállíthatunk. Ehhez a "
     "szerkesztőmezőket és a nyílgombokat is használhatjuk. Növeld az ötösök számát a nyilak segítségével 100-ig! "
     "Közben figyeld Tivadart is!");
+const QString Onward = QStringLiteral("Elérted a 100-at! Lépj még egyet felfelé, és figyeld Tivadart!");
 } // namespace
 
 TJelSpinEdit1Form::TJelSpinEdit1Form()
@@ -23,6 +24,10 @@ TJelSpinEdit1Form::TJelSpinEdit1Form()
                         {QRect(528, 288, 161, 70), 200, 1, QStringLiteral("tivadar"), QRect(135, 65, 219, 408)})
 {
     TextLabel(QRect(400, 60, 560, 200), Instruction, 24)->setObjectName(QStringLiteral("lblText"));
+    // Below the exercise book of fives in the background.
+    lblOnward_ = TextLabel(QRect(400, 524, 560, 64), Onward, 24);
+    lblOnward_->setFont(PixelFont(QStringLiteral("Arial"), 24, true));
+    lblOnward_->hide();
     // The value changes by the arrows only.
     OnControlKeyDown(edit1_->Edit(), [](int& key, Qt::KeyboardModifiers) {
         if (key != VirtualKey::Tab)
@@ -67,4 +72,6 @@ void TJelSpinEdit1Form::Edit1Change()
     const bool past = reached100_ && value > 100;
     btnFinish_->setEnabled(past);
     ShowMood(past);
+    if (lblOnward_)
+        lblOnward_->setVisible(reached100_ && !past);
 }

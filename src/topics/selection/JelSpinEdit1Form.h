@@ -7,7 +7,8 @@
 class TSpinEdit;
 
 // A number set with the arrows only: up to 100 and on, while Tivadar looks on. Past 100 he is
-// happy and "Tovább" opens; back to 100 or below closes it again.
+// happy and "Tovább" opens; back to 100 or below closes it again. At 100 the page asks for one
+// step more.
 class TJelSpinEdit1Form : public TJelBaseForm {
     Q_OBJECT
 public:
@@ -40,4 +41,6 @@ private:
     QImage unhappyPicture_;
     bool happy_ = true;
     bool reached100_ = false;
+    // The first page's word at 100: the instruction names 100, "Tovább" opens one step past it.
+    QLabel* lblOnward_ = nullptr;
 };

@@ -19,8 +19,8 @@ TJelTreckBarForm::TJelTreckBarForm()
     : TJelBaseForm(QStringLiteral("JelTreckBarForm"), QStringLiteral("jelolesek\\JelTreckBarForm.jpg"),
                    QRect(896, 648, 97, 49))
 {
-    TextLabel(QRect(60, 30, 900, 150), Instruction, 21)->setObjectName(QStringLiteral("lblText"));
-    imgTivadar_ = new TImage(this, QRect(120, 220, 200, 240));
+    TextLabel(QRect(60, 44, 900, 150), Instruction, 21)->setObjectName(QStringLiteral("lblText"));
+    imgTivadar_ = new TImage(this, QRect(80, 220, 280, 240));
     imgVirag_ = new TImage(this, QRect(620, 220, 220, 300));
     for (int n = 0; n < 5; ++n) {
         caps_[static_cast<std::size_t>(n)] = LoadPng(QStringLiteral("jelolesek\\tivadar_%1.png").arg(n));

@@ -178,6 +178,9 @@ TEST_F(GamePagesTest, EditableListAdvancesOnlyOnWhatIsAskedAndTheHintDropsPerPha
     EXPECT_EQ(list.count(), 0);
     EXPECT_TRUE(page->btnNext()->isEnabled());
     EXPECT_FALSE(page->btnNew()->isEnabled());
+    EXPECT_EQ(page->lblText()->text(), "Ügyes vagy, a lista üres! Kattints a Tovább gombra!");
+    EXPECT_EQ(page->lblHint()->text(), "");
+    EXPECT_EQ(page->lblPapir()->text(), "");
     Click(page->btnNext());
     EXPECT_EQ(CurrentPageName(), "ListComboForm");
 }

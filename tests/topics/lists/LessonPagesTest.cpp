@@ -8,6 +8,17 @@ class LessonPagesTest : public ListsCourse {
 protected:
     void SetUp() override { OpenListsTopic(); }
 
+    // The visible label standing right above a control, or "".
+    QString HeadingOver(const QWidget& control) const
+    {
+        for (const QLabel* label : CurrentPage()->findChildren<QLabel*>())
+            if (label->isVisibleTo(CurrentPage()) && label->geometry().bottom() < control.y()
+                && label->geometry().bottom() >= control.y() - 10 && label->x() <= control.x()
+                && label->geometry().right() >= control.geometry().right())
+                return label->text();
+        return {};
+    }
+
     // A press on a row, with modifiers, and no release yet.
     void Press(TDragListBox& box, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -28,6 +39,7 @@ TEST_F(LessonPagesTest, NamesAndFoodOpenTovabbOnlyForTheirItemByMouseOrArrows)
     for (QLabel* label : names->NameLabels())
         labels << label->text();
     EXPECT_EQ(labels, QStringList({"Tárolka", "Nyilacska", "Lemezke", "Kábel Ödön", "Pixeles Tivadar", "Digit Nóra"}));
+    EXPECT_GE(names->btnNext()->font().pixelSize(), 14) << "\"Tovább\" is read at a glance";
     ClickItem(*names->ListBox1(), 2);
     EXPECT_TRUE(names->btnNext()->isEnabled());
     PressKey(Qt::Key_Down);
@@ -55,6 +67,13 @@ TEST_F(LessonPagesTest, BirthdayYearsCountFromTheDateShown)
     ASSERT_EQ(years.size(), 21);
     EXPECT_EQ(years.first(), "2029");
     EXPECT_EQ(years.last(), "2009");
+    // The list opens at a schoolchild's birth years, none chosen.
+    const TDragListBox& shown = *page->lbEv();
+    EXPECT_EQ(shown.indexAt(QPoint(4, 4)).data().toString(), "2020");
+    EXPECT_EQ(shown.SelectedCount(), 0);
+    EXPECT_EQ(HeadingOver(*page->lbEv()), "Év");
+    EXPECT_EQ(HeadingOver(*page->lbHonap()), "Hónap");
+    EXPECT_EQ(HeadingOver(*page->lbNap()), "Nap");
     EXPECT_EQ(page->lbHonap()->Items().at(8), "szeptember");
     EXPECT_EQ(page->lbNap()->count(), 31);
     ClickItem(*page->lbEv(), 5);
@@ -75,6 +94,11 @@ TEST_F(LessonPagesTest, TvGuideNeedsAllSixAndTheHourListEndsWithMidnight)
     EXPECT_EQ(page->cbOra()->itemText(23), "00");
     EXPECT_EQ(page->cbPerc()->itemText(5), "05");
     EXPECT_EQ(page->cbAdo()->maxVisibleItems(), 5);
+    QStringList headings;
+    for (const QWidget* list : {page->cbAdo(), page->cbMusor(), page->cbMufaj(), page->cbHNap(), page->cbOra(),
+                                page->cbPerc()})
+        headings << HeadingOver(*list);
+    EXPECT_EQ(headings, QStringList({"Adó", "Műsor", "Műfaj", "Nap", "Óra", "Perc"}));
     ListsMoves::SetGuide(*page);
     EXPECT_TRUE(page->btnNext()->isEnabled());
     page->cbPerc()->setFocus();
@@ -87,6 +111,14 @@ TEST_F(LessonPagesTest, UnitsClickMovesNothingButtonsCopyAndDragsReachEveryList)
 {
     auto* page = Reach<TListMertekCsopForm>(TListsStop::Units);
     ASSERT_NE(page, nullptr);
+    // The copy buttons fit between the lists, their captions readable and inside them.
+    for (const TPushButton* button : {page->btnJobbra(), page->btnBalra()}) {
+        EXPECT_GT(button->x(), page->lbHossz()->geometry().right());
+        EXPECT_LT(button->geometry().right(), page->lbTomeg()->x());
+        EXPECT_GE(button->font().pixelSize(), 13);
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->Caption()), button->width() - 6)
+            << button->Caption().toStdString();
+    }
     EXPECT_FALSE(page->btnJobbra()->isEnabled());
     ClickItem(*page->lbHossz(), 0);
     EXPECT_TRUE(page->btnJobbra()->isEnabled());

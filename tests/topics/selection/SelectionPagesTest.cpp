@@ -18,6 +18,14 @@ protected:
         QTest::mouseRelease(widget, button, Qt::NoModifier, widget->rect().center());
         Settle();
     }
+
+    bool ShowsLabel(const QString& text) const
+    {
+        for (const QLabel* label : CurrentPage()->findChildren<QLabel*>())
+            if (label->isVisibleTo(CurrentPage()) && label->text() == text)
+                return true;
+        return false;
+    }
 };
 
 TEST_F(SelectionPagesTest, RadioPairCountsRealSwitchOnsOnlyAndEndsOnTheSixth)
@@ -164,18 +172,24 @@ TEST_F(SelectionPagesTest, FirstSpinEditOpensPastAHundredOnly)
     TypeText("150");
     PressKey(Qt::Key_Up);
     EXPECT_EQ(spin->Text(), "0") << "the field takes no keys";
-    for (int i = 0; i < 100; ++i)
+    const QString oneMore = "Elérted a 100-at! Lépj még egyet felfelé, és figyeld Tivadart!";
+    for (int i = 0; i < 99; ++i)
         Click(spin->UpButton());
+    EXPECT_FALSE(ShowsLabel(oneMore));
+    Click(spin->UpButton());
     EXPECT_EQ(spin->Text(), "100");
     EXPECT_FALSE(page->btnFinish()->isEnabled());
     EXPECT_FALSE(page->Happy());
+    EXPECT_TRUE(ShowsLabel(oneMore)) << "the instruction says 100; the page asks for the step past it";
     Click(spin->UpButton());
     EXPECT_TRUE(page->btnFinish()->isEnabled());
     EXPECT_TRUE(page->Happy());
+    EXPECT_FALSE(ShowsLabel(oneMore));
     Click(spin->DownButton());
     EXPECT_EQ(spin->Text(), "100");
     EXPECT_FALSE(page->btnFinish()->isEnabled());
     EXPECT_FALSE(page->Happy());
+    EXPECT_TRUE(ShowsLabel(oneMore));
 }
 
 TEST_F(SelectionPagesTest, SecondSpinEditKeyTableAndPrice)
@@ -258,9 +272,16 @@ TEST_F(SelectionPagesTest, RaceRunsOutAndBack)
     auto* page = Reach<TJelProgressBarForm>();
     ASSERT_NE(page, nullptr);
     EXPECT_FALSE(page->btnFinish()->isEnabled());
+    // The names stand clear of their bars and of the finish pole drawn at x 840.
+    for (const QLabel* name : page->findChildren<QLabel*>())
+        if (name->text() == "Nyilacska" || name->text() == "Pixeles Tivadar") {
+            EXPECT_LT(name->geometry().right(), 840) << name->text().toStdString();
+            EXPECT_FALSE(name->geometry().intersects(page->pbNyilacska()->geometry()));
+            EXPECT_FALSE(name->geometry().intersects(page->pbTivadar()->geometry()));
+        }
     Click(page->btnStart());
     EXPECT_FALSE(page->btnStart()->isEnabled());
-    EXPECT_TRUE(page->btnFinish()->isEnabled());
+    EXPECT_TRUE(page->btnFinish()->isEnabled()) << "the learner may go on at once";
     time.Advance(40 * 50);
     EXPECT_EQ(page->imgNyilacska()->x(), 332);
     EXPECT_EQ(page->imgTivadar()->x(), 232);

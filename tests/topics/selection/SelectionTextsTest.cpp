@@ -50,6 +50,26 @@ TEST_F(SelectionTextsTest, LessonInstructionsAndCaptions)
     EXPECT_EQ(boxQuiz->Boxes()[9]->text(), "Nyilacska sajtot rágcsál");
 }
 
+// The pages' writing stands below the bunting hanging along the top edge (down to y 36).
+TEST_F(SelectionTextsTest, SecondCheckBoxPageSaysWhatToTickAndTextsClearTheBunting)
+{
+    const auto clearOfBunting = [this] {
+        for (const QLabel* label : CurrentPage()->findChildren<QLabel*>())
+            if (label->isVisibleTo(CurrentPage())) {
+                EXPECT_GE(label->y(), 40) << label->text().left(40).toStdString();
+            }
+    };
+    ASSERT_NE(Reach<TJelMemIntroForm>(), nullptr);
+    clearOfBunting();
+    ASSERT_NE(Reach<TJelChkBox2Form>(), nullptr);
+    EXPECT_TRUE(Labels().contains("Jelöld be azt az öt dolgot, amelyet a két oldalsó képen látsz!"));
+    clearOfBunting();
+    ASSERT_NE(Reach<TJelTreckBarForm>(), nullptr);
+    clearOfBunting();
+    ASSERT_NE(Reach<TJelProgressBarForm>(), nullptr);
+    clearOfBunting();
+}
+
 TEST_F(SelectionTextsTest, SpinAndGamePagesWords)
 {
     ASSERT_NE(Reach<TJelSpinEdit2Form>(), nullptr);

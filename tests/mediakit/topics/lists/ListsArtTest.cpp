@@ -125,12 +125,16 @@ TEST(ListsArt, KeyboardPictureHasBothCtrlKeysRedAndNothingElse)
 {
     const QImage keyboard = ListsPicturesArt::CtrlKeyboard();
     ASSERT_EQ(keyboard.size(), QSize(425, 67));
-    // Left Ctrl in the bottom left corner, right Ctrl at the main block's bottom right.
-    EXPECT_GT(Count(keyboard, QRect(0, 45, 30, 22), Red), 60);
-    EXPECT_GT(Count(keyboard, QRect(250, 45, 30, 22), Red), 60);
-    EXPECT_EQ(Count(keyboard, QRect(0, 0, 425, 42), Red), 0);
-    EXPECT_EQ(Count(keyboard, QRect(30, 45, 218, 22), Red), 0);
-    EXPECT_EQ(Count(keyboard, QRect(282, 45, 143, 22), Red), 0);
+    // The Shift and Ctrl rows to the arrows, unstretched: see-through above and below them.
+    EXPECT_EQ(qAlpha(keyboard.pixel(212, 2)), 0);
+    EXPECT_EQ(qAlpha(keyboard.pixel(212, 64)), 0);
+    EXPECT_EQ(qAlpha(keyboard.pixel(212, 33)), 255);
+    // Left Ctrl at the bottom left, right Ctrl at the main block's bottom right.
+    EXPECT_GT(Count(keyboard, QRect(6, 32, 32, 20), Red), 60);
+    EXPECT_GT(Count(keyboard, QRect(313, 32, 32, 20), Red), 60);
+    EXPECT_EQ(Count(keyboard, QRect(0, 0, 425, 32), Red), 0);
+    EXPECT_EQ(Count(keyboard, QRect(40, 32, 270, 20), Red), 0);
+    EXPECT_EQ(Count(keyboard, QRect(347, 32, 78, 20), Red), 0);
 }
 
 TEST(ListsArt, StartTitleIsAButtonSeeThroughAtItsCorners)

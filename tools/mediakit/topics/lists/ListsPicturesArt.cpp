@@ -23,11 +23,20 @@ QImage CtrlKeyboard()
         ArtKit::DrawKey(painter, KeyboardArt::Key(QString::fromLatin1(name)).rect, QStringLiteral("Ctrl"), CtrlRed);
     painter.end();
 
-    // The case's three lower rows, cut along a gap between rows, so the Ctrl keys stay large.
+    // The case's two lower rows from its left edge to the arrows, so the Ctrl keys stay large: no
+    // key crosses the gap above the Shift row (the Enter key reaches down into the row above it),
+    // so every key shown is whole. Scaled without stretching, centred in the picture.
     const QRect caseRect = KeyboardArt::CaseRect();
-    const int top = KeyboardArt::Key(QStringLiteral("Caps Lock")).rect.top() - 7;
-    const QRect cut(caseRect.left(), top, caseRect.width(), caseRect.bottom() + 1 - top);
-    return page.copy(cut).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const int top = KeyboardArt::Key(QStringLiteral("Left Shift")).rect.top() - 6;
+    const int right = KeyboardArt::Key(QStringLiteral("Right")).rect.right() + 10;
+    const QRect cut(caseRect.left(), top, right + 1 - caseRect.left(), caseRect.bottom() + 1 - top);
+    const QImage rows = page.copy(cut).scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter centred(&picture);
+    centred.drawImage(QPoint((size.width() - rows.width()) / 2, (size.height() - rows.height()) / 2), rows);
+    centred.end();
+    return picture;
 }
 
 QImage StartTitle()

@@ -19,12 +19,13 @@ inline const QRect NamesList(360, 256, 153, 180);
 inline const QRect FoodText(32, 36, 960, 126);
 inline const QRect FoodClip(80, 170, 240, 320);
 inline const QRect FoodList(400, 248, 153, 180);
-inline const QRect BirthdayLists(360, 240, 420, 260); // lbEv, lbHonap, lbNap side by side
+inline const QRect BirthdayLists(360, 212, 420, 288); // lbEv, lbHonap, lbNap side by side, headings above
 
-// The TV guide page: the instruction on top, the guide's paper, the six drop-down lists' row.
-inline const QRect TvText(32, 36, 960, 128);
-inline const QRect TvGuide(96, 172, 832, 372);
-inline const QRect TvChoices(16, 556, 992, 48);
+// The TV guide page: the instruction on top, the guide's paper, the six drop-down lists' row with
+// their headings.
+inline const QRect TvText(32, 36, 960, 126);
+inline const QRect TvGuide(96, 168, 832, 356);
+inline const QRect TvChoices(16, 532, 992, 72);
 // Tárolka's favourite in the guide: the MiaSat column's second show, Wednesday 17:55.
 inline constexpr struct {
     int column;
@@ -36,7 +37,7 @@ inline const QRect UnitsText(32, 36, 960, 180);
 inline const QRect LengthList(80, 320, 153, 114);
 inline const QRect MassList(352, 320, 153, 114);
 inline const QRect TimeList(656, 320, 153, 114);
-inline const QRect CopyButtons(240, 336, 105, 73);
+inline const QRect CopyButtons(240, 336, 105, 78);
 
 // The ly/j page: the keyboard picture of the Ctrl pass, the two lists with their headings, the clip
 // between them, the green warning to the right, the instruction at the bottom (both passes).

@@ -3,7 +3,6 @@
 #include "ListsPlaces.h"
 #include "mediakit/ArtKit.h"
 #include "mediakit/PaintedPage.h"
-#include "mediakit/TopicIcons.h"
 #include "mediakit/cast/Cast.h"
 #include "topics/lists/ListNamePlaces.h"
 
@@ -31,9 +30,9 @@ struct TPainted : TPaintedPage {
 };
 
 // A white frame a little outside a list control, so the list sits on a card.
-void DrawListCard(QPainter& painter, QRect control, QColor edge = Accent)
+void DrawListCard(QPainter& painter, QRect control, QColor edge = Accent, int margin = 8)
 {
-    const QRectF r = QRectF(control).adjusted(-8, -8, 8, 8);
+    const QRectF r = QRectF(control).adjusted(-margin, -margin, margin, margin);
     ArtKit::DrawCard(painter, r, {.radius = 10, .drop = {0, 3}, .shadow = QColor(0, 0, 0, 40),
                                   .fill = QColor(0xfb, 0xfd, 0xfc), .edge = QPen(edge, 2)});
 }
@@ -169,7 +168,7 @@ QImage TvScreen()
         painter.drawText(head, Qt::AlignCenter, QString::fromUtf8(columns[c].channel));
         for (int s = 0; s < 4; ++s) {
             const TShow& show = columns[c].shows[s];
-            const QRectF row(left + 6, head.bottom() + 8 + s * 62, columnWidth - 12, 58);
+            const QRectF row(left + 6, head.bottom() + 8 + s * 58, columnWidth - 12, 56);
             if (s > 0) {
                 painter.setPen(QPen(QColor(0xd8, 0xd2, 0xe8), 1));
                 painter.drawLine(row.topLeft() - QPointF(0, 4), row.topRight() - QPointF(0, 4));
@@ -196,7 +195,7 @@ QImage TvScreen()
     }
     painter.setPen(QColor(0x3a, 0x2a, 0x78));
     painter.setFont(ArtKit::LabelFont(15, false));
-    painter.drawText(QRectF(paper.left() + 16, paper.bottom() - 27, paper.width() - 32, 24), Qt::AlignRight | Qt::AlignVCenter,
+    painter.drawText(QRectF(paper.left() + 16, paper.bottom() - 25, paper.width() - 32, 22), Qt::AlignRight | Qt::AlignVCenter,
                      QString::fromUtf8("Pirossal bekarikázva: Tárolka kedvenc műsora"));
     ArtKit::DrawSoftPanel(painter, TvChoices, 12);
     return page.Finish();
@@ -278,7 +277,8 @@ QImage UnitsScreen()
     QPainter& painter = page.painter;
     ArtKit::DrawSoftPanel(painter, UnitsText);
     for (const auto& [list, title] : {std::pair{LengthList, "Hosszúság"}, {MassList, "Tömeg"}, {TimeList, "Idő"}}) {
-        DrawListCard(painter, list, QColor(0xd0, 0x90, 0x20));
+        // Narrow cards: the copy buttons stand in the 119 px between the first two lists.
+        DrawListCard(painter, list, QColor(0xd0, 0x90, 0x20), 4);
         DrawHeadingOver(painter, list, QString::fromUtf8(title), 26);
     }
     DrawRuler(painter, QRectF(LengthList.left() - 20, 478, LengthList.width() + 40, 40));
@@ -340,9 +340,10 @@ QImage ReflexScreen()
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xe0, 0x50, 0x50));
     painter.drawRoundedRect(QRectF(watch.center().x() - 8, watch.top() - 9, 16, 9), 3, 3);
-    // The drop target is a basket. The word list gets no frame: it is hidden until START, which
-    // covers part of its place.
-    const QRectF basket = QRectF(ReflexTo).adjusted(-16, -14, 16, 30);
+    // The drop target is a basket, its rim below START's lower edge: the list, shown once START
+    // is gone, stands in it with its top above the rim. The word list gets no frame: it is hidden
+    // until START, which covers part of its place.
+    const QRectF basket = QRectF(ReflexTo).adjusted(-16, ReflexStart.bottom() + 6 - ReflexTo.top(), 16, 30);
     ArtKit::DrawCard(painter, basket, {.radius = 16, .drop = {0, 4}, .shadow = QColor(0, 0, 0, 45),
                                        .fill = ArtKit::Downwards(basket, Wood.lighter(135), Wood),
                                        .edge = QPen(Wood.darker(150), 2)});
@@ -378,7 +379,6 @@ QImage EditableScreen()
     const QPointF feet(200, 540);
     DrawFloorShadow(painter, feet, 110);
     PaintCastMember(painter, TCastMember::Tivadar, TCastPose::Pointing(20), QRectF(90, 250, 220, 290));
-    TopicIcons::DrawListBox(painter, QRect(40, 60, 120, 110));
     return page.Finish();
 }
 

@@ -230,6 +230,19 @@ QImage Hat(int step)
     p.drawEllipse(top, 5, 4);
     if (toward >= 0)
         peak();
+    if (toward < 0) {
+        // Turned away, the cap shows its back to us: the opening over the strap above the brim.
+        const double w = crown.width() * 0.42 * -toward;
+        const QPointF mid(crown.center().x() - along * crown.width() * 0.3, brim.y() + 1);
+        QPainterPath opening(mid - QPointF(w / 2, 0));
+        opening.cubicTo(mid + QPointF(-w / 2, -w * 0.75), mid + QPointF(w / 2, -w * 0.75), mid + QPointF(w / 2, 0));
+        opening.closeSubpath();
+        p.setPen(QPen(Outline, 2));
+        p.setBrush(QColor(0x8a, 0x52, 0x2e));
+        p.drawPath(opening);
+        p.setPen(QPen(QColor(0xf2, 0xf2, 0xf2), 4, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(mid + QPointF(-w / 2 + 3, -3), mid + QPointF(w / 2 - 3, -3));
+    }
     // A turning arrow round the crown.
     p.setPen(QPen(QColor(0x3f, 0x7f, 0xe0), 3, Qt::SolidLine, Qt::RoundCap));
     const QRectF ring = crown.adjusted(-18, -22, 18, -crown.height() * 0.3);

@@ -15,7 +15,7 @@ inline const QRect SettingBack(896, 648, 97, 49);
 
 // The scene on the memory quiz introduction: the instruction above it, "Tovább" and the back
 // button below it.
-inline const QRect SceneText(40, 16, 944, 84);
+inline const QRect SceneText(40, 38, 944, 56);
 inline const QRect Scene(12, 104, 1000, 568);
 
 // The quizzes: the help button under "imgCallHelp"; the help panel "pnlHelp" and the close
@@ -25,8 +25,10 @@ inline const QRect HelpPanel(15, 100, 850, 630);
 inline const QRect HelpClose(360, 496, 209, 49);
 inline const QRect HelpScene(10, 10, 830, 472);
 
-// The check box pages' clip.
+// The check box pages' clip; on the second page the pictures of what to tick on either side of it.
 inline const QRect CheckBoxClip(276, 100, 320, 240);
+inline const QRect PicturesLeft(40, 184, 290, 236);
+inline const QRect PicturesRight(694, 184, 290, 236);
 
 // The spin edit pages' pictures, fields and the bicycle Nóra saves for.
 inline const QRect SpinTivadar(135, 65, 219, 408);
@@ -35,8 +37,8 @@ inline const QRect SpinNora(185, 65, 316, 377);
 inline const QRect SpinField2(552, 232, 185, 70);
 inline const QRect Bicycle(600, 420, 260, 170);
 
-// The track bar page's pictures.
-inline const QSize HatPicture(200, 240);
+// The track bar page's pictures: the cap's picture is wide enough for its peak turned sideways.
+inline const QSize HatPicture(280, 240);
 inline const QSize FlowerPicture(220, 300);
 
 // The progress bar page: the racers' pictures and the two tracks under the bars.

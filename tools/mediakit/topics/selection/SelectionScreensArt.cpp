@@ -132,7 +132,62 @@ QImage CheckBoxScreen()
 
 QImage CheckBox2Screen()
 {
-    return Page(Places::LessonBack);
+    // The five things to tick, beside the clip; the wrong boxes name things that look alike
+    // (a football, an apple tree, a pear), so the learner has to look.
+    QImage image = Page(Places::LessonBack);
+    Draw(image, [](QPainter& p) {
+        for (const QRect& panel : {Places::PicturesLeft, Places::PicturesRight})
+            DrawCard(p, panel, {.radius = 14, .drop = {0, 3}, .fill = QColor(0xff, 0xfc, 0xf2),
+                                .edge = QPen(Accent.lighter(130), 2)});
+        // A mouse on its pad.
+        const QRectF pad(56, 250, 130, 96);
+        p.setPen(QPen(Outline, 2));
+        p.setBrush(QColor(0x3a, 0x78, 0xd8));
+        p.drawRoundedRect(pad, 12, 12);
+        QPainterPath cable(QPointF(121, 262));
+        cable.cubicTo(121, 230, 150, 236, 150, 206);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0x50, 0x50, 0x58), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(cable);
+        const QRectF mouse(100, 262, 42, 66);
+        p.setPen(QPen(Outline, 2));
+        p.setBrush(Downwards(mouse, QColor(0xf4, 0xf4, 0xf6), QColor(0xb8, 0xba, 0xc4)));
+        p.drawRoundedRect(mouse, 21, 24);
+        p.drawLine(QPointF(mouse.center().x(), mouse.top()), QPointF(mouse.center().x(), mouse.top() + 24));
+        p.drawLine(QPointF(mouse.left() + 2, mouse.top() + 24), QPointF(mouse.right() - 2, mouse.top() + 24));
+        DrawClipArt(p, QStringLiteral("plants/flowers/flowerandpot_daniel_ste_r.svg"), QRectF(196, 196, 124, 214));
+        // A camera: its body, the shutter button and flash on top, the lens in front.
+        const QRectF camera(712, 218, 124, 80);
+        p.setPen(QPen(Outline, 2));
+        p.setBrush(QColor(0x4a, 0x4e, 0x58));
+        p.drawRoundedRect(QRectF(camera.left() + 12, camera.top() - 12, 30, 14), 3, 3);
+        p.setBrush(QColor(0xf4, 0xf4, 0xf0));
+        p.drawRoundedRect(QRectF(camera.right() - 34, camera.top() - 9, 22, 11), 2, 2);
+        p.setBrush(Downwards(camera, QColor(0x5a, 0x60, 0x6c), QColor(0x2e, 0x32, 0x3a)));
+        p.drawRoundedRect(camera, 10, 10);
+        p.setBrush(QColor(0x20, 0x22, 0x28));
+        p.drawEllipse(camera.center(), 30, 30);
+        p.setBrush(QColor(0x4a, 0x7c, 0xc8));
+        p.drawEllipse(camera.center(), 19, 19);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 170));
+        p.drawEllipse(camera.center() + QPointF(-7, -7), 6, 5);
+        // A basketball: orange with its black seams.
+        const QPointF ball(910, 252);
+        const double r = 48;
+        p.setPen(QPen(Outline, 2.5));
+        p.setBrush(QColor(0xf0, 0x84, 0x2c));
+        p.drawEllipse(ball, r, r);
+        p.setClipRegion(QRegion(QRect(862, 204, 97, 97), QRegion::Ellipse));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(ball - QPointF(r, 0), ball + QPointF(r, 0));
+        p.drawLine(ball - QPointF(0, r), ball + QPointF(0, r));
+        p.drawEllipse(ball - QPointF(r * 1.45, 0), r, r);
+        p.drawEllipse(ball + QPointF(r * 1.45, 0), r, r);
+        p.setClipping(false);
+        DrawClipArt(p, QStringLiteral("food/fruit/apple.svg"), QRectF(784, 312, 110, 98));
+    });
+    return image;
 }
 
 QImage SpinEdit1Screen()
