@@ -75,7 +75,7 @@ TPnlAutosForm::TPnlAutosForm() : TPnlBaseForm(QStringLiteral("PnlAutosForm"), QS
     imgTAblak_->hide();
     carAnim_ = new TClipPlayer(this);
     carAnim_->setGeometry(535, 550, 320, 147);
-    carAnim_->Open(AviPath(Media + QStringLiteral("gurul.avi")));
+    carAnim_->Open(AviPath(QStringLiteral("panel\\PnlAutosForm_gurul.avi")));
     timer1_ = new TPageTimer(this);
     timer1_->SetInterval(Tick);
     timer1_->OnTimer([this] { Timer1Timer(); });
@@ -169,7 +169,7 @@ void TPnlAutosForm::Advance()
     } else if (step_ == 5) {
         timer1_->SetEnabled(false);
         imgTAblak_->hide();
-        carAnim_->Open(AviPath(Media + QStringLiteral("lemegy.avi")));
+        carAnim_->Open(AviPath(QStringLiteral("panel\\PnlAutosForm_lemegy.avi")));
         carAnim_->PlayAll(1);
         if (ShowDialog(step_))
             Advance();

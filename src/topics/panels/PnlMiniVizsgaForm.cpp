@@ -108,9 +108,9 @@ void TPnlMiniVizsgaForm::BuildMouse()
     for (QLabel* label : {label1_, label2_})
         label->installEventFilter(this);
     imgLemezke1_ = new TImage(page, QRect(232, 64, 102, 186));
-    imgLemezke1_->SetPng(LoadPng(Media + QStringLiteral("lemezke1.png")));
+    imgLemezke1_->SetPng(LoadPng(QStringLiteral("panel\\PnlMiniVizsgaForm_lemezke1.png")));
     imgLemezke2_ = new TImage(page, QRect(232, 64, 102, 186));
-    imgLemezke2_->SetPng(LoadPng(Media + QStringLiteral("lemezke2.png")));
+    imgLemezke2_->SetPng(LoadPng(QStringLiteral("panel\\PnlMiniVizsgaForm_lemezke2.png")));
     imgLemezke2_->hide();
     imgLemezke1_->OnDblClick = [this] {
         doubleClick_ = true;

@@ -16,11 +16,10 @@ TPnlPanelForm::TPnlPanelForm() : TPnlBaseForm(QStringLiteral("PnlPanelForm"), QS
     btnOk_ = pnlOK_->AddOk(QPoint(200, 134));
     btnOk_->OnClick = [this] { Notify(); };
     pnlOK_->OnClose = [this] { Notify(); };
-    const QString name = QStringLiteral("Panel\\PnlPanelForm_");
     imgLemezke_ = new TImage(this, QRect(8, 448, 119, 119));
-    imgLemezke_->SetPng(LoadPng(name + QStringLiteral("lemezke.png")));
+    imgLemezke_->SetPng(LoadPng(QStringLiteral("Panel\\PnlPanelForm_lemezke.png")));
     imgTarolka_ = new TImage(this, QRect(8, 448, 119, 119));
-    imgTarolka_->SetPng(LoadPng(name + QStringLiteral("tarolka.png")));
+    imgTarolka_->SetPng(LoadPng(QStringLiteral("Panel\\PnlPanelForm_tarolka.png")));
     timer1_ = new TPageTimer(this);
     timer1_->SetInterval(Tick);
     timer1_->OnTimer([this] { Timer1Timer(); });

@@ -43,8 +43,7 @@ TMasolFrom::TMasolFrom(QWidget* host, int tag, TShared& shared)
         frames_[i]->setVisible(false);
         icons_[i] = new TImage(client, QRect(0, 0, IconSize, IconSize));
         icons_[i]->setVisible(false);
-        DrawImageFile(QStringLiteral("ablakok\\") + QString::fromLatin1(IconFiles[i]) + QStringLiteral(".png"),
-                      *icons_[i]);
+        icons_[i]->SetPng(LoadPng(QStringLiteral("ablakok\\") + QString::fromLatin1(IconFiles[i]) + QStringLiteral(".png")));
     }
 }
 

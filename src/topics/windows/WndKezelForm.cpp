@@ -62,7 +62,7 @@ TWndKezelForm::TWndKezelForm() : TWndBaseForm(QStringLiteral("WndKezelForm"))
     window1_ = new TKezelWndForm(this, 1);
     window1_->SetBounds(QRect(200, 210, TKezelWndForm::NormalWidth, TKezelWndForm::NormalHeight));
     window1_->AllowMove = false;
-    DrawImageFile(QStringLiteral("ablakok\\wnd_v_f_m.png"), *window1_->img());
+    window1_->img()->SetPng(LoadPng(QStringLiteral("ablakok\\wnd_v_f_m.png")));
     window1_->OnMaximized = [this](TPracticeWindow&) { StepLogic(); };
     window1_->OnRestored = [this](TPracticeWindow&) { StepLogic(); };
     window1_->OnMinimizeRequest = [this](TPracticeWindow&) { MinimizeRequest(); };
@@ -84,7 +84,7 @@ TWndKezelForm::TWndKezelForm() : TWndBaseForm(QStringLiteral("WndKezelForm"))
     window2_->SetBorder(TWindowFrame::TBorder::Single);
     window2_->AllowMove = false;
     window2_->txtTask()->setVisible(false);
-    DrawImageFile(QStringLiteral("ablakok\\tivadar.png"), *window2_->img());
+    window2_->img()->SetPng(LoadPng(QStringLiteral("ablakok\\tivadar.png")));
     window2_->OnClose = [this](TPracticeWindow& window, TPracticeWindow::TCloseAction& action) {
         CloseHandler(window, 2, action);
     };

@@ -58,11 +58,11 @@ TWndMasolForm::TWndMasolForm() : TWndBaseForm(QStringLiteral("WndMasolForm"))
     target_ = new TMasolFrom(this, TMasolFrom::TargetTag, shared_);
     target_->SetBounds(QRect(455, 190, 400, 515));
     target_->SetStayOnTop(true);
-    DrawImageFile(QStringLiteral("ablakok\\tivadar.png"), *target_->img());
+    target_->img()->SetPng(LoadPng(QStringLiteral("ablakok\\tivadar.png")));
     source_ = new TMasolFrom(this, TMasolFrom::SourceTag, shared_);
     source_->SetBounds(QRect(5, 190, 400, 515));
     source_->SetStayOnTop(true);
-    DrawImageFile(QStringLiteral("ablakok\\wnd_v.png"), *source_->img());
+    source_->img()->SetPng(LoadPng(QStringLiteral("ablakok\\wnd_v.png")));
     source_->LayOut();
     for (TMasolFrom* window : {target_, source_})
         window->OnCheck = [this] { Check(); };
@@ -108,7 +108,7 @@ void TWndMasolForm::Advance()
     target_->Hide();
     target_->setEnabled(false);
     source_->SetBounds(QRect(307, source_->Top(), source_->Width(), source_->Height()));
-    DrawImageFile(QStringLiteral("ablakok\\wnd_v_ok.png"), *source_->img());
+    source_->img()->SetPng(LoadPng(QStringLiteral("ablakok\\wnd_v_ok.png")));
 }
 
 void TWndMasolForm::Restart()

@@ -17,7 +17,7 @@ TWndMeretForm::TWndMeretForm() : TWndBaseForm(QStringLiteral("WndMeretForm"))
     window_ = new TMeretWndForm(this);
     window_->SetBounds(QRect(200, 210, 470, 415));
     window_->SetSizeLimits(Smallest, Largest);
-    DrawImageFile(QStringLiteral("ablakok\\wnd_v_gugol.png"), *window_->img());
+    window_->img()->SetPng(LoadPng(QStringLiteral("ablakok\\wnd_v_gugol.png")));
     window_->OnResize = [this](TPracticeWindow&) { WindowResize(); };
     window_->Button1()->OnClick = [this] { Notify(); };
 }
@@ -52,7 +52,7 @@ void TWndMeretForm::Advance()
         colours.setColor(QPalette::WindowText, QColor(0, 128, 0));
         window_->taskText()->setPalette(colours);
         window_->taskText()->setText(QStringLiteral("Most nagyítsd fel, amekkorára csak tudod!"));
-        DrawImageFile(QStringLiteral("ablakok\\wnd_v.png"), *window_->img());
+        window_->img()->SetPng(LoadPng(QStringLiteral("ablakok\\wnd_v.png")));
         break;
     }
     case 3:

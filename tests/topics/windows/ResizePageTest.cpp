@@ -60,6 +60,9 @@ TEST_F(ResizePageTest, IntroWindowsAreLockedAndOkLeadsOn)
     EXPECT_EQ(nora.Client()->size(), QSize(401, 287));
     EXPECT_EQ(info.Client()->size(), QSize(619, 133));
     EXPECT_EQ(nora.Caption(), "Nóra Ablaka");
+    // Nóra and the information icon are on show in their windows.
+    EXPECT_EQ(nora.imgNora()->Picture().image.size(), QSize(200, 200));
+    EXPECT_EQ(info.imgDlgInfo()->Picture().image.size(), QSize(32, 32));
     EXPECT_FALSE(nora.Frame().Buttons().close);
     EXPECT_TRUE(info.Frame().Buttons().close);
     EXPECT_FALSE(info.Frame().Buttons().minimize);
