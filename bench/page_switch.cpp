@@ -8,6 +8,7 @@
 #include "shell/CourseModules.h"
 #include "shell/Board.h"
 
+#include "support/LateRegistration.h"
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -44,7 +45,7 @@ void SwitchToSample(benchmark::State& state, const TModuleTable::TRow& row, cons
     module->Stop();
 }
 
-const bool registered = [] {
+const bool registered = LateRegistration::Add([] {
     static const TModuleTable table = CourseModules();
     for (const TModuleTable::TRow& row : table.Rows()) {
         if (!row.pages)
@@ -59,7 +60,6 @@ const bool registered = [] {
             }
         }
     }
-    return true;
-}();
+});
 
 } // namespace

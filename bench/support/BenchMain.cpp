@@ -1,3 +1,5 @@
+#include "LateRegistration.h"
+
 #include <QApplication>
 #include <QDir>
 #include <benchmark/benchmark.h>
@@ -9,6 +11,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QDir::setCurrent(QCoreApplication::applicationDirPath());
+    LateRegistration::RunAll();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
