@@ -2,7 +2,7 @@
 
 #include "MessageDialog.h"
 
-TDialogResult TCanvasMessageDialogs::Show(const TMessageDialogSpec& dialog)
+TDialogResult TCanvasMessageDialogs::Show(const TDialogRequest& dialog)
 {
     TMessageDialog box(canvas_, dialog);
     return box.Exec();

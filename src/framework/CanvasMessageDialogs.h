@@ -8,7 +8,7 @@ class QWidget;
 class TCanvasMessageDialogs : public IMessageDialogs {
 public:
     explicit TCanvasMessageDialogs(QWidget* canvas) : canvas_(canvas) {}
-    TDialogResult Show(const TMessageDialogSpec& dialog) override;
+    TDialogResult Show(const TDialogRequest& dialog) override;
 
 private:
     QWidget* canvas_;

@@ -31,22 +31,22 @@ QStyle::StandardPixmap IconPixmap(TDialogIcon icon)
 }
 } // namespace
 
-TMessageDialog::TMessageDialog(QWidget* canvas, const TMessageDialogSpec& spec) : QWidget(canvas), spec_(spec)
+TMessageDialog::TMessageDialog(QWidget* canvas, const TDialogRequest& request) : QWidget(canvas), request_(request)
 {
     setFont(PointFont(QStringLiteral("Arial"), 12));
     setFocusPolicy(Qt::NoFocus);
-    text_ = new QLabel(spec.text, this);
+    text_ = new QLabel(request.text, this);
     text_->setFont(font());
     text_->setWordWrap(true);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     std::vector<std::pair<QString, TDialogResult>> captions;
-    switch (spec.buttons) {
+    switch (request.buttons) {
     case TDialogButtons::Ok: captions = {{QStringLiteral("OK"), TDialogResult::Ok}}; break;
     case TDialogButtons::YesNoCancel:
     case TDialogButtons::YesNo:
         captions = {{QStringLiteral("Igen"), TDialogResult::Yes}, {QStringLiteral("Nem"), TDialogResult::No}};
-        if (spec.buttons == TDialogButtons::YesNoCancel)
+        if (request.buttons == TDialogButtons::YesNoCancel)
             captions.push_back({QStringLiteral("Mégsem"), TDialogResult::Cancel});
         break;
     }
@@ -58,7 +58,7 @@ TMessageDialog::TMessageDialog(QWidget* canvas, const TMessageDialogSpec& spec) 
         buttons_.push_back(button);
         results_.push_back(result);
     }
-    if (spec.closeButton) {
+    if (request.closeButton) {
         closeButton_ = new TPushButton(this, QRect(0, 0, 18, 16), QStringLiteral("X"));
         closeButton_->setFont(PixelFont(QStringLiteral("Arial"), 11, true));
         closeButton_->setFocusPolicy(Qt::NoFocus);
@@ -91,7 +91,7 @@ void TMessageDialog::Layout()
     const QFontMetrics metrics(font());
     const int textLeft = Margin + IconSize + Margin;
     const int textTop = TitleHeight + Margin;
-    const QRect needed = metrics.boundingRect(QRect(0, 0, MaxTextWidth, 10000), Qt::TextWordWrap, spec_.text);
+    const QRect needed = metrics.boundingRect(QRect(0, 0, MaxTextWidth, 10000), Qt::TextWordWrap, request_.text);
     const int textWidth = std::min(MaxTextWidth, needed.width() + 4);
     const int textHeight = std::max(needed.height(), IconSize);
     const int count = static_cast<int>(buttons_.size());
@@ -99,7 +99,7 @@ void TMessageDialog::Layout()
     const int height = textTop + textHeight + Margin + ButtonsAboveBottom;
     text_->setGeometry(textLeft, textTop, textWidth, textHeight);
     setGeometry((parentWidget()->width() - width) / 2, Top, width, height);
-    const std::vector<int> lefts = ButtonLefts(width, count, ButtonWidth, spec_.placement);
+    const std::vector<int> lefts = ButtonLefts(width, count, ButtonWidth, request_.placement);
     for (int i = 0; i < count; ++i)
         buttons_[static_cast<std::size_t>(i)]->move(lefts[static_cast<std::size_t>(i)], height - ButtonsAboveBottom);
     if (closeButton_)
@@ -141,8 +141,8 @@ void TMessageDialog::paintEvent(QPaintEvent*)
     painter.fillRect(QRect(3, 3, width() - 6, TitleHeight - 3), TitleColour);
     painter.setPen(Qt::white);
     painter.setFont(PointFont(QStringLiteral("Arial"), 10, true));
-    painter.drawText(QRect(8, 3, width() - 40, TitleHeight - 3), Qt::AlignVCenter | Qt::AlignLeft, spec_.title);
-    const QPixmap icon = style()->standardIcon(IconPixmap(spec_.icon)).pixmap(IconSize, IconSize);
+    painter.drawText(QRect(8, 3, width() - 40, TitleHeight - 3), Qt::AlignVCenter | Qt::AlignLeft, request_.title);
+    const QPixmap icon = style()->standardIcon(IconPixmap(request_.icon)).pixmap(IconSize, IconSize);
     painter.drawPixmap(Margin, TitleHeight + Margin, icon);
 }
 
@@ -156,7 +156,7 @@ bool TMessageDialog::HandleKey(const QKeyEvent& event)
 {
     const int key = event.key();
     if (key == Qt::Key_Escape) {
-        Answer(spec_.escape);
+        Answer(request_.escape);
         return true;
     }
     const bool back = key == Qt::Key_Backtab || key == Qt::Key_Left || key == Qt::Key_Up;

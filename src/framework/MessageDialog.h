@@ -23,7 +23,7 @@ public:
     // Buttons stand this far above the dialog's bottom edge.
     static constexpr int ButtonsAboveBottom = 60;
 
-    TMessageDialog(QWidget* canvas, const TMessageDialogSpec& spec);
+    TMessageDialog(QWidget* canvas, const TDialogRequest& request);
     ~TMessageDialog() override;
 
     // The buttons' left edges in a dialog of `width`.
@@ -37,7 +37,7 @@ public:
     const std::vector<TPushButton*>& Buttons() const { return buttons_; }
     TPushButton* CloseButton() const { return closeButton_; }
     QLabel* TextLabel() const { return text_; }
-    const QString& Title() const { return spec_.title; }
+    const QString& Title() const { return request_.title; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,7 +53,7 @@ private:
     // The dialog control the keys go to; a button of the dialog when the focus is elsewhere.
     QWidget* FocusTarget();
 
-    TMessageDialogSpec spec_;
+    TDialogRequest request_;
     QLabel* text_;
     std::vector<TPushButton*> buttons_;
     std::vector<TDialogResult> results_;

@@ -1,18 +1,18 @@
 #include "MessageDialogs.h"
 
-TMessageDialogSpec TMessageDialogSpec::Standard(TDialogIcon icon, const QString& title, const QString& text,
+TDialogRequest TDialogRequest::Standard(TDialogIcon icon, const QString& title, const QString& text,
                                                 TDialogButtons buttons)
 {
-    TMessageDialogSpec spec;
-    spec.icon = icon;
-    spec.title = title;
-    spec.text = text;
-    spec.buttons = buttons;
-    spec.closeButton = true;
+    TDialogRequest request;
+    request.icon = icon;
+    request.title = title;
+    request.text = text;
+    request.buttons = buttons;
+    request.closeButton = true;
     switch (buttons) {
-    case TDialogButtons::Ok: spec.escape = TDialogResult::Ok; break;
-    case TDialogButtons::YesNo: spec.escape = TDialogResult::No; break;
-    case TDialogButtons::YesNoCancel: spec.escape = TDialogResult::Cancel; break;
+    case TDialogButtons::Ok: request.escape = TDialogResult::Ok; break;
+    case TDialogButtons::YesNo: request.escape = TDialogResult::No; break;
+    case TDialogButtons::YesNoCancel: request.escape = TDialogResult::Cancel; break;
     }
-    return spec;
+    return request;
 }

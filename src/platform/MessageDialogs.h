@@ -12,7 +12,7 @@ enum class TDialogButtons { Ok, YesNo, YesNoCancel };
 // centre.
 enum class TButtonPlacement { Spread, AroundCentre };
 
-struct TMessageDialogSpec {
+struct TDialogRequest {
     TDialogIcon icon = TDialogIcon::Information;
     QString title;
     QString text;
@@ -24,7 +24,7 @@ struct TMessageDialogSpec {
     TButtonPlacement placement = TButtonPlacement::Spread;
 
     // The classic desktop dialog: a title-bar close, Esc answering Cancel, else No, else OK.
-    static TMessageDialogSpec Standard(TDialogIcon icon, const QString& title, const QString& text,
+    static TDialogRequest Standard(TDialogIcon icon, const QString& title, const QString& text,
                                        TDialogButtons buttons);
 };
 
@@ -32,5 +32,5 @@ class IMessageDialogs {
 public:
     virtual ~IMessageDialogs() = default;
     // Modal: returns once the learner answered.
-    virtual TDialogResult Show(const TMessageDialogSpec& dialog) = 0;
+    virtual TDialogResult Show(const TDialogRequest& dialog) = 0;
 };

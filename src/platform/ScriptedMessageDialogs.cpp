@@ -1,6 +1,6 @@
 #include "ScriptedMessageDialogs.h"
 
-TDialogResult TScriptedMessageDialogs::Show(const TMessageDialogSpec& dialog)
+TDialogResult TScriptedMessageDialogs::Show(const TDialogRequest& dialog)
 {
     shown_.push_back(dialog);
     if (OnShow)

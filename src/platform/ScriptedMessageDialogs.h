@@ -11,17 +11,17 @@
 class TScriptedMessageDialogs : public IMessageDialogs {
 public:
     void AnswerNext(TDialogResult result) { answers_.push_back(result); }
-    TDialogResult Show(const TMessageDialogSpec& dialog) override;
+    TDialogResult Show(const TDialogRequest& dialog) override;
 
-    const std::vector<TMessageDialogSpec>& Shown() const { return shown_; }
+    const std::vector<TDialogRequest>& Shown() const { return shown_; }
     void Clear() { shown_.clear(); }
     std::size_t Pending() const { return answers_.size(); }
     void ClearScript() { answers_.clear(); }
 
     // Runs while a dialog is open, before it is answered (what the page looks like under it).
-    std::function<void(const TMessageDialogSpec&)> OnShow;
+    std::function<void(const TDialogRequest&)> OnShow;
 
 private:
     std::deque<TDialogResult> answers_;
-    std::vector<TMessageDialogSpec> shown_;
+    std::vector<TDialogRequest> shown_;
 };

@@ -14,7 +14,7 @@ TEST(MessageDialogTest, SitsAtTwoHundredCentredAndAnswersByButtonOrEscThenGivesT
     auto* box = new QLineEdit(&canvas);
     canvas.show();
     box->setFocus();
-    TMessageDialog dialog(&canvas, TMessageDialogSpec::Standard(TDialogIcon::Warning, QStringLiteral("Veszélyt jelző panel"),
+    TMessageDialog dialog(&canvas, TDialogRequest::Standard(TDialogIcon::Warning, QStringLiteral("Veszélyt jelző panel"),
                                                                 QStringLiteral("Visszafordulsz?"),
                                                                 TDialogButtons::YesNoCancel));
     EXPECT_EQ(dialog.y(), 200);
@@ -43,13 +43,13 @@ TEST(MessageDialogTest, EndQuestionHasNoCloseAndIgnoresEsc)
     QWidget canvas;
     canvas.resize(1024, 768);
     canvas.show();
-    TMessageDialogSpec spec;
-    spec.icon = TDialogIcon::Question;
-    spec.text = QStringLiteral("Szeretnél még játszani?");
-    spec.buttons = TDialogButtons::YesNo;
-    spec.closeButton = false;
-    spec.placement = TButtonPlacement::AroundCentre;
-    TMessageDialog dialog(&canvas, spec);
+    TDialogRequest request;
+    request.icon = TDialogIcon::Question;
+    request.text = QStringLiteral("Szeretnél még játszani?");
+    request.buttons = TDialogButtons::YesNo;
+    request.closeButton = false;
+    request.placement = TButtonPlacement::AroundCentre;
+    TMessageDialog dialog(&canvas, request);
     EXPECT_EQ(dialog.CloseButton(), nullptr);
     EXPECT_EQ(dialog.Buttons()[0]->x() + 75, dialog.width() / 2 - 3);
     EXPECT_EQ(dialog.Buttons()[1]->x(), dialog.width() / 2 + 3);

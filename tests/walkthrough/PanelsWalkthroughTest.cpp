@@ -24,7 +24,7 @@ TEST_F(PanelsWalkthroughTest, WholeRoadWithTheMemoryGamePlayedTwiceEndsAtTheChoo
     OpenPanelsTopic();
     QStringList road{CurrentPageName()};
     // The first memory game is played twice: "Igen" after the first 18 pairs, the default "Nem" after the second.
-    dialogs.OnShow = [this](const TMessageDialogSpec& dialog) {
+    dialogs.OnShow = [this](const TDialogRequest& dialog) {
         if (dialog.text == QStringLiteral("Szeretnél még játszani?") && CurrentPageAs<TPnlMemJatekForm>()
             && CurrentPageAs<TPnlMemJatekForm>()->Games() == 1)
             dialogs.AnswerNext(TDialogResult::Yes);

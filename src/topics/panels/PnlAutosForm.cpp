@@ -24,42 +24,42 @@
 namespace {
 const QString Media = QStringLiteral("panel\\PnlAutosForm_");
 
-TMessageDialogSpec StepDialog(int step)
+TDialogRequest StepDialog(int step)
 {
     using B = TDialogButtons;
     using I = TDialogIcon;
     const QString info = QStringLiteral("Információs panel");
     switch (step) {
     case 1:
-        return TMessageDialogSpec::Standard(
+        return TDialogRequest::Standard(
             I::Information, info,
             QStringLiteral("A legtöbb panelen a programok valamilyen hasznos információt közölnek veled; elolvasás "
                            "után csak az OK gombra kell kattintani.\nAz ilyen panelt információs (röviden info) "
                            "vagy üzenetpanelnek hívjuk. Az angol information szó jelentése: tájékoztatás."),
             B::Ok);
     case 2:
-        return TMessageDialogSpec::Standard(
+        return TDialogRequest::Standard(
             I::Error, QStringLiteral("Hibajelző panel"),
             QStringLiteral("Ha egy ilyen piros jelet látsz a panelen, akkor valami hiba történt, ezt jelzi az "
                            "operációs rendszer.\nEz a hibajelző panel, angolul error, ami hibát jelent. Az ilyen "
                            "panel szövegét mindig figyelmesen olvasd el!"),
             B::Ok);
     case 3:
-        return TMessageDialogSpec::Standard(
+        return TDialogRequest::Standard(
             I::Question, QStringLiteral("Megerősítést váró panel"),
             QStringLiteral("A számítógépes munka során gyakran előfordul, hogy döntenünk kell.\nA gép ilyenkor "
                            "megerősítést kér, mert egy rossz döntést nehéz visszacsinálni. Angolul confirmation, "
                            "azaz megerősítés.\n\nLemezke, tényleg Egérvár felé fordulsz?"),
             B::YesNo);
     case 4:
-        return TMessageDialogSpec::Standard(
+        return TDialogRequest::Standard(
             I::Warning, QStringLiteral("Veszélyt jelző panel"),
             QStringLiteral("A panelek valamilyen veszélyre is felhívhatják a figyelmedet.\nAngolul warning, azaz "
                            "figyelmeztetés. Ilyenkor döntened kell.\n\nLemezke, eltévedtél! Visszafordulsz?\n"
                            "IGEN: visszafordulok. NEM: továbbmegyek. MÉGSEM: megállok, és még gondolkodom."),
             B::YesNoCancel);
     default:
-        return TMessageDialogSpec::Standard(
+        return TDialogRequest::Standard(
             I::Information, info,
             QStringLiteral("A paneleket különböző beállításokhoz is felhasználják a programozók.\nA paneleken "
                            "csúszkák, rádiógombok, listadobozok is lehetnek. Az ilyen paneleket "

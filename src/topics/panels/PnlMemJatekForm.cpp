@@ -15,30 +15,30 @@
 #include <QPointer>
 
 namespace {
-TMessageDialogSpec Introduction()
+TDialogRequest Introduction()
 {
-    TMessageDialogSpec spec;
-    spec.icon = TDialogIcon::Information;
-    spec.title = QStringLiteral("Információs panel");
-    spec.text = QStringLiteral("Kattintással találd meg a párokat!\nAz is számít, hogy milyen gyorsan találod meg "
+    TDialogRequest request;
+    request.icon = TDialogIcon::Information;
+    request.title = QStringLiteral("Információs panel");
+    request.text = QStringLiteral("Kattintással találd meg a párokat!\nAz is számít, hogy milyen gyorsan találod meg "
                                "a párokat.\nKezdés: OK gomb.\n\n");
-    spec.buttons = TDialogButtons::Ok;
-    spec.closeButton = false;
-    spec.escape = TDialogResult::Ok;
-    return spec;
+    request.buttons = TDialogButtons::Ok;
+    request.closeButton = false;
+    request.escape = TDialogResult::Ok;
+    return request;
 }
 
-TMessageDialogSpec EndQuestion()
+TDialogRequest EndQuestion()
 {
-    TMessageDialogSpec spec;
-    spec.icon = TDialogIcon::Question;
-    spec.title = QStringLiteral("Megerősítést váró panel");
-    spec.text = QStringLiteral("Szeretnél még játszani?");
-    spec.buttons = TDialogButtons::YesNo;
-    spec.closeButton = false;
-    spec.escape = TDialogResult::None;
-    spec.placement = TButtonPlacement::AroundCentre;
-    return spec;
+    TDialogRequest request;
+    request.icon = TDialogIcon::Question;
+    request.title = QStringLiteral("Megerősítést váró panel");
+    request.text = QStringLiteral("Szeretnél még játszani?");
+    request.buttons = TDialogButtons::YesNo;
+    request.closeButton = false;
+    request.escape = TDialogResult::None;
+    request.placement = TButtonPlacement::AroundCentre;
+    return request;
 }
 } // namespace
 

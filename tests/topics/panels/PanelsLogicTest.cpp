@@ -198,10 +198,10 @@ TEST(MessageDialogGeometryTest, SpreadAndAroundTheCentre)
 TEST(ScriptedMessageDialogsTest, UnscriptedAnswersAreEscOrTheLastButton)
 {
     TScriptedMessageDialogs dialogs;
-    TMessageDialogSpec question;
+    TDialogRequest question;
     question.buttons = TDialogButtons::YesNo;
     EXPECT_EQ(dialogs.Show(question), TDialogResult::No);
-    EXPECT_EQ(dialogs.Show(TMessageDialogSpec::Standard(TDialogIcon::Warning, {}, {}, TDialogButtons::YesNoCancel)),
+    EXPECT_EQ(dialogs.Show(TDialogRequest::Standard(TDialogIcon::Warning, {}, {}, TDialogButtons::YesNoCancel)),
               TDialogResult::Cancel);
     dialogs.AnswerNext(TDialogResult::Yes);
     EXPECT_EQ(dialogs.Show(question), TDialogResult::Yes);

@@ -44,7 +44,7 @@ TEST_F(PanelsPagesTest, CarTripDialogAnswersNeverChangeTheTrip)
     auto* page = On<TPnlAutosForm>();
     EXPECT_EQ(page->imgTAblak()->x(), -297);
     bool timerOffUnderDialog = true;
-    dialogs.OnShow = [&](const TMessageDialogSpec&) { timerOffUnderDialog &= !page->Timer1()->Enabled(); };
+    dialogs.OnShow = [&](const TDialogRequest&) { timerOffUnderDialog &= !page->Timer1()->Enabled(); };
     for (TDialogResult answer : {TDialogResult::Cancel, TDialogResult::Ok, TDialogResult::Yes, TDialogResult::Cancel,
                                  TDialogResult::No})
         dialogs.AnswerNext(answer);
@@ -136,12 +136,12 @@ TEST_F(PanelsPagesTest, EighteenthPairAsksAndYesReshufflesFromZero)
     auto* page = On<TPnlMemJatekForm>();
     dialogs.Clear();
     bool stoppedUnderQuestion = false;
-    dialogs.OnShow = [&](const TMessageDialogSpec&) { stoppedUnderQuestion = !page->Timer1()->Enabled(); };
+    dialogs.OnShow = [&](const TDialogRequest&) { stoppedUnderQuestion = !page->Timer1()->Enabled(); };
     dialogs.AnswerNext(TDialogResult::Yes);
     while (dialogs.Shown().empty() && PanelsMoves::FindPair(*this, *page)) {
     }
     ASSERT_EQ(dialogs.Shown().size(), 1u);
-    const TMessageDialogSpec& question = dialogs.Shown()[0];
+    const TDialogRequest& question = dialogs.Shown()[0];
     EXPECT_EQ(question.text, "Szeretnél még játszani?");
     EXPECT_EQ(question.escape, TDialogResult::None);
     EXPECT_FALSE(question.closeButton);

@@ -54,7 +54,7 @@ protected:
     // (Cancel) or Esc.
     void AnswerDialogsAtRandom()
     {
-        dialogs.OnShow = [this](const TMessageDialogSpec& dialog) {
+        dialogs.OnShow = [this](const TDialogRequest& dialog) {
             std::vector<TDialogResult> possible = {dialog.buttons == TDialogButtons::Ok ? TDialogResult::Ok
                                                                                         : TDialogResult::Yes};
             if (dialog.buttons != TDialogButtons::Ok)

@@ -79,7 +79,7 @@ TEST_F(PanelsTextsTest, CarTripDialogsAndTheSettingsPanel)
         "gondolkodom."));
     EXPECT_TRUE(dialogs.Shown()[4].text.endsWith("Az ilyen paneleket párbeszédpaneleknek nevezzük."));
     std::vector<TDialogIcon> icons;
-    for (const TMessageDialogSpec& dialog : dialogs.Shown())
+    for (const TDialogRequest& dialog : dialogs.Shown())
         icons.push_back(dialog.icon);
     EXPECT_EQ(icons, (std::vector<TDialogIcon>{TDialogIcon::Information, TDialogIcon::Error, TDialogIcon::Question,
                                                TDialogIcon::Warning, TDialogIcon::Information}));
