@@ -1,28 +1,20 @@
-#include "mediakit/cast/CastPictures.h"
 #include "mediakit/topics/buttons/ButtonsPlaces.h"
 #include "mediakit/topics/buttons/ButtonsClipsArt.h"
 #include "mediakit/topics/buttons/ButtonsPicturesArt.h"
 #include "mediakit/topics/buttons/ButtonsScreensArt.h"
 #include "mediakit/topics/buttons/PuzzleArt.h"
 #include "mediakit/topics/mouse/GameButtonsMedia.h"
+#include "mediakit/preview/PreviewOutput.h"
+#include "mediakit/preview/PreviewPaint.h"
 
-#include <QDir>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextStream>
 
 namespace {
 
 namespace Places = ButtonsPlaces;
-
-QImage Over(const QImage& page, const QImage& picture, QPoint at)
-{
-    QImage result = page;
-    QPainter painter(&result);
-    painter.drawImage(at, picture);
-    return result;
-}
+using PreviewPaint::Over;
 
 // Text as the page's writer puts it: Arial at a point size, wrapped between the margins, lines
 // top + n × (height + spacing).
@@ -81,14 +73,10 @@ QImage WithButton(const QImage& page, QRect rect, const QString& caption, int pi
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: buttonspreview OUTPUT_DIR\n";
+    TPreviewOutput out;
+    if (!out.Open(argc, argv, "buttonspreview OUTPUT_DIR"))
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
-    bool ok = true;
-    auto save = [&](const QImage& image, const QString& name) { ok = image.save(out.filePath(name)) && ok; };
+    const auto save = [&](const QImage& image, const QString& name) { out.Save(image, name); };
 
     const QImage back = GameButtonsMedia::BackButton();
     save(GameButtonsMedia::ExitGameButton(), "button_exitgame.png");
@@ -256,7 +244,7 @@ int main(int argc, char** argv)
         {"cigany", Cartwheel()}, {"fokuszalas", FocusPress()}, {"aktiv_bal", ActiveHead()},
         {"inaktiv_jobb", InactiveHead()}, {"kirakos", PuzzleSolved()}};
     for (const auto& [name, frames] : clips)
-        save(CastPictures::ContactSheet(frames, 8), QStringLiteral("clip_%1.png").arg(name));
+        out.Clip(name, frames, 8);
 
     // The review sheet: six pages at half size, every small picture, and one frame of each clip.
     const QImage pages[] = {gomb, shapesShown, toolsShown, puzzleShown, englishPage, quizPage};
@@ -276,5 +264,5 @@ int main(int argc, char** argv)
         }
     }
     save(review, "buttons_media_sheet.png");
-    return ok ? 0 : 1;
+    return out.Result();
 }

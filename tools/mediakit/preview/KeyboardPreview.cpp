@@ -2,36 +2,15 @@
 #include "mediakit/topics/keyboard/KeyboardArt.h"
 #include "mediakit/topics/keyboard/KeyboardInfoArt.h"
 #include "mediakit/topics/keyboard/KeyboardPagesArt.h"
+#include "mediakit/preview/PreviewOutput.h"
+#include "mediakit/preview/PreviewPaint.h"
 #include "topics/keyboard/PracticeSteps.h"
 
-#include <QDir>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextStream>
 
 namespace {
-
-QImage Over(const QImage& page, const QImage& picture, QPoint at)
-{
-    QImage result = page;
-    QPainter painter(&result);
-    painter.drawImage(at, picture);
-    return result;
-}
-
-// A clip frame as the page shows it when it plays the clip see-through: the colour of its top
-// left pixel lets the page show.
-QImage SeeThrough(const QImage& frame)
-{
-    QImage result = frame.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = result.pixel(0, 0);
-    for (int y = 0; y < result.height(); ++y)
-        for (int x = 0; x < result.width(); ++x)
-            if (result.pixel(x, y) == key)
-                result.setPixel(x, y, qRgba(0, 0, 0, 0));
-    return result;
-}
 
 // Blue page text as the pages write it (Arial 18 point), for judging the calm areas.
 QImage WithText(const QImage& page, QRect area, const QStringList& lines, int pointSize = 18)
@@ -55,14 +34,12 @@ QImage WithText(const QImage& page, QRect area, const QStringList& lines, int po
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: keyboardpreview OUTPUT_DIR\n";
+    TPreviewOutput out;
+    if (!out.Open(argc, argv, "keyboardpreview OUTPUT_DIR"))
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
-    bool ok = true;
-    auto save = [&](const QImage& image, const QString& name) { ok = image.save(out.filePath(name)) && ok; };
+    const auto save = [&](const QImage& image, const QString& name) { out.Save(image, name); };
+    using PreviewPaint::Over;
+    using PreviewPaint::SeeThrough;
 
     const QImage screen = KeyboardArt::KeyboardScreen();
     const QImage left = KeyboardArt::LeftHand();
@@ -113,13 +90,13 @@ int main(int argc, char** argv)
     save(infoShown, "page_billinfo_signs.png");
 
     const std::vector<QImage> hitting = KeyboardInfoArt::NoHittingFrames();
-    save(CastPictures::ContactSheet(hitting, 9), "clip_tilos_utes.png");
+    out.Clip("tilos_utes", hitting, 9);
     save(Over(info, SeeThrough(hitting[24]), KeyboardPagesArt::Places::InfoClip.topLeft()), "page_billinfo_clip.png");
     const std::vector<QImage> thumbs = KeyboardInfoArt::ThumbsUpFrames();
-    save(CastPictures::ContactSheet(thumbs, 6), "clip_bizivel.png");
+    out.Clip("bizivel", thumbs, 6);
     save(Over(evaluation, thumbs[3], KeyboardPagesArt::Places::OdonClip.topLeft()), "page_ertekeles_clip.png");
     const std::vector<QImage> nodding = CastPictures::OdonNodding();
     save(Over(KeyboardPagesArt::LetterHuntScreen(), SeeThrough(nodding[6]), KeyboardPagesArt::Places::OdonClip.topLeft()),
          "page_betuvadaszat_clip.png");
-    return ok ? 0 : 1;
+    return out.Result();
 }

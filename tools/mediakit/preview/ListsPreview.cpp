@@ -1,17 +1,15 @@
 // listspreview OUTPUT_DIR: the lists topic's pictures as plain PNGs, each background with mock
 // controls and sample text in the page's places, the clips as contact sheets, and the review sheet.
 
-#include "mediakit/cast/CastPictures.h"
+#include "mediakit/preview/PreviewOutput.h"
 #include "mediakit/topics/lists/ListsClipsArt.h"
 #include "mediakit/topics/lists/ListsPicturesArt.h"
 #include "mediakit/topics/lists/ListsPlaces.h"
 #include "mediakit/topics/lists/ListsScreensArt.h"
 #include "topics/lists/ListNamePlaces.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextStream>
 
 namespace {
 
@@ -71,17 +69,10 @@ struct TMock {
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: listspreview OUTPUT_DIR\n";
+    TPreviewOutput out;
+    if (!out.Open(argc, argv, "listspreview OUTPUT_DIR"))
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
-    std::vector<std::pair<QString, QImage>> pages;
-    const auto save = [&](const QImage& image, const QString& name) {
-        image.save(out.filePath(name));
-        pages.emplace_back(name, image);
-    };
+    const auto save = [&](const QImage& image, const QString& name) { out.Page(image, name); };
     using namespace ListsScreensArt;
     const QImage next = [] {
         QImage b(Places::NextButton.size(), QImage::Format_RGB32);
@@ -210,28 +201,14 @@ int main(int argc, char** argv)
                   17);
         save(mock.Done(), "editable.png");
     }
-    ListsPicturesArt::CtrlKeyboard().save(out.filePath("keyboard_ctrl.png"));
-    ListsPicturesArt::StartTitle().save(out.filePath("start.png"));
+    out.Save(ListsPicturesArt::CtrlKeyboard(), "keyboard_ctrl.png");
+    out.Save(ListsPicturesArt::StartTitle(), "start.png");
     const std::pair<const char*, std::vector<QImage>> clips[] = {
         {"food", ListsClipsArt::FoodClip()}, {"birthday", ListsClipsArt::BirthdayClip()},
         {"birds", ListsClipsArt::BirdsClip()}, {"combo", ListsClipsArt::ComboClip()}};
     for (const auto& [name, frames] : clips)
-        CastPictures::ContactSheet(frames, 8).save(out.filePath(QStringLiteral("clip_%1.png").arg(name)));
+        out.Clip(name, frames, 8);
 
-    // The review sheet: every page at half size, three across.
-    const int columns = 3;
-    const int rows = int(pages.size() + columns - 1) / columns;
-    QImage sheet(columns * 520, rows * 400, QImage::Format_RGB32);
-    sheet.fill(QColor(0x40, 0x44, 0x4c));
-    QPainter painter(&sheet);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (int i = 0; i < int(pages.size()); ++i) {
-        const QRect cell((i % columns) * 520 + 4, (i / columns) * 400 + 4, 512, 384);
-        painter.drawImage(cell, pages[i].second);
-        painter.setPen(Qt::white);
-        painter.drawText(cell.left() + 2, cell.bottom() + 11, pages[i].first);
-    }
-    painter.end();
-    sheet.save(out.filePath("lists_media_sheet.png"));
-    return 0;
+    out.SaveReviewSheet("lists_media_sheet.png", out.ReviewSheet());
+    return out.Result();
 }

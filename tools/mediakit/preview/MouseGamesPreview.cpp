@@ -3,7 +3,8 @@
 // clips' frames, and the review sheet mouse_games_media_sheet.png.
 
 #include "mediakit/ArtKit.h"
-#include "mediakit/cast/CastPictures.h"
+#include "mediakit/preview/PreviewOutput.h"
+#include "mediakit/preview/PreviewPaint.h"
 #include "mediakit/topics/mouse/GameButtonsMedia.h"
 #include "mediakit/topics/mouse/GamePanelsMedia.h"
 #include "mediakit/topics/mouse/MouseGamesClipsArt.h"
@@ -11,10 +12,8 @@
 #include "mediakit/topics/mouse/MouseGamesPlaces.h"
 #include "mediakit/topics/mouse/MouseGamesScreensArt.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextStream>
 
 namespace {
 
@@ -58,18 +57,6 @@ private:
     QPainter painter_;
 };
 
-// A clip frame as the player shows it: the page grey see-through.
-QImage Keyed(const QImage& frame)
-{
-    QImage keyed = frame.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = frame.pixel(0, 0);
-    for (int y = 0; y < keyed.height(); ++y)
-        for (int x = 0; x < keyed.width(); ++x)
-            if (keyed.pixel(x, y) == key)
-                keyed.setPixel(x, y, qRgba(0, 0, 0, 0));
-    return keyed;
-}
-
 QString U(const char* text)
 {
     return QString::fromUtf8(text);
@@ -80,17 +67,10 @@ QString U(const char* text)
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: mousegamespreview OUTPUT_DIR\n";
+    TPreviewOutput out;
+    if (!out.Open(argc, argv, "mousegamespreview OUTPUT_DIR"))
         return 2;
-    }
-    QDir out(QString::fromLocal8Bit(argv[1]));
-    out.mkpath(QStringLiteral("."));
-    std::vector<std::pair<QString, QImage>> pages;
-    const auto save = [&](const QImage& image, const QString& name) {
-        image.save(out.filePath(name));
-        pages.emplace_back(name, image);
-    };
+    const auto save = [&](const QImage& image, const QString& name) { out.Page(image, name); };
     using namespace MouseGamesScreensArt;
     const QRect info(110, 110, 800, 320);
 
@@ -124,7 +104,7 @@ int main(int argc, char** argv)
                   U("Ballal már tudsz kattintani, most következzen a jobb gomb!\n10 Nyilacskát látsz majd egymás után.\n"
                     "Ha Nyilacska balra mutat, ballal, ha jobbra, jobbal klikkelj!\nMost kattints a jobb gombbal az egeret "
                     "bemutató rajzon!"));
-        page.Picture(Places::RightClickClip.topLeft(), Keyed(MouseGamesClipsArt::RightClickClip()[6]));
+        page.Picture(Places::RightClickClip.topLeft(), PreviewPaint::SeeThrough(MouseGamesClipsArt::RightClickClip()[6]));
         page.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
         save(page.Done(), "right_click.png");
     }
@@ -163,11 +143,11 @@ int main(int argc, char** argv)
                     "kettőt,\naz egeret pedig ne mozgasd el! Gyakorolj Nyilacskán, Tárolkán és Lemezkén!\nHa úgy érzed, hogy "
                     "már jól megy, akkor kattints jobb gombbal Nyilacskán!"),
                   20);
-        page.Picture(Places::DoubleClickDemo.topLeft(), Keyed(MouseGamesClipsArt::DoubleClickClip()[10]));
+        page.Picture(Places::DoubleClickDemo.topLeft(), PreviewPaint::SeeThrough(MouseGamesClipsArt::DoubleClickClip()[10]));
         const TCastMember guides[] = {TCastMember::Lemezke, TCastMember::Tarolka, TCastMember::Nyilacska};
         for (int i = 0; i < 3; ++i)
             page.Picture(QPoint(Places::GuideClipLeft[i], Places::GuideClipTop),
-                         Keyed(MouseGamesClipsArt::GuideJumpClip(guides[i])[i == 1 ? 8 : 0]));
+                         PreviewPaint::SeeThrough(MouseGamesClipsArt::GuideJumpClip(guides[i])[i == 1 ? 8 : 0]));
         page.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
         save(page.Done(), "double_click.png");
     }
@@ -208,42 +188,24 @@ int main(int argc, char** argv)
 
     // The small pictures one by one, and the clips' frames.
     for (int i = 1; i <= 5; ++i)
-        Art::Cloud(i).save(out.filePath(QStringLiteral("cloud%1.png").arg(i)));
+        out.Save(Art::Cloud(i), QStringLiteral("cloud%1.png").arg(i));
     for (const char* colour : {"lila", "piros", "kek", "sarga", "zold"})
-        Art::Butterfly(colour).save(out.filePath(QStringLiteral("butterfly_%1.png").arg(colour)));
+        out.Save(Art::Butterfly(colour), QStringLiteral("butterfly_%1.png").arg(colour));
     for (const char* colour : {"lila", "piros", "narancs", "zold", "kek", "vkek"})
-        Art::Balloon(colour).save(out.filePath(QStringLiteral("balloon_%1.png").arg(colour)));
-    Art::NyilacskaPointing(true).save(out.filePath("nyilacska_right.png"));
-    Art::NyilacskaPointing(false).save(out.filePath("nyilacska_left.png"));
-    Art::Ball().save(out.filePath("ball.png"));
-    Art::StartButton().save(out.filePath("start.png"));
+        out.Save(Art::Balloon(colour), QStringLiteral("balloon_%1.png").arg(colour));
+    out.Save(Art::NyilacskaPointing(true), "nyilacska_right.png");
+    out.Save(Art::NyilacskaPointing(false), "nyilacska_left.png");
+    out.Save(Art::Ball(), "ball.png");
+    out.Save(Art::StartButton(), "start.png");
     const std::pair<const char*, std::vector<QImage>> clips[] = {
         {"right_click", MouseGamesClipsArt::RightClickClip()},
         {"double_click", MouseGamesClipsArt::DoubleClickClip()},
         {"dog", MouseGamesClipsArt::GuideJumpClip(TCastMember::Lemezke)},
         {"tarolka", MouseGamesClipsArt::GuideJumpClip(TCastMember::Tarolka)},
         {"nyilacska", MouseGamesClipsArt::GuideJumpClip(TCastMember::Nyilacska)}};
-    for (const auto& [name, frames] : clips) {
-        const QImage sheet = CastPictures::ContactSheet(frames, 8);
-        sheet.save(out.filePath(QStringLiteral("clip_%1.png").arg(name)));
-        pages.emplace_back(QStringLiteral("clip_%1.png").arg(name), sheet);
-    }
+    for (const auto& [name, frames] : clips)
+        out.Clip(name, frames, 8, true);
 
-    // The review sheet: every page and clip sheet at half size, three across.
-    const int columns = 3;
-    const int rows = int(pages.size() + columns - 1) / columns;
-    QImage sheet(columns * 520, rows * 400, QImage::Format_RGB32);
-    sheet.fill(QColor(0x40, 0x44, 0x4c));
-    QPainter painter(&sheet);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (int i = 0; i < int(pages.size()); ++i) {
-        const QRect cell((i % columns) * 520 + 4, (i / columns) * 400 + 4, 512, 384);
-        const QSize fitted = pages[i].second.size().scaled(cell.size(), Qt::KeepAspectRatio);
-        painter.drawImage(QRect(cell.topLeft(), fitted), pages[i].second);
-        painter.setPen(Qt::white);
-        painter.drawText(cell.left() + 2, cell.bottom() + 11, pages[i].first);
-    }
-    painter.end();
-    sheet.save(out.filePath("mouse_games_media_sheet.png"));
-    return 0;
+    out.SaveReviewSheet("mouse_games_media_sheet.png", out.ReviewSheet());
+    return out.Result();
 }

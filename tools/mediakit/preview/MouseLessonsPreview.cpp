@@ -1,7 +1,7 @@
 // mouselessonspreview OUTPUT_DIR: the mouse lessons' pictures as plain PNGs, the backgrounds with
 // the pictures the pages show over them, the clips as contact sheets, and the review sheet.
 
-#include "mediakit/cast/CastPictures.h"
+#include "mediakit/preview/PreviewOutput.h"
 #include "mediakit/topics/mouse/GameButtonsMedia.h"
 #include "mediakit/topics/mouse/GamePanelsMedia.h"
 #include "mediakit/topics/mouse/MouseLessonsClipsArt.h"
@@ -11,10 +11,8 @@
 #include "mediakit/topics/mouse/MouseLessonsMedia.h"
 #include "mediakit/topics/selection/SelectionPicturesArt.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextStream>
 
 namespace {
 
@@ -75,18 +73,15 @@ struct TMock {
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: mouselessonspreview OUTPUT_DIR\n";
+    TPreviewOutput out;
+    if (!out.Open(argc, argv, "mouselessonspreview OUTPUT_DIR"))
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
-    std::vector<std::pair<QString, QImage>> pages;
     for (const auto& [name, image] : MouseLessonsMedia::Pictures()) {
         const QString file = name.section('\\', -1).section('.', 0, 0) + ".png";
-        image.save(out.filePath(file));
         if (image.width() == 1024)
-            pages.emplace_back(file, image);
+            out.Page(image, file);
+        else
+            out.Save(image, file);
     }
 
     const auto lorem = QString::fromUtf8("Mozgasd a nyilat a képekre, és mindegyiken kattints! A legtöbbször az egér bal "
@@ -100,7 +95,7 @@ int main(int argc, char** argv)
         mock.Picture(Places::RightHand.topLeft(), HandPicture(THold::Right));
         mock.Picture(Places::LeftHand.topLeft(), HandPicture(THold::Left));
         mock.Picture(Places::WrongHold.topLeft(), HandPicture(THold::Wrong));
-        pages.emplace_back("click_shown.png", mock.Done());
+        out.Page(mock.Done(), "click_shown.png");
         TMock heads(HeadsScreen());
         heads.Text(Places::HeadsText, lorem, 21);
         heads.Picture(Places::HeadsClip.topLeft(), MouseLessonsClipsArt::ClickClip()[2]);
@@ -113,7 +108,7 @@ int main(int argc, char** argv)
             heads.painter.setRenderHint(QPainter::SmoothPixmapTransform);
             heads.painter.drawImage(box, NoraHead());
         }
-        pages.emplace_back("heads_shown.png", heads.Done());
+        out.Page(heads.Done(), "heads_shown.png");
     }
     {
         using namespace MouseLessonsDragArt;
@@ -122,13 +117,13 @@ int main(int argc, char** argv)
         drag.Picture(Places::DragClip.topLeft(), MouseLessonsClipsArt::DragClip()[10]);
         drag.Picture(Places::Nyilacska.topLeft(), ExplainingNyilacska());
         drag.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
-        pages.emplace_back("drag_shown.png", drag.Done());
+        out.Page(drag.Done(), "drag_shown.png");
         TMock house(HouseScreen());
         house.Picture(Places::Flower.topLeft(), SelectionPicturesArt::Flowers(3).scaled(Places::Flower.size()));
         house.Picture(QPoint(30, 500), WavingNyilacska());
         house.Picture(QPoint(0, 628), GamePanelsMedia::Grass());
         house.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
-        pages.emplace_back("house_shown.png", house.Done());
+        out.Page(house.Done(), "house_shown.png");
     }
     {
         using namespace MouseLessonsColouringArt;
@@ -137,36 +132,19 @@ int main(int argc, char** argv)
         dress.Picture(Places::Skirt.topLeft(), Tinted(TGarment::Skirt, QColor(5, 167, 255)));
         dress.Picture(Places::EndGame.topLeft(), GameButtonsMedia::ExitGameButton());
         dress.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
-        pages.emplace_back("dress_shown.png", dress.Done());
+        out.Page(dress.Done(), "dress_shown.png");
         TMock car(CarScreen());
         car.Picture(Places::Car.topLeft(), Tinted(TGarment::Car, QColor(255, 5, 5)));
         car.Picture(Places::EndGame.topLeft(), GameButtonsMedia::ExitGameButton());
         car.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
-        pages.emplace_back("car_shown.png", car.Done());
+        out.Page(car.Done(), "car_shown.png");
         TMock green(CarScreen());
         green.Picture(Places::Car.topLeft(), Tinted(TGarment::Car, QColor(5, 255, 69)));
         green.Picture(Places::Car.topLeft() + QPoint(0, 130), Base(TGarment::Car));
-        pages.emplace_back("car_green.png", green.Done());
+        out.Page(green.Done(), "car_green.png");
     }
-    for (const auto& [name, image] : pages)
-        image.save(out.filePath(name));
-    CastPictures::ContactSheet(MouseLessonsClipsArt::ClickClip(), 8).save(out.filePath("clip_click.png"));
-    CastPictures::ContactSheet(MouseLessonsClipsArt::DragClip(), 8).save(out.filePath("clip_drag.png"));
-
-    // The review sheet: every page at half size, three across.
-    const int columns = 3;
-    const int rows = int(pages.size() + columns - 1) / columns;
-    QImage sheet(columns * 520, rows * 400, QImage::Format_RGB32);
-    sheet.fill(QColor(0x40, 0x44, 0x4c));
-    QPainter painter(&sheet);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (int i = 0; i < int(pages.size()); ++i) {
-        const QRect cell((i % columns) * 520 + 4, (i / columns) * 400 + 4, 512, 384);
-        painter.drawImage(cell, pages[i].second);
-        painter.setPen(Qt::white);
-        painter.drawText(cell.left() + 2, cell.bottom() + 11, pages[i].first);
-    }
-    painter.end();
-    sheet.save(out.filePath("mouse_lessons_media_sheet.png"));
-    return 0;
+    out.Clip("click", MouseLessonsClipsArt::ClickClip(), 8);
+    out.Clip("drag", MouseLessonsClipsArt::DragClip(), 8);
+    out.SaveReviewSheet("mouse_lessons_media_sheet.png", out.ReviewSheet());
+    return out.Result();
 }

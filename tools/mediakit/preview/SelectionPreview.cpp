@@ -1,14 +1,13 @@
 #include "mediakit/cast/CastPictures.h"
+#include "mediakit/preview/PreviewOutput.h"
 #include "mediakit/topics/mouse/GameButtonsMedia.h"
 #include "mediakit/topics/mouse/GamePanelsMedia.h"
 #include "mediakit/topics/selection/SelectionMedia.h"
 #include "mediakit/topics/selection/SelectionPicturesArt.h"
 #include "mediakit/topics/selection/SelectionPlaces.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextStream>
 #include <cmath>
 
 namespace {
@@ -73,14 +72,10 @@ QImage Sheet(const std::vector<SelectionMedia::TNamedPicture>& pictures, const s
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: selectionpreview OUTPUT_DIR [SHEET]\n";
+    TPreviewOutput out;
+    if (!out.Open(argc, argv, "selectionpreview OUTPUT_DIR [SHEET]"))
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
-    bool ok = true;
-    auto save = [&](const QImage& image, const QString& name) { ok = image.save(out.filePath(name)) && ok; };
+    const auto save = [&](const QImage& image, const QString& name) { out.Save(image, name); };
 
     const std::vector<SelectionMedia::TNamedPicture> pictures = SelectionMedia::Pictures();
     for (const auto& picture : pictures)
@@ -91,9 +86,6 @@ int main(int argc, char** argv)
     const std::vector<QImage> clip = SelectionPicturesArt::RadioAndCheckBoxClip();
     save(CastPictures::ContactSheet(clip, 6), "radiogomb_ket_fele.png");
     save(CannonAim(pictures[11].image, pictures), "page_agyuzas.png");
-    const QImage sheet = Sheet(pictures, clip);
-    save(sheet, "sheet.png");
-    if (argc > 2)
-        ok = sheet.save(QString::fromLocal8Bit(argv[2])) && ok;
-    return ok ? 0 : 1;
+    out.SaveReviewSheet("sheet.png", Sheet(pictures, clip));
+    return out.Result();
 }
