@@ -13,7 +13,5 @@ TBaseBillForm::TBaseBillForm(const QString& pageName) : TBaseForm(pageName)
 
 void TBaseBillForm::visszaClick()
 {
-    auto module = Module(); // the module may be replaced during its Notify
-    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
-    module->Notify();
+    ReturnToMain();
 }

@@ -162,11 +162,6 @@ void TBaseBlueForm::ShowGrass()
     imgToMenu_->raise();
 }
 
-void TBaseBlueForm::NotifyModule()
-{
-    Module()->Notify();
-}
-
 void TBaseBlueForm::imgEndGameClick()
 {
     NotifyModule();
@@ -174,7 +169,5 @@ void TBaseBlueForm::imgEndGameClick()
 
 void TBaseBlueForm::imgToMenuClick()
 {
-    auto module = Module(); // the module is replaced during its Notify
-    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
-    module->Notify();
+    ReturnToMain();
 }

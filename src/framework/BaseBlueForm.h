@@ -53,7 +53,6 @@ protected:
     // The grass in front of moving objects, the buttons and the small panel in front of the grass.
     void ShowGrass();
 
-    void NotifyModule();
     virtual void imgEndGameClick();
     virtual void imgToMenuClick();
 

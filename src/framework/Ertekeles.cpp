@@ -61,12 +61,10 @@ void TErtekeles::FormKeyPress(QChar& key)
 
 void TErtekeles::lattamClick()
 {
-    Module()->Notify();
+    NotifyModule();
 }
 
 void TErtekeles::visszaClick()
 {
-    auto module = Module(); // the module may be replaced during its Notify
-    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
-    module->Notify();
+    ReturnToMain();
 }

@@ -67,7 +67,5 @@ void TGombBaseForm::MakePressable(TImage* picture)
 
 void TGombBaseForm::imgToMenuClick()
 {
-    auto module = Module(); // the module is replaced during its Notify
-    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
-    module->Notify();
+    ReturnToMain();
 }

@@ -56,7 +56,5 @@ void TListBaseForm::Notify()
 
 void TListBaseForm::imgToMainClick()
 {
-    auto module = Module();
-    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
-    module->Notify();
+    ReturnToMain();
 }

@@ -21,14 +21,12 @@ TJelBaseForm::TJelBaseForm(const QString& pageName, const QString& background, c
 
 void TJelBaseForm::Notify()
 {
-    Module()->Notify();
+    NotifyModule();
 }
 
 void TJelBaseForm::Image1Click()
 {
-    auto module = Module(); // the module is replaced during its Notify
-    Board::PutText(Controller(), QStringLiteral("CHANGE_MODUL"), QStringLiteral("RETURN_TO_MAIN"));
-    module->Notify();
+    ReturnToMain();
 }
 
 QLabel* TJelBaseForm::TextLabel(const QRect& geometry, const QString& text, int pixels)
