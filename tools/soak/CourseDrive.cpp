@@ -6,6 +6,7 @@
 #include "support/Learner.h"
 #include "support/LearnerMoves.h"
 #include "support/RandomInput.h"
+#include <algorithm>
 #include <cstdio>
 #include <typeindex>
 
@@ -63,7 +64,14 @@ struct TCourseDrive::TState {
         TLearner::Settle();
     }
 
-    // A move that takes the learner on; on the chooser, into the topic met least so far.
+    // The share of a topic's pages the learner has met.
+    double Met(const QMap<QString, QSet<QString>>& visited, const QString& topic) const
+    {
+        return double(visited.value(topic).size()) / double(std::max<qsizetype>(1, pagesOf.value(topic).size()));
+    }
+
+    // A move that takes the learner on; on the chooser, into the topic whose pages were met least
+    // (as a share, so that a long road is not left half seen).
     void HelpfulMove(const QMap<QString, QSet<QString>>& visited)
     {
         event = QStringLiteral("a helpful move");
@@ -72,7 +80,7 @@ struct TCourseDrive::TState {
         QString wanted;
         for (auto row = pagesOf.begin(); row != pagesOf.end(); ++row)
             if (row.key() != QLatin1String("RETURN_TO_MAIN")
-                && (wanted.isEmpty() || visited.value(row.key()).size() < visited.value(wanted).size()))
+                && (wanted.isEmpty() || Met(visited, row.key()) < Met(visited, wanted)))
                 wanted = row.key();
         LearnerMoves::Choose(course, wanted);
     }
