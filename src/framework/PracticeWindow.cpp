@@ -28,6 +28,8 @@ TPracticeWindow::TPracticeWindow(QWidget* host, const QString& name, const QStri
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setAutoFillBackground(true);
+    // The classic dialog face for controls that name none, as on every window of the course.
+    client_->setFont(PixelFont(QStringLiteral("Arial"), 13));
     clickControls_.push_back(client_);
     SetColour(colour_);
     setGeometry(0, 0, 300, 200);

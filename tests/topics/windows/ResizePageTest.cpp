@@ -38,6 +38,8 @@ TEST_F(ResizePageTest, OnlyTheExactLimitsLeadOn)
     EXPECT_EQ(page->Step(), 3);
     EXPECT_TRUE(window.Button1()->isVisible());
     EXPECT_EQ(window.Button1()->geometry(), QRect(368, 480, 75, 25));
+    EXPECT_EQ(window.Button1()->font().family(), "Arial"); // as "Tovább" on the other windows
+    EXPECT_EQ(window.Button1()->font().pixelSize(), 13);
 }
 
 TEST_F(ResizePageTest, TheWindowRefusesAllButSizing)
