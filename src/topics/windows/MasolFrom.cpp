@@ -80,6 +80,7 @@ void TMasolFrom::Clear()
 {
     for (int i = 0; i < IconCount; ++i) {
         icons_[i]->setVisible(false);
+        icons_[i]->unsetCursor(); // a drag cut short keeps no drag pointer
         selected_[i] = false;
     }
     set_.clear();
