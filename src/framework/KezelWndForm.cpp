@@ -17,7 +17,6 @@ TKezelWndForm::TKezelWndForm(QWidget* host, int tag)
     AllowMove = true;
     MoveRule = TMoveRule::KeepOnScreen;
     QWidget* client = Client();
-    client->setFont(PixelFont(QStringLiteral("Arial"), 13));
 
     pnlMenu_ = new QWidget(client);
     pnlMenu_->setVisible(false);

@@ -28,6 +28,8 @@ TPracticeWindow::TPracticeWindow(QWidget* host, const QString& name, const QStri
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setAutoFillBackground(true);
+    // The classic dialog face for controls that name none, as on every window of the course.
+    client_->setFont(PixelFont(QStringLiteral("Arial"), 13));
     clickControls_.push_back(client_);
     SetColour(colour_);
     setGeometry(0, 0, 300, 200);
@@ -311,15 +313,20 @@ QRect TPracticeWindow::SizedRect(QPoint delta) const
     const bool east = edge_ == THit::Right || edge_ == THit::TopRight || edge_ == THit::BottomRight;
     const bool north = edge_ == THit::Top || edge_ == THit::TopLeft || edge_ == THit::TopRight;
     const bool south = edge_ == THit::Bottom || edge_ == THit::BottomLeft || edge_ == THit::BottomRight;
-    // The dragged edge moves; the opposite one stays, and the limits hold the size.
+    // The dragged edge moves; the opposite one stays, and the limits hold the size. A dragged
+    // edge stops at the screen's edge (where the pointer may go on, past a canvas smaller than
+    // the display), so the title and the far edges stay within reach; one already beyond stays.
+    const auto lowEdge = [](int edge, int by) { return std::max(edge + by, std::min(edge, 0)); };
+    const auto highEdge = [](int edge, int by, int screen) { return std::min(edge + by, std::max(edge, screen)); };
     if (west)
-        left = std::clamp(left + delta.x(), right - maxSize_.width(), right - minSize_.width());
+        left = std::clamp(lowEdge(left, delta.x()), right - maxSize_.width(), right - minSize_.width());
     if (east)
-        right = std::clamp(right + delta.x(), left + minSize_.width(), left + maxSize_.width());
+        right = std::clamp(highEdge(right, delta.x(), ScreenWidth), left + minSize_.width(), left + maxSize_.width());
     if (north)
-        top = std::clamp(top + delta.y(), bottom - maxSize_.height(), bottom - minSize_.height());
+        top = std::clamp(lowEdge(top, delta.y()), bottom - maxSize_.height(), bottom - minSize_.height());
     if (south)
-        bottom = std::clamp(bottom + delta.y(), top + minSize_.height(), top + maxSize_.height());
+        bottom = std::clamp(highEdge(bottom, delta.y(), ScreenHeight), top + minSize_.height(),
+                            top + maxSize_.height());
     return {left, top, right - left, bottom - top};
 }
 

@@ -251,10 +251,40 @@ TEST_F(PracticeWindowTest, SizingStopsAtTheLimits)
     window->Show();
     Drag(window, QPoint(1, 1), QPoint(600, 600)); // top-left corner, far past the smallest size
     EXPECT_EQ(window->geometry(), QRect(440, 455, 230, 170));
-    Drag(window, QPoint(228, 168), QPoint(900, 900));
-    EXPECT_EQ(window->geometry(), QRect(440, 455, 820, 555));
+    window->SetBounds(QRect(100, 100, 300, 200));
+    Drag(window, QPoint(298, 198), QPoint(900, 900));
+    EXPECT_EQ(window->geometry(), QRect(100, 100, 820, 555));
     Drag(window, QPoint(100, 554), QPoint(0, -50));
-    EXPECT_EQ(window->geometry(), QRect(440, 455, 820, 505));
+    EXPECT_EQ(window->geometry(), QRect(100, 100, 820, 505));
+}
+
+TEST_F(PracticeWindowTest, SizingStopsAtTheScreenEdges)
+{
+    struct TRow {
+        QPoint grip;
+        QPoint delta;
+        QRect held;
+    };
+    const TRow rows[] = {
+        {QPoint(1, 100), QPoint(-500, 0), QRect(0, 300, 600, 200)},
+        {QPoint(298, 100), QPoint(500, 0), QRect(300, 300, 724, 200)},
+        {QPoint(150, 1), QPoint(0, -500), QRect(300, 0, 300, 500)},
+        {QPoint(150, 198), QPoint(0, 500), QRect(300, 300, 300, 468)},
+    };
+    for (const TRow& row : rows) {
+        TPracticeWindow* window = Window(QStringLiteral("w"), QRect(300, 300, 300, 200));
+        window->Show();
+        Drag(window, row.grip, row.delta, 6);
+        EXPECT_EQ(window->geometry(), row.held) << row.delta.x() << "," << row.delta.y();
+        delete window;
+    }
+    // An edge already beyond the screen does not jump back when its drag begins.
+    TPracticeWindow* window = Window(QStringLiteral("w"), QRect(-50, 300, 300, 200));
+    window->Show();
+    Drag(window, QPoint(1, 100), QPoint(-10, 0));
+    EXPECT_EQ(window->geometry(), QRect(-50, 300, 300, 200));
+    Drag(window, QPoint(1, 100), QPoint(30, 0));
+    EXPECT_EQ(window->geometry(), QRect(-20, 300, 270, 200));
 }
 
 TEST_F(PracticeWindowTest, MaximisedFillsTheScreenAndStaysPut)

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QRegion>
 
 namespace {
 constexpr int IconSize = 105;
@@ -45,6 +46,9 @@ TMasolFrom::TMasolFrom(QWidget* host, int tag, TShared& shared)
         icons_[i]->setVisible(false);
         icons_[i]->SetPng(LoadPng(QStringLiteral("ablakok\\") + QString::fromLatin1(IconFiles[i]) + QStringLiteral(".png")));
     }
+    // The task text over the frames' lowest rows it touches, the button over all.
+    txtTask_->raise();
+    button1_->raise();
 }
 
 void TMasolFrom::SetIcons(const std::set<int>& icons)
@@ -60,7 +64,12 @@ void TMasolFrom::LayOut()
         icons_[number - 1]->setGeometry(place);
         icons_[number - 1]->setVisible(true);
         icons_[number - 1]->raise();
-        frames_[number - 1]->setGeometry(place.adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth));
+        QWidget* frame = frames_[number - 1];
+        frame->setGeometry(place.adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth));
+        // Only a ring: the icons' clear parts show the window's white, not the selection's blue.
+        const QRegion ring = QRegion(frame->rect()).subtracted(QRegion(frame->rect().adjusted(
+            FrameWidth, FrameWidth, -FrameWidth, -FrameWidth)));
+        frame->setMask(ring);
         ++k;
     }
     shared_.focusIcon = 0;
@@ -71,6 +80,7 @@ void TMasolFrom::Clear()
 {
     for (int i = 0; i < IconCount; ++i) {
         icons_[i]->setVisible(false);
+        icons_[i]->unsetCursor(); // a drag cut short keeps no drag pointer
         selected_[i] = false;
     }
     set_.clear();
@@ -108,10 +118,18 @@ void TMasolFrom::IconDown(int number, Qt::KeyboardModifiers modifiers)
     Repaint();
 }
 
-void TMasolFrom::IconUp(QPoint global, Qt::KeyboardModifiers modifiers)
+void TMasolFrom::IconDragged(int number, Qt::KeyboardModifiers modifiers)
+{
+    shared_.dragging = true;
+    // The pointer tells the learner a drag is on, and whether the drop would copy.
+    icons_[number - 1]->setCursor((modifiers & Qt::ControlModifier) ? Qt::DragCopyCursor : Qt::DragMoveCursor);
+}
+
+void TMasolFrom::IconUp(int number, QPoint global, Qt::KeyboardModifiers modifiers)
 {
     const bool ctrl = modifiers & Qt::ControlModifier;
     const bool dragged = shared_.dragging;
+    icons_[number - 1]->unsetCursor();
     shared_.mouseDown = false;
     shared_.dragging = false;
     if (dragged) {
@@ -213,9 +231,9 @@ bool TMasolFrom::eventFilter(QObject* watched, QEvent* event)
                 if (type == QEvent::MouseButtonPress)
                     IconDown(number, mouse->modifiers());
                 else if (type == QEvent::MouseMove && shared_.mouseDown && (mouse->buttons() & Qt::LeftButton))
-                    shared_.dragging = true;
+                    IconDragged(number, mouse->modifiers());
                 else if (type == QEvent::MouseButtonRelease)
-                    IconUp(mouse->globalPosition().toPoint(), mouse->modifiers());
+                    IconUp(number, mouse->globalPosition().toPoint(), mouse->modifiers());
             });
             if (!self)
                 return true;

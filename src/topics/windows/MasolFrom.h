@@ -52,7 +52,8 @@ protected:
 private:
     int IconAt(const QObject* watched) const;
     void IconDown(int number, Qt::KeyboardModifiers modifiers);
-    void IconUp(QPoint global, Qt::KeyboardModifiers modifiers);
+    void IconDragged(int number, Qt::KeyboardModifiers modifiers);
+    void IconUp(int number, QPoint global, Qt::KeyboardModifiers modifiers);
     // The window the pointer is over that takes a drop, else nullptr.
     TMasolFrom* DropTarget(QPoint global) const;
     void Drop(TMasolFrom& source, bool copy);

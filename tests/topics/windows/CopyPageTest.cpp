@@ -1,5 +1,9 @@
 #include "WindowsCourse.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
 namespace {
 
 using namespace WindowsMoves;
@@ -46,6 +50,27 @@ TEST_F(CopyPageTest, FirstTaskMovesTivadarsIcon)
     EXPECT_EQ(Colour(source.txtTask()), QColor(0, 0, 255));
 }
 
+TEST_F(CopyPageTest, TheDraggedIconsPointerSaysMoveOrCopy)
+{
+    TWndMasolForm* page = Task(1);
+    ASSERT_NE(page, nullptr);
+    TImage* icon = page->Source()->Icon(1);
+    const auto moveTo = [icon](QPoint at, Qt::KeyboardModifiers modifiers) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(icon->mapToGlobal(at)), Qt::NoButton,
+                         Qt::LeftButton, modifiers);
+        QApplication::sendEvent(icon, &move);
+    };
+    QTest::mousePress(icon, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+    EXPECT_EQ(icon->cursor().shape(), Qt::ArrowCursor);
+    moveTo(QPoint(60, 50), Qt::NoModifier);
+    EXPECT_EQ(icon->cursor().shape(), Qt::DragMoveCursor);
+    moveTo(QPoint(70, 50), Qt::ControlModifier);
+    EXPECT_EQ(icon->cursor().shape(), Qt::DragCopyCursor);
+    QTest::mouseRelease(icon, Qt::LeftButton, Qt::NoModifier, QPoint(70, 50)); // dropped where it was
+    EXPECT_EQ(icon->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(page->Source()->Set(), TSet({1}));
+}
+
 TEST_F(CopyPageTest, DraggingWithoutCtrlInTheCopyTaskStartsItAgain)
 {
     TWndMasolForm* page = Task(2);
@@ -88,6 +113,9 @@ TEST_F(CopyPageTest, SelectionIsFramedBlueAndCtrlClicksAdd)
     EXPECT_EQ(FrameColour(source, 1), QColor(0, 0, 255));
     EXPECT_EQ(FrameColour(source, 2), QColor(255, 255, 255));
     EXPECT_EQ(FrameColour(source, 4), QColor(0, 0, 255));
+    // A ring, not a backing: the icon's clear corner inside it stays white.
+    const QImage shot = source.Client()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(source.Icon(1)->geometry().topLeft() + QPoint(2, 2)), QColor(255, 255, 255));
     ClickIcon(*this, source, 2);
     EXPECT_FALSE(source.Selected(1));
     EXPECT_TRUE(source.Selected(2));

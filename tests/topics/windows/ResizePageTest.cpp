@@ -26,14 +26,20 @@ TEST_F(ResizePageTest, OnlyTheExactLimitsLeadOn)
     EXPECT_EQ(page->Step(), 2);
     EXPECT_EQ(Text(window.taskText()), "Most nagyítsd fel, amekkorára csak tudod!");
     EXPECT_EQ(Colour(window.taskText()), QColor(0, 128, 0));
-    DragWindow(*this, window, QPoint(1, 1), QPoint(-400, -400)); // the top-left corner grows it too
-    EXPECT_EQ(window.geometry(), QRect(-200, -175, 630, 555));
+    // The top-left corner grows it too, up to the screen's edges: the title stays within reach.
+    DragWindow(*this, window, QPoint(1, 1), QPoint(-400, -400));
+    EXPECT_EQ(window.geometry(), QRect(0, 0, 430, 380));
     EXPECT_EQ(page->Step(), 2);
-    DragWindow(*this, window, Corner(window), QPoint(300, 0));
-    EXPECT_EQ(window.geometry(), QRect(-200, -175, 820, 555));
+    DragWindow(*this, window, Corner(window), QPoint(500, 0));
+    EXPECT_EQ(window.geometry(), QRect(0, 0, 820, 380));
+    EXPECT_EQ(page->Step(), 2);
+    DragWindow(*this, window, Corner(window), QPoint(0, 500));
+    EXPECT_EQ(window.geometry(), QRect(0, 0, 820, 555));
     EXPECT_EQ(page->Step(), 3);
     EXPECT_TRUE(window.Button1()->isVisible());
     EXPECT_EQ(window.Button1()->geometry(), QRect(368, 480, 75, 25));
+    EXPECT_EQ(window.Button1()->font().family(), "Arial"); // as "Tovább" on the other windows
+    EXPECT_EQ(window.Button1()->font().pixelSize(), 13);
 }
 
 TEST_F(ResizePageTest, TheWindowRefusesAllButSizing)

@@ -107,6 +107,7 @@ TEST_F(WindowsTextsTest, CopyTasksTitlesTextsAndColours)
         WindowsMoves::CopyTask(*this, *page);
     }
     EXPECT_EQ(page->Source()->Button1()->text(), "Tovább!");
+    EXPECT_EQ(page->Source()->Button1()->font().family(), "Arial");
     EXPECT_TRUE(Text(page->Source()->txtTask()).isEmpty());
 }
 
