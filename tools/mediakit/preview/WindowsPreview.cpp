@@ -2,15 +2,14 @@
 // practice windows, guides and texts where the pages put them, the clip as a contact sheet, and
 // the review sheet.
 
-#include "mediakit/cast/CastPictures.h"
+#include "mediakit/preview/PreviewOutput.h"
+#include "mediakit/preview/PreviewPaint.h"
 #include "mediakit/topics/windows/WindowsDesktopArt.h"
 #include "mediakit/topics/windows/WindowsGuidesArt.h"
 #include "mediakit/topics/windows/WindowsPlaces.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextStream>
 
 namespace {
 
@@ -102,18 +101,6 @@ void Centred(QPainter& p, QRect control, const QImage& picture)
     p.restore();
 }
 
-// A clip frame as the player shows it: its top-left colour is see-through.
-QImage KeyedOut(const QImage& frame)
-{
-    QImage keyed = frame.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = keyed.pixel(0, 0);
-    for (int y = 0; y < keyed.height(); ++y)
-        for (int x = 0; x < keyed.width(); ++x)
-            if (keyed.pixel(x, y) == key)
-                keyed.setPixel(x, y, qRgba(0, 0, 0, 0));
-    return keyed;
-}
-
 void TaskBar(QPainter& p, bool noraDown, bool tivadar)
 {
     const QRect bar = Places::TaskBar;
@@ -162,13 +149,9 @@ void IconWindow(QPainter& p, QRect outer, const QString& title, const QImage& gu
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: windowspreview OUTPUT_DIR\n";
+    TPreviewOutput out;
+    if (!out.Open(argc, argv, "windowspreview OUTPUT_DIR"))
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
-    std::vector<std::pair<QString, QImage>> pages;
     const QImage desktop = WindowsDesktopArt::Desktop();
     const auto page = [&](const QString& name, const std::function<void(QPainter&)>& paint) {
         QImage image = desktop;
@@ -176,8 +159,7 @@ int main(int argc, char** argv)
         painter.setRenderHint(QPainter::Antialiasing);
         paint(painter);
         painter.end();
-        image.save(out.filePath(name));
-        pages.emplace_back(name, image);
+        out.Page(image, name);
     };
 
     page("intro.png", [](QPainter& p) {
@@ -234,7 +216,7 @@ int main(int argc, char** argv)
            QString::fromUtf8("Most nagyítsd fel, amekkorára csak tudod!"), QColor(0, 128, 0));
     page("work_area.png", [](QPainter& p) {
         const QRect client = Window(p, Places::PracticeWindow, QString::fromUtf8("Címsáv"), true, {}, true);
-        p.drawImage(client.topLeft() + QPoint(128, 0), KeyedOut(NoraWaving()[5]));
+        p.drawImage(client.topLeft() + QPoint(128, 0), PreviewPaint::SeeThrough(NoraWaving()[5]));
         Text(p, QRect(client.left() + 10, client.top() + 206, 430, 150),
              QString::fromUtf8("Az ablakok legnagyobb része a munkaterület, ahol dolgozol. A munkaterület általában "
                                "fehér. Hogy mi látható rajta, az a feladattól függ: képek, gombok, listadobozok, "
@@ -262,27 +244,18 @@ int main(int argc, char** argv)
         {"img_info.png", InfoIcon()},
     };
     for (const auto& [name, picture] : pictures)
-        picture.save(out.filePath(QString::fromLatin1(name)));
+        out.Save(picture, QString::fromLatin1(name));
     for (TCastMember who : AllCastMembers())
-        Icon(who).save(out.filePath(QStringLiteral("icon_%1.png").arg(int(who))));
-    CastPictures::ContactSheet(NoraWaving(), 8).save(out.filePath("clip_nora_integet.png"));
+        out.Save(Icon(who), QStringLiteral("icon_%1.png").arg(int(who)));
+    out.Clip("nora_integet", NoraWaving(), 8);
 
     // The review sheet: every page at half size, three across, then every picture on white.
-    const int columns = 3;
-    const int rows = int(pages.size() + columns - 1) / columns;
-    QImage sheet(columns * 520, rows * 400 + 480, QImage::Format_RGB32);
-    sheet.fill(QColor(0x40, 0x44, 0x4c));
+    const int picturesHeight = 480;
+    QImage sheet = out.ReviewSheet(picturesHeight);
     QPainter painter(&sheet);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setFont(Arial(12));
-    for (int i = 0; i < int(pages.size()); ++i) {
-        const QRect cell((i % columns) * 520 + 4, (i / columns) * 400 + 4, 512, 384);
-        painter.drawImage(cell, pages[i].second);
-        painter.setPen(Qt::white);
-        painter.drawText(cell.left() + 2, cell.bottom() + 12, pages[i].first);
-    }
     int x = 8;
-    int top = rows * 400 + 8;
+    int top = sheet.height() - picturesHeight + 8;
     const auto tile = [&](const QImage& picture, const QString& caption) {
         painter.fillRect(QRect(QPoint(x, top), picture.size()), Qt::white);
         painter.drawImage(x, top, picture);
@@ -296,8 +269,8 @@ int main(int argc, char** argv)
     top += 225;
     for (TCastMember who : AllCastMembers())
         tile(Icon(who), CastMemberName(who));
-    tile(KeyedOut(NoraWaving()[0]), QStringLiteral("Nora_integet.avi"));
+    tile(PreviewPaint::SeeThrough(NoraWaving()[0]), QStringLiteral("Nora_integet.avi"));
     painter.end();
-    sheet.save(out.filePath("windows_media_sheet.png"));
-    return 0;
+    out.SaveReviewSheet("windows_media_sheet.png", sheet);
+    return out.Result();
 }
