@@ -2,6 +2,7 @@
 
 #include "mediakit/ArtKit.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -53,10 +54,15 @@ QPainterPath RegularPolygon(QPointF centre, qreal radius, int corners, qreal sta
     return path;
 }
 
+// The text centred in rect, its size lowered from pixelSize until it fits rect's width, so it never
+// touches the plate's edge.
 void Lettering(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize, QColor colour)
 {
+    QFont font = ArtKit::LabelFont(pixelSize);
+    while (pixelSize > 8 && QFontMetricsF(font).horizontalAdvance(text) > rect.width())
+        font = ArtKit::LabelFont(--pixelSize);
     painter.setPen(colour);
-    painter.setFont(ArtKit::LabelFont(pixelSize));
+    painter.setFont(font);
     painter.drawText(rect, Qt::AlignCenter, text);
 }
 
@@ -100,7 +106,7 @@ QImage Stop()
         p.drawPath(RegularPolygon(centre, 112, 8, 22.5));
         p.setBrush(SignRed);
         p.drawPath(RegularPolygon(centre, 102, 8, 22.5));
-        Lettering(p, QRectF(centre.x() - 100, centre.y() - 40, 200, 80), QStringLiteral("STOP"), 64, Qt::white);
+        Lettering(p, QRectF(centre.x() - 80, centre.y() - 40, 160, 80), QStringLiteral("STOP"), 64, Qt::white);
     });
 }
 
@@ -118,8 +124,8 @@ QImage Signpost()
         p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(SignBlue);
         p.drawPath(board);
-        Lettering(p, QRectF(58, 46, 224, 58), QStringLiteral("Egérvár"), 46, Qt::white);
-        Lettering(p, QRectF(58, 100, 224, 40), QStringLiteral("3 km"), 28, QColor(0xff, 0xf0, 0x80));
+        Lettering(p, QRectF(68, 46, 204, 58), QStringLiteral("Egérvár"), 46, Qt::white);
+        Lettering(p, QRectF(68, 100, 204, 40), QStringLiteral("3 km"), 28, QColor(0xff, 0xf0, 0x80));
     });
 }
 
