@@ -123,8 +123,10 @@ TEST(PanelsArt, RoadSignsStandOnAPostInTheirColours)
         EXPECT_GT(Count(s.sign, plate, s.plate), 6000);
         EXPECT_GT(Count(s.sign, plate, White), 1500);
     }
-    // The warning sign's exclamation mark: black in the white triangle.
-    EXPECT_GT(Count(signs[3].sign, QRect(136, 70, 26, 124), Dark), 1500);
+    // The warning sign's exclamation mark: black in the white triangle, which keeps out of the
+    // top 30 rows where the warning dialog above it ends.
+    EXPECT_GT(Count(signs[3].sign, QRect(136, 96, 26, 124), Dark), 1500);
+    EXPECT_EQ(Count(signs[3].sign, QRect(0, 0, 297, 30), [](QColor c) { return c.alpha() > 0; }), 0);
 }
 
 TEST(PanelsArt, SignLetteringKeepsClearOfThePlatesEdges)

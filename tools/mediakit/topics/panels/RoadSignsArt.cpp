@@ -131,22 +131,24 @@ QImage Signpost()
 
 QImage Exclamation()
 {
-    return OnPost(206, [](QPainter& p) {
-        const QPointF top(148.5, 16);
-        const qreal side = 230;
+    // The warning dialog that stops the car here reaches 26 px down into the picture: the
+    // triangle starts below that, so none of it hides under the dialog.
+    return OnPost(226, [](QPainter& p) {
+        const QPointF top(148.5, 44);
+        const qreal side = 210;
         const qreal height = side * std::sqrt(3.0) / 2;
         QPainterPath outer;
         outer.moveTo(top);
         outer.lineTo(top.x() + side / 2, top.y() + height);
         outer.lineTo(top.x() - side / 2, top.y() + height);
         outer.closeSubpath();
-        p.setPen(QPen(SignRed, 22, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(SignRed, 20, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::white);
         p.drawPath(outer);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x10, 0x10, 0x10));
-        p.drawRoundedRect(QRectF(top.x() - 10, 80, 20, 86), 9, 9);
-        p.drawEllipse(QPointF(top.x(), 188), 12, 12);
+        p.drawRoundedRect(QRectF(top.x() - 10, 100, 20, 80), 9, 9);
+        p.drawEllipse(QPointF(top.x(), 204), 11, 11);
     });
 }
 
