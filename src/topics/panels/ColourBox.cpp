@@ -1,6 +1,9 @@
 #include "ColourBox.h"
 
+#include <QAbstractItemView>
 #include <QPixmap>
+#include <QStyle>
+#include <algorithm>
 
 TColourBox::TColourBox(QWidget* parent, const QRect& geometry) : QComboBox(parent)
 {
@@ -22,6 +25,17 @@ TColourBox::TColourBox(QWidget* parent, const QRect& geometry) : QComboBox(paren
     }
     setIconSize(QSize(24, 12));
     setCurrentIndex(0);
+}
+
+void TColourBox::showPopup()
+{
+    // The box is narrower than its longest name: the opened list takes the width its items need,
+    // measured now that the list has its font and style, or "gesztenyebarna" would be cut short.
+    int widest = 0;
+    for (int row = 0; row < count(); ++row)
+        widest = std::max(widest, view()->sizeHintForIndex(model()->index(row, 0)).width());
+    view()->setMinimumWidth(widest + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * view()->frameWidth());
+    QComboBox::showPopup();
 }
 
 QColor TColourBox::Colour() const

@@ -12,4 +12,6 @@ public:
     QColor Colour() const;
     // The item of a standard colour, -1 when it is none of them.
     int IndexOf(const QColor& colour) const;
+
+    void showPopup() override;
 };

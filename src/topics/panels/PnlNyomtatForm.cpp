@@ -6,7 +6,8 @@
 TPnlNyomtatForm::TPnlNyomtatForm() : TPnlBaseForm(QStringLiteral("PnlNyomtatForm"), QStringLiteral("PnlNyomtatForm"))
 {
     pnlOK_ = new TMessagePanel(this, QRect(192, 200, 513, 185), QString());
-    pnlOK_->AddText(QRect(16, 28, 481, 112),
+    // The longest line needs nearly all the panel's width: the text starts closer to the frame.
+    pnlOK_->AddText(QRect(8, 28, 501, 112),
                     QStringLiteral("A gépet az operációs rendszer felügyeli. Több feladata is van:\n"
                                    "  - működteti és ellenőrzi a gép részeit,\n"
                                    "  - futtatja a programokat,\n"

@@ -1,8 +1,10 @@
 #include "PanelsCourse.h"
+#include "PanelsMoves.h"
 
 #include "framework/CheckBox.h"
 #include "framework/PushButton.h"
 #include "framework/RadioGroup.h"
+#include "topics/panels/ColourBox.h"
 #include "topics/panels/MessagePanel.h"
 #include "topics/panels/PnlAutosForm.h"
 #include "topics/panels/PnlFulesPanelForm.h"
@@ -11,6 +13,8 @@
 #include "topics/panels/PnlNyomtatForm.h"
 #include "topics/panels/PnlPanelForm.h"
 
+#include <QAbstractItemView>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -59,6 +63,27 @@ TEST_F(PanelsTextsTest, LessonPanelsAsTheLearnerReadsThem)
     EXPECT_EQ(Reading(*intro->pnlOK()),
               QStringList{"Az OK-ra kattintás után egy hatlapos panelt látsz, amelyen az eddig tanult témakörökből "
                           "olvashatsz kérdéseket. Sorban nézd meg az összes lapot, és válaszolj a kérdésekre!"});
+}
+
+TEST_F(PanelsTextsTest, LongestTextsShowWhole)
+{
+    // The operating-system panel's last line reads on one line, inside the panel's frame.
+    QLabel* text = On<TPnlNyomtatForm>()->pnlOK()->findChild<QLabel*>();
+    ASSERT_NE(text, nullptr);
+    const QString last = QStringLiteral("  - üzeneteket küld a felhasználónak a gép és a programok állapotáról.");
+    const int lastLine = QFontMetrics(text->font()).horizontalAdvance(last);
+    EXPECT_LE(lastLine, text->contentsRect().width());
+    EXPECT_LE(text->geometry().right(), 513 - 3);
+    // The opened colour list has room for its longest name beside the swatch.
+    ReachPage(QStringLiteral("PnlAutosForm"));
+    auto* trip = On<TPnlAutosForm>();
+    PanelsMoves::RideToSettings(*this, *trip);
+    TColourBox* colours = trip->cbColor();
+    colours->showPopup();
+    Settle();
+    const QModelIndex longest = colours->model()->index(colours->findText(QStringLiteral("gesztenyebarna")), 0);
+    EXPECT_GE(colours->view()->viewport()->width(), colours->view()->sizeHintForIndex(longest).width());
+    colours->hidePopup();
 }
 
 TEST_F(PanelsTextsTest, CarTripDialogsAndTheSettingsPanel)

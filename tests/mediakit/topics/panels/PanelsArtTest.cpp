@@ -123,8 +123,25 @@ TEST(PanelsArt, RoadSignsStandOnAPostInTheirColours)
         EXPECT_GT(Count(s.sign, plate, s.plate), 6000);
         EXPECT_GT(Count(s.sign, plate, White), 1500);
     }
-    // The warning sign's exclamation mark: black in the white triangle.
-    EXPECT_GT(Count(signs[3].sign, QRect(136, 70, 26, 124), Dark), 1500);
+    // The warning sign's exclamation mark: black in the white triangle, which keeps out of the
+    // top 30 rows where the warning dialog above it ends.
+    EXPECT_GT(Count(signs[3].sign, QRect(136, 96, 26, 124), Dark), 1500);
+    EXPECT_EQ(Count(signs[3].sign, QRect(0, 0, 297, 30), [](QColor c) { return c.alpha() > 0; }), 0);
+}
+
+TEST(PanelsArt, SignLetteringKeepsClearOfThePlatesEdges)
+{
+    // STOP: the octagon's upright sides stand 94 px either side of its centre (148, 118); the
+    // 8 px from 6 to 14 px inside each of them stay red through the letters' height.
+    const QImage stop = RoadSignsArt::Stop();
+    EXPECT_EQ(Count(stop, QRect(60, 96, 8, 44), White), 0);
+    EXPECT_EQ(Count(stop, QRect(229, 96, 8, 44), White), 0);
+    EXPECT_GT(Count(stop, QRect(70, 96, 157, 44), White), 1500);
+    // The signpost's board: blue before "Egérvár" and after it, inside the white rim.
+    const QImage post = RoadSignsArt::Signpost();
+    EXPECT_EQ(Count(post, QRect(64, 48, 8, 52), White), 0);
+    EXPECT_EQ(Count(post, QRect(274, 48, 8, 52), White), 0);
+    EXPECT_GT(Count(post, QRect(72, 48, 202, 52), White), 1500);
 }
 
 TEST(PanelsArt, CardFacesKeepBelowTheTitleStripAndDifferAtAGlance)
@@ -171,11 +188,15 @@ TEST(PanelsArt, DialogIconsAreTheDialogsBlueIRedCrossAndYellowWarning)
         EXPECT_EQ(qAlpha(icon->pixel(0, 0)), 0);
         EXPECT_EQ(qAlpha(icon->pixel(31, 0)), 0);
     }
-    // A blue disc with a white "i": dot above, stem below, blue on both sides of it.
-    EXPECT_TRUE(White(QColor::fromRgba(info.pixel(16, 9))));
-    EXPECT_TRUE(White(QColor::fromRgba(info.pixel(16, 20))));
-    EXPECT_TRUE(Blue(QColor::fromRgba(info.pixel(7, 16))));
-    EXPECT_TRUE(Blue(QColor::fromRgba(info.pixel(24, 16))));
+    // A white speech bubble with a blue "i": dot above, stem below, white on both sides of it,
+    // the tail down on the left and nothing at the bottom right.
+    const auto ink = [](QRgb p) { const QColor c = QColor::fromRgba(p); return c.blue() > 200 && c.red() < 60 && c.green() < 60; };
+    EXPECT_TRUE(ink(info.pixel(15, 7)));
+    EXPECT_TRUE(ink(info.pixel(15, 16)));
+    EXPECT_TRUE(White(QColor::fromRgba(info.pixel(7, 13))));
+    EXPECT_TRUE(White(QColor::fromRgba(info.pixel(23, 13))));
+    EXPECT_GT(qAlpha(info.pixel(12, 25)), 240);
+    EXPECT_EQ(qAlpha(info.pixel(28, 30)), 0);
     // A red disc with a white cross through its middle.
     EXPECT_TRUE(White(QColor::fromRgba(error.pixel(16, 16))));
     EXPECT_TRUE(White(QColor::fromRgba(error.pixel(12, 12))));

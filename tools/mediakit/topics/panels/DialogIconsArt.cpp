@@ -34,13 +34,28 @@ void Disc(QPainter& p, QColor fill)
 QImage Information()
 {
     return Icon([](QPainter& p) {
-        Disc(p, QColor(0x1e, 0x64, 0xd0));
+        // A white speech bubble, its tail down on the left, on a soft shadow.
+        QPainterPath bubble;
+        bubble.addEllipse(QRectF(2, 2, 26, 22));
+        QPainterPath tail;
+        tail.moveTo(9, 19);
+        tail.lineTo(18, 22);
+        tail.lineTo(11, 30);
+        tail.closeSubpath();
+        bubble = bubble.united(tail);
         p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 70));
+        p.drawPath(bubble.translated(2, 2));
+        p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::white);
-        p.drawEllipse(QPointF(16, 9.5), 2.6, 2.6);
-        p.drawRoundedRect(QRectF(13.6, 13.5, 4.8, 12), 1.2, 1.2);
-        p.drawRect(QRectF(12, 13.5, 3, 2));
-        p.drawRect(QRectF(12, 23.8, 8, 2));
+        p.drawPath(bubble);
+        // A blue serif "i".
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0xf0));
+        p.drawEllipse(QPointF(15, 7.5), 2.6, 2.2);
+        p.drawRect(QRectF(13.2, 11, 3.8, 9));
+        p.drawRect(QRectF(11, 11, 6, 2));
+        p.drawRect(QRectF(11, 19, 8.5, 2));
     });
 }
 
@@ -62,8 +77,8 @@ QImage Warning()
         triangle.lineTo(30.5, 29);
         triangle.lineTo(1.5, 29);
         triangle.closeSubpath();
-        p.setPen(QPen(QColor(0x9a, 0x78, 0x00), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(QColor(0xff, 0xd2, 0x1e));
+        p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(0xff, 0xf0, 0x3c));
         p.drawPath(triangle);
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::black);

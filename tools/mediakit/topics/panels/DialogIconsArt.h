@@ -3,8 +3,8 @@
 #include <QImage>
 
 // The message dialog's icons as 32 × 32 pictures, transparent round them, drawn the way the
-// dialog draws its own: information a blue disc with a white "i", error a red disc with a white
-// "×", warning a yellow triangle with a black "!".
+// dialog draws its own: information a white speech bubble with a blue "i", error a red disc with
+// a white "×", warning a yellow triangle with a black outline and a black "!".
 namespace DialogIconsArt {
 
 QImage Information(); // "info_dialog.png", "PnlMiniVizsgaForm_info_dialog.png"

@@ -2,6 +2,7 @@
 
 #include "mediakit/ArtKit.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -53,10 +54,15 @@ QPainterPath RegularPolygon(QPointF centre, qreal radius, int corners, qreal sta
     return path;
 }
 
+// The text centred in rect, its size lowered from pixelSize until it fits rect's width, so it never
+// touches the plate's edge.
 void Lettering(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize, QColor colour)
 {
+    QFont font = ArtKit::LabelFont(pixelSize);
+    while (pixelSize > 8 && QFontMetricsF(font).horizontalAdvance(text) > rect.width())
+        font = ArtKit::LabelFont(--pixelSize);
     painter.setPen(colour);
-    painter.setFont(ArtKit::LabelFont(pixelSize));
+    painter.setFont(font);
     painter.drawText(rect, Qt::AlignCenter, text);
 }
 
@@ -100,7 +106,7 @@ QImage Stop()
         p.drawPath(RegularPolygon(centre, 112, 8, 22.5));
         p.setBrush(SignRed);
         p.drawPath(RegularPolygon(centre, 102, 8, 22.5));
-        Lettering(p, QRectF(centre.x() - 100, centre.y() - 40, 200, 80), QStringLiteral("STOP"), 64, Qt::white);
+        Lettering(p, QRectF(centre.x() - 80, centre.y() - 40, 160, 80), QStringLiteral("STOP"), 64, Qt::white);
     });
 }
 
@@ -118,29 +124,31 @@ QImage Signpost()
         p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(SignBlue);
         p.drawPath(board);
-        Lettering(p, QRectF(58, 46, 224, 58), QStringLiteral("Egérvár"), 46, Qt::white);
-        Lettering(p, QRectF(58, 100, 224, 40), QStringLiteral("3 km"), 28, QColor(0xff, 0xf0, 0x80));
+        Lettering(p, QRectF(68, 46, 204, 58), QStringLiteral("Egérvár"), 46, Qt::white);
+        Lettering(p, QRectF(68, 100, 204, 40), QStringLiteral("3 km"), 28, QColor(0xff, 0xf0, 0x80));
     });
 }
 
 QImage Exclamation()
 {
-    return OnPost(206, [](QPainter& p) {
-        const QPointF top(148.5, 16);
-        const qreal side = 230;
+    // The warning dialog that stops the car here reaches 26 px down into the picture: the
+    // triangle starts below that, so none of it hides under the dialog.
+    return OnPost(226, [](QPainter& p) {
+        const QPointF top(148.5, 44);
+        const qreal side = 210;
         const qreal height = side * std::sqrt(3.0) / 2;
         QPainterPath outer;
         outer.moveTo(top);
         outer.lineTo(top.x() + side / 2, top.y() + height);
         outer.lineTo(top.x() - side / 2, top.y() + height);
         outer.closeSubpath();
-        p.setPen(QPen(SignRed, 22, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(SignRed, 20, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::white);
         p.drawPath(outer);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x10, 0x10, 0x10));
-        p.drawRoundedRect(QRectF(top.x() - 10, 80, 20, 86), 9, 9);
-        p.drawEllipse(QPointF(top.x(), 188), 12, 12);
+        p.drawRoundedRect(QRectF(top.x() - 10, 100, 20, 80), 9, 9);
+        p.drawEllipse(QPointF(top.x(), 204), 11, 11);
     });
 }
 
