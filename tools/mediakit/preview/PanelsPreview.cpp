@@ -2,6 +2,8 @@
 // panels, pictures and clips in the pages' places, the clips as contact sheets, and the review sheet.
 
 #include "mediakit/cast/CastPictures.h"
+#include "mediakit/preview/PreviewOutput.h"
+#include "mediakit/preview/PreviewPaint.h"
 #include "mediakit/topics/mouse/GameButtonsMedia.h"
 #include "mediakit/topics/panels/CarArt.h"
 #include "mediakit/topics/panels/DialogIconsArt.h"
@@ -11,10 +13,8 @@
 #include "mediakit/topics/panels/PanelsScreensArt.h"
 #include "mediakit/topics/panels/RoadSignsArt.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextStream>
 
 namespace {
 
@@ -56,13 +56,7 @@ QImage WithPanel(QImage page, QRect panel, const QString& title, const QString& 
 // The clip's first frame laid over a page with its key colour see-through.
 void DrawKeyed(QPainter& p, QPoint at, const QImage& frame)
 {
-    QImage keyed = frame.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = keyed.pixel(0, 0);
-    for (int y = 0; y < keyed.height(); ++y)
-        for (int x = 0; x < keyed.width(); ++x)
-            if (keyed.pixel(x, y) == key)
-                keyed.setPixel(x, y, qRgba(0, 0, 0, 0));
-    p.drawImage(at, keyed);
+    p.drawImage(at, PreviewPaint::SeeThrough(frame));
 }
 
 // The car has reached the sign: where the page stops it (Left + 297 beyond the car's Left + 80).
@@ -192,71 +186,42 @@ QImage PicturesSheet()
     return sheet;
 }
 
-QImage Sheet(const std::vector<QImage>& images)
-{
-    const QSize cell(512, 384);
-    const int columns = 3;
-    QImage sheet(QSize(columns * cell.width(), int(images.size() + columns - 1) / columns * cell.height()),
-                 QImage::Format_RGB32);
-    sheet.fill(QColor(0x40, 0x44, 0x4c));
-    QPainter p(&sheet);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (int i = 0; i < int(images.size()); ++i) {
-        const QRect box(i % columns * cell.width() + 4, i / columns * cell.height() + 4, cell.width() - 8,
-                        cell.height() - 8);
-        const QSize fitted = images[size_t(i)].size().scaled(box.size(), Qt::KeepAspectRatio);
-        p.drawImage(QRect(box.center() - QPoint(fitted.width() / 2, fitted.height() / 2), fitted), images[size_t(i)]);
-    }
-    return sheet;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: panelspreview OUTPUT_DIR [SHEET]\n";
+    TPreviewOutput out;
+    if (!out.Open(argc, argv, "panelspreview OUTPUT_DIR [SHEET]"))
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
-    bool ok = true;
-    auto save = [&](const QImage& image, const QString& name) {
-        ok = image.save(out.filePath(name)) && ok;
-        return image;
-    };
 
     using namespace PanelsScreensArt;
-    std::vector<QImage> pages;
-    pages.push_back(save(WithPanel(OperatingSystemScreen(), Places::NyomtatPanel, QString(),
-                                   QStringLiteral("A gépet az operációs rendszer felügyeli. Több feladata is van:")),
-                         "page_nyomtat.png"));
-    pages.push_back(save(RacePage(), "page_panel.png"));
+    out.Page(WithPanel(OperatingSystemScreen(), Places::NyomtatPanel, QString(),
+                       QStringLiteral("A gépet az operációs rendszer felügyeli. Több feladata is van:")),
+             "page_nyomtat.png");
+    out.Page(RacePage(), "page_panel.png");
     const QImage signs[] = {RoadSignsArt::Restaurant(), RoadSignsArt::Stop(), RoadSignsArt::Signpost(),
                             RoadSignsArt::Exclamation()};
     const char* signNames[] = {"vendeglos", "stop", "utjelzo", "felkialto"};
     for (int i = 0; i < 4; ++i) {
-        save(signs[i], QStringLiteral("sign_%1.png").arg(signNames[i]));
-        pages.push_back(save(TripAtSign(signs[i]), QStringLiteral("page_autos_%1.png").arg(signNames[i])));
+        out.Save(signs[i], QStringLiteral("sign_%1.png").arg(signNames[i]));
+        out.Page(TripAtSign(signs[i]), QStringLiteral("page_autos_%1.png").arg(signNames[i]));
     }
-    pages.push_back(save(WithPanel(TripScreen(), Places::SettingsPanel, QStringLiteral("Lemezke autója"),
-                                   QStringLiteral("Állítsd be a helyes válaszokat, majd kattints az Alkalmaz gombra!")),
-                         "page_autos_settings.png"));
-    pages.push_back(save(MemoryPage(), "page_memjatek.png"));
-    pages.push_back(save(WithPanel(BookmarkScreen(), Places::KonyvJelzPanel, QString(),
-                                   QStringLiteral("Egy panelen nem mindig fér el minden, amit szeretnénk, ezért vannak "
-                                                  "többlapos panelek. Ezeken a fülekkel lapozhatsz.")),
-                         "page_konyvjelz.png"));
-    pages.push_back(save(TabbedPage(), "page_fulespanel.png"));
-    pages.push_back(save(IntroPage(), "page_minivizsga_intro.png"));
-    pages.push_back(save(ExamPage(), "page_minivizsga.png"));
-    pages.push_back(save(CardsSheet(), "cards.png"));
-    pages.push_back(save(PicturesSheet(), "pictures.png"));
-    pages.push_back(save(CastPictures::ContactSheet(CarArt::RollingClip(), 4), "clip_gurul.png"));
-    pages.push_back(save(CastPictures::ContactSheet(CarArt::LeavingClip(), 6), "clip_lemegy.png"));
-    const QImage sheet = save(Sheet(pages), "sheet.png");
-    if (argc > 2)
-        ok = sheet.save(QString::fromLocal8Bit(argv[2])) && ok;
-    return ok ? 0 : 1;
+    out.Page(WithPanel(TripScreen(), Places::SettingsPanel, QStringLiteral("Lemezke autója"),
+                       QStringLiteral("Állítsd be a helyes válaszokat, majd kattints az Alkalmaz gombra!")),
+             "page_autos_settings.png");
+    out.Page(MemoryPage(), "page_memjatek.png");
+    out.Page(WithPanel(BookmarkScreen(), Places::KonyvJelzPanel, QString(),
+                       QStringLiteral("Egy panelen nem mindig fér el minden, amit szeretnénk, ezért vannak "
+                                      "többlapos panelek. Ezeken a fülekkel lapozhatsz.")),
+             "page_konyvjelz.png");
+    out.Page(TabbedPage(), "page_fulespanel.png");
+    out.Page(IntroPage(), "page_minivizsga_intro.png");
+    out.Page(ExamPage(), "page_minivizsga.png");
+    out.Page(CardsSheet(), "cards.png");
+    out.Page(PicturesSheet(), "pictures.png");
+    out.Clip("gurul", CarArt::RollingClip(), 4, true);
+    out.Clip("lemegy", CarArt::LeavingClip(), 6, true);
+    out.SaveReviewSheet("sheet.png", out.ReviewSheet());
+    return out.Result();
 }
