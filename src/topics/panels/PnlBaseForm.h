@@ -15,10 +15,8 @@ public:
 
 protected:
     // Hands over to the module (which may close this page during the call).
-    void Notify();
+    void Notify() { NotifyModule(); }
 
 private:
-    void imgToMainClick();
-
     TImage* imgToMain_;
 };
