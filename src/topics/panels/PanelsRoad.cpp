@@ -5,28 +5,17 @@
 
 namespace PanelsRoad {
 
-namespace {
-TAction To(TPage page)
-{
-    TAction action;
-    action.move = TRoadMove::SwitchTo;
-    action.page = page;
-    return action;
-}
-} // namespace
-
 TAction Next(const QString& pageName, bool nextForm)
 {
     if (pageName == QStringLiteral("PNLMEMJATEKFORM")) {
         if (!nextForm)
-            return To(TPage::KonyvJelz);
-        TAction home;
-        home.move = TRoadMove::ReturnToMain;
+            return RoadTo(TPage::KonyvJelz);
+        TAction home = RoadHome<TPage>();
         home.takeAction = true;
         return home;
     }
     if (pageName == QStringLiteral("ERTEKELES")) {
-        TAction closing = To(TPage::MemJatek);
+        TAction closing = RoadTo(TPage::MemJatek);
         closing.putAction = NextForm;
         return closing;
     }
@@ -41,7 +30,7 @@ TAction Next(const QString& pageName, bool nextForm)
     }};
     for (const auto& [name, page] : straight)
         if (pageName == QLatin1String(name))
-            return To(page);
+            return RoadTo(page);
     return {};
 }
 

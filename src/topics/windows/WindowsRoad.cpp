@@ -12,18 +12,16 @@ TAction Next(const QString& pageName)
         {"WNDINTROFORM", TPage::Kezel},    {"WNDKEZELFORM", TPage::Meret},  {"WNDMERETFORM", TPage::Munkater},
         {"WNDMUNKATERFORM", TPage::Masol}, {"WNDMASOLFORM", TPage::Ertekeles},
     };
-    TAction action;
     for (const TRow& row : rows) {
         if (pageName != QLatin1String(row.page))
             continue;
-        action.move = TRoadMove::SwitchTo;
-        action.page = row.next;
+        TAction action = RoadTo(row.next);
         action.closing = row.next == TPage::Ertekeles;
         return action;
     }
     if (pageName == QLatin1String("ERTEKELES"))
-        action.move = TRoadMove::ReturnToMain;
-    return action;
+        return RoadHome<TPage>();
+    return {};
 }
 
 QString ClosingText()
