@@ -21,6 +21,8 @@ const QColor Red(255, 0, 0);
 const QColor Purple(128, 0, 128);
 const QColor Black(0, 0, 0);
 constexpr int PageTag = 100;
+// Window 1 where the lesson starts it, and puts it back after the corners.
+const QRect Window1Start(KezelPlaces::Start, QSize(TKezelWndForm::NormalWidth, TKezelWndForm::NormalHeight));
 
 TSpeedButton* TaskButton(QWidget* bar, const QRect& geometry, int tag, const QString& caption, bool bold = false)
 {
@@ -60,7 +62,7 @@ TWndKezelForm::TWndKezelForm() : TWndBaseForm(QStringLiteral("WndKezelForm"))
     timer1_->OnTimer([this] { Timer1Timer(); });
 
     window1_ = new TKezelWndForm(this, 1);
-    window1_->SetBounds(QRect(200, 210, TKezelWndForm::NormalWidth, TKezelWndForm::NormalHeight));
+    window1_->SetBounds(Window1Start);
     window1_->AllowMove = false;
     window1_->img()->SetPng(LoadPng(QStringLiteral("ablakok\\wnd_v_f_m.png")));
     window1_->OnMaximized = [this](TPracticeWindow&) { StepLogic(); };
@@ -93,8 +95,6 @@ TWndKezelForm::TWndKezelForm() : TWndBaseForm(QStringLiteral("WndKezelForm"))
     Windows().OnHostActivate = [this] { ActivationHandler(PageTag); };
     window1_->Show();
 }
-
-TWndKezelForm::~TWndKezelForm() = default;
 
 void TWndKezelForm::ShowPage()
 {
@@ -154,7 +154,7 @@ void TWndKezelForm::StepLogic()
     case 15:
         if (!KezelPlaces::Reached(step_, window1_->geometry()))
             break;
-        window1_->SetBounds(QRect(200, 210, TKezelWndForm::NormalWidth, TKezelWndForm::NormalHeight));
+        window1_->SetBounds(Window1Start);
         window1_->AllowMaximize = window1_->AllowMinimize = true;
         window1_->AllowSize = window1_->AllowMove = false;
         Task1(QStringLiteral("Ha duplán kattintasz a címsávra, akkor az ablak mérete megváltozik. Ha nem foglalja "
@@ -305,19 +305,18 @@ void TWndKezelForm::MinimizeRequest()
 void TWndKezelForm::CloseHandler(TPracticeWindow& window, int tag, TPracticeWindow::TCloseAction& action)
 {
     // In these steps the close only hides the window, and the step may show it again at once.
-    if (step_ != 23 && !(step_ == 34 && tag == 2))
+    const bool tivadarLeaves = step_ == 34 && tag == 2;
+    if (step_ != 23 && !tivadarLeaves)
         return;
     action = TPracticeWindow::TCloseAction::None;
-    if (step_ == 23) {
-        window.Hide();
-        timer1_->SetEnabled(true);
-        StepLogic();
-    } else if (step_ == 34 && tag == 2) {
-        window.Hide();
+    window.Hide();
+    if (tivadarLeaves) {
         sbtnTivadar_->setVisible(false);
         SetActiveWindow(1);
-        StepLogic();
+    } else {
+        timer1_->SetEnabled(true);
     }
+    StepLogic();
 }
 
 void TWndKezelForm::Timer1Timer()

@@ -17,7 +17,6 @@ class TWndKezelForm : public TWndBaseForm {
     Q_OBJECT
 public:
     TWndKezelForm();
-    ~TWndKezelForm() override;
 
     void ShowPage() override;
 
