@@ -15,10 +15,15 @@ QLabel* Label(QWidget* parent, const QRect& geometry, const QString& text, const
     label->setWordWrap(wrap);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);
+    SetColour(label, colour);
+    return label;
+}
+
+void SetColour(QLabel* label, const QColor& colour)
+{
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, colour);
     label->setPalette(colours);
-    return label;
 }
 
 QLineEdit* TypingBox(QWidget* parent, const QRect& geometry, const QFont& font, const QColor& colour)

@@ -21,20 +21,13 @@ const QString FirstText = QStringLiteral(
     "szerkesztőmezőbe, és megnyomod az \"Új elem - Felvétel\" gombot.\nGépeld be a szerkesztőmező feletti "
     "papíron lévő nevet!");
 
-void SetColour(QLabel* label, const QColor& colour)
-{
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-}
-
 } // namespace
 
 TListEditableLBForm::TListEditableLBForm()
     : TListBaseForm(QStringLiteral("ListEditableLBForm"), QStringLiteral("ListEditableLBForm"), 704)
 {
     SetInstruction(FirstText, 17, QRect(104, 592, 729, 97));
-    SetColour(lbText(), Blue);
+    Controls::SetColour(lbText(), Blue);
     lblPapir_ = Controls::Label(this, QRect(384, 112, 329, 57), QString(), PixelFont(QStringLiteral("Arial"), 19),
                                 Qt::black, Qt::AlignCenter, true);
     lblPapir_->hide();
@@ -252,11 +245,11 @@ void TListEditableLBForm::Timer1Timer()
     if (!blink_)
         return;
     if (blinkCount_ == 6) {
-        SetColour(lbText(), Blue);
+        Controls::SetColour(lbText(), Blue);
         blinkCount_ = 0;
         blink_ = false;
         return;
     }
-    SetColour(lbText(), blinkCount_ % 2 == 1 ? QColor(Qt::red) : Blue);
+    Controls::SetColour(lbText(), blinkCount_ % 2 == 1 ? QColor(Qt::red) : Blue);
     ++blinkCount_;
 }

@@ -270,9 +270,7 @@ void TPnlMiniVizsgaForm::Mark(QLabel* label, bool& flag)
     if (flag)
         return;
     flag = true;
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    label->setPalette(colours);
+    Controls::SetColour(label, QColor(0, 128, 0));
 }
 
 void TPnlMiniVizsgaForm::StandardClick(int tag)

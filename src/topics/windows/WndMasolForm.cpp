@@ -1,5 +1,6 @@
 #include "WndMasolForm.h"
 
+#include "framework/Controls.h"
 #include "framework/Image.h"
 #include "framework/MediaAccess.h"
 #include "framework/PushButton.h"
@@ -41,14 +42,6 @@ const TTask& TaskOf(int task)
          QColor(255, 0, 0), {3, 5, 6}},
     };
     return tasks[task - 1];
-}
-
-void SetText(QLabel* label, const QString& text, const QColor& colour)
-{
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-    label->setText(text);
 }
 
 } // namespace
@@ -95,7 +88,8 @@ void TWndMasolForm::Advance()
     }
     if (task_ <= 5) {
         const TTask& task = TaskOf(task_);
-        SetText(source_->txtTask(), QString::fromUtf8(task.text), task.colour);
+        Controls::SetColour(source_->txtTask(), task.colour);
+        source_->txtTask()->setText(QString::fromUtf8(task.text));
         source_->SetCaption(QString::fromUtf8(task.title));
         target_->SetCaption(QString::fromUtf8(task.title));
         FillSource();

@@ -1,6 +1,7 @@
 #include "WndMeretForm.h"
 
 #include "MeretWndForm.h"
+#include "framework/Controls.h"
 #include "framework/Image.h"
 #include "framework/MediaAccess.h"
 #include "framework/PushButton.h"
@@ -47,14 +48,11 @@ void TWndMeretForm::Advance()
                            "amikor az egérmutató fekete kettős nyíllá változott. Most kicsinyítsd le az ablakot, "
                            "amennyire csak lehet!"));
         break;
-    case 2: {
-        QPalette colours = window_->taskText()->palette();
-        colours.setColor(QPalette::WindowText, QColor(0, 128, 0));
-        window_->taskText()->setPalette(colours);
+    case 2:
+        Controls::SetColour(window_->taskText(), QColor(0, 128, 0));
         window_->taskText()->setText(QStringLiteral("Most nagyítsd fel, amekkorára csak tudod!"));
         window_->img()->SetPng(LoadPng(QStringLiteral("ablakok\\wnd_v.png")));
         break;
-    }
     case 3:
         window_->Button1()->setVisible(true);
         PlaceNext(50);
