@@ -55,12 +55,16 @@ TPnlMemJatekForm::TPnlMemJatekForm()
     timer1_ = new TPageTimer(this);
     timer1_->SetInterval(TMemoryGame::Interval);
     timer1_->OnTimer([this] { Timer1Timer(); });
+    // Both cards of a pair show the same picture: each is read once.
+    std::array<QImage, TMemoryGame::Pairs> faces;
+    for (int picture = 1; picture <= TMemoryGame::Pairs; ++picture)
+        faces[static_cast<std::size_t>(picture - 1)] = LoadPng(QStringLiteral("panel\\%1.png").arg(picture));
     for (int card = 1; card <= TMemoryGame::Cards; ++card) {
         const int picture = game_.Tag(card);
         auto* panel = new TImgPanel(this);
         panel->hide();
         panel->SetTag(picture);
-        panel->Face()->SetPng(LoadPng(QStringLiteral("panel\\%1.png").arg(picture)));
+        panel->Face()->SetPng(faces[static_cast<std::size_t>(picture - 1)]);
         panel->OnClick = [this, card] { CardClick(card); };
         cards_[static_cast<std::size_t>(card - 1)] = panel;
     }
@@ -70,33 +74,28 @@ void TPnlMemJatekForm::ShowPage()
 {
     TPnlBaseForm::ShowPage();
     Services::Random().Randomize();
-    phase_ = 1;
     games_ = 0;
-    finished_ = false;
-    FlowStep();
+    Introduce();
 }
 
-void TPnlMemJatekForm::FlowStep()
+void TPnlMemJatekForm::Introduce()
 {
     QPointer<TPnlMemJatekForm> self(this);
-    if (phase_ == 1 && games_ == 0) {
-        const TDialogResult answer = Services::Dialogs().Show(Introduction());
-        if (!self)
-            return;
-        imgEndGame_->show();
-        imgEndGame_->setEnabled(true);
+    const TDialogResult answer = Services::Dialogs().Show(Introduction());
+    if (!self)
+        return;
+    imgEndGame_->show();
+    imgEndGame_->setEnabled(true);
+    AfterAnswer(answer);
+}
+
+void TPnlMemJatekForm::AskForMore()
+{
+    QPointer<TPnlMemJatekForm> self(this);
+    timer1_->SetEnabled(false);
+    const TDialogResult answer = Services::Dialogs().Show(EndQuestion());
+    if (self)
         AfterAnswer(answer);
-        return;
-    }
-    if (finished_) {
-        finished_ = false;
-        timer1_->SetEnabled(false);
-        const TDialogResult answer = Services::Dialogs().Show(EndQuestion());
-        if (self)
-            AfterAnswer(answer);
-        return;
-    }
-    StartGame();
 }
 
 void TPnlMemJatekForm::AfterAnswer(TDialogResult answer)
@@ -104,7 +103,6 @@ void TPnlMemJatekForm::AfterAnswer(TDialogResult answer)
     if (PageState() != TPageState::Shown)
         return;
     if (answer == TDialogResult::Ok || answer == TDialogResult::Yes) {
-        phase_ = 2;
         StartGame();
         return;
     }
@@ -143,8 +141,7 @@ void TPnlMemJatekForm::Timer1Timer()
             Card(card)->setEnabled(false);
         }
         if (game_.Finished()) {
-            finished_ = true;
-            FlowStep(); // the answer may close the page: nothing more is done here
+            AskForMore(); // the answer may close the page: nothing more is done here
             return;
         }
     } else if (tick == TMemoryGame::TTick::TurnedBack) {

@@ -32,8 +32,10 @@ protected:
     void FormKeyDown(int& key, Qt::KeyboardModifiers shift) override;
 
 private:
-    // The introduction first, the end question after a finished game, otherwise a new game.
-    void FlowStep();
+    // The introduction, shown when the page opens.
+    void Introduce();
+    // The end question after a finished game.
+    void AskForMore();
     void StartGame();
     void CardClick(int card);
     void Timer1Timer();
@@ -46,7 +48,5 @@ private:
     QLabel* lblIdo_;
     TImage* imgEndGame_;
     TPageTimer* timer1_;
-    bool finished_ = false;
-    int phase_ = 1;
     int games_ = 0;
 };
