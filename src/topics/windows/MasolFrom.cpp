@@ -20,6 +20,12 @@ constexpr int FrameWidth = 3;
 const char* const IconFiles[] = {"tivadar_ico", "nora_ico", "tarolka_ico", "odon_ico", "nyilacska_ico", "lemezke_ico"};
 } // namespace
 
+TMasolFrom::TShared::TShared()
+{
+    for (int i = 0; i < IconCount; ++i)
+        pictures[i] = LoadPng(QStringLiteral("ablakok\\") + QString::fromLatin1(IconFiles[i]) + QStringLiteral(".png"));
+}
+
 TMasolFrom::TMasolFrom(QWidget* host, int tag, TShared& shared)
     : TPracticeWindow(host, QStringLiteral("MasolFrom"), QStringLiteral("Másolás")), tag_(tag), shared_(shared)
 {
@@ -44,7 +50,7 @@ TMasolFrom::TMasolFrom(QWidget* host, int tag, TShared& shared)
         frames_[i]->setVisible(false);
         icons_[i] = new TImage(client, QRect(0, 0, IconSize, IconSize));
         icons_[i]->setVisible(false);
-        icons_[i]->SetPng(LoadPng(QStringLiteral("ablakok\\") + QString::fromLatin1(IconFiles[i]) + QStringLiteral(".png")));
+        icons_[i]->SetPng(shared.pictures[i]);
     }
     // The task text over the frames' lowest rows it touches, the button over all.
     txtTask_->raise();
@@ -167,17 +173,21 @@ void TMasolFrom::Drop(TMasolFrom& source, bool copy)
     for (int i = 0; i < IconCount; ++i) {
         if (!source.selected_[i] || !source.set_.count(i + 1))
             continue;
-        if (!copy) {
-            source.set_.erase(i + 1);
-            source.icons_[i]->setVisible(false);
-            source.selected_[i] = false;
-        }
+        if (!copy)
+            source.Remove(i);
         set_.insert(i + 1);
     }
     source.Repaint();
     LayOut();
     if (OnCheck)
         OnCheck();
+}
+
+void TMasolFrom::Remove(int index)
+{
+    set_.erase(index + 1);
+    icons_[index]->setVisible(false);
+    selected_[index] = false;
 }
 
 void TMasolFrom::ExtendSelection(int direction)
@@ -205,13 +215,9 @@ void TMasolFrom::FormKeyDown(int& key, Qt::KeyboardModifiers shift)
             ExtendSelection(+1);
         key = 0;
     } else if (key == VirtualKey::Delete) {
-        for (int i = 0; i < IconCount; ++i) {
-            if (!selected_[i])
-                continue;
-            set_.erase(i + 1);
-            icons_[i]->setVisible(false);
-            selected_[i] = false;
-        }
+        for (int i = 0; i < IconCount; ++i)
+            if (selected_[i])
+                Remove(i);
         Repaint();
         key = 0;
         if (OnCheck)

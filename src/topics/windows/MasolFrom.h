@@ -2,6 +2,7 @@
 
 #include "framework/PracticeWindow.h"
 
+#include <QImage>
 #include <array>
 #include <functional>
 #include <set>
@@ -20,8 +21,12 @@ public:
     static constexpr int TargetTag = 200;
     static constexpr int IconCount = 6;
 
-    // What every icon window of a page shares while the mouse works on icons.
+    // What every icon window of a page shares: the icons' pictures (read once for all windows)
+    // and where the mouse is in its work on icons.
     struct TShared {
+        TShared();
+
+        std::array<QImage, IconCount> pictures;
         int focusIcon = 0;
         bool mouseDown = false;
         bool dragging = false;
@@ -57,6 +62,8 @@ private:
     // The window the pointer is over that takes a drop, else nullptr.
     TMasolFrom* DropTarget(QPoint global) const;
     void Drop(TMasolFrom& source, bool copy);
+    // Icon index + 1 leaves the window (moved away or deleted).
+    void Remove(int index);
     void ExtendSelection(int direction);
     void Repaint();
 
