@@ -96,9 +96,7 @@ private:
 
 TEST_F(PanelsCanvasDialogTest, CarTripDialogsOpenedInTicksTakeClicksKeysAndTheCloseAndTheTripGoesOn)
 {
-    OpenPanelsTopic();
-    ReachPage(QStringLiteral("PnlAutosForm"));
-    auto* page = On<TPnlAutosForm>();
+    auto* page = Reach<TPnlAutosForm>(QStringLiteral("PnlAutosForm"));
     UseCanvasDialogs();
     // A key the dialog has no use for ends nowhere; Esc answers.
     Then([this](TMessageDialog& dialog) {
@@ -130,9 +128,7 @@ TEST_F(PanelsCanvasDialogTest, CarTripDialogsOpenedInTicksTakeClicksKeysAndTheCl
 
 TEST_F(PanelsCanvasDialogTest, MemoryQuestionsKeepThePageKeysAndNoInTheLastTickClosesThePage)
 {
-    OpenPanelsTopic();
-    ReachPage(QStringLiteral("PnlAutosForm"));
-    auto* trip = On<TPnlAutosForm>();
+    auto* trip = Reach<TPnlAutosForm>(QStringLiteral("PnlAutosForm"));
     PanelsMoves::RideToSettings(*this, *trip);
     PanelsMoves::SetRightSettings(*trip);
     Click(trip->btnApply());

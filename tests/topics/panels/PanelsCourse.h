@@ -32,4 +32,12 @@ protected:
         EXPECT_NE(page, nullptr) << "on " << CurrentPageName().toStdString();
         return page;
     }
+
+    // The topic opened and played on to the named page, which is of class Page.
+    template <class Page> Page* Reach(const QString& name)
+    {
+        OpenPanelsTopic();
+        ReachPage(name);
+        return On<Page>();
+    }
 };

@@ -39,9 +39,7 @@ TEST_F(PanelsPagesTest, OperatingSystemPanelKeepsItsBoundsAndItsCloseDoesNothing
 
 TEST_F(PanelsPagesTest, CarTripDialogAnswersNeverChangeTheTrip)
 {
-    OpenPanelsTopic();
-    ReachPage(QStringLiteral("PnlAutosForm"));
-    auto* page = On<TPnlAutosForm>();
+    auto* page = Reach<TPnlAutosForm>(QStringLiteral("PnlAutosForm"));
     EXPECT_EQ(page->imgTAblak()->x(), -297);
     bool timerOffUnderDialog = true;
     dialogs.OnShow = [&](const TDialogRequest&) { timerOffUnderDialog &= !page->Timer1()->Enabled(); };
@@ -69,9 +67,7 @@ TEST_F(PanelsPagesTest, CarTripDialogAnswersNeverChangeTheTrip)
 
 TEST_F(PanelsPagesTest, SettingsPanelOpensOkOnlyOnApplyAndCancelComesBack)
 {
-    OpenPanelsTopic();
-    ReachPage(QStringLiteral("PnlAutosForm"));
-    auto* page = On<TPnlAutosForm>();
+    auto* page = Reach<TPnlAutosForm>(QStringLiteral("PnlAutosForm"));
     PanelsMoves::RideToSettings(*this, *page);
     PanelsMoves::SetRightSettings(*page);
     page->seCarNo()->Step(-1);
@@ -96,9 +92,7 @@ TEST_F(PanelsPagesTest, SettingsPanelOpensOkOnlyOnApplyAndCancelComesBack)
 
 TEST_F(PanelsPagesTest, MemoryCardsIgnoreTheFirstCardAgainLockedClicksAndTheTitleStrip)
 {
-    OpenPanelsTopic();
-    ReachPage(QStringLiteral("PnlMemJatekForm"));
-    auto* page = On<TPnlMemJatekForm>();
+    auto* page = Reach<TPnlMemJatekForm>(QStringLiteral("PnlMemJatekForm"));
     ASSERT_FALSE(dialogs.Shown().empty());
     EXPECT_EQ(dialogs.Shown().back().text,
               "Kattintással találd meg a párokat!\nAz is számít, hogy milyen gyorsan találod meg a párokat.\n"
@@ -131,9 +125,7 @@ TEST_F(PanelsPagesTest, MemoryCardsIgnoreTheFirstCardAgainLockedClicksAndTheTitl
 
 TEST_F(PanelsPagesTest, EighteenthPairAsksAndYesReshufflesFromZero)
 {
-    OpenPanelsTopic();
-    ReachPage(QStringLiteral("PnlMemJatekForm"));
-    auto* page = On<TPnlMemJatekForm>();
+    auto* page = Reach<TPnlMemJatekForm>(QStringLiteral("PnlMemJatekForm"));
     dialogs.Clear();
     bool stoppedUnderQuestion = false;
     dialogs.OnShow = [&](const TDialogRequest&) { stoppedUnderQuestion = !page->Timer1()->Enabled(); };
@@ -187,9 +179,7 @@ TEST_F(PanelsPagesTest, LeavingTheClosingGameByTheBackSignClearsAction)
 
 TEST_F(PanelsPagesTest, TabbedPanelOpensOkAfterEveryTabAndComesBackWhenClosed)
 {
-    OpenPanelsTopic();
-    ReachPage(QStringLiteral("PnlFulesPanelForm"));
-    auto* page = On<TPnlFulesPanelForm>();
+    auto* page = Reach<TPnlFulesPanelForm>(QStringLiteral("PnlFulesPanelForm"));
     Click(page->pnlOK()->CloseButton());
     EXPECT_FALSE(page->pnlOK()->isVisible());
     time.Advance(500);
@@ -205,9 +195,7 @@ TEST_F(PanelsPagesTest, TabbedPanelOpensOkAfterEveryTabAndComesBackWhenClosed)
 
 TEST_F(PanelsPagesTest, ExamAllRightScoresTwentyNineWithTheTimeFromShowing)
 {
-    OpenPanelsTopic();
-    ReachPage(QStringLiteral("PnlMiniVizsgaForm"));
-    auto* page = On<TPnlMiniVizsgaForm>();
+    auto* page = Reach<TPnlMiniVizsgaForm>(QStringLiteral("PnlMiniVizsgaForm"));
     for (int tab : {1, 2, 3, 4}) {
         page->PageControl1()->setCurrentIndex(tab);
         EXPECT_FALSE(page->btnOk()->isEnabled());
@@ -227,9 +215,7 @@ TEST_F(PanelsPagesTest, ExamAllRightScoresTwentyNineWithTheTimeFromShowing)
 
 TEST_F(PanelsPagesTest, ExamAbortFirstLosesCancelAndNothingAnsweredIsFour)
 {
-    OpenPanelsTopic();
-    ReachPage(QStringLiteral("PnlMiniVizsgaForm"));
-    auto* page = On<TPnlMiniVizsgaForm>();
+    auto* page = Reach<TPnlMiniVizsgaForm>(QStringLiteral("PnlMiniVizsgaForm"));
     EXPECT_EQ(page->StandardButton(1)->Caption(), "Megszakítás");
     EXPECT_EQ(page->StandardButton(2)->Caption(), "Ismét");
     EXPECT_EQ(page->StandardButton(3)->Caption(), "Mégsem");
