@@ -37,18 +37,9 @@ void ClickIn(TLearner& learner, TPracticeWindow& window, const QRect& area)
 
 void DragWindow(TLearner& learner, TPracticeWindow& window, QPoint from, QPoint delta, int steps)
 {
-    QPointer<TPracticeWindow> target(&window);
-    const QPoint start = window.mapToGlobal(from);
-    QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, from);
-    for (int step = 1; step <= steps && target; ++step) {
-        const QPoint global = start + delta * step / steps;
-        QMouseEvent move(QEvent::MouseMove, QPointF(target->mapFromGlobal(global)), QPointF(global), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &move);
-    }
-    if (target)
-        QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, target->mapFromGlobal(start + delta));
-    learner.Settle();
+    // The window lies on the page: its place there turns window points into page points.
+    const QPoint start = window.geometry().topLeft() + from;
+    learner.DragOnPage(&window, start, start + delta, steps);
 }
 
 void MoveTo(TLearner& learner, TPracticeWindow& window, QPoint to)
