@@ -14,8 +14,6 @@ class TImgPanel : public QWidget {
 public:
     explicit TImgPanel(QWidget* parent);
 
-    int Tag() const { return tag_; }
-    void SetTag(int tag) { tag_ = tag; }
     QLabel* Title() const { return title_; }
     TImage* Face() const { return face_; }
 
@@ -27,7 +25,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int tag_ = 0;
     QLabel* title_;
     TImage* face_;
 };

@@ -63,7 +63,6 @@ TPnlMemJatekForm::TPnlMemJatekForm()
         const int picture = game_.Tag(card);
         auto* panel = new TImgPanel(this);
         panel->hide();
-        panel->SetTag(picture);
         panel->Face()->SetPng(faces[static_cast<std::size_t>(picture - 1)]);
         panel->OnClick = [this, card] { CardClick(card); };
         cards_[static_cast<std::size_t>(card - 1)] = panel;
