@@ -1,8 +1,7 @@
 #include "PanelsCourse.h"
 
 #include "framework/BaseForm.h"
-
-#include <random>
+#include "support/RandomInput.h"
 
 namespace {
 
@@ -17,37 +16,14 @@ class PanelsSoakTest : public PanelsCourse, public ::testing::WithParamInterface
 protected:
     static constexpr int Events = 150;
 
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-
-    QPoint AnyPoint() { return QPoint(Pick(1024), Pick(768)); }
-
-    void RandomKey()
-    {
-        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab,  Qt::Key_Left,
-                                       Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Home, Qt::Key_End};
-        static const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier};
-        PressKey(keys[Pick(std::size(keys))], modifiers[Pick(std::size(modifiers))]);
-    }
+    int Pick(int n) { return input.Pick(n); }
 
     void RandomClick()
     {
-        TBaseForm* page = CurrentPage();
-        const QPoint at = AnyPoint();
-        QWidget* target = WidgetAt(at);
-        static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton};
-        const Qt::MouseButton button = buttons[Pick(std::size(buttons))];
         if (Pick(4) == 0)
-            DoubleClick(target, target->mapFrom(page, at));
+            input.DoubleClick();
         else
-            Click(target, target->mapFrom(page, at), button);
-    }
-
-    void RandomDrag()
-    {
-        TBaseForm* page = CurrentPage();
-        const QPoint from = AnyPoint();
-        QWidget* target = WidgetAt(from);
-        Drag(target, target->mapFrom(page, from), target->mapFrom(page, AnyPoint()));
+            input.Click();
     }
 
     // Each dialog gets an answer its learner could give: one of its buttons, its title-bar close
@@ -67,7 +43,7 @@ protected:
         };
     }
 
-    std::mt19937 rng{20261209};
+    TRandomInput input{*this, 20261209};
 };
 
 TEST_P(PanelsSoakTest, RandomInputOnEveryPage)
@@ -80,7 +56,7 @@ TEST_P(PanelsSoakTest, RandomInputOnEveryPage)
         ASSERT_TRUE(LearnerMoves::Helpful(*this));
     }
     ASSERT_FALSE(HasFailure());
-    rng.seed(5000 + static_cast<unsigned>(stop));
+    input.Seed(5000 + static_cast<unsigned>(stop));
     AnswerDialogsAtRandom();
     for (int i = 0; i < Events; ++i) {
         TBaseForm* page = CurrentPage();
@@ -93,15 +69,17 @@ TEST_P(PanelsSoakTest, RandomInputOnEveryPage)
         ASSERT_TRUE(RoadPages.contains(name)) << name.toStdString();
         const int kind = Pick(100);
         if (kind < 15)
-            TypeText(QString(QStringLiteral("aÉő5 kL").at(Pick(7))));
+            input.Character(QStringLiteral("aÉő5 kL"));
         else if (kind < 35)
-            RandomKey();
+            input.Key({Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Left, Qt::Key_Right,
+                       Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End},
+                      {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier});
         else if (kind < 60)
             RandomClick();
         else if (kind < 75)
-            RandomDrag();
+            input.Drag();
         else if (kind < 90)
-            time.Advance(Pick(5000));
+            input.Wait(5000);
         else
             ASSERT_TRUE(LearnerMoves::Helpful(*this)) << name.toStdString();
 

@@ -1,6 +1,5 @@
 #include "WindowsCourse.h"
-
-#include <random>
+#include "support/RandomInput.h"
 
 namespace {
 
@@ -11,7 +10,7 @@ class WindowsSoakTest : public WindowsCourse, public ::testing::WithParamInterfa
 protected:
     static constexpr int Events = 150;
 
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+    int Pick(int n) { return input.Pick(n); }
 
     void RandomKey()
     {
@@ -39,7 +38,7 @@ protected:
                 if (window->isVisible())
                     shown.push_back(window);
         if (shown.empty())
-            return ClickPageAt(QPoint(Pick(1024), Pick(768)));
+            return void(input.Click());
         TPracticeWindow* window = shown.at(Pick(static_cast<int>(shown.size())));
         const int w = window->width();
         const int h = window->height();
@@ -64,7 +63,7 @@ protected:
                 << window->Tag() << " at step " << lesson->Step();
     }
 
-    std::mt19937 rng{static_cast<unsigned>(GetParam()) * 7919u + 3u};
+    TRandomInput input{*this, static_cast<unsigned>(GetParam()) * 7919u + 3u};
 };
 
 TEST_P(WindowsSoakTest, SeededLearnerOnOnePage)
@@ -75,8 +74,8 @@ TEST_P(WindowsSoakTest, SeededLearnerOnOnePage)
     for (int event = 0; event < Events && CurrentPageName() == page; ++event) {
         switch (Pick(6)) {
         case 0: RandomKey(); break;
-        case 1: ClickPageAt(QPoint(Pick(1024), Pick(768))); break;
-        case 2: DoubleClick(WidgetAt(QPoint(Pick(1024), Pick(768)))); break;
+        case 1: input.Click(); break;
+        case 2: input.DoubleClick(); break;
         case 3: time.Advance(100 + Pick(2500)); break;
         default: RandomDrag(); break;
         }
