@@ -56,7 +56,6 @@ TMessageDialog::TMessageDialog(QWidget* canvas, const TDialogRequest& request) :
         button->SetTabStop(true);
         button->OnClick = [this, result = result] { Answer(result); };
         buttons_.push_back(button);
-        results_.push_back(result);
     }
     if (request.closeButton) {
         closeButton_ = new TPushButton(this, QRect(0, 0, 18, 16), QStringLiteral("X"));
@@ -75,12 +74,12 @@ TMessageDialog::~TMessageDialog()
 
 std::vector<int> TMessageDialog::ButtonLefts(int width, int count, int buttonWidth, TButtonPlacement placement)
 {
-    std::vector<int> lefts;
     if (placement == TButtonPlacement::AroundCentre && count == 2)
         return {width / 2 - 3 - buttonWidth, width / 2 + 3};
     const int c = (width - count * buttonWidth) / 2;
     if (count == 1)
         return {c};
+    std::vector<int> lefts;
     for (int i = 0; i < count; ++i)
         lefts.push_back(c + i * buttonWidth + (i == 0 ? -5 : (i - 1) * 5));
     return lefts;

@@ -36,7 +36,6 @@ public:
 
     const std::vector<TPushButton*>& Buttons() const { return buttons_; }
     TPushButton* CloseButton() const { return closeButton_; }
-    QLabel* TextLabel() const { return text_; }
     const QString& Title() const { return request_.title; }
 
 protected:
@@ -56,7 +55,6 @@ private:
     TDialogRequest request_;
     QLabel* text_;
     std::vector<TPushButton*> buttons_;
-    std::vector<TDialogResult> results_;
     TPushButton* closeButton_ = nullptr;
     QEventLoop* loop_ = nullptr;
     TDialogResult result_ = TDialogResult::None;
