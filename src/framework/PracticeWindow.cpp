@@ -433,8 +433,9 @@ void TPracticeWindow::ClickThrough(QWidget* control)
 
 bool TPracticeWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool clickControl = std::find(clickControls_.begin(), clickControls_.end(), watched) != clickControls_.end();
-    if (clickControl && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+    // Every event of the program passes here: the type is asked first.
+    const bool button = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease;
+    if (button && std::find(clickControls_.begin(), clickControls_.end(), watched) != clickControls_.end()) {
         // A click on the client's own background, or on a control that passes it on, is the window's.
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* control = static_cast<QWidget*>(watched);
