@@ -35,6 +35,7 @@ TMessageDialog::TMessageDialog(QWidget* canvas, const TDialogRequest& request) :
 {
     setFont(PointFont(QStringLiteral("Arial"), 12));
     setFocusPolicy(Qt::NoFocus);
+    icon_ = style()->standardIcon(IconPixmap(request.icon)).pixmap(IconSize, IconSize);
     text_ = new QLabel(request.text, this);
     text_->setFont(font());
     text_->setWordWrap(true);
@@ -141,8 +142,7 @@ void TMessageDialog::paintEvent(QPaintEvent*)
     painter.setPen(Qt::white);
     painter.setFont(PointFont(QStringLiteral("Arial"), 10, true));
     painter.drawText(QRect(8, 3, width() - 40, TitleHeight - 3), Qt::AlignVCenter | Qt::AlignLeft, request_.title);
-    const QPixmap icon = style()->standardIcon(IconPixmap(request_.icon)).pixmap(IconSize, IconSize);
-    painter.drawPixmap(Margin, TitleHeight + Margin, icon);
+    painter.drawPixmap(Margin, TitleHeight + Margin, icon_);
 }
 
 void TMessageDialog::keyPressEvent(QKeyEvent* event)

@@ -2,6 +2,7 @@
 
 #include "platform/MessageDialogs.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -53,6 +54,7 @@ private:
     QWidget* FocusTarget();
 
     TDialogRequest request_;
+    QPixmap icon_;
     QLabel* text_;
     std::vector<TPushButton*> buttons_;
     TPushButton* closeButton_ = nullptr;
