@@ -15,7 +15,12 @@ const QString InfoPanelFile = QStringLiteral("egerezes\\game\\infopanel.png");
 const QString SmallPanelFile = QStringLiteral("egerezes\\game\\litlpanel.png");
 const QRect InfoPlace(110, 110, 800, 320);
 const QRect SmallPlace(20, 630, 220, 130);
-const QColor PanelBlue(0, 0, 255);
+
+// The panels write in blue Arial.
+void SetPanelFont(TTextImgWriter& writer, int points)
+{
+    writer.SetFont(PointFont(QStringLiteral("Arial"), points), QColor(0, 0, 255));
+}
 } // namespace
 
 TBaseBlueForm::TBaseBlueForm(const QString& pageName) : TBaseForm(pageName)
@@ -35,21 +40,19 @@ TBaseBlueForm::~TBaseBlueForm() = default;
 void TBaseBlueForm::InitPage()
 {
     TBaseForm::InitPage();
-    const QFont font = PointFont(QStringLiteral("Arial"), 18);
-    const QColor blue = PanelBlue;
 
     delete smallPanel_;
     smallPanel_ = new TImage(this, QRect(smallPlace_, SmallPlace.size()));
     smallPanel_->hide();
     small_ = TPanel{smallPanel_, std::make_unique<TTextImgWriter>(), QImage(), false};
-    small_.writer->SetFont(font, blue);
+    SetPanelFont(*small_.writer, 18);
     small_.writer->SetAlignment(QStringLiteral("wlfCenter"));
 
     delete infoPanel_;
     infoPanel_ = new TImage(this, InfoPlace);
     infoPanel_->hide();
     info_ = TPanel{infoPanel_, std::make_unique<TTextImgWriter>(), QImage(), false};
-    info_.writer->SetFont(font, blue);
+    SetPanelFont(*info_.writer, 18);
 
     imgEndGame_->SetPng(LoadPng(QStringLiteral("egerezes\\game\\button_exitgame.png")));
     imgToMenu_->SetPng(LoadPng(QStringLiteral("egerezes\\game\\button_beck.png")));
@@ -145,12 +148,12 @@ void TBaseBlueForm::MoveSmallPanel(const QPoint& topLeft)
 
 void TBaseBlueForm::SetInfoFontSize(int points)
 {
-    info_.writer->SetFont(PointFont(QStringLiteral("Arial"), points), PanelBlue);
+    SetPanelFont(*info_.writer, points);
 }
 
 void TBaseBlueForm::SetSmallFontSize(int points)
 {
-    small_.writer->SetFont(PointFont(QStringLiteral("Arial"), points), PanelBlue);
+    SetPanelFont(*small_.writer, points);
 }
 
 void TBaseBlueForm::ShowGrass()

@@ -25,7 +25,7 @@ void TDragDrop::FollowMouse()
 
 void TDragDrop::Press(QPoint at, Qt::MouseButton button)
 {
-    EndGesture();
+    Cancel();
     armed_ = button == Qt::LeftButton;
     pressAt_ = at;
 }
@@ -53,7 +53,7 @@ bool TDragDrop::Move(QPoint at, Qt::MouseButtons buttons)
 bool TDragDrop::Release(QPoint at)
 {
     const bool dragged = dragging_;
-    EndGesture();
+    Cancel();
     if (!dragged)
         return false;
     if (TDragDrop* target = TargetAt(at); target && target->OnDragDrop) {
@@ -65,11 +65,6 @@ bool TDragDrop::Release(QPoint at)
 }
 
 void TDragDrop::Cancel()
-{
-    EndGesture();
-}
-
-void TDragDrop::EndGesture()
 {
     if (dragging_) {
         if (hadCursor_)

@@ -24,7 +24,6 @@ public:
 
     // The control's helper, made on first use.
     static TDragDrop& Of(QWidget* owner);
-    QWidget* Owner() const { return owner_; }
 
     // The helper watches the owner's mouse events: every left press on it arms a drag.
     void FollowMouse();
@@ -35,8 +34,8 @@ public:
     bool Move(QPoint at, Qt::MouseButtons buttons);
     // Ends the gesture; true when a drag was on (dropped or not), false for a plain click.
     bool Release(QPoint at);
+    // Ends the gesture without a drop, the owner's cursor given back.
     void Cancel();
-    bool Armed() const { return armed_; }
     bool Dragging() const { return dragging_; }
 
     // The accepting target under a point of the owner, or nullptr. The first control under the
@@ -56,7 +55,6 @@ protected:
 
 private:
     void ShowCursor(QPoint at);
-    void EndGesture();
 
     QWidget* owner_;
     bool armed_ = false;

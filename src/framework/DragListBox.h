@@ -17,8 +17,6 @@
 class TDragListBox : public QListWidget {
     Q_OBJECT
 public:
-    static constexpr int DragThreshold = TDragDrop::DragThreshold;
-
     TDragListBox(QWidget* parent, const QRect& geometry, const QStringList& items = {});
 
     void SetMultiSelect(bool multiSelect);

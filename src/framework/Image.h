@@ -43,7 +43,6 @@ public:
     bool Stretch() const { return stretch_; }
     // An unstretched picture stands in the middle of the control.
     void SetCenter(bool center);
-    bool Center() const { return center_; }
     void Refresh();
 
     std::function<void()> OnClick;    // left press, then release inside

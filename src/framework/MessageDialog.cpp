@@ -35,6 +35,7 @@ TMessageDialog::TMessageDialog(QWidget* canvas, const TDialogRequest& request) :
 {
     setFont(PointFont(QStringLiteral("Arial"), 12));
     setFocusPolicy(Qt::NoFocus);
+    icon_ = style()->standardIcon(IconPixmap(request.icon)).pixmap(IconSize, IconSize);
     text_ = new QLabel(request.text, this);
     text_->setFont(font());
     text_->setWordWrap(true);
@@ -56,7 +57,6 @@ TMessageDialog::TMessageDialog(QWidget* canvas, const TDialogRequest& request) :
         button->SetTabStop(true);
         button->OnClick = [this, result = result] { Answer(result); };
         buttons_.push_back(button);
-        results_.push_back(result);
     }
     if (request.closeButton) {
         closeButton_ = new TPushButton(this, QRect(0, 0, 18, 16), QStringLiteral("X"));
@@ -75,12 +75,12 @@ TMessageDialog::~TMessageDialog()
 
 std::vector<int> TMessageDialog::ButtonLefts(int width, int count, int buttonWidth, TButtonPlacement placement)
 {
-    std::vector<int> lefts;
     if (placement == TButtonPlacement::AroundCentre && count == 2)
         return {width / 2 - 3 - buttonWidth, width / 2 + 3};
     const int c = (width - count * buttonWidth) / 2;
     if (count == 1)
         return {c};
+    std::vector<int> lefts;
     for (int i = 0; i < count; ++i)
         lefts.push_back(c + i * buttonWidth + (i == 0 ? -5 : (i - 1) * 5));
     return lefts;
@@ -142,8 +142,7 @@ void TMessageDialog::paintEvent(QPaintEvent*)
     painter.setPen(Qt::white);
     painter.setFont(PointFont(QStringLiteral("Arial"), 10, true));
     painter.drawText(QRect(8, 3, width() - 40, TitleHeight - 3), Qt::AlignVCenter | Qt::AlignLeft, request_.title);
-    const QPixmap icon = style()->standardIcon(IconPixmap(request_.icon)).pixmap(IconSize, IconSize);
-    painter.drawPixmap(Margin, TitleHeight + Margin, icon);
+    painter.drawPixmap(Margin, TitleHeight + Margin, icon_);
 }
 
 void TMessageDialog::keyPressEvent(QKeyEvent* event)

@@ -2,6 +2,7 @@
 
 #include "platform/MessageDialogs.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -36,7 +37,6 @@ public:
 
     const std::vector<TPushButton*>& Buttons() const { return buttons_; }
     TPushButton* CloseButton() const { return closeButton_; }
-    QLabel* TextLabel() const { return text_; }
     const QString& Title() const { return request_.title; }
 
 protected:
@@ -54,9 +54,9 @@ private:
     QWidget* FocusTarget();
 
     TDialogRequest request_;
+    QPixmap icon_;
     QLabel* text_;
     std::vector<TPushButton*> buttons_;
-    std::vector<TDialogResult> results_;
     TPushButton* closeButton_ = nullptr;
     QEventLoop* loop_ = nullptr;
     TDialogResult result_ = TDialogResult::None;

@@ -1,6 +1,7 @@
 #include "PracticeWindow.h"
 
 #include "Fonts.h"
+#include "RaisedFrame.h"
 #include "WindowGroup.h"
 #include "platform/ErrorReport.h"
 #include "platform/Stage.h"
@@ -31,7 +32,7 @@ TPracticeWindow::TPracticeWindow(QWidget* host, const QString& name, const QStri
     // The classic dialog face for controls that name none, as on every window of the course.
     client_->setFont(PixelFont(QStringLiteral("Arial"), 13));
     clickControls_.push_back(client_);
-    SetColour(colour_);
+    SetColour(RaisedFrame::Face);
     setGeometry(0, 0, 300, 200);
     group_->Add(this);
     qApp->installEventFilter(this);
@@ -192,7 +193,6 @@ void TPracticeWindow::SetIcon(const QImage& icon)
 
 void TPracticeWindow::SetColour(const QColor& colour)
 {
-    colour_ = colour;
     QPalette colours = client_->palette();
     colours.setColor(QPalette::Window, colour);
     client_->setPalette(colours);
@@ -266,8 +266,7 @@ void TPracticeWindow::showEvent(QShowEvent* event)
 void TPracticeWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    if (loop_ != TLoop::None)
-        loop_ = TLoop::None;
+    loop_ = TLoop::None;
     // Hidden with its host, the window keeps its place among the host's windows.
     if (isHidden())
         Guarded([this] { group_->Deactivated(this); });
@@ -351,17 +350,12 @@ void TPracticeWindow::mousePressEvent(QMouseEvent* event)
             pressedButton_ = hit;
             update();
             return;
-        case THit::Title:
+        default:
+            if (hit != THit::Title && !TWindowFrame::IsEdge(hit))
+                return;
             loopStart_ = event->globalPosition().toPoint();
             loopRect_ = geometry();
-            SystemCommand(TCommand::Move);
-            return;
-        default:
-            if (TWindowFrame::IsEdge(hit)) {
-                loopStart_ = event->globalPosition().toPoint();
-                loopRect_ = geometry();
-                SystemCommand(TCommand::Size, hit);
-            }
+            SystemCommand(hit == THit::Title ? TCommand::Move : TCommand::Size, hit);
             return;
         }
     });
@@ -439,8 +433,9 @@ void TPracticeWindow::ClickThrough(QWidget* control)
 
 bool TPracticeWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool clickControl = std::find(clickControls_.begin(), clickControls_.end(), watched) != clickControls_.end();
-    if (clickControl && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+    // Every event of the program passes here: the type is asked first.
+    const bool button = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease;
+    if (button && std::find(clickControls_.begin(), clickControls_.end(), watched) != clickControls_.end()) {
         // A click on the client's own background, or on a control that passes it on, is the window's.
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* control = static_cast<QWidget*>(watched);
@@ -480,7 +475,7 @@ void TPracticeWindow::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const TWindowFrame frame = Frame();
     const QRect outer = rect();
-    const QColor face(212, 208, 200);
+    const QColor face = RaisedFrame::Face;
     painter.fillRect(outer, face);
     // Classic raised edge: light outside top-left, dark outside bottom-right.
     painter.setPen(face);
@@ -513,49 +508,42 @@ void TPracticeWindow::paintEvent(QPaintEvent*)
     if (buttons.close)
         textRight = (buttons.minimize ? frame.MinButtonRect() : frame.CloseButtonRect()).left() - 2;
     painter.setFont(PixelFont(QStringLiteral("Arial"), 11, true));
-    painter.setPen(active ? Qt::white : QColor(212, 208, 200));
+    painter.setPen(active ? Qt::white : face);
     painter.drawText(QRect(textLeft, title.top(), textRight - textLeft, title.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, caption_);
 
-    enum { Minimise, Maximise, RestoreGlyph, CloseGlyph };
     if (buttons.minimize)
-        DrawTitleButton(painter, frame.MinButtonRect(), Minimise, buttons.minimizeEnabled,
+        DrawTitleButton(painter, frame.MinButtonRect(), TGlyph::Minimise, buttons.minimizeEnabled,
                         pressedButton_ == THit::MinButton);
     if (buttons.maximize)
-        DrawTitleButton(painter, frame.MaxButtonRect(), maximized_ ? RestoreGlyph : Maximise,
+        DrawTitleButton(painter, frame.MaxButtonRect(), maximized_ ? TGlyph::Restore : TGlyph::Maximise,
                         buttons.maximizeEnabled, pressedButton_ == THit::MaxButton);
     if (buttons.close)
-        DrawTitleButton(painter, frame.CloseButtonRect(), CloseGlyph, true, pressedButton_ == THit::CloseButton);
+        DrawTitleButton(painter, frame.CloseButtonRect(), TGlyph::Close, true, pressedButton_ == THit::CloseButton);
 }
 
-void TPracticeWindow::DrawTitleButton(QPainter& painter, const QRect& r, int glyph, bool enabled, bool down) const
+void TPracticeWindow::DrawTitleButton(QPainter& painter, const QRect& r, TGlyph glyph, bool enabled, bool down) const
 {
-    painter.fillRect(r, QColor(212, 208, 200));
-    painter.setPen(down ? QColor(64, 64, 64) : Qt::white);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(down ? Qt::white : QColor(64, 64, 64));
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
+    RaisedFrame::Draw(painter, r, down);
     const QPoint o = r.topLeft() + QPoint(down ? 5 : 4, down ? 4 : 3);
     auto glyphAt = [&](QPoint offset, const QColor& colour) {
         painter.setPen(colour);
         const QPoint p = o + offset;
         switch (glyph) {
-        case 0: // minimise: a bar at the bottom
+        case TGlyph::Minimise: // a bar at the bottom
             painter.fillRect(QRect(p + QPoint(0, 6), QSize(6, 2)), colour);
             break;
-        case 1: // maximise: a box with a thick top
+        case TGlyph::Maximise: // a box with a thick top
             painter.drawRect(QRect(p, QSize(8, 7)));
             painter.drawLine(p + QPoint(0, 1), p + QPoint(8, 1));
             break;
-        case 2: // restore: two boxes
+        case TGlyph::Restore: // two boxes
             painter.drawRect(QRect(p + QPoint(2, -1), QSize(6, 5)));
-            painter.fillRect(QRect(p + QPoint(0, 2), QSize(7, 6)), QColor(212, 208, 200));
+            painter.fillRect(QRect(p + QPoint(0, 2), QSize(7, 6)), RaisedFrame::Face);
             painter.drawRect(QRect(p + QPoint(0, 2), QSize(6, 5)));
             painter.drawLine(p + QPoint(0, 3), p + QPoint(6, 3));
             break;
-        default: // close: an X
+        case TGlyph::Close: // an X
             painter.drawLine(p, p + QPoint(7, 6));
             painter.drawLine(p + QPoint(1, 0), p + QPoint(8, 6));
             painter.drawLine(p + QPoint(7, 0), p + QPoint(0, 6));

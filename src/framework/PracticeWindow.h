@@ -74,7 +74,6 @@ public:
     void SetCaption(const QString& caption);
     void SetIcon(const QImage& icon);
     void SetColour(const QColor& colour);
-    QColor Colour() const { return colour_; }
     void SetBorder(TWindowFrame::TBorder border);
     TWindowFrame::TBorder Border() const { return border_; }
     void SetBorderIcons(TWindowFrame::TBorderIcons icons);
@@ -95,7 +94,6 @@ public:
     // The bounds a restore returns to.
     QRect NormalBounds() const { return maximized_ ? normal_ : geometry(); }
     bool Active() const;
-    bool InLoop() const { return loop_ != TLoop::None; }
     // Cuts every hook: nothing the window does afterwards reaches its owner.
     void CutHooks();
 
@@ -119,6 +117,7 @@ protected:
 
 private:
     enum class TLoop { None, Move, Size };
+    enum class TGlyph { Minimise, Maximise, Restore, Close };
     friend class TWindowGroup;
 
     void Notify(const TNotify& hook);
@@ -128,7 +127,7 @@ private:
     void EndLoop();
     QRect MovedRect(QPoint delta) const;
     QRect SizedRect(QPoint delta) const;
-    void DrawTitleButton(class QPainter& painter, const QRect& r, int glyph, bool enabled, bool down) const;
+    void DrawTitleButton(class QPainter& painter, const QRect& r, TGlyph glyph, bool enabled, bool down) const;
     void UpdateCursor(QPoint at);
 
     TWindowGroup* group_;
@@ -137,7 +136,6 @@ private:
     int menuHeight_ = 0;
     QString caption_;
     QImage icon_;
-    QColor colour_ = QColor(212, 208, 200);
     TWindowFrame::TBorder border_ = TWindowFrame::TBorder::Sizeable;
     TWindowFrame::TBorderIcons icons_;
     bool stayOnTop_ = false;

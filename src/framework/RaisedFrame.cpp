@@ -4,13 +4,15 @@
 
 namespace RaisedFrame {
 
-void Draw(QPainter& painter, const QRect& bounds)
+void Draw(QPainter& painter, const QRect& bounds, bool pressed)
 {
-    painter.fillRect(bounds, QColor(212, 208, 200));
-    painter.setPen(Qt::white);
+    const QColor light = Qt::white;
+    const QColor dark(64, 64, 64);
+    painter.fillRect(bounds, Face);
+    painter.setPen(pressed ? dark : light);
     painter.drawLine(bounds.topLeft(), bounds.topRight());
     painter.drawLine(bounds.topLeft(), bounds.bottomLeft());
-    painter.setPen(QColor(64, 64, 64));
+    painter.setPen(pressed ? light : dark);
     painter.drawLine(bounds.topRight(), bounds.bottomRight());
     painter.drawLine(bounds.bottomLeft(), bounds.bottomRight());
 }

@@ -38,9 +38,11 @@ void TWindowGroup::Retire(QWidget* host)
         return;
     group->retired_ = true;
     group->OnHostActivate = nullptr;
-    for (TPracticeWindow* window : group->Windows())
+    // Every hook is cut before the first window hides, so that no hiding reaches an owner.
+    const std::vector<TPracticeWindow*> windows = group->Windows();
+    for (TPracticeWindow* window : windows)
         window->CutHooks();
-    for (TPracticeWindow* window : group->Windows())
+    for (TPracticeWindow* window : windows)
         window->Hide();
 }
 

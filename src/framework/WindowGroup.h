@@ -24,7 +24,6 @@ public:
     // The host is going away: every window's hooks are cut and the windows hidden.
     static void Retire(QWidget* host);
 
-    QWidget* Host() const { return host_; }
     // nullptr while the host itself is active.
     TPracticeWindow* Active() const { return active_; }
     // The windows from the bottom to the top.

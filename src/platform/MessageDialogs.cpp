@@ -9,10 +9,16 @@ TDialogRequest TDialogRequest::Standard(TDialogIcon icon, const QString& title, 
     request.text = text;
     request.buttons = buttons;
     request.closeButton = true;
-    switch (buttons) {
-    case TDialogButtons::Ok: request.escape = TDialogResult::Ok; break;
-    case TDialogButtons::YesNo: request.escape = TDialogResult::No; break;
-    case TDialogButtons::YesNoCancel: request.escape = TDialogResult::Cancel; break;
-    }
+    request.escape = LastButton(buttons);
     return request;
+}
+
+TDialogResult LastButton(TDialogButtons buttons)
+{
+    switch (buttons) {
+    case TDialogButtons::Ok: return TDialogResult::Ok;
+    case TDialogButtons::YesNo: return TDialogResult::No;
+    case TDialogButtons::YesNoCancel: return TDialogResult::Cancel;
+    }
+    return TDialogResult::None;
 }

@@ -28,6 +28,9 @@ struct TDialogRequest {
                                        TDialogButtons buttons);
 };
 
+// The answer of the row's last button: Cancel, else No, else OK.
+TDialogResult LastButton(TDialogButtons buttons);
+
 class IMessageDialogs {
 public:
     virtual ~IMessageDialogs() = default;

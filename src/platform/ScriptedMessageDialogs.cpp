@@ -10,12 +10,5 @@ TDialogResult TScriptedMessageDialogs::Show(const TDialogRequest& dialog)
         answers_.pop_front();
         return answer;
     }
-    if (dialog.escape != TDialogResult::None)
-        return dialog.escape;
-    switch (dialog.buttons) {
-    case TDialogButtons::Ok: return TDialogResult::Ok;
-    case TDialogButtons::YesNo: return TDialogResult::No;
-    case TDialogButtons::YesNoCancel: return TDialogResult::Cancel;
-    }
-    return TDialogResult::None;
+    return dialog.escape != TDialogResult::None ? dialog.escape : LastButton(dialog.buttons);
 }

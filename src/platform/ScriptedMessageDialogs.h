@@ -15,8 +15,6 @@ public:
 
     const std::vector<TDialogRequest>& Shown() const { return shown_; }
     void Clear() { shown_.clear(); }
-    std::size_t Pending() const { return answers_.size(); }
-    void ClearScript() { answers_.clear(); }
 
     // Runs while a dialog is open, before it is answered (what the page looks like under it).
     std::function<void(const TDialogRequest&)> OnShow;

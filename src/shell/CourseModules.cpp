@@ -272,8 +272,7 @@ std::vector<TSample> MousePages()
         Sample<TEgerNoraSzinezForm>(colouring + QStringLiteral("_RUHA"), action, MouseRoad::Ruha),
         Sample<TEgerSzabalyokForm>(QStringLiteral("EgerSzabalyokForm")),
         Sample<TEgerEgerfajtakForm>(QStringLiteral("EgerEgerfajtakForm")),
-        Sample<TErtekeles>(QStringLiteral("Ertekeles_ZARAS"), QStringLiteral("ERTEKEL"),
-                           MouseRoad::ClosingText(QStringLiteral("Anna"))),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_ZARAS"), result, MouseRoad::ClosingText(name)),
         Sample<TEgerJatekvalasztasForm>(QStringLiteral("EgerJatekvalasztasForm")),
     };
 }

@@ -151,29 +151,23 @@ void TLearner::DoubleClick(QWidget* widget, QPoint at)
 
 void TLearner::Drag(QWidget* widget, QPoint from, QPoint to, int steps)
 {
-    QPointer<QWidget> target(widget);
-    if (!target)
-        throw std::logic_error("no widget to use the mouse on");
-    QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, from);
-    for (int step = 1; step <= steps && target; ++step) {
-        const QPoint at = from + (to - from) * step / steps;
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &move);
-        Settle();
-    }
-    if (target)
-        QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, to);
-    Settle();
+    DragMapped(widget, from, to, steps, [](QPoint at) { return at; });
 }
 
 void TLearner::DragOnPage(QWidget* pressed, QPoint from, QPoint to, int steps)
 {
-    QPointer<QWidget> target(pressed);
     QPointer<QWidget> page(CurrentPage());
-    if (!target || !page)
+    if (!page)
         throw std::logic_error("no widget to use the mouse on");
-    const auto local = [&](QPoint pagePoint) { return target->mapFrom(page.data(), pagePoint); };
+    DragMapped(pressed, from, to, steps, [&](QPoint pagePoint) { return pressed->mapFrom(page.data(), pagePoint); });
+}
+
+void TLearner::DragMapped(QWidget* widget, QPoint from, QPoint to, int steps,
+                          const std::function<QPoint(QPoint)>& local)
+{
+    QPointer<QWidget> target(widget);
+    if (!target)
+        throw std::logic_error("no widget to use the mouse on");
     QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, local(from));
     for (int step = 1; step <= steps && target; ++step) {
         const QPoint at = local(from + (to - from) * step / steps);

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QPoint>
 #include <QPointer>
+#include <functional>
 
 // What a learner does to the quiet course: keys, text, clicks, double clicks, drags and mouse
 // moves on the page on screen. Shared by the tests and the course soak.
@@ -50,4 +51,8 @@ public:
     // stamp: the page takes an event it has seen before for the same one travelling on.
     void SendKey(QPointer<QWidget> target, QEvent::Type type, int key, const QString& text,
                  Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false);
+
+private:
+    // Press, moves and release on the widget, each point mapped into it as the drag goes on.
+    void DragMapped(QWidget* widget, QPoint from, QPoint to, int steps, const std::function<QPoint(QPoint)>& local);
 };
