@@ -6,8 +6,6 @@
 #include "framework/TextImgWriter.h"
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
-#include "shell/Board.h"
-#include "shell/IModule.h"
 
 namespace {
 const char* const Colours[] = {"lila", "piros", "narancs", "zold", "kek", "vkek"};
@@ -25,9 +23,7 @@ TEgerLufipukkForm::~TEgerLufipukkForm() = default;
 void TEgerLufipukkForm::ShowPage()
 {
     TRoundGameForm::ShowPage();
-    IModuleController& board = Controller();
-    round_ = TGameRound::FromRound(Board::Number(board, QStringLiteral("ROUND")));
-    board.RemoveValue(QStringLiteral("ROUND"));
+    TakeRound();
     IRandomSource& random = Services::Random();
     random.Randomize();
     const QString name = QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_lufi_");
@@ -50,15 +46,7 @@ void TEgerLufipukkForm::Intro()
 {
     ShowGrass();
     ShowInfoPanel();
-    const QImage image = LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_lufi_felirat.png"));
-    delete title_;
-    const QRect panel = InfoPanel()->geometry();
-    title_ = new TImage(this, QRect(panel.x() + (panel.width() - image.width()) / 2,
-                                    panel.y() + (panel.height() - image.height()) / 2, image.width(), image.height()));
-    title_->SetPng(image);
-    title_->raise();
-    title_->show();
-    StartIntro();
+    StartIntro(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_lufi_felirat.png"));
 }
 
 void TEgerLufipukkForm::Info()
@@ -91,12 +79,6 @@ void TEgerLufipukkForm::GameStart()
     ShowGrass();
     timer1_.SetEnabled(true);
     UpdateScore();
-}
-
-void TEgerLufipukkForm::EndIntro()
-{
-    title_->hide();
-    title_->setEnabled(false);
 }
 
 void TEgerLufipukkForm::GameTick()
@@ -135,14 +117,13 @@ void TEgerLufipukkForm::UpdateScore()
     writer.SetMargins(0, 0, 30, 20);
     writer.SetAlignment(QStringLiteral("wlfCenter"));
     const QString level = QStringLiteral("Fokozat: ") + MouseResults::LevelName(round_.Level());
-    SetSmallPanelText(timer1_.Enabled() && round_.InPhase(TGameRound::GamePhase)
+    SetSmallPanelText(Playing()
                           ? level + QStringLiteral("<BR>6:") + QString::number(popped_)
                           : level + QStringLiteral("<BR>--:--"));
 }
 
 void TEgerLufipukkForm::RoundEnd()
 {
-    if (const auto next = round_.NextRound(popped_ == Balloons))
-        Board::PutNumber(Controller(), QStringLiteral("ROUND"), *next);
+    LeaveRound(popped_ == Balloons);
     Report(MouseResults::BalloonResult(round_.Level(), UserName(), popped_));
 }
