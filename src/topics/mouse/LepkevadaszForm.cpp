@@ -196,9 +196,12 @@ void TLepkevadaszForm::GameStart()
 
 void TLepkevadaszForm::NewColour()
 {
-    colour_ = Colours.at(Services::Random().Random(static_cast<int>(Colours.size())));
-    const QImage image = LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_pillango_") + colour_ +
-                                 QStringLiteral(".png"));
+    const int index = Services::Random().Random(static_cast<int>(Colours.size()));
+    colour_ = Colours.at(index);
+    QImage& image = butterflyImages_.at(static_cast<std::size_t>(index));
+    if (image.isNull())
+        image = LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_pillango_") + colour_ +
+                        QStringLiteral(".png"));
     imgButterfly_->SetPng(image);
     imgButterfly_->resize(image.size());
     butterfly_.SetSize(image.size());
