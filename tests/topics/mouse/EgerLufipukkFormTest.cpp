@@ -11,10 +11,7 @@ class EgerLufipukkFormTest : public MouseGamesCourse {
 protected:
     TEgerLufipukkForm* ShowRound(std::optional<int> round)
     {
-        return Show<TEgerLufipukkForm>([round](IModuleController& board) {
-            if (round)
-                Board::PutNumber(board, "ROUND", *round);
-        });
+        return ShowWith<TEgerLufipukkForm>("ROUND", round);
     }
     void PopAll(TEgerLufipukkForm& page)
     {
