@@ -235,8 +235,7 @@ void TLepkevadaszForm::Timer1Timer()
     }
     if (phase_ != QStringLiteral("GAME"))
         return;
-    const TGameObject::TState state = butterfly_.State();
-    if (state == TGameObject::TState::Flying || state == TGameObject::TState::Waiting) {
+    if (butterfly_.OnTheWing()) {
         butterfly_.Move();
         imgButterfly_->move(butterfly_.Place().topLeft());
         imgButterfly_->show();
