@@ -32,9 +32,6 @@ TEgerBasketBallForm::~TEgerBasketBallForm() = default;
 void TEgerBasketBallForm::InitPage()
 {
     TRoundGameForm::InitPage();
-    SetSmallFontSize(20);
-    SmallWriter().SetMargins(0, 0, 30, 20);
-    SmallWriter().SetAlignment(QStringLiteral("wlfCenter"));
     baskets_ = 0;
     gameTime_ = 0;
     IRandomSource& random = Services::Random();

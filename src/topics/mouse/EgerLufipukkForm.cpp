@@ -20,6 +20,15 @@ TEgerLufipukkForm::TEgerLufipukkForm() : TRoundGameForm(QStringLiteral("EgerLufi
 
 TEgerLufipukkForm::~TEgerLufipukkForm() = default;
 
+void TEgerLufipukkForm::InitPage()
+{
+    TRoundGameForm::InitPage();
+    SetSmallFontSize(20);
+    TTextImgWriter& writer = SmallWriter();
+    writer.SetMargins(0, 0, 30, 20);
+    writer.SetAlignment(QStringLiteral("wlfCenter"));
+}
+
 void TEgerLufipukkForm::ShowPage()
 {
     TRoundGameForm::ShowPage();
@@ -112,10 +121,6 @@ void TEgerLufipukkForm::Pop(TLufi& balloon)
 
 void TEgerLufipukkForm::UpdateScore()
 {
-    TTextImgWriter& writer = SmallWriter();
-    SetSmallFontSize(20);
-    writer.SetMargins(0, 0, 30, 20);
-    writer.SetAlignment(QStringLiteral("wlfCenter"));
     const QString level = QStringLiteral("Fokozat: ") + MouseResults::LevelName(round_.Level());
     SetSmallPanelText(Playing()
                           ? level + QStringLiteral("<BR>6:") + QString::number(popped_)

@@ -23,6 +23,9 @@ public:
     int Popped() const { return popped_; }
     int Escaped() const { return escaped_; }
 
+protected:
+    void InitPage() override;
+
 private:
     void Intro() override;
     void Info() override;
