@@ -121,7 +121,7 @@ void TEgerLufipukkForm::Pop(TLufi& balloon)
 
 void TEgerLufipukkForm::UpdateScore()
 {
-    const QString level = QStringLiteral("Fokozat: ") + MouseResults::LevelName(round_.Level());
+    const QString level = MouseResults::LevelLine(round_.Level());
     SetSmallPanelText(Playing()
                           ? level + QStringLiteral("<BR>6:") + QString::number(popped_)
                           : level + QStringLiteral("<BR>--:--"));

@@ -124,7 +124,7 @@ void TEgervadaszatForm::hatterClick()
 
 void TEgervadaszatForm::UpdateScore()
 {
-    const QString level = QStringLiteral("Fokozat: ") + MouseResults::LevelName(round_.Level()) + QLatin1Char('\n');
+    const QString level = MouseResults::LevelLine(round_.Level()) + QLatin1Char('\n');
     eredmeny_->setText(Playing()
                            ? level + QString::number(game_.Shown()) + QLatin1Char(':') + QString::number(game_.Hits())
                            : level + QStringLiteral("--:--"));

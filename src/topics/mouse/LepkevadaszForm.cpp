@@ -156,7 +156,7 @@ void TLepkevadaszForm::SelectCloud(TGraphElement& cloud)
     selected_ = &cloud;
     if (butterfly_.State() == TGameObject::TState::Waiting) {
         level_ = cloud.Value().toInt();
-        eredmeny_->setText(QStringLiteral("Fokozat: ") + MouseResults::LevelName(level_) + QStringLiteral("\n--:--"));
+        eredmeny_->setText(MouseResults::LevelLine(level_) + QStringLiteral("\n--:--"));
         eredmeny_->show();
         eredmeny_->raise();
     }
@@ -216,7 +216,7 @@ void TLepkevadaszForm::ShowButterfly()
 
 void TLepkevadaszForm::UpdateScore()
 {
-    eredmeny_->setText(QStringLiteral("Fokozat: ") + MouseResults::LevelName(level_) + QLatin1Char('\n') +
+    eredmeny_->setText(MouseResults::LevelLine(level_) + QLatin1Char('\n') +
                        QString::number(number_) + QLatin1Char(':') + QString::number(caught_));
     eredmeny_->show();
     eredmeny_->raise();
