@@ -32,9 +32,6 @@ TEgerBasketBallForm::~TEgerBasketBallForm() = default;
 void TEgerBasketBallForm::InitPage()
 {
     TRoundGameForm::InitPage();
-    SetSmallFontSize(20);
-    SmallWriter().SetMargins(0, 0, 30, 20);
-    SmallWriter().SetAlignment(QStringLiteral("wlfCenter"));
     baskets_ = 0;
     gameTime_ = 0;
     IRandomSource& random = Services::Random();
@@ -75,15 +72,7 @@ void TEgerBasketBallForm::Intro()
 {
     MoveInfoPanel(PanelPlace);
     ShowInfoPanel();
-    const QImage image = LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_intro.png"));
-    delete intro_;
-    const QRect panel = InfoPanel()->geometry();
-    intro_ = new TImage(this, QRect(panel.x() + (panel.width() - image.width()) / 2,
-                                    panel.y() + (panel.height() - image.height()) / 2, image.width(), image.height()));
-    intro_->SetPng(image);
-    intro_->raise();
-    intro_->show();
-    StartIntro();
+    StartIntro(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_intro.png"));
 }
 
 void TEgerBasketBallForm::Info()
@@ -139,12 +128,6 @@ int TEgerBasketBallForm::FallingBalls() const
     return static_cast<int>(std::count_if(balls_.begin(), balls_.end(), [](TBall* ball) { return ball && ball->Falling(); }));
 }
 
-void TEgerBasketBallForm::EndIntro()
-{
-    intro_->setEnabled(false);
-    intro_->hide();
-}
-
 void TEgerBasketBallForm::GameTick()
 {
     if (baskets_ >= Balls) {
@@ -161,7 +144,7 @@ void TEgerBasketBallForm::GameTick()
 
 void TEgerBasketBallForm::UpdateScore()
 {
-    eredmeny_->setText(timer1_.Enabled() && round_.InPhase(TGameRound::GamePhase)
+    eredmeny_->setText(Playing()
                            ? QStringLiteral("Rekord: ") + recordText_ + QStringLiteral("\nJátékidő: ") +
                                  MouseResults::TimeText(gameTime_)
                            : QStringLiteral("Rekord : ") + recordText_ + QStringLiteral("\nJátékidő : ") + NoTime);

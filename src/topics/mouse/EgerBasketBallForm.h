@@ -23,7 +23,6 @@ public:
 
     // Ball n, 1 to 10; nullptr before the page is shown.
     TBall* Ball(int n) const { return balls_.at(static_cast<std::size_t>(n - 1)); }
-    TImage* IntroPicture() const { return intro_; }
     QLabel* eredmeny() const { return eredmeny_; }
     int Baskets() const { return baskets_; }
     int GameTime() const { return gameTime_; }
@@ -38,7 +37,6 @@ private:
     void GameStart() override;
     void RoundEnd() override;
     void GameTick() override;
-    void EndIntro() override;
     void Released(TBall& ball);
     void UpdateScore();
 
@@ -49,6 +47,5 @@ private:
     int baskets_ = 0;
     QImage ballImage_;
     std::array<TBall*, Balls> balls_{};
-    TImage* intro_ = nullptr;
     QLabel* eredmeny_;
 };

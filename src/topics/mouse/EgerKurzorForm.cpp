@@ -3,17 +3,12 @@
 #include "MouseText.h"
 #include "framework/Image.h"
 #include "platform/VirtualKey.h"
-#include "shell/IModule.h"
 
-#include <QLabel>
-
-TEgerKurzorForm::TEgerKurzorForm() : TBaseBillForm(QStringLiteral("EgerKurzorForm"))
+TEgerKurzorForm::TEgerKurzorForm()
+    : TEgerKeyBaseForm(QStringLiteral("EgerKurzorForm"), QRect(914, 547, 57, 55), QRect(880, 512, 129, 33),
+                       QStringLiteral("Továbblépéshez nyomj ESC billentyűt!"), VirtualKey::Escape)
 {
     LoadBackground(QStringLiteral("egerezes\\EgerKurzorForm.jpg"));
-    escape_ = new TImage(this, QRect(914, 547, 57, 55));
-    escape_->setCursor(Qt::PointingHandCursor);
-    escape_->OnClick = [this] { Module()->Notify(); };
-    hint_ = MouseText::Hint(this, QRect(880, 512, 129, 33), QStringLiteral("Továbblépéshez nyomj ESC billentyűt!"));
     vissza()->move(vissza()->x(), 660);
 
     struct TArea {
@@ -34,15 +29,9 @@ TEgerKurzorForm::TEgerKurzorForm() : TBaseBillForm(QStringLiteral("EgerKurzorFor
 
 void TEgerKurzorForm::ShowPage()
 {
-    TBaseBillForm::ShowPage();
+    TEgerKeyBaseForm::ShowPage();
     MouseText::Write(*this, *hatter(), {16, 70, 200, 280, 50, 7},
                      QStringLiteral("Az egérrel gyorsan és könnyen adhatunk ki utasításokat.<BR>A képernyőn található "
                                     "kicsi, fehér nyilat mozgatjuk vele,<BR>amit egérkurzornak nevezünk. Az "
                                     "egérkurzor alakja sokféle lehet.<BR>Mozgasd a nyilat az alul látható rajzokra!"));
-}
-
-void TEgerKurzorForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
-{
-    if (key == VirtualKey::Escape)
-        Module()->Notify();
 }

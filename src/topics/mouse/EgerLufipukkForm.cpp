@@ -6,8 +6,6 @@
 #include "framework/TextImgWriter.h"
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
-#include "shell/Board.h"
-#include "shell/IModule.h"
 
 namespace {
 const char* const Colours[] = {"lila", "piros", "narancs", "zold", "kek", "vkek"};
@@ -22,12 +20,19 @@ TEgerLufipukkForm::TEgerLufipukkForm() : TRoundGameForm(QStringLiteral("EgerLufi
 
 TEgerLufipukkForm::~TEgerLufipukkForm() = default;
 
+void TEgerLufipukkForm::InitPage()
+{
+    TRoundGameForm::InitPage();
+    SetSmallFontSize(20);
+    TTextImgWriter& writer = SmallWriter();
+    writer.SetMargins(0, 0, 30, 20);
+    writer.SetAlignment(QStringLiteral("wlfCenter"));
+}
+
 void TEgerLufipukkForm::ShowPage()
 {
     TRoundGameForm::ShowPage();
-    IModuleController& board = Controller();
-    round_ = TGameRound::FromRound(Board::Number(board, QStringLiteral("ROUND")));
-    board.RemoveValue(QStringLiteral("ROUND"));
+    TakeRound();
     IRandomSource& random = Services::Random();
     random.Randomize();
     const QString name = QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_lufi_");
@@ -50,15 +55,7 @@ void TEgerLufipukkForm::Intro()
 {
     ShowGrass();
     ShowInfoPanel();
-    const QImage image = LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_lufi_felirat.png"));
-    delete title_;
-    const QRect panel = InfoPanel()->geometry();
-    title_ = new TImage(this, QRect(panel.x() + (panel.width() - image.width()) / 2,
-                                    panel.y() + (panel.height() - image.height()) / 2, image.width(), image.height()));
-    title_->SetPng(image);
-    title_->raise();
-    title_->show();
-    StartIntro();
+    StartIntro(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_lufi_felirat.png"));
 }
 
 void TEgerLufipukkForm::Info()
@@ -93,12 +90,6 @@ void TEgerLufipukkForm::GameStart()
     UpdateScore();
 }
 
-void TEgerLufipukkForm::EndIntro()
-{
-    title_->hide();
-    title_->setEnabled(false);
-}
-
 void TEgerLufipukkForm::GameTick()
 {
     if (popped_ + escaped_ >= Balloons) {
@@ -130,19 +121,14 @@ void TEgerLufipukkForm::Pop(TLufi& balloon)
 
 void TEgerLufipukkForm::UpdateScore()
 {
-    TTextImgWriter& writer = SmallWriter();
-    SetSmallFontSize(20);
-    writer.SetMargins(0, 0, 30, 20);
-    writer.SetAlignment(QStringLiteral("wlfCenter"));
-    const QString level = QStringLiteral("Fokozat: ") + MouseResults::LevelName(round_.Level());
-    SetSmallPanelText(timer1_.Enabled() && round_.InPhase(TGameRound::GamePhase)
+    const QString level = MouseResults::LevelLine(round_.Level());
+    SetSmallPanelText(Playing()
                           ? level + QStringLiteral("<BR>6:") + QString::number(popped_)
                           : level + QStringLiteral("<BR>--:--"));
 }
 
 void TEgerLufipukkForm::RoundEnd()
 {
-    if (const auto next = round_.NextRound(popped_ == Balloons))
-        Board::PutNumber(Controller(), QStringLiteral("ROUND"), *next);
+    LeaveRound(popped_ == Balloons);
     Report(MouseResults::BalloonResult(round_.Level(), UserName(), popped_));
 }

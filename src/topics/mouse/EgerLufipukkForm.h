@@ -20,11 +20,11 @@ public:
 
     // Balloon n, 1 to 6; nullptr before the page is shown.
     TLufi* Balloon(int n) const { return balloons_.at(static_cast<std::size_t>(n - 1)); }
-    TImage* Title() const { return title_; }
     int Popped() const { return popped_; }
     int Escaped() const { return escaped_; }
 
 protected:
+    void InitPage() override;
 
 private:
     void Intro() override;
@@ -32,12 +32,10 @@ private:
     void GameStart() override;
     void RoundEnd() override;
     void GameTick() override;
-    void EndIntro() override;
     void Pop(TLufi& balloon);
     void UpdateScore();
 
     int popped_ = 0;
     int escaped_ = 0;
     std::array<TLufi*, Balloons> balloons_{};
-    TImage* title_ = nullptr;
 };

@@ -29,14 +29,9 @@ const TPot PotTable[TEgerNoraSzinezForm::Pots] = {
 
 TEgerNoraSzinezForm::TEgerNoraSzinezForm() : TBaseBlueForm(QStringLiteral("EgerNoraSzinezForm"))
 {
-    imgPolo_ = new TImage(this, QRect(379, 268, 123, 108));
-    imgSzoknya_ = new TImage(this, QRect(386, 368, 103, 33));
-    imgAuto_ = new TImage(this, QRect(223, 207, 486, 114));
-    polo_.image = imgPolo_;
-    szoknya_.image = imgSzoknya_;
-    auto_.image = imgAuto_;
-    for (TTarget* target : {&polo_, &szoknya_, &auto_})
-        MakeTarget(*target);
+    MakeTarget(polo_, QRect(379, 268, 123, 108));
+    MakeTarget(szoknya_, QRect(386, 368, 103, 33));
+    MakeTarget(auto_, QRect(223, 207, 486, 114));
 
     for (int i = 0; i < Pots; ++i) {
         TImage* pot = new TImage(this, QRect(PotTable[i].left, 600, PotTable[i].width, 49));
@@ -51,8 +46,9 @@ TEgerNoraSzinezForm::TEgerNoraSzinezForm() : TBaseBlueForm(QStringLiteral("EgerN
     TDragDrop::Of(hatter()).OnDragOver = [](QWidget&) { return false; };
 }
 
-void TEgerNoraSzinezForm::MakeTarget(TTarget& target)
+void TEgerNoraSzinezForm::MakeTarget(TTarget& target, const QRect& geometry)
 {
+    target.image = new TImage(this, geometry);
     target.image->hide();
     target.image->setEnabled(false);
     TDragDrop& drop = TDragDrop::Of(target.image);

@@ -20,9 +20,9 @@ public:
     void ShowPage() override;
 
     TTask Task() const { return task_; }
-    TImage* imgPolo() const { return imgPolo_; }
-    TImage* imgSzoknya() const { return imgSzoknya_; }
-    TImage* imgAuto() const { return imgAuto_; }
+    TImage* imgPolo() const { return polo_.image; }
+    TImage* imgSzoknya() const { return szoknya_.image; }
+    TImage* imgAuto() const { return auto_.image; }
     const std::array<TImage*, Pots>& ColourPots() const { return pots_; }
     // The colour of the pot with this component name; invalid for any other name.
     static QColor PotColour(const QString& potName);
@@ -38,12 +38,9 @@ private:
     };
     void LoadTarget(TTarget& target, const QString& part, const QColor& colour);
     void Paint(TTarget& target, const QColor& colour);
-    void MakeTarget(TTarget& target);
+    void MakeTarget(TTarget& target, const QRect& geometry);
 
     TTask task_ = TTask::Car;
-    TImage* imgPolo_;
-    TImage* imgSzoknya_;
-    TImage* imgAuto_;
     TTarget polo_;
     TTarget szoknya_;
     TTarget auto_;

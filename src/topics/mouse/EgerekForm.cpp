@@ -1,24 +1,18 @@
 #include "EgerekForm.h"
 
 #include "MouseText.h"
-#include "framework/Image.h"
 #include "platform/VirtualKey.h"
-#include "shell/IModule.h"
 
-#include <QLabel>
-
-TEgerekForm::TEgerekForm() : TBaseBillForm(QStringLiteral("EgerekForm"))
+TEgerekForm::TEgerekForm()
+    : TEgerKeyBaseForm(QStringLiteral("EgerekForm"), QRect(882, 440, 115, 130), QRect(880, 408, 121, 33),
+                       QStringLiteral("Továbblépéshez üss ENTER-t!"), VirtualKey::Return)
 {
     LoadBackground(QStringLiteral("egerezes\\EgerekForm.jpg"));
-    enter_ = new TImage(this, QRect(882, 440, 115, 130));
-    enter_->setCursor(Qt::PointingHandCursor);
-    enter_->OnClick = [this] { Module()->Notify(); };
-    hint_ = MouseText::Hint(this, QRect(880, 408, 121, 33), QStringLiteral("Továbblépéshez üss ENTER-t!"));
 }
 
 void TEgerekForm::ShowPage()
 {
-    TBaseBillForm::ShowPage();
+    TEgerKeyBaseForm::ShowPage();
     MouseText::Write(*this, *hatter(), {16, 50, 700, 210, 50, 5},
                      QStringLiteral("Ezek igazi egerek!<BR>Az egér egy pici állatka.<BR>Sokan félnek tőle, pedig "
                                     "senkit sem bánt!<BR>Apró, de a farka igen hosszú!"));
@@ -26,10 +20,4 @@ void TEgerekForm::ShowPage()
                      QStringLiteral("Ezek számítógépes egerek!<BR>Ez az egér is kicsi, viszont nem állat,<BR>hanem "
                                     "egy hasznos eszköz, amivel a gépet irányítjuk.<BR>A vezeték, ami a géphez "
                                     "kapcsolja, olyan, mint egy farkinca."));
-}
-
-void TEgerekForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
-{
-    if (key == VirtualKey::Return)
-        Module()->Notify();
 }

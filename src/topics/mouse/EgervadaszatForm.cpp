@@ -9,7 +9,6 @@
 #include "framework/TextImgWriter.h"
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
-#include "shell/Board.h"
 
 #include <QLabel>
 
@@ -39,10 +38,8 @@ void TEgervadaszatForm::InitPage()
 void TEgervadaszatForm::ShowPage()
 {
     TRoundGameForm::ShowPage();
-    IModuleController& board = Controller();
-    round_ = TGameRound::FromRound(Board::Number(board, QStringLiteral("ROUND")));
+    TakeRound();
     game_ = THuntGame(round_.Level());
-    board.RemoveValue(QStringLiteral("ROUND"));
     FlowStep();
 }
 
@@ -127,8 +124,8 @@ void TEgervadaszatForm::hatterClick()
 
 void TEgervadaszatForm::UpdateScore()
 {
-    const QString level = QStringLiteral("Fokozat: ") + MouseResults::LevelName(round_.Level()) + QLatin1Char('\n');
-    eredmeny_->setText(timer1_.Enabled() && round_.InPhase(TGameRound::GamePhase)
+    const QString level = MouseResults::LevelLine(round_.Level()) + QLatin1Char('\n');
+    eredmeny_->setText(Playing()
                            ? level + QString::number(game_.Shown()) + QLatin1Char(':') + QString::number(game_.Hits())
                            : level + QStringLiteral("--:--"));
     eredmeny_->raise();
@@ -138,7 +135,6 @@ void TEgervadaszatForm::RoundEnd()
 {
     imgNyilacska_->setEnabled(false);
     imgNyilacska_->hide();
-    if (const auto next = round_.NextRound(game_.Passed()))
-        Board::PutNumber(Controller(), QStringLiteral("ROUND"), *next);
+    LeaveRound(game_.Passed());
     Report(MouseResults::HuntResult(round_.Level(), UserName(), game_.Hits(), game_.Misses()));
 }

@@ -40,7 +40,7 @@ void TGameObject::Move()
 
 bool TGameObject::Catch()
 {
-    if (state_ != TState::Flying && state_ != TState::Waiting)
+    if (!OnTheWing())
         return false;
     state_ = TState::Caught;
     return true;

@@ -26,6 +26,8 @@ public:
     void Restart();
 
     TState State() const { return state_; }
+    // Neither caught nor escaped yet: it still moves and may be caught.
+    bool OnTheWing() const { return state_ == TState::Waiting || state_ == TState::Flying; }
     QRect Place() const { return place_; }
     QPoint StartPoint() const { return start_; }
     int Direction() const { return direction_; }

@@ -24,7 +24,6 @@ public:
 
     int Level() const { return level_; }
     int State() const { return state_; }
-    bool FirstRound() const { return first_; }
     void Enter(int phase) { state_ = phase; }
     // The phase now running is over (+128).
     void Finish() { state_ += Finished; }

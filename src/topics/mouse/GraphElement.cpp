@@ -61,12 +61,9 @@ TGraphElement::~TGraphElement()
 
 void TGraphElement::Place()
 {
-    if (!read_) {
-        image_ = LoadPng(file_);
-        read_ = true;
-    }
-    picture_->SetPng(image_);
-    const QRect area(place_, image_.size());
+    const QImage image = LoadPng(file_);
+    picture_->SetPng(image);
+    const QRect area(place_, image.size());
     picture_->setGeometry(area);
     caption_->setGeometry(area);
     picture_->show();

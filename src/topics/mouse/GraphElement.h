@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QPoint>
 #include <QString>
 #include <functional>
@@ -10,7 +9,6 @@ class QWidget;
 class TImage;
 
 // A cloud of the butterfly hunt: a picture with a caption over it that the learner selects.
-// The picture is read once and kept.
 class TGraphElement {
 public:
     TGraphElement(QWidget* page, const QString& file, const QPoint& place, const QString& value,
@@ -38,7 +36,5 @@ private:
     QString value_;
     TImage* picture_;
     QLabel* caption_;
-    QImage image_;
-    bool read_ = false;
     bool selected_ = false;
 };

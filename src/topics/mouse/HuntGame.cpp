@@ -2,12 +2,11 @@
 
 #include "platform/RandomSource.h"
 
-THuntGame::THuntGame(int level) : level_(level), stayTime_(4000 / level) {}
+THuntGame::THuntGame(int level) : level_(level) {}
 
 void THuntGame::Start()
 {
-    stayTime_ = 4000 / level_;
-    elapsed_ = stayTime_;
+    elapsed_ = StayTime();
     hits_ = 0;
     shown_ = 0;
     hit_ = false;
@@ -16,7 +15,7 @@ void THuntGame::Start()
 THuntGame::TTick THuntGame::Tick(int interval)
 {
     elapsed_ += interval;
-    if (elapsed_ <= stayTime_)
+    if (elapsed_ <= StayTime())
         return TTick::Waiting;
     if (shown_ >= Targets)
         return TTick::Over;
@@ -45,6 +44,6 @@ THuntGame::TPress THuntGame::Press(Qt::MouseButton button)
     }
     ++hits_;
     hit_ = true;
-    elapsed_ = stayTime_;
+    elapsed_ = StayTime();
     return TPress::Hit;
 }

@@ -27,7 +27,7 @@ public:
     void Miss() { ++misses_; }
 
     int Level() const { return level_; }
-    int StayTime() const { return stayTime_; }
+    int StayTime() const { return 4000 / level_; }
     int Shown() const { return shown_; }
     int Hits() const { return hits_; }
     int Misses() const { return misses_; }
@@ -38,7 +38,6 @@ public:
 
 private:
     int level_;
-    int stayTime_;
     int elapsed_ = 0;
     int shown_ = 0;
     int hits_ = 0;

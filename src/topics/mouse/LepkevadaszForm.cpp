@@ -156,7 +156,7 @@ void TLepkevadaszForm::SelectCloud(TGraphElement& cloud)
     selected_ = &cloud;
     if (butterfly_.State() == TGameObject::TState::Waiting) {
         level_ = cloud.Value().toInt();
-        eredmeny_->setText(QStringLiteral("Fokozat: ") + MouseResults::LevelName(level_) + QStringLiteral("\n--:--"));
+        eredmeny_->setText(MouseResults::LevelLine(level_) + QStringLiteral("\n--:--"));
         eredmeny_->show();
         eredmeny_->raise();
     }
@@ -196,9 +196,12 @@ void TLepkevadaszForm::GameStart()
 
 void TLepkevadaszForm::NewColour()
 {
-    colour_ = Colours.at(Services::Random().Random(static_cast<int>(Colours.size())));
-    const QImage image = LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_pillango_") + colour_ +
-                                 QStringLiteral(".png"));
+    const int index = Services::Random().Random(static_cast<int>(Colours.size()));
+    colour_ = Colours.at(index);
+    QImage& image = butterflyImages_.at(static_cast<std::size_t>(index));
+    if (image.isNull())
+        image = LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_pillango_") + colour_ +
+                        QStringLiteral(".png"));
     imgButterfly_->SetPng(image);
     imgButterfly_->resize(image.size());
     butterfly_.SetSize(image.size());
@@ -213,7 +216,7 @@ void TLepkevadaszForm::ShowButterfly()
 
 void TLepkevadaszForm::UpdateScore()
 {
-    eredmeny_->setText(QStringLiteral("Fokozat: ") + MouseResults::LevelName(level_) + QLatin1Char('\n') +
+    eredmeny_->setText(MouseResults::LevelLine(level_) + QLatin1Char('\n') +
                        QString::number(number_) + QLatin1Char(':') + QString::number(caught_));
     eredmeny_->show();
     eredmeny_->raise();
@@ -232,8 +235,7 @@ void TLepkevadaszForm::Timer1Timer()
     }
     if (phase_ != QStringLiteral("GAME"))
         return;
-    const TGameObject::TState state = butterfly_.State();
-    if (state == TGameObject::TState::Flying || state == TGameObject::TState::Waiting) {
+    if (butterfly_.OnTheWing()) {
         butterfly_.Move();
         imgButterfly_->move(butterfly_.Place().topLeft());
         imgButterfly_->show();

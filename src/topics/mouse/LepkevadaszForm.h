@@ -5,6 +5,7 @@
 #include "framework/BaseBlueForm.h"
 #include "platform/PageTimer.h"
 
+#include <QImage>
 #include <array>
 #include <memory>
 
@@ -67,6 +68,8 @@ private:
     int number_ = 1;
     int caught_ = 0;
     QString colour_;
+    // Each colour's picture, read when first drawn: ten butterflies a round share five.
+    std::array<QImage, 5> butterflyImages_;
     TGameObject butterfly_;
     TImage* imgButterfly_;
     std::array<std::unique_ptr<TGraphElement>, 5> clouds_;

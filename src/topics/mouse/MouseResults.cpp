@@ -19,6 +19,11 @@ QString LevelName(int level)
     return names[std::clamp(level, 1, 5) - 1];
 }
 
+QString LevelLine(int level)
+{
+    return QStringLiteral("Fokozat: ") + LevelName(level);
+}
+
 QString ButterflyRating(int caught)
 {
     if (caught <= 0)
@@ -38,7 +43,7 @@ QString ButterflyRating(int caught)
 
 QString ButterflyResult(int level, const QString& name, int caught)
 {
-    return QStringLiteral("Feladat: Lepkevadászat<BR>Fokozat: ") + LevelName(level) + QStringLiteral("<BR>Név: ") +
+    return QStringLiteral("Feladat: Lepkevadászat<BR>") + LevelLine(level) + QStringLiteral("<BR>Név: ") +
            name + QStringLiteral("<BR>Teljesítmény: 10 / ") + QString::number(caught) +
            QStringLiteral("<BR>Értékelés:") + ButterflyRating(caught) + QStringLiteral("<BR><BR>") + LastLine;
 }
@@ -82,7 +87,7 @@ QString HuntMissRating(int misses)
 QString HuntResult(int level, const QString& name, int hits, int misses)
 {
     const bool last = hits >= 10 && level >= 5;
-    return QStringLiteral("Feladat: Jobbra vagy balra<BR>Fokozat: ") + LevelName(level) + QStringLiteral("<BR>Név: ") +
+    return QStringLiteral("Feladat: Jobbra vagy balra<BR>") + LevelLine(level) + QStringLiteral("<BR>Név: ") +
            name + QStringLiteral("<BR>Találatok: 10/") + QString::number(hits) + QStringLiteral("<BR>Értékelés: ") +
            HuntHitRating(hits) + QStringLiteral("<BR>Mellékattintások: ") + QString::number(misses) +
            QStringLiteral("<BR>Értékelés: ") + HuntMissRating(misses) + QStringLiteral("<BR><BR>") +
@@ -111,7 +116,7 @@ QString BalloonResult(int level, const QString& name, int popped)
                                  "billentyűvel újrajátszhatod a kört!");
     else
         closing = level >= 5 ? LastLine : NextLevelLine;
-    return QStringLiteral("Feladat: Lufilövöldözés<BR>Fokozat: ") + LevelName(level) + QStringLiteral("<BR>Név: ") +
+    return QStringLiteral("Feladat: Lufilövöldözés<BR>") + LevelLine(level) + QStringLiteral("<BR>Név: ") +
            name + QStringLiteral("<BR>Teljesítmény: 6/") + QString::number(popped) +
            QStringLiteral("<BR>Értékelés: ") + BalloonRating(popped) + QStringLiteral("<BR><BR>") + closing;
 }

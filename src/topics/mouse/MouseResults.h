@@ -7,6 +7,8 @@ namespace MouseResults {
 
 // "lassú" .. "villám" for levels 1 to 5.
 QString LevelName(int level);
+// "Fokozat: lassú": the level as the games' score shows it.
+QString LevelLine(int level);
 
 QString ButterflyRating(int caught);
 QString ButterflyResult(int level, const QString& name, int caught);

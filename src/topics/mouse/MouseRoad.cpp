@@ -4,12 +4,10 @@ namespace MouseRoad {
 
 namespace {
 
-TAction Show(TPage page)
+// The shared move to a page, none of this road's own flags set.
+TAction Show(TPage page, const QString& stepReady = QString())
 {
-    TAction action;
-    action.move = TRoadMove::SwitchTo;
-    action.page = page;
-    return action;
+    return {RoadTo(page, stepReady)};
 }
 
 TAction Butterflies(const QString& actionText)
@@ -32,9 +30,7 @@ TAction ChooserOr(const TBoard& board, TPage next)
 
 TAction Evaluation(const QString& stepReady)
 {
-    TAction action = Show(TPage::Ertekeles);
-    action.stepReady = stepReady;
-    return action;
+    return Show(TPage::Ertekeles, stepReady);
 }
 
 TAction Stay()

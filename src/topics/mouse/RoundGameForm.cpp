@@ -42,6 +42,38 @@ void TRoundGameForm::StartIntro()
     timer1_.SetEnabled(true);
 }
 
+void TRoundGameForm::StartIntro(const QString& pictureFile)
+{
+    const QImage image = LoadPng(pictureFile);
+    delete introPicture_;
+    const QRect panel = InfoPanel()->geometry();
+    introPicture_ = new TImage(this, QRect(panel.x() + (panel.width() - image.width()) / 2,
+                                           panel.y() + (panel.height() - image.height()) / 2, image.width(),
+                                           image.height()));
+    introPicture_->SetPng(image);
+    introPicture_->raise();
+    introPicture_->show();
+    StartIntro();
+}
+
+void TRoundGameForm::TakeRound()
+{
+    IModuleController& board = Controller();
+    round_ = TGameRound::FromRound(Board::Number(board, QStringLiteral("ROUND")));
+    board.RemoveValue(QStringLiteral("ROUND"));
+}
+
+void TRoundGameForm::LeaveRound(bool passed)
+{
+    if (const auto next = round_.NextRound(passed))
+        Board::PutNumber(Controller(), QStringLiteral("ROUND"), *next);
+}
+
+bool TRoundGameForm::Playing() const
+{
+    return timer1_.Enabled() && round_.InPhase(TGameRound::GamePhase);
+}
+
 void TRoundGameForm::Timer1Timer()
 {
     if (round_.InPhase(TGameRound::GamePhase)) {
@@ -55,7 +87,10 @@ void TRoundGameForm::Timer1Timer()
     if (introTime_ <= introLength_)
         return;
     timer1_.SetEnabled(false);
-    EndIntro();
+    if (introPicture_) {
+        introPicture_->hide();
+        introPicture_->setEnabled(false);
+    }
     FinishPhase();
 }
 

@@ -20,6 +20,8 @@ public:
     const TGameRound& Round() const { return round_; }
     TPageTimer& Timer1() { return timer1_; }
     TImage* imgStart() const { return imgStart_; }
+    // The intro's picture; nullptr when the page has shown no intro.
+    TImage* IntroPicture() const { return introPicture_; }
 
 protected:
     void FormKeyDown(int& key, Qt::KeyboardModifiers shift) override;
@@ -32,10 +34,16 @@ protected:
     virtual void RoundEnd() = 0;
     // A tick while the game runs.
     virtual void GameTick() = 0;
-    // The intro's time is over, before the flow goes on.
-    virtual void EndIntro() {}
     // The intro phase with its clock started.
     void StartIntro();
+    // The intro phase with this picture centred on the information panel until its time is over.
+    void StartIntro(const QString& pictureFile);
+    // The round the previous page left under "ROUND", taken off the board.
+    void TakeRound();
+    // The round is over: "ROUND" tells the next page which level to play, unless the top one is passed.
+    void LeaveRound(bool passed);
+    // The game runs on its clock: the score shows figures instead of "--:--".
+    bool Playing() const;
     // The state's phase is over: +128, then the flow step.
     void FinishPhase();
     // The information phase: the START picture, sized to the image, in front and clickable.
@@ -54,5 +62,6 @@ private:
 
     int introTime_ = 0;
     TImage* imgStart_;
+    TImage* introPicture_ = nullptr;
     QString startSound_;
 };

@@ -12,10 +12,7 @@ class EgerBasketBallFormTest : public MouseGamesCourse {
 protected:
     TEgerBasketBallForm* ShowGame(std::optional<int> record)
     {
-        return Show<TEgerBasketBallForm>([record](IModuleController& board) {
-            if (record)
-                Board::PutNumber(board, "TIMERECORD", *record);
-        });
+        return ShowWith<TEgerBasketBallForm>("TIMERECORD", record);
     }
     static void Carry(TBall& ball, QPoint topLeft) { MouseGamesMoves::Carry(ball, topLeft); }
     // START, the clock run to the time, every ball into the hoop, one more tick.

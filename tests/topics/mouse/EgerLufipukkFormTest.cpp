@@ -11,10 +11,7 @@ class EgerLufipukkFormTest : public MouseGamesCourse {
 protected:
     TEgerLufipukkForm* ShowRound(std::optional<int> round)
     {
-        return Show<TEgerLufipukkForm>([round](IModuleController& board) {
-            if (round)
-                Board::PutNumber(board, "ROUND", *round);
-        });
+        return ShowWith<TEgerLufipukkForm>("ROUND", round);
     }
     void PopAll(TEgerLufipukkForm& page)
     {
@@ -52,13 +49,13 @@ TEST_F(EgerLufipukkFormTest, FirstRoundTitleThenSixPopsPassTheLevel)
 {
     random = TFixedRandom({4999999, 599999});
     TEgerLufipukkForm* page = ShowRound(std::nullopt);
-    ASSERT_NE(page->Title(), nullptr);
-    EXPECT_TRUE(page->Title()->isVisible());
-    EXPECT_EQ(page->Title()->geometry().center(), page->InfoPanel()->geometry().center());
+    ASSERT_NE(page->IntroPicture(), nullptr);
+    EXPECT_TRUE(page->IntroPicture()->isVisible());
+    EXPECT_EQ(page->IntroPicture()->geometry().center(), page->InfoPanel()->geometry().center());
     PressKey(Qt::Key_Escape);
     EXPECT_TRUE(Notes().empty());
     Tick(70, 15);
-    EXPECT_FALSE(page->Title()->isVisible());
+    EXPECT_FALSE(page->IntroPicture()->isVisible());
     EXPECT_EQ(Read(page->SmallPanel()), "Fokozat: lassú --:--");
     EXPECT_EQ(Read(page->InfoPanel()),
               "Lődd ki a felfelé szálló lufikat duplakattintással! A lufik egyre gyorsabban követik egymást. A játék "
@@ -91,7 +88,7 @@ TEST_F(EgerLufipukkFormTest, FirstRoundTitleThenSixPopsPassTheLevel)
 TEST_F(EgerLufipukkFormTest, EscapedBalloonsCountOnceAndTheLevelRepeats)
 {
     TEgerLufipukkForm* page = ShowRound(3);
-    EXPECT_EQ(page->Title(), nullptr) << "no intro after the first round";
+    EXPECT_EQ(page->IntroPicture(), nullptr) << "no intro after the first round";
     EXPECT_EQ(Read(page->SmallPanel()), "Fokozat: fürge --:--");
     Click(page->imgStart());
     DoubleClick(page->Balloon(6));

@@ -12,10 +12,7 @@ class EgervadaszatFormTest : public MouseGamesCourse {
 protected:
     TEgervadaszatForm* ShowRound(std::optional<int> round)
     {
-        return Show<TEgervadaszatForm>([round](IModuleController& board) {
-            if (round)
-                Board::PutNumber(board, "ROUND", *round);
-        });
+        return ShowWith<TEgervadaszatForm>("ROUND", round);
     }
     // Ten targets after START, the first `hits` pressed with their own button.
     void PlayRound(TEgervadaszatForm& page, int hits)

@@ -30,14 +30,14 @@ TEST_F(LessonPagesTest, TheDrawnKeysAndTheirHints)
 {
     OpenMouseTopic();
     auto* mice = On<TEgerekForm>();
-    EXPECT_EQ(mice->enter()->geometry(), QRect(882, 440, 115, 130));
+    EXPECT_EQ(mice->Key()->geometry(), QRect(882, 440, 115, 130));
     EXPECT_EQ(mice->Hint()->text(), "Továbblépéshez üss ENTER-t!");
-    Click(mice->enter());
+    Click(mice->Key());
     auto* kinds = On<TEgerTipusForm>();
     ASSERT_NE(kinds, nullptr);
     EXPECT_EQ(kinds->Hint()->text(), "Tovább a Backspace billentyűvel!");
     EXPECT_EQ(kinds->vissza()->y(), 660);
-    Click(kinds->Backspace());
+    Click(kinds->Key());
     auto* cursors = On<TEgerKurzorForm>();
     ASSERT_NE(cursors, nullptr);
     EXPECT_EQ(cursors->Hint()->text(), "Továbblépéshez nyomj ESC billentyűt!");
@@ -51,7 +51,7 @@ TEST_F(LessonPagesTest, TheDrawnKeysAndTheirHints)
     EXPECT_EQ(shapes, (QList<Qt::CursorShape>{Qt::ArrowCursor, Qt::WaitCursor, Qt::SizeAllCursor,
                                                Qt::SizeVerCursor, Qt::ForbiddenCursor}));
     EXPECT_EQ(lefts, (QList<int>{40, 184, 344, 504, 664}));
-    Click(cursors->escape());
+    Click(cursors->Key());
     EXPECT_EQ(CurrentPageName(), "EgerKattInfoForm");
 }
 

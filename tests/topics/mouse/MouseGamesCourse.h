@@ -92,6 +92,15 @@ protected:
         return page;
     }
 
+    // A new page of the game, with a number under the key on the board when one is given.
+    template <class Page> Page* ShowWith(const char* key, std::optional<int> number)
+    {
+        return Show<Page>([key, number](IModuleController& board) {
+            if (number)
+                Board::PutNumber(board, key, *number);
+        });
+    }
+
     // Every Notify of the visits to the stand-in, in order.
     const std::vector<TGameNote>& Notes() const { return notes; }
 

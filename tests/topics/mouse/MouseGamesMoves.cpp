@@ -35,8 +35,7 @@ bool Butterfly(TLearner& learner, TLepkevadaszForm& page)
         Wait(learner, IntroWait);
     else if (phase == QStringLiteral("INFO"))
         learner.Click(page.imgStart());
-    else if (phase == QStringLiteral("GAME") && (page.Butterfly().State() == TGameObject::TState::Flying ||
-                                                 page.Butterfly().State() == TGameObject::TState::Waiting))
+    else if (phase == QStringLiteral("GAME") && page.Butterfly().OnTheWing())
         learner.Click(page.ButterflyPicture(), QPoint(2, 2));
     else
         Wait(learner, page.Timer1().Interval());

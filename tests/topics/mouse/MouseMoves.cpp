@@ -6,10 +6,8 @@
 #include "framework/BaseBlueForm.h"
 #include "framework/Image.h"
 #include "topics/mouse/EgerAHazbaBeForm.h"
-#include "topics/mouse/EgerBasketBallForm.h"
-#include "topics/mouse/EgerLufipukkForm.h"
-#include "topics/mouse/EgervadaszatForm.h"
 #include "topics/mouse/LepkevadaszForm.h"
+#include "topics/mouse/RoundGameForm.h"
 #include "topics/mouse/EgerDragDropForm.h"
 #include "topics/mouse/EgerEgerfajtakForm.h"
 #include "topics/mouse/EgerJatekvalasztasForm.h"
@@ -39,8 +37,7 @@ int roundsPerGame = 1;
 
 bool RoundGame(TBaseForm* page)
 {
-    return dynamic_cast<TLepkevadaszForm*>(page) || dynamic_cast<TEgervadaszatForm*>(page) ||
-           dynamic_cast<TEgerLufipukkForm*>(page) || dynamic_cast<TEgerBasketBallForm*>(page);
+    return dynamic_cast<TLepkevadaszForm*>(page) || dynamic_cast<TRoundGameForm*>(page);
 }
 
 // A game's rounds follow each other for ever: the learner plays a round as one move, and after
