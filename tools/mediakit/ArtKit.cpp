@@ -132,6 +132,22 @@ QImage Transparent(QSize size)
     return image;
 }
 
+std::vector<QImage> DrawnFrames(QSize size, int count, const QColor& background,
+                                const std::function<void(QPainter&, int)>& draw)
+{
+    std::vector<QImage> frames;
+    for (int i = 0; i < count; ++i) {
+        QImage frame(size, QImage::Format_RGB32);
+        frame.fill(background);
+        QPainter painter(&frame);
+        painter.setRenderHint(QPainter::Antialiasing);
+        draw(painter, i);
+        painter.end();
+        frames.push_back(frame);
+    }
+    return frames;
+}
+
 QPainterPath RoundedRect(const QRectF& rect, qreal radius)
 {
     QPainterPath path;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class QFont;
 class QImage;
@@ -50,6 +51,10 @@ QPainterPath RoundedRect(const QRectF& rect, qreal radius);
 
 // An empty picture with an alpha channel, for drawings that must show what lies beneath them.
 QImage Transparent(QSize size);
+
+// A clip's count frames of size on the background, each painted antialiased by draw with its index.
+std::vector<QImage> DrawnFrames(QSize size, int count, const QColor& background,
+                                const std::function<void(QPainter&, int)>& draw);
 
 // Moves the painter into a drawing's own frame: its origin on origin, turned by degrees
 // (clockwise) and scaled.
