@@ -147,20 +147,21 @@ int main(int argc, char** argv)
         out.Page(mock.Done(), "combo.png");
     }
     {
-        TMock mock(ReflexScreen());
+        const QImage reflex = ReflexScreen(); // one background for the three pages
+        TMock mock(reflex);
         mock.Text(Places::ReflexText, QString::fromUtf8("A kijelzőn megjelenő szót vagy szavakat jelöld ki és húzd át a "
                                                         "kisebbik listadobozba! Az is számít, hogy milyen gyorsan oldod meg "
                                                         "a feladatot. Kattints a játék címére!"));
         mock.Text(Places::ReflexWords, QString::fromUtf8("alma, körte, szilva"), 19, Qt::black, Qt::AlignCenter);
         mock.Text(Places::ReflexClock, "01:05", 24, QColor(0, 0, 255), Qt::AlignCenter);
         out.Page(mock.Done(), "reflex_start.png");
-        TMock game(ReflexScreen());
+        TMock game(reflex);
         game.Text(Places::ReflexWords, QString::fromUtf8("alma, körte, szilva"), 19, Qt::black, Qt::AlignCenter);
         game.Text(Places::ReflexClock, "01:05", 24, QColor(0, 0, 255), Qt::AlignCenter);
         game.List(Places::ReflexFrom, {"alma", "asztal", QString::fromUtf8("körte"), "ablak", "szilva"}, 0);
         game.List(Places::ReflexTo, {"asztal"});
         out.Page(game.Done(), "reflex_game.png");
-        TMock start(ReflexScreen());
+        TMock start(reflex);
         start.Picture(Places::ReflexStart.topLeft(), ListsPicturesArt::StartTitle());
         out.Page(start.Done(), "reflex_title.png");
     }

@@ -63,8 +63,10 @@ int main(int argc, char** argv)
     const std::vector<QImage>& rightClick = clips[0].second;
     const std::vector<QImage>& doubleClick = clips[1].second;
 
+    // Each game's background is drawn once for its intro and play pages.
     {
-        TMock intro(ButterflyScreen());
+        const QImage butterfly = ButterflyScreen();
+        TMock intro(butterfly);
         for (int i = 0; i < 5; ++i)
             intro.Picture(Places::CloudAt[i], Art::Cloud(i + 1));
         intro.Furniture();
@@ -72,7 +74,7 @@ int main(int argc, char** argv)
         intro.Centred(QRect(160, 176, 713, 105), Art::ButterflyTitle());
         out.Page(intro.Done(), "butterfly_intro.png");
 
-        TMock game(ButterflyScreen());
+        TMock game(butterfly);
         const char* captions[] = {"Lassú", "Normál", "Fürge", "Gyors", "Villám"};
         for (int i = 0; i < 5; ++i) {
             game.Picture(Places::CloudAt[i], Art::Cloud(i + 1));
@@ -98,14 +100,15 @@ int main(int argc, char** argv)
         out.Page(page.Done(), "right_click.png");
     }
     {
-        TMock intro(HuntScreen());
+        const QImage hunt = HuntScreen();
+        TMock intro(hunt);
         intro.Picture(info.topLeft(), GamePanelsMedia::InfoPanel());
         intro.Centred(info, Art::LeftRightTitle());
         intro.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
         intro.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
         out.Page(intro.Done(), "hunt_intro.png");
 
-        TMock start(HuntScreen());
+        TMock start(hunt);
         start.Picture(info.topLeft(), GamePanelsMedia::InfoPanel());
         start.Text(info.adjusted(0, 100, 0, 0), U("Ha felkészültél a játékra, \naz indításhoz kattints a bal egérgombbal a START-ra!"),
                    24, QColor(0, 0, 255), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
@@ -115,7 +118,7 @@ int main(int argc, char** argv)
         start.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
         out.Page(start.Done(), "hunt_start.png");
 
-        TMock game(HuntScreen());
+        TMock game(hunt);
         game.Picture(QPoint(200, 120), Art::NyilacskaPointing(false));
         game.Picture(QPoint(620, 360), Art::NyilacskaPointing(true));
         game.Picture(QPoint(20, 630), GamePanelsMedia::SmallPanel());
@@ -140,13 +143,14 @@ int main(int argc, char** argv)
         out.Page(page.Done(), "double_click.png");
     }
     {
-        TMock intro(BalloonScreen());
+        const QImage balloon = BalloonScreen();
+        TMock intro(balloon);
         intro.Furniture();
         intro.Picture(info.topLeft(), GamePanelsMedia::InfoPanel());
         intro.Centred(info, Art::BalloonTitle());
         out.Page(intro.Done(), "balloon_intro.png");
 
-        TMock game(BalloonScreen());
+        TMock game(balloon);
         const char* colours[] = {"lila", "piros", "narancs", "zold", "kek", "vkek"};
         const int tops[] = {120, 300, 520, 40, 660, 400};
         for (int i = 0; i < 6; ++i)
@@ -156,12 +160,13 @@ int main(int argc, char** argv)
         out.Page(game.Done(), "balloon_game.png");
     }
     {
-        TMock intro(BasketballScreen());
+        const QImage basketball = BasketballScreen();
+        TMock intro(basketball);
         intro.Picture(QPoint(110, 180), GamePanelsMedia::InfoPanel());
         intro.Centred(QRect(110, 180, 800, 320), Art::BasketballTitle());
         out.Page(intro.Done(), "basketball_intro.png");
 
-        TMock game(BasketballScreen());
+        TMock game(basketball);
         for (int i = 0; i < 8; ++i)
             game.Picture(QPoint(103 + 90 * i, 665 + (i * 3) % 6), Art::Ball());
         game.Picture(QPoint(470, 278), Art::Ball()); // released inside the hoop
