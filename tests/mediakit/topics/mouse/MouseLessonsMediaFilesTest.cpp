@@ -6,17 +6,13 @@
 #include "mediakit/PictureChecks.h"
 #include "mediakit/ResFiles.h"
 
-#include <QMap>
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(MouseLessonsMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize)
 {
-    const struct {
-        const char* path;
-        const char* size;
-    } expected[] = {
+    ResFiles::ExpectListedSizes({
         {"images/egerezes/egerekform.jpg", "1024x768"},
         {"images/egerezes/egertipusform.jpg", "1024x768"},
         {"images/egerezes/egerkurzorform.jpg", "1024x768"},
@@ -45,13 +41,7 @@ TEST(MouseLessonsMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize
         {"images/jelolesek/virag_3.png", "220x300"},
         {"avis/04_kattintas_fogalma.avi", "232x160"},
         {"avis/egerezes/egerdragdropform_dd.avi", "320x240"},
-    };
-    const QMap<QString, QString> listed = ResFiles::ListedSizes();
-    for (const auto& e : expected) {
-        SCOPED_TRACE(e.path);
-        ASSERT_TRUE(listed.contains(e.path));
-        EXPECT_EQ(listed.value(e.path).toStdString(), e.size);
-    }
+    });
 }
 
 TEST(MouseLessonsMediaFiles, ClipsPlayOnThePageGreyWithinTheirPagesTimers)
