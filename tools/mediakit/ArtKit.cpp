@@ -125,9 +125,9 @@ QLinearGradient Downwards(const QRectF& rect, QColor top, QColor bottom)
     return fill;
 }
 
-QImage Transparent(QSize size)
+QImage Transparent(QSize size, QImage::Format format)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, format);
     image.fill(Qt::transparent);
     return image;
 }

@@ -143,8 +143,7 @@ QImage HandPicture(THold hold)
 {
     const QSize size = hold == THold::Right ? RightHand.size() : hold == THold::Left ? LeftHand.size() : WrongHold.size();
     const int band = hold == THold::Wrong ? WrongCaptionBand : CaptionBand;
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage image = ArtKit::Transparent(size, QImage::Format_ARGB32);
     QPainter p(&image);
     DrawHandOnMouse(p, QRectF(4, 2, size.width() - 8, size.height() - band - 4), hold);
     p.end();
@@ -153,8 +152,7 @@ QImage HandPicture(THold hold)
 
 QImage NoraHead()
 {
-    QImage image(HeadPicture, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage image = ArtKit::Transparent(HeadPicture, QImage::Format_ARGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     TCastPose pose = TCastPose::Standing();
