@@ -35,18 +35,33 @@ double LeastContrast(const QImage& picture, QRect rect, QRgb text)
     return least;
 }
 
-QRect HueArea(const QImage& picture, QRect rect, int hueFrom, int hueTo)
+int Count(const QImage& picture, QRect rect, const std::function<bool(const QColor&)>& wanted)
+{
+    int count = 0;
+    rect &= picture.rect();
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += wanted(QColor::fromRgba(picture.pixel(x, y)));
+    return count;
+}
+
+QRect Area(const QImage& picture, QRect rect, const std::function<bool(const QColor&)>& wanted)
 {
     QRect found;
     rect &= picture.rect();
     for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const QColor c = QColor::fromRgba(picture.pixel(x, y));
-            if (c.alpha() > 200 && c.hsvSaturation() > 110 && c.value() > 90 && c.hsvHue() >= hueFrom &&
-                c.hsvHue() <= hueTo)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (wanted(QColor::fromRgba(picture.pixel(x, y))))
                 found |= QRect(x, y, 1, 1);
-        }
     return found;
+}
+
+QRect HueArea(const QImage& picture, QRect rect, int hueFrom, int hueTo)
+{
+    return Area(picture, rect, [&](const QColor& c) {
+        return c.alpha() > 200 && c.hsvSaturation() > 110 && c.value() > 90 && c.hsvHue() >= hueFrom &&
+               c.hsvHue() <= hueTo;
+    });
 }
 
 void ExpectPaintedUnder(const QImage& page, QRect area, int hueFrom, int hueTo, const char* what, int margin)

@@ -24,6 +24,16 @@ QMap<QString, QString> ListedSizes()
     return sizes;
 }
 
+void ExpectListedSizes(std::initializer_list<TListedSize> expected)
+{
+    const QMap<QString, QString> listed = ListedSizes();
+    for (const TListedSize& e : expected) {
+        SCOPED_TRACE(e.path);
+        ASSERT_TRUE(listed.contains(e.path));
+        EXPECT_EQ(listed.value(e.path).toStdString(), e.size);
+    }
+}
+
 void ExpectLoopOnPageGrey(const char* path, int frames)
 {
     SCOPED_TRACE(path);

@@ -125,11 +125,27 @@ QLinearGradient Downwards(const QRectF& rect, QColor top, QColor bottom)
     return fill;
 }
 
-QImage Transparent(QSize size)
+QImage Transparent(QSize size, QImage::Format format)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, format);
     image.fill(Qt::transparent);
     return image;
+}
+
+std::vector<QImage> DrawnFrames(QSize size, int count, const QColor& background,
+                                const std::function<void(QPainter&, int)>& draw)
+{
+    std::vector<QImage> frames;
+    for (int i = 0; i < count; ++i) {
+        QImage frame(size, QImage::Format_RGB32);
+        frame.fill(background);
+        QPainter painter(&frame);
+        painter.setRenderHint(QPainter::Antialiasing);
+        draw(painter, i);
+        painter.end();
+        frames.push_back(frame);
+    }
+    return frames;
 }
 
 QPainterPath RoundedRect(const QRectF& rect, qreal radius)

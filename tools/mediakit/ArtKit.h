@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QPen>
@@ -10,9 +11,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class QFont;
-class QImage;
 class QPainter;
 
 // The drawn controls and surfaces every page background shares: keys, signs, buttons, the
@@ -48,8 +49,13 @@ QLinearGradient Downwards(const QRectF& rect, QColor top, QColor bottom);
 
 QPainterPath RoundedRect(const QRectF& rect, qreal radius);
 
-// An empty picture with an alpha channel, for drawings that must show what lies beneath them.
-QImage Transparent(QSize size);
+// An empty picture with an alpha channel, for drawings that must show what lies beneath them
+// (premultiplied unless a picture keeps its soft edges in straight alpha).
+QImage Transparent(QSize size, QImage::Format format = QImage::Format_ARGB32_Premultiplied);
+
+// A clip's count frames of size on the background, each painted antialiased by draw with its index.
+std::vector<QImage> DrawnFrames(QSize size, int count, const QColor& background,
+                                const std::function<void(QPainter&, int)>& draw);
 
 // Moves the painter into a drawing's own frame: its origin on origin, turned by degrees
 // (clockwise) and scaled.

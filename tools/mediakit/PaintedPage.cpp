@@ -12,7 +12,8 @@ TPaintedPage::TPaintedPage(QImage base, QRect backArea)
 
 QImage TPaintedPage::Finish()
 {
-    ArtKit::DrawBackButton(painter, backArea_);
+    if (!backArea_.isNull())
+        ArtKit::DrawBackButton(painter, backArea_);
     painter.end();
     return image;
 }

@@ -5,11 +5,12 @@
 #include <QRect>
 
 // A page background being painted: the painter works on the image (antialiased) from the start,
-// and Finish puts the back sign under the page's back area last, so no scenery covers it.
+// and Finish puts the back sign under the page's back area last, so no scenery covers it (a page
+// without a back area gets none).
 struct TPaintedPage {
     QImage image;
     QPainter painter;
-    TPaintedPage(QImage base, QRect backArea);
+    TPaintedPage(QImage base, QRect backArea = QRect());
     QImage Finish();
 
 private:

@@ -76,20 +76,19 @@ int main(int argc, char** argv)
     TPreviewOutput out;
     if (!out.Open(argc, argv, "buttonspreview OUTPUT_DIR"))
         return 2;
-    const auto save = [&](const QImage& image, const QString& name) { out.Save(image, name); };
 
     const QImage back = GameButtonsMedia::BackButton();
-    save(GameButtonsMedia::ExitGameButton(), "button_exitgame.png");
-    save(back, "button_beck.png");
+    out.Save(GameButtonsMedia::ExitGameButton(), "button_exitgame.png");
+    out.Save(back, "button_beck.png");
 
     QImage lesson = ButtonsScreensArt::LessonScreen();
-    save(lesson, "bg_gombgombform.png");
+    out.Save(lesson, "bg_gombgombform.png");
     QImage gomb = Written(lesson, 70, 200, 220, 5,
                           "Szia!<BR>A monitoron sokszor láthatsz gombokat. Ezek nem igazi gombok, csak úgy néznek ki. "
                           "A bal egérgombbal kattintva használhatod őket.<BR>A programokban sokféle gomb van.<BR>"
                           "Ez itt egy sima, egyszerű gomb. Kattints rá!");
     gomb = WithButton(gomb, QRect(355, 530, 170, 60), "Kattints rám!", 24);
-    save(Over(gomb, back, Places::BackPicture.topLeft()), "page_gombgomb.png");
+    out.Save(Over(gomb, back, Places::BackPicture.topLeft()), "page_gombgomb.png");
     QImage tools = Written(lesson, 80, 200, 215, 3,
                            "Vannak olyan gombok, amiken csak rajzok vannak. Ezeket eszköztárgomboknak hívjuk. Az egyik "
                            "csoportban egy gombot csak egy másik lenyomásával engedhetsz fel, a másikban a lenyomott gombra "
@@ -100,21 +99,21 @@ int main(int argc, char** argv)
         tools = WithButton(tools, QRect(59 + 88 * i, 450, 75, 75), QString());
         tools = WithButton(tools, QRect(483 + 88 * i, 450, 75, 75), QString());
     }
-    save(Over(tools, back, Places::BackPicture.topLeft()), "page_eszkoztarak.png");
+    out.Save(Over(tools, back, Places::BackPicture.topLeft()), "page_eszkoztarak.png");
 
     const QImage shapes = ButtonsScreensArt::ShapesScreen();
-    save(shapes, "bg_gombsokfalytaform.png");
+    out.Save(shapes, "bg_gombsokfalytaform.png");
     QImage shapesPage = Written(shapes, 70, 80, 215, 3,
                                 "Különböző alakú, méretű gombokat látsz, felirattal vagy anélkül. Az egyik úgy néz ki, "
                                 "mint egy fej. Mindegyikre kattints rá!<BR>Ha mindet kipróbáltad, akkor klikkelj a "
                                 "\"Tovább\" gombra!");
     shapesPage = WithButton(shapesPage, Places::NormalButton, "Kattints rám !");
     shapesPage = WithButton(shapesPage, Places::ColouredButton, "Kattints rám !");
-    save(Over(shapesPage, back, Places::BackPicture.topLeft()), "page_sokfalyta.png");
+    out.Save(Over(shapesPage, back, Places::BackPicture.topLeft()), "page_sokfalyta.png");
 
     const QImage puzzle = ButtonsScreensArt::PuzzleScreen();
-    save(puzzle, "bg_gombkirakoform.png");
-    save(Over(Written(puzzle, 40, 100, 490, 3,
+    out.Save(puzzle, "bg_gombkirakoform.png");
+    out.Save(Over(Written(puzzle, 40, 100, 490, 3,
                       "Klikkelj arra a képre, amelyikkel játszani szeretnél, majd kattints a Keverés gombra, és rakd ki "
                       "a képet! Ha elkészültél, válassz másikat vagy keverj újra!<BR>Két egymás után megnyomott kocka "
                       "helyet cserél.<BR>A cél, hogy minden kocka a helyére kerüljön.<BR>Ha nem sikerül, nyomd meg "
@@ -123,7 +122,7 @@ int main(int argc, char** argv)
          "page_kirako.png");
 
     const QImage english = ButtonsScreensArt::EnglishScreen();
-    save(english, "bg_gombangolform.png");
+    out.Save(english, "bg_gombangolform.png");
     QImage englishPage = Written(english, 40, 200, 110, 3,
                                  "A számítástechnika nyelve az angol.<BR>A Te gépeden persze szinte minden program "
                                  "magyar nyelvű, de néha előfordul egy-egy angol feliratú gomb is. Például:");
@@ -153,12 +152,12 @@ int main(int argc, char** argv)
         englishPage = WithButton(englishPage, QRect(line.button, QSize(75, 25)), QString::fromUtf8(line.caption), 12);
     }
     englishPage = Written(englishPage, 40, 200, 680, 3, "Válaszd ki, hogy melyik gombbal léphetsz tovább!");
-    save(Over(englishPage, back, Places::BackPicture.topLeft()), "page_angol.png");
+    out.Save(Over(englishPage, back, Places::BackPicture.topLeft()), "page_angol.png");
 
     const QImage quiz = ButtonsScreensArt::QuizScreen();
-    save(quiz, "bg_gombkerdesekform.png");
+    out.Save(quiz, "bg_gombkerdesekform.png");
     const QImage help = ButtonsScreensArt::HelpPanel();
-    save(help, "gombkerdesekform_help.png");
+    out.Save(help, "gombkerdesekform_help.png");
     QString questions;
     for (int q = 1; q <= 12; ++q)
         questions += QStringLiteral("%1. A gomboknak csak téglalap alakjuk lehet, igaz vagy nem?<BR>").arg(q);
@@ -167,8 +166,8 @@ int main(int argc, char** argv)
         quizPage = WithButton(quizPage, QRect(40, 222 + 45 * q, 75, 20), "Yes", 12);
         quizPage = WithButton(quizPage, QRect(130, 222 + 45 * q, 75, 20), "No", 12);
     }
-    save(Over(quizPage, back, Places::BackPicture.topLeft()), "page_kerdesek.png");
-    save(Over(Over(quiz, Written(help, 20, 20, 20, 10,
+    out.Save(Over(quizPage, back, Places::BackPicture.topLeft()), "page_kerdesek.png");
+    out.Save(Over(Over(quiz, Written(help, 20, 20, 20, 10,
                                  "OK  = oké, rendben. Általában parancsvégrehajtásra használjuk.<BR>YES = jesz, azaz igen. "
                                  "Ha a gép kérdez, akkor dönthetsz, hogyan válaszolsz.<BR>NO = nó, azaz nem.",
                                  QColor(0, 0, 255), 14),
@@ -207,7 +206,7 @@ int main(int argc, char** argv)
             rowHeight = std::max(rowHeight, image.height());
         }
     }
-    save(sheet, "sheet_pictures.png");
+    out.Save(sheet, "sheet_pictures.png");
 
     // The tool-bar page with its glyphs on the buttons and the first tool and house shown.
     const auto glyphs = ButtonsPicturesArt::Glyphs();
@@ -219,7 +218,7 @@ int main(int argc, char** argv)
     }
     toolsShown = Over(Over(toolsShown, large[0].image, Places::ToolPicture.topLeft()), large[5].image,
                       Places::HousePicture.topLeft());
-    save(toolsShown, "page_eszkoztarak_shown.png");
+    out.Save(toolsShown, "page_eszkoztarak_shown.png");
 
     // The puzzle with its first picture in tiles (85 px pieces on 89 px buttons) and the thumbnails.
     QImage puzzleShown = Over(Over(puzzle, PuzzleArt::Thumbnail(1), Places::PuzzleChoice1.topLeft()),
@@ -230,13 +229,13 @@ int main(int argc, char** argv)
         puzzleShown = WithButton(puzzleShown, slot, QString());
         puzzleShown = Over(puzzleShown, big.copy(85 * (k % 3), 85 * (k / 3), 85, 85), slot.topLeft() + QPoint(2, 2));
     }
-    save(puzzleShown, "page_kirako_shown.png");
+    out.Save(puzzleShown, "page_kirako_shown.png");
 
     // The shapes page with its picture buttons.
     QImage shapesShown = Over(shapesPage, ButtonsPicturesArt::RoundButton(), Places::RoundButton.topLeft());
     shapesShown = Over(shapesShown, ButtonsPicturesArt::EllipseButton(), Places::EllipseButton.topLeft());
     shapesShown = Over(shapesShown, ButtonsPicturesArt::NoraButton(), Places::NoraButton.topLeft());
-    save(shapesShown, "page_sokfalyta_shown.png");
+    out.Save(shapesShown, "page_sokfalyta_shown.png");
 
     using namespace ButtonsClipsArt;
     const std::pair<const char*, std::vector<QImage>> clips[] = {
@@ -263,6 +262,6 @@ int main(int argc, char** argv)
             x += frame.width() + 8;
         }
     }
-    save(review, "buttons_media_sheet.png");
+    out.Save(review, "buttons_media_sheet.png");
     return out.Result();
 }

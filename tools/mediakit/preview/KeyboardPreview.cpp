@@ -37,16 +37,15 @@ int main(int argc, char** argv)
     TPreviewOutput out;
     if (!out.Open(argc, argv, "keyboardpreview OUTPUT_DIR"))
         return 2;
-    const auto save = [&](const QImage& image, const QString& name) { out.Save(image, name); };
     using PreviewPaint::Over;
     using PreviewPaint::SeeThrough;
 
     const QImage screen = KeyboardArt::KeyboardScreen();
     const QImage left = KeyboardArt::LeftHand();
     const QImage right = KeyboardArt::RightHand();
-    save(screen, "bg_billentyuzet.png");
-    save(left, "05_bal_kez.png");
-    save(right, "05_jobb_kez.png");
+    out.Save(screen, "bg_billentyuzet.png");
+    out.Save(left, "05_bal_kez.png");
+    out.Save(right, "05_jobb_kez.png");
     // The practice page's hands, step by step, placed in the page's order.
     auto withHands = [&](const QString& step) {
         QImage page = screen;
@@ -55,48 +54,48 @@ int main(int argc, char** argv)
         return page;
     };
     for (const char* step : {"T", "CAPSLOCK", "SHIFT", "FELSO", "ALSO", "HÁROMBILL", "NUMLOCK", "ESC"})
-        save(withHands(QString::fromUtf8(step)), QStringLiteral("step_%1.png").arg(QString::fromUtf8(step)));
+        out.Save(withHands(QString::fromUtf8(step)), QStringLiteral("step_%1.png").arg(QString::fromUtf8(step)));
 
     const QImage stepT = withHands(QStringLiteral("T"));
-    save(WithText(stepT, KeyboardPagesArt::Places::PracticeTask,
+    out.Save(WithText(stepT, KeyboardPagesArt::Places::PracticeTask,
                   {"Kedves Anna! Ezek szerint elsős vagy.",
                    "A billentyűzet vagy klaviatúra neve angolul keyboard (kíbord).",
                    "Az ujjak a képen a két ENTER-t mutatják.", "Bármelyiket használhatod.",
                    "ENTER = Belépés, végrehajtás.", "Tovább a T billentyűvel!"}),
          "page_billentyuzet_T.png");
-    save(WithText(KeyboardPagesArt::EvaluationScreen(), KeyboardPagesArt::Places::EvaluationText.adjusted(-20, 0, 0, 0),
+    out.Save(WithText(KeyboardPagesArt::EvaluationScreen(), KeyboardPagesArt::Places::EvaluationText.adjusted(-20, 0, 0, 0),
                   {"Témakör: Billentyűzet", "Feladat: Első betűvadászat", "", "Név: Anna", "Évfolyam: elsős",
                    "Teljesítmény: 10/9", "Értékelés: Egy-két hiba még nem veszélyes.", "Idő: 00:17",
                    "Értékelés: Szuper jó az időeredményed!", "", "Ha elolvastad, akkor nyomd meg az L billentyűt!"}),
          "page_ertekeles_text.png");
-    save(KeyboardPagesArt::LetterHuntScreen(), "bg_betuvadaszat.png");
-    save(KeyboardPagesArt::TypingScreen(), "bg_szogepeles.png");
+    out.Save(KeyboardPagesArt::LetterHuntScreen(), "bg_betuvadaszat.png");
+    out.Save(KeyboardPagesArt::TypingScreen(), "bg_szogepeles.png");
     const QImage evaluation = KeyboardPagesArt::EvaluationScreen();
-    save(evaluation, "bg_ertekeles.png");
+    out.Save(evaluation, "bg_ertekeles.png");
     const QImage info = KeyboardPagesArt::InfoScreen();
-    save(info, "bg_billinfo.png");
+    out.Save(info, "bg_billinfo.png");
 
     const QImage pictures[] = {KeyboardInfoArt::DirtyHandsPicture(), KeyboardInfoArt::FoodPicture(),
                                KeyboardInfoArt::DrinkPicture()};
     const QImage sign = KeyboardInfoArt::ProhibitionSign();
-    save(pictures[0], "billinfo_kezes.png");
-    save(pictures[1], "billinfo_kajas.png");
-    save(pictures[2], "billinfo_pias.png");
-    save(sign, "billinfo_tilt.png");
+    out.Save(pictures[0], "billinfo_kezes.png");
+    out.Save(pictures[1], "billinfo_kajas.png");
+    out.Save(pictures[2], "billinfo_pias.png");
+    out.Save(sign, "billinfo_tilt.png");
     QImage infoShown = info;
     for (int i = 0; i < 3; ++i)
         infoShown = Over(Over(infoShown, pictures[i], KeyboardPagesArt::Places::InfoPictures[i].topLeft()), sign,
                          KeyboardPagesArt::Places::InfoPictures[i].topLeft());
-    save(infoShown, "page_billinfo_signs.png");
+    out.Save(infoShown, "page_billinfo_signs.png");
 
     const std::vector<QImage> hitting = KeyboardInfoArt::NoHittingFrames();
     out.Clip("tilos_utes", hitting, 9);
-    save(Over(info, SeeThrough(hitting[24]), KeyboardPagesArt::Places::InfoClip.topLeft()), "page_billinfo_clip.png");
+    out.Save(Over(info, SeeThrough(hitting[24]), KeyboardPagesArt::Places::InfoClip.topLeft()), "page_billinfo_clip.png");
     const std::vector<QImage> thumbs = KeyboardInfoArt::ThumbsUpFrames();
     out.Clip("bizivel", thumbs, 6);
-    save(Over(evaluation, thumbs[3], KeyboardPagesArt::Places::OdonClip.topLeft()), "page_ertekeles_clip.png");
+    out.Save(Over(evaluation, thumbs[3], KeyboardPagesArt::Places::OdonClip.topLeft()), "page_ertekeles_clip.png");
     const std::vector<QImage> nodding = CastPictures::OdonNodding();
-    save(Over(KeyboardPagesArt::LetterHuntScreen(), SeeThrough(nodding[6]), KeyboardPagesArt::Places::OdonClip.topLeft()),
+    out.Save(Over(KeyboardPagesArt::LetterHuntScreen(), SeeThrough(nodding[6]), KeyboardPagesArt::Places::OdonClip.topLeft()),
          "page_betuvadaszat_clip.png");
     return out.Result();
 }

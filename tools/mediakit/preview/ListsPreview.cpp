@@ -2,6 +2,7 @@
 // controls and sample text in the page's places, the clips as contact sheets, and the review sheet.
 
 #include "mediakit/preview/PreviewOutput.h"
+#include "mediakit/preview/PreviewPage.h"
 #include "mediakit/topics/lists/ListsClipsArt.h"
 #include "mediakit/topics/lists/ListsPicturesArt.h"
 #include "mediakit/topics/lists/ListsPlaces.h"
@@ -16,23 +17,8 @@ namespace {
 namespace Places = ListsPlaces;
 
 // Mock controls painted as the pages show them: list boxes, combos, buttons, labels and text.
-struct TMock {
-    QImage image;
-    QPainter painter;
-    explicit TMock(const QImage& page)
-        : image(page)
-        , painter(&image)
-    {
-    }
-    void Text(QRect rect, const QString& text, int pixelSize = 24, QColor colour = QColor(0, 0, 255),
-              int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap)
-    {
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(pixelSize);
-        painter.setFont(font);
-        painter.setPen(colour);
-        painter.drawText(rect, flags, text);
-    }
+struct TMock : TPreviewPage {
+    using TPreviewPage::TPreviewPage;
     void List(QRect rect, const QStringList& items, int selected = -1)
     {
         painter.setPen(QColor(0x80, 0x80, 0x80));
@@ -56,12 +42,6 @@ struct TMock {
         painter.drawRect(rect.adjusted(0, 0, -1, -1));
         Text(rect, caption, 14, Qt::black, Qt::AlignCenter);
     }
-    void Picture(QPoint at, const QImage& picture) { painter.drawImage(at, picture); }
-    QImage Done()
-    {
-        painter.end();
-        return image;
-    }
 };
 
 } // namespace
@@ -72,7 +52,6 @@ int main(int argc, char** argv)
     TPreviewOutput out;
     if (!out.Open(argc, argv, "listspreview OUTPUT_DIR"))
         return 2;
-    const auto save = [&](const QImage& image, const QString& name) { out.Page(image, name); };
     using namespace ListsScreensArt;
     const QImage next = [] {
         QImage b(Places::NextButton.size(), QImage::Format_RGB32);
@@ -91,7 +70,7 @@ int main(int argc, char** argv)
         for (const auto& guide : ListNamePlaces::Guides)
             mock.Text(guide.label, QString::fromUtf8(guide.name), 18, QColor(0, 0, 255), Qt::AlignCenter);
         mock.Button(Places::NextButton, QString::fromUtf8("Tovább"));
-        save(mock.Done(), "names.png");
+        out.Page(mock.Done(), "names.png");
     }
     const auto firstFrame = [](const std::vector<QImage>& frames) { return frames.front(); };
     {
@@ -104,7 +83,7 @@ int main(int argc, char** argv)
         mock.List(Places::FoodList, {QString::fromUtf8("Húsleves"), QString::fromUtf8("Rántott hús"), "Palacsinta",
                                      QString::fromUtf8("Rétes"), QString::fromUtf8("Krémes"), QString::fromUtf8("Tökfőzelék"),
                                      "Kefir", "Sajt", QString::fromUtf8("Krumpliprósza")});
-        save(mock.Done(), "food.png");
+        out.Page(mock.Done(), "food.png");
     }
     {
         TMock mock(FoodScreen());
@@ -113,7 +92,7 @@ int main(int argc, char** argv)
         mock.List(QRect(lists.left(), lists.top(), 120, 220), {"2029", "2028", "2027", "2026", "2025"});
         mock.List(QRect(lists.left() + 140, lists.top(), 140, 220), {QString::fromUtf8("január"), QString::fromUtf8("február")});
         mock.List(QRect(lists.left() + 300, lists.top(), 120, 220), {"1", "2", "3", "4"});
-        save(mock.Done(), "birthday.png");
+        out.Page(mock.Done(), "birthday.png");
     }
     {
         TMock mock(TvScreen());
@@ -127,7 +106,7 @@ int main(int argc, char** argv)
             mock.List(QRect(x, 568, widths[i], 26), {QString::fromUtf8(shown[i])});
             x += widths[i] + 12;
         }
-        save(mock.Done(), "tv.png");
+        out.Page(mock.Done(), "tv.png");
     }
     {
         TMock mock(UnitsScreen());
@@ -139,7 +118,7 @@ int main(int argc, char** argv)
         mock.List(Places::TimeList, {"Perc", QString::fromUtf8("Deciméter"), "Gramm"});
         mock.Button(QRect(240, 336, 105, 25), QString::fromUtf8("Jobbra másol ->"));
         mock.Button(QRect(240, 384, 105, 25), QString::fromUtf8("<- Balra másol"));
-        save(mock.Done(), "units.png");
+        out.Page(mock.Done(), "units.png");
     }
     {
         TMock mock(BirdsScreen());
@@ -154,7 +133,7 @@ int main(int argc, char** argv)
         mock.Text(Places::BirdsText.adjusted(8, 6, -8, 0),
                   QString::fromUtf8("NEM szomszédos elemek kijelölése: Ehhez egy új segédbillentyű kell. A képen pirossal "
                                     "jelöltük a Ctrl billentyűt. Tartsd lenyomva, és kattints sorban minden j-s madárra!"), 23);
-        save(mock.Done(), "birds.png");
+        out.Page(mock.Done(), "birds.png");
     }
     {
         TMock mock(ComboScreen());
@@ -165,25 +144,26 @@ int main(int argc, char** argv)
         mock.List(Places::GirlsCombo.adjusted(0, 0, 0, -6), {"Ide gépelhetsz"});
         mock.List(Places::BoysCombo.adjusted(0, 0, 0, -6), {"Ide gépelhetsz"});
         mock.Picture(Places::ComboClip.topLeft(), ListsClipsArt::ComboClip()[14]);
-        save(mock.Done(), "combo.png");
+        out.Page(mock.Done(), "combo.png");
     }
     {
-        TMock mock(ReflexScreen());
+        const QImage reflex = ReflexScreen(); // one background for the three pages
+        TMock mock(reflex);
         mock.Text(Places::ReflexText, QString::fromUtf8("A kijelzőn megjelenő szót vagy szavakat jelöld ki és húzd át a "
                                                         "kisebbik listadobozba! Az is számít, hogy milyen gyorsan oldod meg "
                                                         "a feladatot. Kattints a játék címére!"));
         mock.Text(Places::ReflexWords, QString::fromUtf8("alma, körte, szilva"), 19, Qt::black, Qt::AlignCenter);
         mock.Text(Places::ReflexClock, "01:05", 24, QColor(0, 0, 255), Qt::AlignCenter);
-        save(mock.Done(), "reflex_start.png");
-        TMock game(ReflexScreen());
+        out.Page(mock.Done(), "reflex_start.png");
+        TMock game(reflex);
         game.Text(Places::ReflexWords, QString::fromUtf8("alma, körte, szilva"), 19, Qt::black, Qt::AlignCenter);
         game.Text(Places::ReflexClock, "01:05", 24, QColor(0, 0, 255), Qt::AlignCenter);
         game.List(Places::ReflexFrom, {"alma", "asztal", QString::fromUtf8("körte"), "ablak", "szilva"}, 0);
         game.List(Places::ReflexTo, {"asztal"});
-        save(game.Done(), "reflex_game.png");
-        TMock start(ReflexScreen());
+        out.Page(game.Done(), "reflex_game.png");
+        TMock start(reflex);
         start.Picture(Places::ReflexStart.topLeft(), ListsPicturesArt::StartTitle());
-        save(start.Done(), "reflex_title.png");
+        out.Page(start.Done(), "reflex_title.png");
     }
     {
         TMock mock(EditableScreen());
@@ -199,7 +179,7 @@ int main(int argc, char** argv)
         mock.Text(Places::EditText, QString::fromUtf8("Az új elem felvételéhez hasonló az új elem beszúrása. Beszúráskor az "
                                                       "új elem nem a lista végére, hanem a listában kijelölt elem fölé kerül."),
                   17);
-        save(mock.Done(), "editable.png");
+        out.Page(mock.Done(), "editable.png");
     }
     out.Save(ListsPicturesArt::CtrlKeyboard(), "keyboard_ctrl.png");
     out.Save(ListsPicturesArt::StartTitle(), "start.png");

@@ -2,8 +2,8 @@
 // looks in play (panels, grass, buttons and the moving things in their places, sample text), the
 // clips' frames, and the review sheet mouse_games_media_sheet.png.
 
-#include "mediakit/ArtKit.h"
 #include "mediakit/preview/PreviewOutput.h"
+#include "mediakit/preview/PreviewPage.h"
 #include "mediakit/preview/PreviewPaint.h"
 #include "mediakit/topics/mouse/GameButtonsMedia.h"
 #include "mediakit/topics/mouse/GamePanelsMedia.h"
@@ -20,41 +20,21 @@ namespace {
 namespace Places = MouseGamesPlaces;
 namespace Art = MouseGamesPicturesArt;
 
-// A page being put together as the learner sees it.
-class TMock {
-public:
-    explicit TMock(QImage background) : page_(std::move(background)), painter_(&page_)
+// A game page in play, drawn antialiased as the games draw.
+struct TMock : TPreviewPage {
+    explicit TMock(const QImage& background)
+        : TPreviewPage(background)
     {
-        painter_.setRenderHint(QPainter::Antialiasing);
-    }
-    void Picture(QPoint at, const QImage& image) { painter_.drawImage(at, image); }
-    void Centred(QRect on, const QImage& image) { painter_.drawImage(on.center() - image.rect().center(), image); }
-    void Text(QRect rect, const QString& text, int pixels = 24, QColor colour = QColor(0, 0, 255),
-              int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap)
-    {
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(pixels);
-        painter_.setFont(font);
-        painter_.setPen(colour);
-        painter_.drawText(rect, flags, text);
+        painter.setRenderHint(QPainter::Antialiasing);
     }
     // The grass and the game buttons, raised in front as ShowGrass does.
-    void Furniture(QPoint smallPanel = QPoint(20, 630))
+    void Furniture()
     {
         Picture(QPoint(0, 628), GamePanelsMedia::Grass());
         Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
-        Picture(smallPanel, GamePanelsMedia::SmallPanel());
+        Picture(QPoint(20, 630), GamePanelsMedia::SmallPanel());
         Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
     }
-    QImage Done()
-    {
-        painter_.end();
-        return page_;
-    }
-
-private:
-    QImage page_;
-    QPainter painter_;
 };
 
 QString U(const char* text)
@@ -70,20 +50,31 @@ int main(int argc, char** argv)
     TPreviewOutput out;
     if (!out.Open(argc, argv, "mousegamespreview OUTPUT_DIR"))
         return 2;
-    const auto save = [&](const QImage& image, const QString& name) { out.Page(image, name); };
     using namespace MouseGamesScreensArt;
     const QRect info(110, 110, 800, 320);
+    // Each clip drawn once: the pages show a frame of it, the contact sheets all of it. The guides'
+    // jumps follow in the order the double-click page shows them.
+    const std::pair<const char*, std::vector<QImage>> clips[] = {
+        {"right_click", MouseGamesClipsArt::RightClickClip()},
+        {"double_click", MouseGamesClipsArt::DoubleClickClip()},
+        {"dog", MouseGamesClipsArt::GuideJumpClip(TCastMember::Lemezke)},
+        {"tarolka", MouseGamesClipsArt::GuideJumpClip(TCastMember::Tarolka)},
+        {"nyilacska", MouseGamesClipsArt::GuideJumpClip(TCastMember::Nyilacska)}};
+    const std::vector<QImage>& rightClick = clips[0].second;
+    const std::vector<QImage>& doubleClick = clips[1].second;
 
+    // Each game's background is drawn once for its intro and play pages.
     {
-        TMock intro(ButterflyScreen());
+        const QImage butterfly = ButterflyScreen();
+        TMock intro(butterfly);
         for (int i = 0; i < 5; ++i)
             intro.Picture(Places::CloudAt[i], Art::Cloud(i + 1));
         intro.Furniture();
         intro.Picture(QPoint(110, 130), GamePanelsMedia::InfoPanel());
         intro.Centred(QRect(160, 176, 713, 105), Art::ButterflyTitle());
-        save(intro.Done(), "butterfly_intro.png");
+        out.Page(intro.Done(), "butterfly_intro.png");
 
-        TMock game(ButterflyScreen());
+        TMock game(butterfly);
         const char* captions[] = {"Lassú", "Normál", "Fürge", "Gyors", "Villám"};
         for (int i = 0; i < 5; ++i) {
             game.Picture(Places::CloudAt[i], Art::Cloud(i + 1));
@@ -96,7 +87,7 @@ int main(int argc, char** argv)
         game.Picture(QPoint(470, 660), Art::Butterfly("kek")); // rising from behind the grass
         game.Furniture();
         game.Text(QRect(20, 630, 220, 130), U("Fokozat: fürge\n2:1"), 24, QColor(0, 0, 255), Qt::AlignCenter);
-        save(game.Done(), "butterfly_game.png");
+        out.Page(game.Done(), "butterfly_game.png");
     }
     {
         TMock page(RightClickScreen());
@@ -104,19 +95,20 @@ int main(int argc, char** argv)
                   U("Ballal már tudsz kattintani, most következzen a jobb gomb!\n10 Nyilacskát látsz majd egymás után.\n"
                     "Ha Nyilacska balra mutat, ballal, ha jobbra, jobbal klikkelj!\nMost kattints a jobb gombbal az egeret "
                     "bemutató rajzon!"));
-        page.Picture(Places::RightClickClip.topLeft(), PreviewPaint::SeeThrough(MouseGamesClipsArt::RightClickClip()[6]));
+        page.Picture(Places::RightClickClip.topLeft(), PreviewPaint::SeeThrough(rightClick[6]));
         page.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
-        save(page.Done(), "right_click.png");
+        out.Page(page.Done(), "right_click.png");
     }
     {
-        TMock intro(HuntScreen());
+        const QImage hunt = HuntScreen();
+        TMock intro(hunt);
         intro.Picture(info.topLeft(), GamePanelsMedia::InfoPanel());
         intro.Centred(info, Art::LeftRightTitle());
         intro.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
         intro.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
-        save(intro.Done(), "hunt_intro.png");
+        out.Page(intro.Done(), "hunt_intro.png");
 
-        TMock start(HuntScreen());
+        TMock start(hunt);
         start.Picture(info.topLeft(), GamePanelsMedia::InfoPanel());
         start.Text(info.adjusted(0, 100, 0, 0), U("Ha felkészültél a játékra, \naz indításhoz kattints a bal egérgombbal a START-ra!"),
                    24, QColor(0, 0, 255), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
@@ -124,16 +116,16 @@ int main(int argc, char** argv)
         start.Picture(QPoint(20, 630), GamePanelsMedia::SmallPanel());
         start.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
         start.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
-        save(start.Done(), "hunt_start.png");
+        out.Page(start.Done(), "hunt_start.png");
 
-        TMock game(HuntScreen());
+        TMock game(hunt);
         game.Picture(QPoint(200, 120), Art::NyilacskaPointing(false));
         game.Picture(QPoint(620, 360), Art::NyilacskaPointing(true));
         game.Picture(QPoint(20, 630), GamePanelsMedia::SmallPanel());
         game.Text(QRect(20, 630, 220, 130), U("Fokozat: lassú\n3:2"), 24, QColor(0, 0, 255), Qt::AlignCenter);
         game.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
         game.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
-        save(game.Done(), "hunt_game.png");
+        out.Page(game.Done(), "hunt_game.png");
     }
     {
         TMock page(DoubleClickScreen());
@@ -143,37 +135,38 @@ int main(int argc, char** argv)
                     "kettőt,\naz egeret pedig ne mozgasd el! Gyakorolj Nyilacskán, Tárolkán és Lemezkén!\nHa úgy érzed, hogy "
                     "már jól megy, akkor kattints jobb gombbal Nyilacskán!"),
                   20);
-        page.Picture(Places::DoubleClickDemo.topLeft(), PreviewPaint::SeeThrough(MouseGamesClipsArt::DoubleClickClip()[10]));
-        const TCastMember guides[] = {TCastMember::Lemezke, TCastMember::Tarolka, TCastMember::Nyilacska};
+        page.Picture(Places::DoubleClickDemo.topLeft(), PreviewPaint::SeeThrough(doubleClick[10]));
         for (int i = 0; i < 3; ++i)
             page.Picture(QPoint(Places::GuideClipLeft[i], Places::GuideClipTop),
-                         PreviewPaint::SeeThrough(MouseGamesClipsArt::GuideJumpClip(guides[i])[i == 1 ? 8 : 0]));
+                         PreviewPaint::SeeThrough(clips[2 + i].second[i == 1 ? 8 : 0]));
         page.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
-        save(page.Done(), "double_click.png");
+        out.Page(page.Done(), "double_click.png");
     }
     {
-        TMock intro(BalloonScreen());
+        const QImage balloon = BalloonScreen();
+        TMock intro(balloon);
         intro.Furniture();
         intro.Picture(info.topLeft(), GamePanelsMedia::InfoPanel());
         intro.Centred(info, Art::BalloonTitle());
-        save(intro.Done(), "balloon_intro.png");
+        out.Page(intro.Done(), "balloon_intro.png");
 
-        TMock game(BalloonScreen());
+        TMock game(balloon);
         const char* colours[] = {"lila", "piros", "narancs", "zold", "kek", "vkek"};
         const int tops[] = {120, 300, 520, 40, 660, 400};
         for (int i = 0; i < 6; ++i)
             game.Picture(QPoint(150 + 110 * i, tops[i]), Art::Balloon(colours[i]));
         game.Furniture();
         game.Text(QRect(20, 660, 220, 80), U("Fokozat: lassú\n6:2"), 26, QColor(0, 0, 255), Qt::AlignCenter);
-        save(game.Done(), "balloon_game.png");
+        out.Page(game.Done(), "balloon_game.png");
     }
     {
-        TMock intro(BasketballScreen());
+        const QImage basketball = BasketballScreen();
+        TMock intro(basketball);
         intro.Picture(QPoint(110, 180), GamePanelsMedia::InfoPanel());
         intro.Centred(QRect(110, 180, 800, 320), Art::BasketballTitle());
-        save(intro.Done(), "basketball_intro.png");
+        out.Page(intro.Done(), "basketball_intro.png");
 
-        TMock game(BasketballScreen());
+        TMock game(basketball);
         for (int i = 0; i < 8; ++i)
             game.Picture(QPoint(103 + 90 * i, 665 + (i * 3) % 6), Art::Ball());
         game.Picture(QPoint(470, 278), Art::Ball()); // released inside the hoop
@@ -183,7 +176,7 @@ int main(int argc, char** argv)
                   Qt::AlignCenter);
         game.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
         game.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
-        save(game.Done(), "basketball_game.png");
+        out.Page(game.Done(), "basketball_game.png");
     }
 
     // The small pictures one by one, and the clips' frames.
@@ -197,12 +190,6 @@ int main(int argc, char** argv)
     out.Save(Art::NyilacskaPointing(false), "nyilacska_left.png");
     out.Save(Art::Ball(), "ball.png");
     out.Save(Art::StartButton(), "start.png");
-    const std::pair<const char*, std::vector<QImage>> clips[] = {
-        {"right_click", MouseGamesClipsArt::RightClickClip()},
-        {"double_click", MouseGamesClipsArt::DoubleClickClip()},
-        {"dog", MouseGamesClipsArt::GuideJumpClip(TCastMember::Lemezke)},
-        {"tarolka", MouseGamesClipsArt::GuideJumpClip(TCastMember::Tarolka)},
-        {"nyilacska", MouseGamesClipsArt::GuideJumpClip(TCastMember::Nyilacska)}};
     for (const auto& [name, frames] : clips)
         out.Clip(name, frames, 8, true);
 

@@ -2,6 +2,7 @@
 // the pictures the pages show over them, the clips as contact sheets, and the review sheet.
 
 #include "mediakit/preview/PreviewOutput.h"
+#include "mediakit/preview/PreviewPage.h"
 #include "mediakit/topics/mouse/GameButtonsMedia.h"
 #include "mediakit/topics/mouse/GamePanelsMedia.h"
 #include "mediakit/topics/mouse/MouseLessonsClipsArt.h"
@@ -37,36 +38,13 @@ QImage Tinted(TGarment garment, QColor c)
     return base;
 }
 
-// A page as the learner sees it: the background with the pictures the page lays over it.
-struct TMock {
-    QImage image;
-    QPainter painter;
-    explicit TMock(const QImage& page)
-        : image(page)
-        , painter(&image)
-    {
-    }
-    void Picture(QPoint at, const QImage& picture) { painter.drawImage(at, picture); }
-    void Frame(QRect r)
-    {
-        painter.setPen(QColor(0, 0, 255));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(r.adjusted(-1, -1, 0, 0));
-    }
-    void Text(QRect r, const QString& text, int pixelSize)
-    {
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(pixelSize);
-        painter.setFont(font);
-        painter.setPen(QColor(0, 0, 255));
-        painter.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-    }
-    QImage Done()
-    {
-        painter.end();
-        return image;
-    }
-};
+// The thin blue frame the heads page draws round each of its pictures.
+void Frame(QPainter& painter, QRect r)
+{
+    painter.setPen(QColor(0, 0, 255));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(r.adjusted(-1, -1, 0, 0));
+}
 
 } // namespace
 
@@ -89,36 +67,43 @@ int main(int argc, char** argv)
     {
         using namespace MouseLessonsIntroArt;
         using MouseLessonsDevicesArt::THold;
-        TMock mock(ClickScreen());
+        TPreviewPage mock(ClickScreen());
+        // Each clip drawn once, after its page (text drawn earlier can change how a heading's glyphs
+        // come out): the pages show a frame of it, the contact sheet all of it.
+        const std::vector<QImage> click = MouseLessonsClipsArt::ClickClip();
         mock.Text(Places::ClickInfoText, lorem, 21);
-        mock.Picture(Places::ClickClip.topLeft(), MouseLessonsClipsArt::ClickClip()[8]);
+        mock.Picture(Places::ClickClip.topLeft(), click[8]);
         mock.Picture(Places::RightHand.topLeft(), HandPicture(THold::Right));
         mock.Picture(Places::LeftHand.topLeft(), HandPicture(THold::Left));
         mock.Picture(Places::WrongHold.topLeft(), HandPicture(THold::Wrong));
         out.Page(mock.Done(), "click_shown.png");
-        TMock heads(HeadsScreen());
+        TPreviewPage heads(HeadsScreen());
         heads.Text(Places::HeadsText, lorem, 21);
-        heads.Picture(Places::HeadsClip.topLeft(), MouseLessonsClipsArt::ClickClip()[2]);
+        heads.Picture(Places::HeadsClip.topLeft(), click[2]);
         const QRect boxes[] = {{48, 576, 125, 70}, {190, 584, 101, 55}, {304, 588, 81, 46}, {401, 592, 67, 38},
                                {484, 596, 54, 30}, {551, 598, 45, 25},  {606, 600, 36, 21}, {656, 601, 31, 19},
                                {698, 603, 25, 15}, {733, 604, 21, 13},  {762, 605, 17, 12}, {787, 606, 16, 9},
                                {809, 607, 13, 8}};
+        const QImage head = NoraHead();
+        heads.painter.setRenderHint(QPainter::SmoothPixmapTransform);
         for (const QRect& box : boxes) {
-            heads.Frame(box);
-            heads.painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            heads.painter.drawImage(box, NoraHead());
+            Frame(heads.painter, box);
+            heads.painter.drawImage(box, head);
         }
         out.Page(heads.Done(), "heads_shown.png");
+        out.Clip("click", click, 8);
     }
     {
         using namespace MouseLessonsDragArt;
-        TMock drag(ExplanationScreen());
-        drag.Text(Places::DragText, lorem + " " + lorem, 20);
-        drag.Picture(Places::DragClip.topLeft(), MouseLessonsClipsArt::DragClip()[10]);
-        drag.Picture(Places::Nyilacska.topLeft(), ExplainingNyilacska());
-        drag.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
-        out.Page(drag.Done(), "drag_shown.png");
-        TMock house(HouseScreen());
+        TPreviewPage explanation(ExplanationScreen());
+        const std::vector<QImage> drag = MouseLessonsClipsArt::DragClip();
+        explanation.Text(Places::DragText, lorem + " " + lorem, 20);
+        explanation.Picture(Places::DragClip.topLeft(), drag[10]);
+        explanation.Picture(Places::Nyilacska.topLeft(), ExplainingNyilacska());
+        explanation.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
+        out.Page(explanation.Done(), "drag_shown.png");
+        out.Clip("drag", drag, 8);
+        TPreviewPage house(HouseScreen());
         house.Picture(Places::Flower.topLeft(), SelectionPicturesArt::Flowers(3).scaled(Places::Flower.size()));
         house.Picture(QPoint(30, 500), WavingNyilacska());
         house.Picture(QPoint(0, 628), GamePanelsMedia::Grass());
@@ -127,24 +112,22 @@ int main(int argc, char** argv)
     }
     {
         using namespace MouseLessonsColouringArt;
-        TMock dress(DressScreen());
+        TPreviewPage dress(DressScreen());
         dress.Picture(Places::Shirt.topLeft(), Tinted(TGarment::Shirt, QColor(206, 21, 255)));
         dress.Picture(Places::Skirt.topLeft(), Tinted(TGarment::Skirt, QColor(5, 167, 255)));
         dress.Picture(Places::EndGame.topLeft(), GameButtonsMedia::ExitGameButton());
         dress.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
         out.Page(dress.Done(), "dress_shown.png");
-        TMock car(CarScreen());
+        TPreviewPage car(CarScreen());
         car.Picture(Places::Car.topLeft(), Tinted(TGarment::Car, QColor(255, 5, 5)));
         car.Picture(Places::EndGame.topLeft(), GameButtonsMedia::ExitGameButton());
         car.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());
         out.Page(car.Done(), "car_shown.png");
-        TMock green(CarScreen());
+        TPreviewPage green(CarScreen());
         green.Picture(Places::Car.topLeft(), Tinted(TGarment::Car, QColor(5, 255, 69)));
         green.Picture(Places::Car.topLeft() + QPoint(0, 130), Base(TGarment::Car));
         out.Page(green.Done(), "car_green.png");
     }
-    out.Clip("click", MouseLessonsClipsArt::ClickClip(), 8);
-    out.Clip("drag", MouseLessonsClipsArt::DragClip(), 8);
     out.SaveReviewSheet("mouse_lessons_media_sheet.png", out.ReviewSheet());
     return out.Result();
 }

@@ -1,7 +1,6 @@
 // panelspreview OUTPUT_DIR [SHEET]: the panels topic's pictures as plain PNGs, its pages with the
 // panels, pictures and clips in the pages' places, the clips as contact sheets, and the review sheet.
 
-#include "mediakit/cast/CastPictures.h"
 #include "mediakit/preview/PreviewOutput.h"
 #include "mediakit/preview/PreviewPaint.h"
 #include "mediakit/topics/mouse/GameButtonsMedia.h"
@@ -53,22 +52,16 @@ QImage WithPanel(QImage page, QRect panel, const QString& title, const QString& 
     return page;
 }
 
-// The clip's first frame laid over a page with its key colour see-through.
-void DrawKeyed(QPainter& p, QPoint at, const QImage& frame)
+// The car has reached the sign: where the page stops it (Left + 297 beyond the car's Left + 80),
+// the car the rolling clip's first frame with its key colour see-through.
+QImage TripAtSign(QImage page, const QImage& sign, const QImage& car)
 {
-    p.drawImage(at, PreviewPaint::SeeThrough(frame));
-}
-
-// The car has reached the sign: where the page stops it (Left + 297 beyond the car's Left + 80).
-QImage TripAtSign(const QImage& sign)
-{
-    QImage page = PanelsScreensArt::TripScreen();
     QPainter p(&page);
     int left = -297;
     while (left + Places::Sign.width() <= Places::CarClip.left() + 80)
         left += 10;
     p.drawImage(QPoint(left, Places::Sign.top()), sign);
-    DrawKeyed(p, Places::CarClip.topLeft(), CarArt::RollingClip().front());
+    p.drawImage(Places::CarClip.topLeft(), PreviewPaint::SeeThrough(car));
     return page;
 }
 
@@ -140,9 +133,9 @@ QImage ExamPage()
     return page;
 }
 
-QImage TabbedPage()
+QImage TabbedPage(const QImage& trip)
 {
-    QImage page = WithPanel(PanelsScreensArt::TripScreen(), Places::TabbedPanel, QStringLiteral("Többlapos panel"),
+    QImage page = WithPanel(trip, Places::TabbedPanel, QStringLiteral("Többlapos panel"),
                             QString());
     QPainter p(&page);
     const TCastMember guides[] = {TCastMember::Odon, TCastMember::Nora, TCastMember::Tivadar, TCastMember::Nyilacska,
@@ -203,11 +196,13 @@ int main(int argc, char** argv)
     const QImage signs[] = {RoadSignsArt::Restaurant(), RoadSignsArt::Stop(), RoadSignsArt::Signpost(),
                             RoadSignsArt::Exclamation()};
     const char* signNames[] = {"vendeglos", "stop", "utjelzo", "felkialto"};
+    const QImage trip = TripScreen();
+    const std::vector<QImage> rolling = CarArt::RollingClip();
     for (int i = 0; i < 4; ++i) {
         out.Save(signs[i], QStringLiteral("sign_%1.png").arg(signNames[i]));
-        out.Page(TripAtSign(signs[i]), QStringLiteral("page_autos_%1.png").arg(signNames[i]));
+        out.Page(TripAtSign(trip, signs[i], rolling.front()), QStringLiteral("page_autos_%1.png").arg(signNames[i]));
     }
-    out.Page(WithPanel(TripScreen(), Places::SettingsPanel, QStringLiteral("Lemezke autója"),
+    out.Page(WithPanel(trip, Places::SettingsPanel, QStringLiteral("Lemezke autója"),
                        QStringLiteral("Állítsd be a helyes válaszokat, majd kattints az Alkalmaz gombra!")),
              "page_autos_settings.png");
     out.Page(MemoryPage(), "page_memjatek.png");
@@ -215,12 +210,12 @@ int main(int argc, char** argv)
                        QStringLiteral("Egy panelen nem mindig fér el minden, amit szeretnénk, ezért vannak "
                                       "többlapos panelek. Ezeken a fülekkel lapozhatsz.")),
              "page_konyvjelz.png");
-    out.Page(TabbedPage(), "page_fulespanel.png");
+    out.Page(TabbedPage(trip), "page_fulespanel.png");
     out.Page(IntroPage(), "page_minivizsga_intro.png");
     out.Page(ExamPage(), "page_minivizsga.png");
     out.Page(CardsSheet(), "cards.png");
     out.Page(PicturesSheet(), "pictures.png");
-    out.Clip("gurul", CarArt::RollingClip(), 4, true);
+    out.Clip("gurul", rolling, 4, true);
     out.Clip("lemegy", CarArt::LeavingClip(), 6, true);
     out.SaveReviewSheet("sheet.png", out.ReviewSheet());
     return out.Result();

@@ -75,17 +75,16 @@ int main(int argc, char** argv)
     TPreviewOutput out;
     if (!out.Open(argc, argv, "selectionpreview OUTPUT_DIR [SHEET]"))
         return 2;
-    const auto save = [&](const QImage& image, const QString& name) { out.Save(image, name); };
 
     const std::vector<SelectionMedia::TNamedPicture> pictures = SelectionMedia::Pictures();
     for (const auto& picture : pictures)
-        save(picture.image, picture.name.section('\\', -1).replace(".jpg", ".png"));
-    save(GamePanelsMedia::InfoPanel(), "infopanel.png");
-    save(GamePanelsMedia::SmallPanel(), "litlpanel.png");
-    save(GamePanelsMedia::Grass(), "grass.png");
+        out.Save(picture.image, picture.name.section('\\', -1).replace(".jpg", ".png"));
+    out.Save(GamePanelsMedia::InfoPanel(), "infopanel.png");
+    out.Save(GamePanelsMedia::SmallPanel(), "litlpanel.png");
+    out.Save(GamePanelsMedia::Grass(), "grass.png");
     const std::vector<QImage> clip = SelectionPicturesArt::RadioAndCheckBoxClip();
-    save(CastPictures::ContactSheet(clip, 6), "radiogomb_ket_fele.png");
-    save(CannonAim(pictures[11].image, pictures), "page_agyuzas.png");
+    out.Save(CastPictures::ContactSheet(clip, 6), "radiogomb_ket_fele.png");
+    out.Save(CannonAim(pictures[11].image, pictures), "page_agyuzas.png");
     out.SaveReviewSheet("sheet.png", Sheet(pictures, clip));
     return out.Result();
 }

@@ -153,6 +153,7 @@ int main(int argc, char** argv)
     if (!out.Open(argc, argv, "windowspreview OUTPUT_DIR"))
         return 2;
     const QImage desktop = WindowsDesktopArt::Desktop();
+    const std::vector<QImage> waving = NoraWaving(); // drawn once for the page, its sheet and the review sheet
     const auto page = [&](const QString& name, const std::function<void(QPainter&)>& paint) {
         QImage image = desktop;
         QPainter painter(&image);
@@ -214,9 +215,9 @@ int main(int argc, char** argv)
            QColor(0, 0, 255));
     resize("resize_large.png", QRect(100, 100, 820, 555), Nora(),
            QString::fromUtf8("Most nagyítsd fel, amekkorára csak tudod!"), QColor(0, 128, 0));
-    page("work_area.png", [](QPainter& p) {
+    page("work_area.png", [&](QPainter& p) {
         const QRect client = Window(p, Places::PracticeWindow, QString::fromUtf8("Címsáv"), true, {}, true);
-        p.drawImage(client.topLeft() + QPoint(128, 0), PreviewPaint::SeeThrough(NoraWaving()[5]));
+        p.drawImage(client.topLeft() + QPoint(128, 0), PreviewPaint::SeeThrough(waving[5]));
         Text(p, QRect(client.left() + 10, client.top() + 206, 430, 150),
              QString::fromUtf8("Az ablakok legnagyobb része a munkaterület, ahol dolgozol. A munkaterület általában "
                                "fehér. Hogy mi látható rajta, az a feladattól függ: képek, gombok, listadobozok, "
@@ -247,7 +248,7 @@ int main(int argc, char** argv)
         out.Save(picture, QString::fromLatin1(name));
     for (TCastMember who : AllCastMembers())
         out.Save(Icon(who), QStringLiteral("icon_%1.png").arg(int(who)));
-    out.Clip("nora_integet", NoraWaving(), 8);
+    out.Clip("nora_integet", waving, 8);
 
     // The review sheet: every page at half size, three across, then every picture on white.
     const int picturesHeight = 480;
@@ -269,7 +270,7 @@ int main(int argc, char** argv)
     top += 225;
     for (TCastMember who : AllCastMembers())
         tile(Icon(who), CastMemberName(who));
-    tile(PreviewPaint::SeeThrough(NoraWaving()[0]), QStringLiteral("Nora_integet.avi"));
+    tile(PreviewPaint::SeeThrough(waving[0]), QStringLiteral("Nora_integet.avi"));
     painter.end();
     out.SaveReviewSheet("windows_media_sheet.png", sheet);
     return out.Result();

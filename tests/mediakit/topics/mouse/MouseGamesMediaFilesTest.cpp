@@ -11,10 +11,7 @@ namespace {
 
 TEST(MouseGamesMediaFiles, EveryPictureAndClipTheGamesNameIsWrittenAtItsSize)
 {
-    const struct {
-        const char* path;
-        const char* size;
-    } expected[] = {
+    ResFiles::ExpectListedSizes({
         {"images/egerezes/lepkevadaszform.jpg", "1024x768"},
         {"images/egerezes/lepkevadaszform_felho1.png", "170x100"},
         {"images/egerezes/lepkevadaszform_felho2.png", "170x100"},
@@ -51,13 +48,7 @@ TEST(MouseGamesMediaFiles, EveryPictureAndClipTheGamesNameIsWrittenAtItsSize)
         {"avis/egerezes/dupla_kutya.avi", "230x160"},
         {"avis/egerezes/dupla_macska.avi", "230x160"},
         {"avis/egerezes/dupla_eger.avi", "230x160"},
-    };
-    const QMap<QString, QString> listed = ResFiles::ListedSizes();
-    for (const auto& e : expected) {
-        SCOPED_TRACE(e.path);
-        ASSERT_TRUE(listed.contains(e.path));
-        EXPECT_EQ(listed.value(e.path).toStdString(), e.size);
-    }
+    });
 }
 
 TEST(MouseGamesMediaFiles, ClipsPlayOnThePageGreyAndTheReplayedOnesEndBeforeTheirTimer)

@@ -12,6 +12,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using PictureChecks::Area;
+using PictureChecks::Count;
 using PictureChecks::ExpectPaintedUnder;
 using PictureChecks::LeastContrast;
 using namespace MouseLessonsIntroArt;
@@ -20,26 +22,6 @@ using namespace MouseLessonsColouringArt;
 namespace {
 
 const QRgb Blue = qRgb(0, 0, 255);
-
-QRect Where(const QImage& image, QRect rect, const std::function<bool(const QColor&)>& wanted)
-{
-    QRect found;
-    rect = rect.intersected(image.rect());
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (wanted(QColor::fromRgba(image.pixel(x, y))))
-                found |= QRect(x, y, 1, 1);
-    return found;
-}
-
-int Count(const QImage& image, QRect rect, const std::function<bool(const QColor&)>& wanted)
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += wanted(QColor::fromRgba(image.pixel(x, y)));
-    return count;
-}
 
 bool Dark(const QColor& c)
 {
@@ -52,7 +34,7 @@ void ExpectDrawnUnder(const QImage& page, QRect area, const std::function<bool(c
                       int margin = 20)
 {
     SCOPED_TRACE(what);
-    const QRect found = Where(page, area.adjusted(-margin, -margin, margin, margin), ofIt);
+    const QRect found = Area(page, area.adjusted(-margin, -margin, margin, margin), ofIt);
     ASSERT_FALSE(found.isEmpty());
     EXPECT_TRUE(area.contains(found)) << found.x() << "," << found.y() << " " << found.width() << "x" << found.height();
     EXPECT_GE(found.width(), area.width() * 85 / 100);
@@ -109,7 +91,7 @@ TEST(MouseLessonsArt, EachCursorShapeLiesInsideItsOwnArea)
     const auto black = [&](const QColor& c) { return c.value() < 40 || red(c); };
     for (const QRect& area : areas) {
         SCOPED_TRACE(area.x());
-        const QRect found = Where(page, area, black);
+        const QRect found = Area(page, area, black);
         ASSERT_FALSE(found.isEmpty());
         EXPECT_TRUE(area.adjusted(8, 8, -8, -8).contains(found));
         EXPECT_GE(found.height(), area.height() * 4 / 10);
@@ -159,7 +141,7 @@ TEST(MouseLessonsArt, HandPicturesLeaveTheirCaptionBandsClear)
     for (const auto& h : hands) {
         const QImage& p = h.picture;
         const QRect band(0, p.height() - h.band, p.width(), h.band);
-        EXPECT_EQ(Where(p, band, [](const QColor& c) { return c.alpha() > 0; }), QRect());
+        EXPECT_EQ(Area(p, band, [](const QColor& c) { return c.alpha() > 0; }), QRect());
         EXPECT_GT(Count(p, p.rect(), [](const QColor& c) { return c.alpha() > 200; }), p.width() * p.height() / 4);
     }
 }
@@ -200,7 +182,7 @@ TEST(MouseLessonsArt, SixteenPotsShowTheirColoursUnderTheirAreas)
                        std::abs(c.blue() - qBlue(pot.colour)) <= 3;
             };
             const QRect area(pot.left, 600, pot.width, 49);
-            const QRect found = Where(page, QRect(0, 580, 1024, 100), same);
+            const QRect found = Area(page, QRect(0, 580, 1024, 100), same);
             EXPECT_TRUE(area.contains(found)) << found.x() << "," << found.y() << " " << found.width() << "x" << found.height();
             EXPECT_GT(Count(page, area, same), 300);
         }
@@ -257,7 +239,7 @@ TEST(MouseLessonsArt, TheHouseStandsInThePagesHouseRectangle)
     const auto roofRed = [](const QColor& c) {
         return c.hsvSaturation() > 150 && c.value() > 150 && (c.hsvHue() < 10 || c.hsvHue() > 350);
     };
-    const QRect roof = Where(page, page.rect(), roofRed);
+    const QRect roof = Area(page, page.rect(), roofRed);
     EXPECT_TRUE(house.contains(roof)) << roof.x() << "," << roof.y() << " " << roof.width() << "x" << roof.height();
     EXPECT_GE(roof.width(), house.width() * 9 / 10);
     EXPECT_LE(roof.top(), house.top() + 6);

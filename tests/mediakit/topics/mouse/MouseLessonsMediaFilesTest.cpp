@@ -3,19 +3,16 @@
 // the two clips on the see-through colour, each shorter than the timer that replays it.
 
 #include "framework/ClipDecoder.h"
+#include "mediakit/PictureChecks.h"
 #include "mediakit/ResFiles.h"
 
-#include <QMap>
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(MouseLessonsMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize)
 {
-    const struct {
-        const char* path;
-        const char* size;
-    } expected[] = {
+    ResFiles::ExpectListedSizes({
         {"images/egerezes/egerekform.jpg", "1024x768"},
         {"images/egerezes/egertipusform.jpg", "1024x768"},
         {"images/egerezes/egerkurzorform.jpg", "1024x768"},
@@ -44,13 +41,7 @@ TEST(MouseLessonsMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize
         {"images/jelolesek/virag_3.png", "220x300"},
         {"avis/04_kattintas_fogalma.avi", "232x160"},
         {"avis/egerezes/egerdragdropform_dd.avi", "320x240"},
-    };
-    const QMap<QString, QString> listed = ResFiles::ListedSizes();
-    for (const auto& e : expected) {
-        SCOPED_TRACE(e.path);
-        ASSERT_TRUE(listed.contains(e.path));
-        EXPECT_EQ(listed.value(e.path).toStdString(), e.size);
-    }
+    });
 }
 
 TEST(MouseLessonsMediaFiles, ClipsPlayOnThePageGreyWithinTheirPagesTimers)
@@ -74,19 +65,9 @@ TEST(MouseLessonsMediaFiles, ClipsPlayOnThePageGreyWithinTheirPagesTimers)
 
 namespace {
 
-bool Orange(QRgb rgb)
+bool Orange(const QColor& c)
 {
-    const QColor c(rgb);
     return c.hsvHue() >= 20 && c.hsvHue() <= 36 && c.hsvSaturation() > 150 && c.value() > 200;
-}
-
-int CountIn(const QImage& frame, QRect rect, bool (*wanted)(QRgb))
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += wanted(frame.pixel(x, y));
-    return count;
 }
 
 TEST(MouseLessonsMediaFiles, TheClickClipPressesTheLeftButtonOnlyInItsMiddle)
@@ -95,9 +76,9 @@ TEST(MouseLessonsMediaFiles, TheClickClipPressesTheLeftButtonOnlyInItsMiddle)
     const ClipDecoder::TClip clip = ClipDecoder::Decode(ResFiles::Read(path), path);
     ASSERT_EQ(clip.frames.size(), 16u);
     const QRect all(0, 0, 232, 160);
-    EXPECT_EQ(CountIn(clip.frames.front(), all, Orange), 0);
-    EXPECT_GT(CountIn(clip.frames[8], all, Orange), 300) << "the pressed button and its click";
-    EXPECT_EQ(CountIn(clip.frames.back(), all, Orange), 0);
+    EXPECT_EQ(PictureChecks::Count(clip.frames.front(), all, Orange), 0);
+    EXPECT_GT(PictureChecks::Count(clip.frames[8], all, Orange), 300) << "the pressed button and its click";
+    EXPECT_EQ(PictureChecks::Count(clip.frames.back(), all, Orange), 0);
 }
 
 TEST(MouseLessonsMediaFiles, TheDragClipCarriesTheAppleWithTheButtonHeld)
@@ -106,23 +87,19 @@ TEST(MouseLessonsMediaFiles, TheDragClipCarriesTheAppleWithTheButtonHeld)
     const ClipDecoder::TClip clip = ClipDecoder::Decode(ResFiles::Read(path), path);
     ASSERT_EQ(clip.frames.size(), 22u);
     const auto apple = [](const QImage& frame) {
-        QRect found;
-        for (int y = 0; y < frame.height(); ++y)
-            for (int x = 0; x < frame.width(); ++x) {
-                const QColor c(frame.pixel(x, y));
-                if (c.hsvSaturation() > 150 && c.value() > 150 && (c.hsvHue() < 8 || c.hsvHue() > 352))
-                    found |= QRect(x, y, 1, 1);
-            }
-        return found.center();
+        const auto red = [](const QColor& c) {
+            return c.hsvSaturation() > 150 && c.value() > 150 && (c.hsvHue() < 8 || c.hsvHue() > 352);
+        };
+        return PictureChecks::Area(frame, frame.rect(), red).center();
     };
     EXPECT_LT(apple(clip.frames.front()).x(), 110) << "on the table at the left";
     EXPECT_LT(apple(clip.frames[11]).y(), apple(clip.frames.front()).y()) << "lifted while carried";
     EXPECT_GT(apple(clip.frames.back()).x(), 220) << "in the basket at the right";
     // The little mouse in the corner holds its left button down only while carrying.
     const QRect corner(0, 0, 60, 80);
-    EXPECT_EQ(CountIn(clip.frames.front(), corner, Orange), 0);
-    EXPECT_GT(CountIn(clip.frames[11], corner, Orange), 40);
-    EXPECT_EQ(CountIn(clip.frames.back(), corner, Orange), 0);
+    EXPECT_EQ(PictureChecks::Count(clip.frames.front(), corner, Orange), 0);
+    EXPECT_GT(PictureChecks::Count(clip.frames[11], corner, Orange), 40);
+    EXPECT_EQ(PictureChecks::Count(clip.frames.back(), corner, Orange), 0);
 }
 
 } // namespace

@@ -12,13 +12,6 @@ namespace {
 
 const QSize ButtonSize(104, 61);
 
-QImage Transparent()
-{
-    QImage image(ButtonSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 const TMediaProducer gameButtons("mouse-game-buttons", [](TMediaKit& kit) {
     kit.WritePicture("egerezes\\game\\button_exitgame.png", ExitGameButton());
     kit.WritePicture("egerezes\\game\\button_beck.png", BackButton());
@@ -28,7 +21,7 @@ const TMediaProducer gameButtons("mouse-game-buttons", [](TMediaKit& kit) {
 
 QImage ExitGameButton()
 {
-    QImage image = Transparent();
+    QImage image = ArtKit::Transparent(ButtonSize);
     QPainter painter(&image);
     const QColor green = ArtKit::Palette::ExitGreen;
     ArtKit::DrawLabelButton(painter, image.rect(),
@@ -52,7 +45,7 @@ QImage ExitGameButton()
 
 QImage BackButton()
 {
-    QImage image = Transparent();
+    QImage image = ArtKit::Transparent(ButtonSize);
     QPainter painter(&image);
     ArtKit::DrawBackButton(painter, image.rect(), QStringLiteral("Vissza a\nfőoldalra"));
     painter.end();

@@ -22,8 +22,7 @@ const TMediaProducer gamePanels("mouse-game-panels", [](TMediaKit& kit) {
 // A card in a wooden-yellow frame, its face a pale cream where the blue writing goes.
 QImage FramedCard(QSize size)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = ArtKit::Transparent(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = QRectF(image.rect()).adjusted(1, 1, -1, -4);
@@ -51,8 +50,7 @@ QImage SmallPanel()
 
 QImage Grass()
 {
-    QImage image(QSize(1024, 140), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = ArtKit::Transparent(QSize(1024, 140));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient soil(0, 70, 0, 140);

@@ -9,7 +9,6 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <numbers>
 
 namespace MouseGamesClipsArt {
@@ -17,22 +16,6 @@ namespace MouseGamesClipsArt {
 namespace {
 
 using MouseGamesPicturesArt::TMouseButton;
-
-// count frames on the page colour, each painted by draw with its index.
-std::vector<QImage> Drawn(int count, const std::function<void(QPainter&, int)>& draw)
-{
-    std::vector<QImage> frames;
-    for (int i = 0; i < count; ++i) {
-        QImage frame(MouseGamesPlaces::Clip, QImage::Format_RGB32);
-        frame.fill(CastPictures::PageColour);
-        QPainter p(&frame);
-        p.setRenderHint(QPainter::Antialiasing);
-        draw(p, i);
-        p.end();
-        frames.push_back(frame);
-    }
-    return frames;
-}
 
 // A yellow burst with a word in it, centred on centre, grown by size (0 .. 1).
 void DrawBurst(QPainter& p, QPointF centre, qreal size, const QString& word)
@@ -61,7 +44,7 @@ void DrawBurst(QPainter& p, QPointF centre, qreal size, const QString& word)
 
 std::vector<QImage> RightClickClip()
 {
-    return Drawn(RightClickFrames, [](QPainter& p, int i) {
+    return ArtKit::DrawnFrames(MouseGamesPlaces::Clip, RightClickFrames, CastPictures::PageColour, [](QPainter& p, int i) {
         // Held from the fourth to the ninth frame, the burst growing while it is held.
         const bool held = i >= 4 && i <= 9;
         TCastPose pose = TCastPose::Pointing(-10);
@@ -76,7 +59,7 @@ std::vector<QImage> RightClickClip()
 
 std::vector<QImage> DoubleClickClip()
 {
-    return Drawn(DoubleClickFrames, [](QPainter& p, int i) {
+    return ArtKit::DrawnFrames(MouseGamesPlaces::Clip, DoubleClickFrames, CastPictures::PageColour, [](QPainter& p, int i) {
         // Two quick clicks, each two frames long with one frame between, then a rest.
         const bool first = i >= 6 && i <= 7;
         const bool second = i >= 9 && i <= 10;

@@ -20,13 +20,6 @@ namespace Places = MouseGamesPlaces;
 
 namespace {
 
-QImage Transparent(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 QColor Named(const QMap<QString, QColor>& colours, const QString& name)
 {
     if (!colours.contains(name))
@@ -162,7 +155,7 @@ void DrawBasketball(QPainter& p, QRectF rect)
 QImage Title(QSize size, const QString& text, QColor top, QColor bottom,
              const std::function<void(QPainter&, const QRectF&, bool left)>& ornament)
 {
-    QImage image = Transparent(size);
+    QImage image = ArtKit::Transparent(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal side = size.height() * 0.6;
@@ -194,7 +187,7 @@ QImage Cloud(int number)
 {
     if (number < 1 || number > 5)
         throw std::invalid_argument("cloud numbers run from 1 to 5");
-    QImage image = Transparent(Places::Cloud);
+    QImage image = ArtKit::Transparent(Places::Cloud);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // The faster clouds trail wind streaks behind them on the left.
@@ -236,7 +229,7 @@ QImage Cloud(int number)
 
 QImage Butterfly(const QString& colour)
 {
-    QImage image = Transparent(Places::Butterfly);
+    QImage image = ArtKit::Transparent(Places::Butterfly);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     DrawButterfly(p, QPointF(32, 30), 62, Named(ButterflyColours, colour));
@@ -253,7 +246,7 @@ QImage ButterflyTitle()
 
 QImage NyilacskaPointing(bool right)
 {
-    QImage image = Transparent(Places::Nyilacska);
+    QImage image = ArtKit::Transparent(Places::Nyilacska);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     TCastPose pose = TCastPose::Pointing(180);
@@ -284,7 +277,7 @@ QImage LeftRightTitle()
 
 QImage StartButton()
 {
-    QImage image = Transparent(Places::Start);
+    QImage image = ArtKit::Transparent(Places::Start);
     QPainter p(&image);
     ArtKit::DrawStartButton(p, image.rect());
     return image;
@@ -293,7 +286,7 @@ QImage StartButton()
 QImage Balloon(const QString& colour)
 {
     const QColor fill = Named(BalloonColours, colour);
-    QImage image = Transparent(Places::Balloon);
+    QImage image = ArtKit::Transparent(Places::Balloon);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // The string first, so the knot covers its end.
@@ -323,7 +316,7 @@ QImage BalloonTitle()
 
 QImage Ball()
 {
-    QImage image = Transparent(Places::Ball);
+    QImage image = ArtKit::Transparent(Places::Ball);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     DrawBasketball(p, QRectF(image.rect()));

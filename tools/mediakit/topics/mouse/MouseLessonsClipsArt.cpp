@@ -15,13 +15,6 @@ namespace {
 
 using namespace MouseLessonsDevicesArt;
 
-QImage Blank(QSize size)
-{
-    QImage frame(size, QImage::Format_RGB32);
-    frame.fill(CastPictures::PageColour);
-    return frame;
-}
-
 // A short burst of lines around a word, as a click sounds.
 void Burst(QPainter& p, QPointF centre, const QString& word, double strength)
 {
@@ -84,31 +77,21 @@ void Basket(QPainter& p, const QRectF& r, bool front)
 
 std::vector<QImage> ClickClip()
 {
-    const QSize size(232, 160);
-    std::vector<QImage> frames;
-    for (int i = 0; i < ClickFrames; ++i) {
+    return ArtKit::DrawnFrames(QSize(232, 160), ClickFrames, CastPictures::PageColour, [](QPainter& p, int i) {
         // The finger rises, holds the button down on frames 7 to 9, and rises again.
         const double lift = std::clamp((std::abs(i - 8) - 1) / 4.0, 0.0, 1.0);
-        QImage frame = Blank(size);
-        QPainter p(&frame);
-        p.setRenderHint(QPainter::Antialiasing);
         DrawHandOnMouse(p, QRectF(40, 8, 160, 152), THold::Right, lift);
         if (lift < 0.05)
             Burst(p, QPointF(70, 62), QStringLiteral("Klikk!"), 1);
-        p.end();
-        frames.push_back(frame);
-    }
-    return frames;
+    });
 }
 
 std::vector<QImage> DragClip()
 {
-    const QSize size(320, 240);
     const QPointF applePlace(66, 150);
     const QRectF basket(214, 146, 86, 60);
     const QPointF basketIn(257, 142);
-    std::vector<QImage> frames;
-    for (int i = 0; i < DragFrames; ++i) {
+    return ArtKit::DrawnFrames(QSize(320, 240), DragFrames, CastPictures::PageColour, [&](QPainter& p, int i) {
         const double t = double(i) / (DragFrames - 1);
         // The pointer comes to the apple, holds the button from 0.2 to 0.75 while carrying it
         // along an arc, lets go over the basket and moves off.
@@ -128,9 +111,6 @@ std::vector<QImage> DragClip()
             apple = basketIn + QPointF(0, std::min(1.0, after * 3) * 14);
             tip = basketIn + QPointF(30 * after, -50 * after);
         }
-        QImage frame = Blank(size);
-        QPainter p(&frame);
-        p.setRenderHint(QPainter::Antialiasing);
         // The table the apple lies on and the basket on the right.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0xc8, 0x94, 0x5c));
@@ -143,10 +123,7 @@ std::vector<QImage> DragClip()
         DrawArrowPointer(p, tip + QPointF(-4, -6), 38);
         // The mouse in the corner shows the left button held down while dragging.
         DrawComputerMouse(p, QRectF(12, 12, 40, 62), {.pressed = held});
-        p.end();
-        frames.push_back(frame);
-    }
-    return frames;
+    });
 }
 
 } // namespace MouseLessonsClipsArt

@@ -98,13 +98,6 @@ QSize SizeOf(TGarment garment)
     return garment == TGarment::Shirt ? Shirt.size() : garment == TGarment::Skirt ? Skirt.size() : Car.size();
 }
 
-QImage Transparent(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 // Folds, seams, shadow and shine of one garment, painted inside its shape.
 void PaintShading(QPainter& p, TGarment garment)
 {
@@ -379,7 +372,7 @@ QImage CarScreen()
 
 QImage Base(TGarment garment)
 {
-    QImage image = Transparent(SizeOf(garment));
+    QImage image = ArtKit::Transparent(SizeOf(garment), QImage::Format_ARGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -397,7 +390,7 @@ QImage Base(TGarment garment)
 
 QImage Shading(TGarment garment)
 {
-    QImage image = Transparent(SizeOf(garment));
+    QImage image = ArtKit::Transparent(SizeOf(garment), QImage::Format_ARGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     PaintShading(p, garment);

@@ -17,8 +17,7 @@ const QColor Accent(0x3a, 0x9a, 0x48);
 
 QImage Figure(const TCastPose& pose)
 {
-    QImage image(Nyilacska.size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage image = ArtKit::Transparent(Nyilacska.size(), QImage::Format_ARGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     PaintCastMember(p, TCastMember::Nyilacska, pose, QRectF(4, 4, Nyilacska.width() - 8, Nyilacska.height() - 6));

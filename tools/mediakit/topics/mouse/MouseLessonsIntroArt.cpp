@@ -20,7 +20,7 @@ const QColor Accent(0xf0, 0x8a, 0x1c);
 
 QImage MiceScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson);
+    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson, Back);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(50, 118), QStringLiteral("Egerek"));
     ArtKit::DrawSoftPanel(p, RealMiceText.adjusted(-16, -12, 16, 8));
@@ -57,12 +57,12 @@ QImage MiceScreen()
 
     ArtKit::DrawSoftPanel(p, EnterLabel.adjusted(-2, -2, 2, 2), 10);
     ArtKit::DrawEnterKey(p, EnterKey);
-    return page.Finish(Back);
+    return page.Finish();
 }
 
 QImage KindsScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson);
+    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson, BackLower);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(100, 118), QStringLiteral("Milyen az egér?"));
     ArtKit::DrawSoftPanel(p, KindsText.adjusted(-16, -12, 16, 8));
@@ -86,12 +86,12 @@ QImage KindsScreen()
 
     ArtKit::DrawSoftPanel(p, BackspaceLabel.adjusted(-2, -2, 2, 2), 10);
     ArtKit::DrawBackspaceKey(p, BackspaceKey);
-    return page.Finish(BackLower);
+    return page.Finish();
 }
 
 QImage CursorScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson);
+    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson, BackLower);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(70, 118), QStringLiteral("Az egérkurzor"));
     DrawArrowPointer(p, QPointF(400, 62), 64);
@@ -111,12 +111,12 @@ QImage CursorScreen()
     }
     ArtKit::DrawSoftPanel(p, EscapeLabel.adjusted(-2, -2, 2, 2), 10);
     ArtKit::DrawKey(p, EscapeKey, QStringLiteral("Esc"));
-    return page.Finish(BackLower);
+    return page.Finish();
 }
 
 QImage ClickScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson);
+    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson, Back);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(100, 118), QStringLiteral("Kattintás"));
     DrawComputerMouse(p, QRectF(360, 40, 64, 100), {.pressed = true});
@@ -124,27 +124,26 @@ QImage ClickScreen()
     page.DrawClipStage(ClickClip);
     // The hands are composed over this band: keep it plain and light.
     ArtKit::DrawSoftPanel(p, QRect(60, 550, 760, 188), 22);
-    return page.Finish(Back);
+    return page.Finish();
 }
 
 QImage HeadsScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson);
+    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson, Back);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(100, 104), QStringLiteral("Kattints a fejekre!"));
     PaintCastMember(p, TCastMember::Nora, TCastPose::Waving(0.25), QRectF(860, 150, 140, 300));
     ArtKit::DrawSoftPanel(p, HeadsText.adjusted(-16, -12, 16, 8));
     page.DrawClipStage(HeadsClip);
     ArtKit::DrawSoftPanel(p, HeadsRow, 20);
-    return page.Finish(Back);
+    return page.Finish();
 }
 
 QImage HandPicture(THold hold)
 {
     const QSize size = hold == THold::Right ? RightHand.size() : hold == THold::Left ? LeftHand.size() : WrongHold.size();
     const int band = hold == THold::Wrong ? WrongCaptionBand : CaptionBand;
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage image = ArtKit::Transparent(size, QImage::Format_ARGB32);
     QPainter p(&image);
     DrawHandOnMouse(p, QRectF(4, 2, size.width() - 8, size.height() - band - 4), hold);
     p.end();
@@ -153,8 +152,7 @@ QImage HandPicture(THold hold)
 
 QImage NoraHead()
 {
-    QImage image(HeadPicture, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage image = ArtKit::Transparent(HeadPicture, QImage::Format_ARGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     TCastPose pose = TCastPose::Standing();

@@ -5,13 +5,26 @@
 
 #include <QPainterPath>
 
-TMouseLessonsPage::TMouseLessonsPage(QColor accent, TStyle style)
-    : image(style == Lesson ? ArtKit::FestivePage(accent) : QImage(1024, 768, QImage::Format_RGB32))
+namespace {
+
+QImage Base(QColor accent, TMouseLessonsPage::TStyle style)
+{
+    if (style == TMouseLessonsPage::Lesson)
+        return ArtKit::FestivePage(accent);
+    QImage image(1024, 768, QImage::Format_RGB32);
+    image.fill(QColor(0xdd, 0xdd, 0xdd));
+    return image;
+}
+
+} // namespace
+
+TMouseLessonsPage::TMouseLessonsPage(QColor accent, TStyle style, QRect back)
+    : TPaintedPage(Base(accent, style), back)
     , accent_(accent)
 {
     if (style == Sky) {
-        image.fill(QColor(0xdd, 0xdd, 0xdd));
-        painter.begin(&image);
+        // The backdrop and the sky go on before the antialiased clouds.
+        painter.setRenderHint(QPainter::Antialiasing, false);
         ArtKit::DrawPageBackdrop(painter, image.rect(), accent);
         // A pale blue sky fading into the calm page, lighter than the page grey everywhere.
         QLinearGradient sky(0, 0, 0, 420);
@@ -20,9 +33,6 @@ TMouseLessonsPage::TMouseLessonsPage(QColor accent, TStyle style)
         painter.fillRect(QRect(0, 0, 1024, 420), sky);
         painter.setRenderHint(QPainter::Antialiasing);
         DrawClouds(QRect(0, 10, 1024, 60));
-    } else {
-        painter.begin(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
     }
 }
 
@@ -47,12 +57,4 @@ void TMouseLessonsPage::DrawClouds(QRect band)
         painter.drawEllipse(c + QPointF(0, -12), 28, 18);
     }
     painter.restore();
-}
-
-QImage TMouseLessonsPage::Finish(QRect back)
-{
-    if (!back.isNull())
-        ArtKit::DrawBackButton(painter, back);
-    painter.end();
-    return image;
 }

@@ -1,5 +1,7 @@
 #include "DialogIconsArt.h"
 
+#include "mediakit/ArtKit.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
@@ -10,8 +12,7 @@ namespace {
 
 QImage Icon(const std::function<void(QPainter&)>& paint)
 {
-    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = ArtKit::Transparent(QSize(32, 32));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     paint(painter);

@@ -9,13 +9,6 @@ namespace PanelsPicturesArt {
 
 namespace {
 
-QImage Transparent(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 // A speech bubble with a short text, its tail pointing down to tail.
 void Bubble(QPainter& p, const QRectF& rect, QPointF tail, const QString& text, QColor ink)
 {
@@ -36,7 +29,7 @@ void Bubble(QPainter& p, const QRectF& rect, QPointF tail, const QString& text, 
 
 QImage Runner(TCastMember who)
 {
-    QImage image = Transparent(QSize(119, 119));
+    QImage image = ArtKit::Transparent(QSize(119, 119));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // Speed lines trailing on the left, the runner leaning into the run on the right.
@@ -83,7 +76,7 @@ QImage TabGuide(TCastMember who)
 
 QImage WaitingLemezke()
 {
-    QImage image = Transparent(QSize(102, 186));
+    QImage image = ArtKit::Transparent(QSize(102, 186));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     Bubble(p, QRectF(26, 6, 50, 40), QPointF(44, 62), QStringLiteral("?"), QColor(0x2c, 0x5a, 0xa8));
@@ -94,7 +87,7 @@ QImage WaitingLemezke()
 
 QImage JumpingLemezke()
 {
-    QImage image = Transparent(QSize(102, 186));
+    QImage image = ArtKit::Transparent(QSize(102, 186));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     ArtKit::DrawStar(p, QPointF(18, 20), 12, QColor(0xff, 0xc8, 0x20));

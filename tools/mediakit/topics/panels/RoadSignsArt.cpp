@@ -20,8 +20,7 @@ const QColor SignRed(0xd8, 0x10, 0x20);
 // The post from under the plate down to the picture's bottom, then the plate painted by plate.
 QImage OnPost(qreal postTop, const std::function<void(QPainter&)>& plate)
 {
-    QImage image(Size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = ArtKit::Transparent(Size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal centre = Size.width() / 2.0;

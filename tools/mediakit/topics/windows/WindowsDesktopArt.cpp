@@ -2,6 +2,7 @@
 
 #include "WindowsPlaces.h"
 #include "mediakit/ArtKit.h"
+#include "mediakit/PaintedPage.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -80,10 +81,9 @@ void DrawTree(QPainter& painter, QPointF foot, qreal tall)
 
 QImage Desktop()
 {
-    QImage image(1024, 768, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(image.rect(), ArtKit::Downwards(QRectF(0, 0, 1024, 520), SkyTop, SkyHorizon));
+    TPaintedPage page(QImage(1024, 768, QImage::Format_RGB32), WindowsPlaces::BackArea);
+    QPainter& painter = page.painter;
+    painter.fillRect(page.image.rect(), ArtKit::Downwards(QRectF(0, 0, 1024, 520), SkyTop, SkyHorizon));
 
     DrawSun(painter, QPointF(860, 120));
     DrawCloud(painter, QPointF(150, 110), 46);
@@ -112,9 +112,7 @@ QImage Desktop()
     crest.cubicTo(832, 522, 832, 582, 1024, 582);
     painter.drawPath(crest);
 
-    ArtKit::DrawBackButton(painter, WindowsPlaces::BackArea);
-    painter.end();
-    return image;
+    return page.Finish();
 }
 
 } // namespace WindowsDesktopArt
