@@ -165,16 +165,13 @@ bool TBaseForm::eventFilter(QObject* watched, QEvent* event)
         return swallowed;
     }
     auto* keyEvent = static_cast<QKeyEvent*>(event);
-    const TSeenKey seen{event, event->type(), keyEvent->key(), keyEvent->timestamp(), false};
-    if (lastKey_.event == seen.event && lastKey_.type == seen.type && lastKey_.key == seen.key
-        && lastKey_.timestamp == seen.timestamp)
-        return lastKey_.swallowed;
-    lastKey_ = seen;
+    if (!lastKey_.First(*keyEvent))
+        return lastKey_.Swallowed();
     bool swallowed = false;
     QPointer<TBaseForm> self(this);
     Guarded([&] { swallowed = FilterKey(target, keyEvent); });
     if (self)
-        lastKey_.swallowed = swallowed;
+        lastKey_.SetSwallowed(swallowed);
     return swallowed;
 }
 

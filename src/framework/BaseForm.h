@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeyOnce.h"
 #include "shell/IModuleElement.h"
 
 #include <QFont>
@@ -88,12 +89,5 @@ private:
     std::map<QWidget*, std::function<void(int&, Qt::KeyboardModifiers)>> controlKeyDown_;
     std::map<QWidget*, std::function<void(QChar&)>> controlKeyPress_;
     bool replaying_ = false;
-    // A key a control ignores travels on to its parents; the page handles each key once.
-    struct TSeenKey {
-        const QEvent* event = nullptr;
-        int type = 0;
-        int key = 0;
-        quint64 timestamp = 0;
-        bool swallowed = false;
-    } lastKey_;
+    TKeyOnce lastKey_;
 };

@@ -459,7 +459,10 @@ bool TPracticeWindow::eventFilter(QObject* watched, QEvent* event)
     int key = VirtualKey::FromEvent(*keyEvent);
     if (key == 0)
         return false;
+    if (!lastKey_.First(*keyEvent))
+        return lastKey_.Swallowed();
     bool swallowed = false;
+    QPointer<TPracticeWindow> self(this);
     Guarded([&] {
         if (event->type() == QEvent::KeyPress)
             FormKeyDown(key, keyEvent->modifiers());
@@ -467,6 +470,8 @@ bool TPracticeWindow::eventFilter(QObject* watched, QEvent* event)
             FormKeyUp(key, keyEvent->modifiers());
         swallowed = key == 0;
     });
+    if (self)
+        lastKey_.SetSwallowed(swallowed);
     return swallowed;
 }
 

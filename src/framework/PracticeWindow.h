@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeyOnce.h"
 #include "WindowFrame.h"
 
 #include <QColor>
@@ -151,4 +152,5 @@ private:
     TWindowFrame::THit pressedButton_ = TWindowFrame::THit::None;
     QWidget* pressedControl_ = nullptr;
     std::vector<QWidget*> clickControls_;
+    TKeyOnce lastKey_;
 };

@@ -377,6 +377,21 @@ TEST_F(PracticeWindowTest, KeysReachTheActiveWindowFirst)
     EXPECT_EQ(window->keys, QList<int>({46, 'X'}));
 }
 
+// A control that ignores a key passes it on to its parents; the window's handler hears it once.
+TEST_F(PracticeWindowTest, AKeyAControlPassesOnReachesTheWindowOnce)
+{
+    auto* window = new TKeyWindow(host.get(), QStringLiteral("k"), QStringLiteral("k"));
+    window->SetBounds(QRect(100, 100, 300, 200));
+    auto* label = new QWidget(window->Client());
+    label->setFocusPolicy(Qt::StrongFocus);
+    window->Show();
+    host->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));
+    label->setFocus();
+    QTest::keyClick(label, Qt::Key_Delete);
+    EXPECT_EQ(window->keys, QList<int>({46}));
+}
+
 TEST_F(PracticeWindowTest, RetiredWindowsHideWithoutTellingAnyone)
 {
     TPracticeWindow* window = Window(QStringLiteral("w"), QRect(100, 100, 300, 200));
