@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(
-  g++ cmake ninja-build pkg-config git
+  g++ cmake ninja-build pkg-config git ccache
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libqt6svg6
   libpng-dev libjpeg-dev zlib1g-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libxcb-screensaver0-dev
@@ -35,7 +35,10 @@ setup() {
 
 build() { # dir, cmake options...
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja "$@"
+  # ccache keeps a rebuild of an unchanged tree (a fresh clone in CI) to minutes; paths are taken
+  # relative to the clone so that any clone's folder hits the same cache
+  export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true CCACHE_MAXSIZE=20G
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache "$@"
   cmake --build "$dir" -j "$(nproc)"
 }
 
