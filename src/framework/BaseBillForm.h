@@ -14,7 +14,6 @@ public:
     TImage* vissza() const { return vissza_; }
 
 protected:
-    virtual void visszaClick();
 
 private:
     TImage* vissza_;

@@ -1,5 +1,6 @@
 #include "BaseBlueForm.h"
 
+#include "BackAreas.h"
 #include "Fonts.h"
 #include "Image.h"
 #include "MediaAccess.h"
@@ -29,10 +30,8 @@ TBaseBlueForm::TBaseBlueForm(const QString& pageName) : TBaseForm(pageName)
     imgEndGame_->hide();
     imgEndGame_->setCursor(Qt::PointingHandCursor);
     imgEndGame_->OnClick = [this] { imgEndGameClick(); };
-    imgToMenu_ = new TImage(this, QRect(888, 664, 104, 61));
+    imgToMenu_ = AddBackArea(BackAreas::Games);
     imgToMenu_->hide();
-    imgToMenu_->setCursor(Qt::PointingHandCursor);
-    imgToMenu_->OnClick = [this] { imgToMenuClick(); };
 }
 
 TBaseBlueForm::~TBaseBlueForm() = default;
@@ -170,7 +169,3 @@ void TBaseBlueForm::imgEndGameClick()
     NotifyModule();
 }
 
-void TBaseBlueForm::imgToMenuClick()
-{
-    ReturnToMain();
-}

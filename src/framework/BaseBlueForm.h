@@ -54,7 +54,6 @@ protected:
     void ShowGrass();
 
     virtual void imgEndGameClick();
-    virtual void imgToMenuClick();
 
 private:
     struct TPanel {

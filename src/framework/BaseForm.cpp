@@ -118,6 +118,14 @@ void TBaseForm::ReturnToMain()
     module->Notify();
 }
 
+TImage* TBaseForm::AddBackArea(const QRect& area, std::function<void()> click)
+{
+    auto* back = new TImage(this, area);
+    back->setCursor(Qt::PointingHandCursor);
+    back->OnClick = click ? std::move(click) : [this] { ReturnToMain(); };
+    return back;
+}
+
 void TBaseForm::ConfirmExit()
 {
     if (!Services::Messages().Question(ExitQuestion))

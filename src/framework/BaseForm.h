@@ -57,6 +57,9 @@ protected:
     void NotifyModule();
     // A back area's click: "CHANGE_MODUL" = "RETURN_TO_MAIN", then the module hands over.
     void ReturnToMain();
+    // A transparent click area over the back sign the background shows (see BackAreas); a click
+    // runs `click`, by default ReturnToMain.
+    TImage* AddBackArea(const QRect& area, std::function<void()> click = {});
 
     // Page-level key handlers (the page sees keys first).
     virtual void FormKeyDown(int& key, Qt::KeyboardModifiers shift);

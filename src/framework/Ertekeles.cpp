@@ -1,5 +1,6 @@
 #include "Ertekeles.h"
 
+#include "BackAreas.h"
 #include "ClipPlayer.h"
 #include "Image.h"
 #include "MediaAccess.h"
@@ -14,8 +15,7 @@ TErtekeles::TErtekeles() : TBaseForm(QStringLiteral("Ertekeles"))
 
     lattam_ = new TImage(this, QRect(895, 552, 97, 53));
     lattam_->OnClick = [this] { lattamClick(); };
-    vissza_ = new TImage(this, QRect(894, 645, 98, 53));
-    vissza_->OnClick = [this] { visszaClick(); };
+    vissza_ = AddBackArea(BackAreas::Evaluation);
     for (TImage* clickable : {lattam_, vissza_})
         clickable->setCursor(Qt::PointingHandCursor);
     screenImg_ = new TImage(this, QRect(40, 128, 793, 585));
@@ -64,7 +64,3 @@ void TErtekeles::lattamClick()
     NotifyModule();
 }
 
-void TErtekeles::visszaClick()
-{
-    ReturnToMain();
-}

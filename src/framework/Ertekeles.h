@@ -29,7 +29,6 @@ protected:
 
 private:
     void lattamClick();
-    void visszaClick();
 
     TImage* lattam_;
     TImage* vissza_;

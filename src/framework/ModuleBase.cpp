@@ -10,7 +10,26 @@ void TModuleBase::Start()
 {
     if (!controller_)
         throw TCourseError(QStringLiteral("No valid ModuleController is setted to Module"));
+    ClearKeys();
     StartModule();
+}
+
+void TModuleBase::Notify()
+{
+    // The controller may replace this module during the call.
+    auto self = shared_from_this();
+    IModuleController& controller = Controller();
+    if (controller.GetValue(QStringLiteral("EXIT"))) {
+        controller.Notify();
+        return;
+    }
+    if (controller.GetValue(QStringLiteral("CHANGE_MODUL"))) {
+        ClearKeys();
+        controller.Notify();
+        return;
+    }
+    if (CurrentPage())
+        Decide();
 }
 
 void TModuleBase::Stop()
@@ -51,41 +70,13 @@ TBaseForm* TModuleBase::SwitchTo(TBaseForm* page, const std::function<void()>& p
     return page;
 }
 
-bool TModuleBase::ForwardExit()
-{
-    if (!controller_ || !controller_->GetValue(QStringLiteral("EXIT")))
-        return false;
-    controller_->Notify();
-    return true;
-}
-
-bool TModuleBase::ForwardChangeModul()
-{
-    if (!controller_ || !controller_->GetValue(QStringLiteral("CHANGE_MODUL")))
-        return false;
-    controller_->Notify();
-    return true;
-}
-
-void TModuleBase::ClearProgress()
+void TModuleBase::ClearKeys()
 {
     IModuleController& controller = Controller();
     controller.RemoveValue(QStringLiteral("STEP"));
     controller.RemoveValue(QStringLiteral("STEP_READY"));
-}
-
-bool TModuleBase::LeaveOnChangeModul()
-{
-    if (!controller_ || !controller_->GetValue(QStringLiteral("CHANGE_MODUL")))
-        return false;
-    ClearProgress();
-    return ForwardChangeModul();
-}
-
-bool TModuleBase::HandedOver()
-{
-    ForwardExit();
-    return LeaveOnChangeModul() || !CurrentPage();
+    for (const QString& key : ownKeys_)
+        controller.RemoveValue(key);
 }
 
 QString TModuleBase::TakeStepReady()

@@ -5,14 +5,24 @@
 #include "shell/IModule.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
-// What every module shares: the controller reference, the current page, and the move to the next
-// page (the new page is shown before the old one closes, so no desktop shows between them).
+// What every module shares: the controller reference, the current page, the move to the next
+// page (the new page is shown before the old one closes, so no desktop shows between them), the
+// first steps of every Notify, and the board keys a visit owns.
 class TModuleBase : public IModule, public std::enable_shared_from_this<TModuleBase> {
 public:
+    // The message a module shows for a page, or a page and step, its road does not know.
+    static inline const QString NoSelectedForm = QStringLiteral("No selected form ");
+
+    // Clears the visit's keys, then shows the module's first page.
     void Start() override;
+    // "EXIT" goes to the controller and nothing more is decided; a leave ("CHANGE_MODUL") clears
+    // the visit's keys and goes to the controller; with no page on screen nothing happens;
+    // otherwise the module decides where the notifying page leads.
+    void Notify() override;
     void Stop() override;
     void SetController(std::shared_ptr<IModuleController> controller) override { controller_ = std::move(controller); }
     std::shared_ptr<IModuleController> GetController() const override { return controller_; }
@@ -22,8 +32,14 @@ public:
     TBaseForm* SwitchTo(TBaseForm* page, const std::function<void()>& prepare = {});
 
 protected:
+    // ownKeys: the board keys the module's pages and games leave besides "STEP" and "STEP_READY";
+    // a visit's keys must not outlive it nor come into another visit.
+    explicit TModuleBase(QStringList ownKeys = {}) : ownKeys_(std::move(ownKeys)) {}
+
     // Builds and shows the module's first page.
     virtual void StartModule() = 0;
+    // The current page notified: read the board and move on.
+    virtual void Decide() = 0;
 
     IModuleController& Controller() const;
     TBaseForm* CurrentPage() const { return page_; }
@@ -37,19 +53,8 @@ protected:
         return static_cast<Page*>(SwitchTo(new Page(), prepare));
     }
 
-    // Passes "EXIT" to the controller; true when it was on the board.
-    bool ForwardExit();
-    // Passes "CHANGE_MODUL" to the controller; true when it was on the board.
-    bool ForwardChangeModul();
-    // "STEP" and "STEP_READY" carry a visit's progress only; a visit left early must not hand
-    // them on to the next topic, nor find another topic's ones.
-    void ClearProgress();
-    // When the learner leaves ("CHANGE_MODUL" is on the board): the progress is cleared and the
-    // controller told; true then.
-    bool LeaveOnChangeModul();
-    // The first steps of every topic's Notify: "EXIT" passed on, a leave handed to the controller;
-    // true when the module has nothing more to decide (a leave, or no page on screen).
-    bool HandedOver();
+    // Removes "STEP", "STEP_READY" and the module's own keys.
+    void ClearKeys();
     // The "STEP_READY" text, removed from the board; "NOTHING" when absent.
     QString TakeStepReady();
     // The part of a road's answer every topic carries out alike: an unknown page gets the topic's
@@ -59,6 +64,7 @@ protected:
                     const std::function<QString()>& closingText);
 
 private:
+    QStringList ownKeys_;
     std::shared_ptr<IModuleController> controller_;
     QPointer<TBaseForm> page_;
 };

@@ -22,14 +22,8 @@ void TFooldalModul::StartModule()
     SwitchToPage<TNavBeker>();
 }
 
-void TFooldalModul::Notify()
+void TFooldalModul::Decide()
 {
-    // Keep this module alive: the controller may replace it during this call.
-    auto self = shared_from_this();
-    if (ForwardExit())
-        return;
-    if (!CurrentPage())
-        return;
     IModuleController& controller = Controller();
     const QString page = CurrentPageName();
     if (page == QLatin1String("NAVBEKER")) {

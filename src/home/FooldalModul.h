@@ -5,8 +5,7 @@
 // The home: the name page at the first start, then the chooser (greeting, then topic choice).
 class TFooldalModul : public TModuleBase {
 public:
-    void Notify() override;
-
 protected:
     void StartModule() override;
+    void Decide() override;
 };

@@ -182,14 +182,14 @@ void TModulValaszt::FormKeyDown(int& key, Qt::KeyboardModifiers)
 void TModulValaszt::FormKeyPress(QChar& key)
 {
     if (mode_ == TMode::Intro && (key == 't' || key == 'T'))
-        Module()->Notify();
+        NotifyModule();
 }
 
 void TModulValaszt::enterClick()
 {
     if (mode_ == TMode::Chooser)
         PostModul();
-    Module()->Notify();
+    NotifyModule();
 }
 
 void TModulValaszt::ablakokClick(int tile)
@@ -225,7 +225,7 @@ void TModulValaszt::Choose()
 {
     PlaySoundFile(QStringLiteral("select.wav"));
     PostModul();
-    Module()->Notify();
+    NotifyModule();
 }
 
 void TModulValaszt::Move(int key)

@@ -91,6 +91,7 @@
 #include "topics/windows/WndMeretForm.h"
 #include "topics/windows/WndMunkaterForm.h"
 #include "topics/lists/ReflexRules.h"
+#include "topics/menus/MenuModul.h"
 
 namespace {
 
@@ -321,5 +322,6 @@ TModuleTable CourseModules()
     table.Add(QStringLiteral("LISTADOBOZOK"), [] { return std::make_shared<TListaModul>(); }, ListsPages);
     table.Add(QStringLiteral("PANELEK"), [] { return std::make_shared<TPanelModul>(); }, PanelsPages);
     table.Add(QStringLiteral("ABLAKOK"), [] { return std::make_shared<TWindowsModul>(); }, WindowsPages);
+    table.Add(QStringLiteral("MENUK"), [] { return std::make_shared<TMenuModul>(); });
     return table;
 }

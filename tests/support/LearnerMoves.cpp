@@ -11,6 +11,7 @@
 #include "topics/mouse/MouseMoves.h"
 #include "topics/selection/SelectionMoves.h"
 #include "topics/lists/ListsMoves.h"
+#include "topics/menus/MenusMoves.h"
 #include "topics/panels/PanelsMoves.h"
 #include "topics/windows/WindowsMoves.h"
 
@@ -23,7 +24,8 @@ const std::vector<TTopicMove>& Topics()
     static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful,  MouseMoves::Helpful,
                                                    MouseGamesMoves::Helpful, ButtonsMoves::Helpful,
                                                    SelectionMoves::Helpful, ListsMoves::Helpful,
-                                                   PanelsMoves::Helpful,    WindowsMoves::Helpful};
+                                                   PanelsMoves::Helpful,    WindowsMoves::Helpful,
+                                                   MenusMoves::Helpful};
     return topics;
 }
 

@@ -1,5 +1,6 @@
 #include "GombBaseForm.h"
 
+#include "framework/BackAreas.h"
 #include "framework/Fonts.h"
 #include "framework/Image.h"
 #include "framework/MediaAccess.h"
@@ -13,11 +14,9 @@ TGombBaseForm::TGombBaseForm(const QString& pageName, TEscape escape) : TBaseFor
     UseTabStops();
     imgEndGame_ = new TImage(this, QRect(888, 576, 104, 61));
     imgEndGame_->hide();
-    imgToMenu_ = new TImage(this, QRect(888, 664, 104, 61));
+    imgToMenu_ = AddBackArea(BackAreas::Games);
     imgToMenu_->hide();
     imgToMenu_->setEnabled(false);
-    imgToMenu_->setCursor(Qt::PointingHandCursor);
-    imgToMenu_->OnClick = [this] { imgToMenuClick(); };
 }
 
 void TGombBaseForm::InitPage()
@@ -41,7 +40,7 @@ void TGombBaseForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
 
 void TGombBaseForm::Notify()
 {
-    Module()->Notify();
+    NotifyModule();
 }
 
 void TGombBaseForm::WriteOnBackground(const QString& text, int left, int right, int top, int lineSpacing, int size,
@@ -65,7 +64,3 @@ void TGombBaseForm::MakePressable(TImage* picture)
     picture->OnMouseUp = [picture](Qt::MouseButton, QPoint) { picture->move(picture->pos() - QPoint(2, 2)); };
 }
 
-void TGombBaseForm::imgToMenuClick()
-{
-    ReturnToMain();
-}

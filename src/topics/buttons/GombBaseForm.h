@@ -35,7 +35,6 @@ protected:
     static inline const QColor Blue = QColor(0, 0, 255);
 
 private:
-    void imgToMenuClick();
 
     TEscape escape_;
     TImage* imgEndGame_;

@@ -16,17 +16,12 @@
 
 void TGombModul::StartModule()
 {
-    ClearProgress();
     SwitchToPage<TGombGombForm>();
 }
 
-void TGombModul::Notify()
+void TGombModul::Decide()
 {
-    // The controller may replace this module during the call.
-    auto self = shared_from_this();
     IModuleController& controller = Controller();
-    if (HandedOver())
-        return;
 
     const QString stepReady = TakeStepReady();
 

@@ -5,11 +5,7 @@
 // The buttons topic: seven button lessons, the picture puzzle, the English captions and the quiz
 // with its evaluation, the puzzle once more and the closing evaluation, then back to the chooser.
 class TGombModul : public TModuleBase {
-public:
-    static inline const QString NoSelectedForm = QStringLiteral("No selected form ");
-
-    void Notify() override;
-
 protected:
     void StartModule() override;
+    void Decide() override;
 };

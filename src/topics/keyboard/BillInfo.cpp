@@ -109,5 +109,5 @@ void TBillInfo::FormKeyPress(QChar& key)
         return;
     animUtes_->Stop();
     animUtes_->hide();
-    Module()->Notify();
+    NotifyModule();
 }

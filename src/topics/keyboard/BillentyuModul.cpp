@@ -18,17 +18,12 @@ const QString StepReadyKey = QStringLiteral("STEP_READY");
 
 void TBillentyuModul::StartModule()
 {
-    ClearProgress();
     SwitchToPage<TOsztalyBe>();
 }
 
-void TBillentyuModul::Notify()
+void TBillentyuModul::Decide()
 {
-    // The controller may replace this module during the call.
-    auto self = shared_from_this();
     IModuleController& controller = Controller();
-    if (HandedOver())
-        return;
 
     using namespace KeyboardRoad;
     const TAction action = Next(CurrentPageName(), Board::Text(controller, StepReadyKey));

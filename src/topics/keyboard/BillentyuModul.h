@@ -8,9 +8,7 @@ class TBillentyuModul : public TModuleBase {
 public:
     static inline const QString NoSuchPage = QStringLiteral("nincs meg az oldal");
 
-    void Notify() override;
-
 protected:
     void StartModule() override;
-
+    void Decide() override;
 };

@@ -1,5 +1,6 @@
 #include "ListBaseForm.h"
 
+#include "framework/BackAreas.h"
 #include "framework/Controls.h"
 #include "framework/Fonts.h"
 #include "framework/Image.h"
@@ -17,9 +18,7 @@ TListBaseForm::TListBaseForm(const QString& pageName, const QString& background,
     btnNext_ = Button(QRect(384, nextTop, 105, 25), QStringLiteral("Tovább"), 16);
     btnNext_->setEnabled(false);
     btnNext_->OnClick = [this] { btnNextClick(); };
-    imgToMain_ = new TImage(this, QRect(896, 648, 97, 49));
-    imgToMain_->setCursor(Qt::PointingHandCursor);
-    imgToMain_->OnClick = [this] { imgToMainClick(); };
+    imgToMain_ = AddBackArea(BackAreas::Usual);
 }
 
 void TListBaseForm::SetInstruction(const QString& text, int pixels, const QRect& area)
@@ -50,11 +49,5 @@ void TListBaseForm::btnNextClick()
 
 void TListBaseForm::Notify()
 {
-    auto module = Module(); // the module may be replaced during its Notify
-    module->Notify();
-}
-
-void TListBaseForm::imgToMainClick()
-{
-    ReturnToMain();
+    NotifyModule();
 }

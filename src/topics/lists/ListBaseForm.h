@@ -35,7 +35,6 @@ protected:
     void Notify();
 
 private:
-    void imgToMainClick();
 
     QLabel* lbText_;
     TPushButton* btnNext_;

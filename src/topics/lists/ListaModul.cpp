@@ -17,31 +17,14 @@ namespace {
 const QString ActionKey = QStringLiteral("ACTION");
 } // namespace
 
-void TListaModul::ClearKeys()
-{
-    ClearProgress();
-    Controller().RemoveValue(ActionKey);
-}
-
 void TListaModul::StartModule()
 {
-    ClearKeys();
     SwitchToPage<TListMindenkiForm>();
 }
 
-void TListaModul::Notify()
+void TListaModul::Decide()
 {
-    // The controller may replace this module during the call.
-    auto self = shared_from_this();
     IModuleController& controller = Controller();
-    if (ForwardExit())
-        return;
-    if (controller.GetValue(QStringLiteral("CHANGE_MODUL")))
-        controller.RemoveValue(ActionKey);
-    if (LeaveOnChangeModul())
-        return;
-    if (!CurrentPage())
-        return;
 
     const QString stepReady = TakeStepReady();
     const QString actionText = Board::Text(controller, ActionKey).value_or(QString());

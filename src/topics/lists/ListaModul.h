@@ -6,14 +6,9 @@
 // evaluation, the editable list, the combo boxes and the closing evaluation, then the chooser.
 class TListaModul : public TModuleBase {
 public:
-    static inline const QString NoSelectedForm = QStringLiteral("No selected form ");
-
-    void Notify() override;
+    TListaModul() : TModuleBase({QStringLiteral("ACTION")}) {}
 
 protected:
     void StartModule() override;
-
-private:
-    // "STEP", "STEP_READY" and "ACTION" belong to a visit: none outlives it or comes into it.
-    void ClearKeys();
+    void Decide() override;
 };

@@ -64,6 +64,6 @@ void TEgerKattInfoForm::HandClick(TImage* hand)
     clicked_.insert(hand);
     if (clicked_ == QSet<TImage*>{jobbkez_, balkez_, rosszultart_}) {
         timer_.SetEnabled(false);
-        Module()->Notify();
+        NotifyModule();
     }
 }

@@ -61,6 +61,6 @@ void TEgerKattintForm::Image1Click(int index)
     clicked_ |= 1u << index;
     if (clicked_ == AllHeads) {
         timer_.SetEnabled(false);
-        Module()->Notify();
+        NotifyModule();
     }
 }

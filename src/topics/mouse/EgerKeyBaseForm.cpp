@@ -12,12 +12,12 @@ TEgerKeyBaseForm::TEgerKeyBaseForm(const QString& pageName, const QRect& keyPlac
 {
     key_ = new TImage(this, keyPlace);
     key_->setCursor(Qt::PointingHandCursor);
-    key_->OnClick = [this] { Module()->Notify(); };
+    key_->OnClick = [this] { NotifyModule(); };
     hint_ = MouseText::Hint(this, hintPlace, hint);
 }
 
 void TEgerKeyBaseForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
 {
     if (key == virtualKey_)
-        Module()->Notify();
+        NotifyModule();
 }

@@ -28,33 +28,16 @@ const QString StepKey = QStringLiteral("STEP");
 const QString ActionKey = QStringLiteral("ACTION");
 const QString RoundKey = QStringLiteral("ROUND");
 const QString ChoiceKey = QStringLiteral("JATEKVALASZT");
-const QString RecordKey = QStringLiteral("TIMERECORD");
 } // namespace
-
-void TEgerModul::ClearKeys()
-{
-    ClearProgress();
-    IModuleController& controller = Controller();
-    for (const QString& key : {ActionKey, RoundKey, ChoiceKey, RecordKey})
-        controller.RemoveValue(key);
-}
 
 void TEgerModul::StartModule()
 {
-    ClearKeys();
     SwitchToPage<TEgerekForm>();
 }
 
-void TEgerModul::Notify()
+void TEgerModul::Decide()
 {
-    // The controller may replace this module during the call.
-    auto self = shared_from_this();
     IModuleController& controller = Controller();
-    ForwardExit();
-    if (controller.GetValue(QStringLiteral("CHANGE_MODUL")))
-        ClearKeys();
-    if (LeaveOnChangeModul() || !CurrentPage())
-        return;
 
     MouseRoad::TBoard board;
     board.stepReady = TakeStepReady();

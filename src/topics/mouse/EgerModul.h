@@ -10,13 +10,13 @@ public:
     static inline const QString NoSuchPage = QStringLiteral("MAIN screen has no this page! ");
     static inline const QString NoChoice = QStringLiteral("No valis return valu of TEgerJatekValasztasForm");
 
-    void Notify() override;
+    TEgerModul()
+        : TModuleBase({QStringLiteral("ACTION"), QStringLiteral("ROUND"), QStringLiteral("JATEKVALASZT"),
+                       QStringLiteral("TIMERECORD")})
+    {
+    }
 
 protected:
     void StartModule() override;
-
-private:
-    // The keys the topic's pages and games leave belong to one visit: none outlives it, and none
-    // another visit left behind comes into it.
-    void ClearKeys();
+    void Decide() override;
 };

@@ -16,12 +16,6 @@ namespace {
 const QString ActionKey = QStringLiteral("ACTION");
 }
 
-void TPanelModul::ClearKeys()
-{
-    ClearProgress();
-    Controller().RemoveValue(ActionKey);
-}
-
 bool TPanelModul::NextForm() const
 {
     const auto* text = dynamic_cast<const TString*>(Controller().GetValue(ActionKey));
@@ -30,20 +24,11 @@ bool TPanelModul::NextForm() const
 
 void TPanelModul::StartModule()
 {
-    ClearKeys();
     SwitchToPage<TPnlNyomtatForm>();
 }
 
-void TPanelModul::Notify()
+void TPanelModul::Decide()
 {
-    // The controller may replace this module during the call.
-    auto self = shared_from_this();
-    if (ForwardExit())
-        return;
-    if (Controller().GetValue(QStringLiteral("CHANGE_MODUL")))
-        Controller().RemoveValue(ActionKey);
-    if (LeaveOnChangeModul() || !CurrentPage())
-        return;
     TakeStepReady();
 
     using namespace PanelsRoad;

@@ -7,17 +7,14 @@
 // its evaluation, the memory game once more, then the chooser.
 class TPanelModul : public TModuleBase {
 public:
-    static inline const QString NoSelectedForm = QStringLiteral("No selected form ");
-
-    void Notify() override;
+    // "ACTION" marks the closing memory game of one visit only.
+    TPanelModul() : TModuleBase({QStringLiteral("ACTION")}) {}
 
 protected:
     void StartModule() override;
+    void Decide() override;
 
 private:
-    // "ACTION" marks the closing memory game of one visit only: a visit left early must not
-    // hand it to the next game of any topic.
-    void ClearKeys();
     // "ACTION" is on the board as a text that reads "NEXTFORM".
     bool NextForm() const;
 };

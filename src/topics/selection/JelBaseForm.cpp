@@ -14,9 +14,7 @@ TJelBaseForm::TJelBaseForm(const QString& pageName, const QString& background, c
 {
     UseTabStops();
     LoadBackground(background);
-    image1_ = new TImage(this, backArea);
-    image1_->setCursor(Qt::PointingHandCursor);
-    image1_->OnClick = [this] { Image1Click(); };
+    image1_ = AddBackArea(backArea, [this] { Image1Click(); });
 }
 
 void TJelBaseForm::Notify()

@@ -1,5 +1,6 @@
 #include "JelChkBox2Form.h"
 
+#include "framework/BackAreas.h"
 #include "CheckBoxTally.h"
 #include "framework/CheckBox.h"
 #include "framework/ClipPlayer.h"
@@ -28,7 +29,7 @@ const TItem Right[] = {{"fényképezőgép", 1}, {"almafa", 0}, {"kosárlabda", 
 
 TJelChkBox2Form::TJelChkBox2Form()
     : TJelBaseForm(QStringLiteral("JelChkBox2Form"), QStringLiteral("jelolesek\\JelChkBox2Form.jpg"),
-                   QRect(904, 688, 105, 65))
+                   BackAreas::SelectionLessons)
 {
     TextLabel(QRect(60, 44, 900, 100), Instruction, 20)->setObjectName(QStringLiteral("rdBtnText"));
     // Which five are right is shown by the pictures beside the clip; the page says so.

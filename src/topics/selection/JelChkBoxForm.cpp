@@ -1,5 +1,6 @@
 #include "JelChkBoxForm.h"
 
+#include "framework/BackAreas.h"
 #include "framework/CheckBox.h"
 #include "framework/ClipPlayer.h"
 #include "framework/Fonts.h"
@@ -12,7 +13,7 @@
 
 TJelChkBoxForm::TJelChkBoxForm()
     : TJelBaseForm(QStringLiteral("JelChkBoxForm"), QStringLiteral("jelolesek\\JelChkBoxForm.jpg"),
-                   QRect(904, 688, 105, 65))
+                   BackAreas::SelectionLessons)
 {
     animate1_ = new TClipPlayer(this);
     animate1_->setGeometry(276, 100, 320, 240);

@@ -1,5 +1,6 @@
 #include "JelChkBoxQuizForm.h"
 
+#include "framework/BackAreas.h"
 #include "CheckBoxTally.h"
 #include "QuizHelp.h"
 #include "SelectionRatings.h"
@@ -30,7 +31,7 @@ const TStatement Statements[] = {
 
 TJelChkBoxQuizForm::TJelChkBoxQuizForm()
     : TJelBaseForm(QStringLiteral("JelChkBoxQuizForm"), QStringLiteral("jelolesek\\JelMemRdQuizForm.jpg"),
-                   QRect(904, 688, 105, 65))
+                   BackAreas::SelectionLessons)
 {
     auto* pnlKerdesk = new QWidget(this);
     pnlKerdesk->setObjectName(QStringLiteral("pnlKerdesk"));

@@ -1,10 +1,11 @@
 #include "JelMemIntroForm.h"
 
+#include "framework/BackAreas.h"
 #include "framework/PushButton.h"
 
 TJelMemIntroForm::TJelMemIntroForm()
     : TJelBaseForm(QStringLiteral("JelMemIntroForm"), QStringLiteral("jelolesek\\JelMemIntroForm.jpg"),
-                   QRect(904, 688, 105, 65))
+                   BackAreas::SelectionLessons)
 {
     TextLabel(QRect(60, 46, 904, 40),
               QStringLiteral("Figyelj meg alaposan minden részletet a képen, aztán kattints a Tovább gombra!"), 22);

@@ -1,5 +1,6 @@
 #include "JelMemRdQuizForm.h"
 
+#include "framework/BackAreas.h"
 #include "QuizHelp.h"
 #include "SelectionRatings.h"
 #include "framework/Fonts.h"
@@ -42,7 +43,7 @@ const TQuestion& Question(int n)
 
 TJelMemRdQuizForm::TJelMemRdQuizForm()
     : TJelBaseForm(QStringLiteral("JelMemRdQuizForm"), QStringLiteral("jelolesek\\JelMemRdQuizForm.jpg"),
-                   QRect(904, 688, 105, 65))
+                   BackAreas::SelectionLessons)
 {
     for (int n = 0; n < 6; ++n) {
         const TQuestion& question = Question(n);

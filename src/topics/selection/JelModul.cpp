@@ -22,19 +22,12 @@ const QString ActionKey = QStringLiteral("ACTION");
 
 void TJelModul::StartModule()
 {
-    ClearProgress();
-    // Another topic's game may have left its "ACTION"; here it would end the first cannon game.
-    Controller().RemoveValue(ActionKey);
     SwitchToPage<TJelRdBtnForm>();
 }
 
-void TJelModul::Notify()
+void TJelModul::Decide()
 {
-    // The controller may replace this module during the call.
-    auto self = shared_from_this();
     IModuleController& controller = Controller();
-    if (HandedOver())
-        return;
 
     const QString stepReady = TakeStepReady();
     const QString actionText = Board::Text(controller, ActionKey).value_or(QString());

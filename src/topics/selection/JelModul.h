@@ -7,10 +7,10 @@
 // evaluation, and back to the chooser.
 class TJelModul : public TModuleBase {
 public:
-    static inline const QString NoSelectedForm = QStringLiteral("No selected form ");
-
-    void Notify() override;
+    // Another topic's game may leave its "ACTION"; here it would end the first cannon game.
+    TJelModul() : TModuleBase({QStringLiteral("ACTION")}) {}
 
 protected:
     void StartModule() override;
+    void Decide() override;
 };

@@ -1,5 +1,6 @@
 #include "JelProgressBarForm.h"
 
+#include "framework/BackAreas.h"
 #include "framework/Controls.h"
 #include "framework/Fonts.h"
 #include "framework/Image.h"
@@ -21,7 +22,7 @@ constexpr int Turn = 84;
 
 TJelProgressBarForm::TJelProgressBarForm()
     : TJelBaseForm(QStringLiteral("JelProgressBarForm"), QStringLiteral("jelolesek\\JelProgressBarForm.jpg"),
-                   QRect(896, 648, 97, 49)),
+                   BackAreas::Usual),
       timer1_(this)
 {
     TextLabel(QRect(60, 44, 900, 190), Instruction, 24)->setObjectName(QStringLiteral("lblText"));

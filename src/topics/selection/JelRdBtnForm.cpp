@@ -1,5 +1,6 @@
 #include "JelRdBtnForm.h"
 
+#include "framework/BackAreas.h"
 #include "OptionBox.h"
 #include "framework/Fonts.h"
 #include "framework/MediaAccess.h"
@@ -14,7 +15,7 @@ const QString Off = QStringLiteral("    Kikapcsolt rádiógomb");
 
 TJelRdBtnForm::TJelRdBtnForm()
     : TJelBaseForm(QStringLiteral("JelRdBtnForm"), QStringLiteral("\\jelolesek\\JelRdBtnForm.jpg"),
-                   QRect(904, 688, 105, 65))
+                   BackAreas::SelectionLessons)
 {
     TextLabel(QRect(160, 250, 700, 200), Instruction, 24);
     const QImage on = LoadPng(QStringLiteral("jelolesek\\JelRdBtnForm_be.png"));

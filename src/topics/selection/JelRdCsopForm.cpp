@@ -1,5 +1,6 @@
 #include "JelRdCsopForm.h"
 
+#include "framework/BackAreas.h"
 #include "framework/Fonts.h"
 #include "framework/PushButton.h"
 #include "framework/RadioGroup.h"
@@ -15,7 +16,7 @@ const QString Instruction = QStringLiteral(
 
 TJelRdCsopForm::TJelRdCsopForm()
     : TJelBaseForm(QStringLiteral("JelRdCsopForm"), QStringLiteral("\\jelolesek\\JelRdCsopForm.jpg"),
-                   QRect(904, 688, 105, 65))
+                   BackAreas::SelectionLessons)
 {
     TextLabel(QRect(120, 60, 780, 170), Instruction, 22);
     groups_[0] = new TRadioGroup(this, QRect(120, 260, 360, 110), QStringLiteral("Nemed:"),

@@ -1,5 +1,6 @@
 #include "JelSpinEdit1Form.h"
 
+#include "framework/BackAreas.h"
 #include "framework/Colours.h"
 #include "framework/Fonts.h"
 #include "framework/Image.h"
@@ -38,7 +39,7 @@ TJelSpinEdit1Form::TJelSpinEdit1Form()
 
 TJelSpinEdit1Form::TJelSpinEdit1Form(const QString& pageName, const TLayout& layout)
     : TJelBaseForm(pageName, QStringLiteral("jelolesek\\") + pageName + QStringLiteral(".jpg"),
-                   QRect(896, 648, 97, 49))
+                   BackAreas::Usual)
 {
     edit1_ = new TSpinEdit(this, layout.edit, 0, layout.maximum, layout.increment);
     QLineEdit* field = edit1_->Edit();

@@ -1,5 +1,6 @@
 #include "JelTreckBarForm.h"
 
+#include "framework/BackAreas.h"
 #include "framework/Image.h"
 #include "framework/MediaAccess.h"
 #include "framework/PushButton.h"
@@ -17,7 +18,7 @@ const QString Instruction = QStringLiteral(
 
 TJelTreckBarForm::TJelTreckBarForm()
     : TJelBaseForm(QStringLiteral("JelTreckBarForm"), QStringLiteral("jelolesek\\JelTreckBarForm.jpg"),
-                   QRect(896, 648, 97, 49))
+                   BackAreas::Usual)
 {
     TextLabel(QRect(60, 44, 900, 150), Instruction, 21)->setObjectName(QStringLiteral("lblText"));
     imgTivadar_ = new TImage(this, QRect(80, 220, 280, 240));

@@ -10,16 +10,11 @@
 
 void TWindowsModul::StartModule()
 {
-    ClearProgress();
     SwitchToPage<TWndIntroForm>();
 }
 
-void TWindowsModul::Notify()
+void TWindowsModul::Decide()
 {
-    // The controller may replace this module during the call.
-    auto self = shared_from_this();
-    if (HandedOver())
-        return;
     TakeStepReady(); // no page of the topic writes it; a stray one is dropped
     using namespace WindowsRoad;
     const TAction action = Next(CurrentPageName());

@@ -1,14 +1,13 @@
 #include "WndBaseForm.h"
 
+#include "framework/BackAreas.h"
 #include "framework/Image.h"
 #include "framework/WindowGroup.h"
 
 TWndBaseForm::TWndBaseForm(const QString& pageName) : TBaseForm(pageName)
 {
     LoadBackground(QStringLiteral("ablakok\\windows.jpg"));
-    imgToMain_ = new TImage(this, QRect(896, 648, 97, 49));
-    imgToMain_->setCursor(Qt::PointingHandCursor);
-    imgToMain_->OnClick = [this] { ReturnToMain(); };
+    imgToMain_ = AddBackArea(BackAreas::Usual);
 }
 
 TWindowGroup& TWndBaseForm::Windows() const

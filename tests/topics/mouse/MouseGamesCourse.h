@@ -27,10 +27,8 @@ struct TGameNote {
 class TGamesStandIn : public TModuleBase {
 public:
     explicit TGamesStandIn(std::vector<TGameNote>& notes) : notes_(notes) {}
-    void Notify() override
+    void Decide() override
     {
-        if (HandedOver())
-            return;
         IModuleController& board = Controller();
         TGameNote note{CurrentPage()->GetPageName(),
                        TakeStepReady(),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/BackAreas.h"
+
 #include <QRect>
 
 // Where the buttons topic's pages put their controls and write their texts, in page coordinates;
@@ -55,6 +57,6 @@ inline const QRect HelpPanel(24, 200, 837, 537);
 inline const QSize CheckMark(40, 40);
 
 // The back picture every page but the tab page shows over its background.
-inline const QRect BackPicture(888, 664, 104, 61);
+inline const QRect BackPicture = BackAreas::Games;
 
 } // namespace ButtonsPlaces

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/BackAreas.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -13,7 +15,7 @@ namespace KeyboardPagesArt {
 
 // Controls of the pages, in page coordinates, that the pictures are drawn for.
 namespace Places {
-inline const QRect BackArea(892, 644, 100, 55);        // `vissza` of the keyboard topic's pages
+inline const QRect BackArea = BackAreas::Keyboard;
 inline const QRect PracticeTask(24, 488, 825, 257);    // `feladat` of the keyboard practice page
 inline const QRect HuntTask(24, 384, 825, 361);        // `feladat` of the letter hunt and typing pages
 inline const QRect HuntTarget(208, 168, 121, 137);     // `txtBetuMutat`
@@ -24,7 +26,7 @@ inline const QRect TypingWord(80, 176, 713, 65);       // `txtSzoKi`
 inline const QRect TypingEdit(74, 272, 729, 66);       // `szoBe`
 inline const int TypingPictureTop = -8;                // the typing page shows its picture 8 px higher
 inline const QRect EvaluationRead(895, 552, 97, 53);   // `lattam`
-inline const QRect EvaluationBack(894, 645, 98, 53);   // the evaluation page's `vissza`
+inline const QRect EvaluationBack = BackAreas::Evaluation;
 inline const QRect EvaluationText(50, 160, 774, 508);  // where the text writer's margins leave the text
 inline const QRect InfoText(24, 96, 801, 345);         // `info`
 inline const QRect InfoPictures[3] = {{24, 472, 190, 190}, {328, 480, 190, 190}, {632, 480, 190, 190}};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/BackAreas.h"
+
 #include <QRect>
 
 // Where the lists topic's pages put their controls and write their texts, in page coordinates;
@@ -7,7 +9,7 @@
 namespace ListsPlaces {
 
 // Every page: the back area over the painted back sign, and "Tovább".
-inline const QRect BackArea(896, 648, 97, 49);
+inline const QRect BackArea = BackAreas::Usual;
 inline const QRect NextButton(384, 696, 105, 33);
 
 // The names page: the instruction above, the list between the two groups of guides.

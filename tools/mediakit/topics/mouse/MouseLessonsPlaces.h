@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/BackAreas.h"
+
 #include <QColor>
 #include <QRect>
 #include <QSize>
@@ -12,7 +14,7 @@ namespace MouseLessonsPlaces {
 
 // The lesson pages' `vissza`: where the page base puts it, and moved down on the Backspace and
 // Escape pages.
-inline const QRect Back(892, 644, 100, 55);
+inline const QRect Back = BackAreas::Keyboard;
 inline const QRect BackLower(892, 660, 100, 55);
 
 // "Ezek igazi egerek!" and "Ezek számítógépes egerek!": the two columns the writer fills.
@@ -66,7 +68,7 @@ inline const QRect DragText(160, 90, 734, 240);
 inline const QRect DragClip(125, 346, 320, 240);
 inline const QRect Nyilacska(645, 335, 168, 251);
 inline const QRect EndGame(888, 576, 104, 61);
-inline const QRect ToMenu(888, 664, 104, 61);
+inline const QRect ToMenu = BackAreas::Games;
 
 // The house exercise: the house where the page tests it, the flower and START the page shows.
 inline const QRect House(40, 530, 154, 236);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/BackAreas.h"
+
 #include <QRect>
 
 // Where the panels topic's pages put their panels, pictures and clips, in page coordinates; the
@@ -7,7 +9,7 @@
 namespace PanelsPlaces {
 
 // Every page: the back area over the painted back sign.
-inline const QRect BackArea(896, 648, 97, 49);
+inline const QRect BackArea = BackAreas::Usual;
 
 // The lesson pages' message panels.
 inline const QRect NyomtatPanel(192, 200, 513, 185);

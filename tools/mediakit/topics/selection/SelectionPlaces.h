@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/BackAreas.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -10,8 +12,8 @@ namespace SelectionPlaces {
 
 // The back button under "Image1": the larger one on the radio and check box pages, the smaller
 // one on the spin edit, track bar and progress bar pages.
-inline const QRect LessonBack(904, 688, 105, 65);
-inline const QRect SettingBack(896, 648, 97, 49);
+inline const QRect LessonBack = BackAreas::SelectionLessons;
+inline const QRect SettingBack = BackAreas::Usual;
 
 // The scene on the memory quiz introduction: the instruction above it, "Tovább" and the back
 // button below it.

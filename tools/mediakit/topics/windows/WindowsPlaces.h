@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/BackAreas.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -8,7 +10,7 @@
 namespace WindowsPlaces {
 
 // The to-main area over the painted back sign, and the imitated task bar along the bottom.
-inline const QRect BackArea(896, 648, 97, 49);
+inline const QRect BackArea = BackAreas::Usual;
 inline const QRect TaskBar(0, 738, 1024, 30);
 
 // The windows' outer bounds (title 19 px, borders 3 px single, 4 px resizable): the intro page's

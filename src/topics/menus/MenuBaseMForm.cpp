@@ -1,0 +1,27 @@
+#include "MenuBaseMForm.h"
+
+#include "MenuLessonWindow.h"
+#include "framework/BackAreas.h"
+#include "framework/PushButton.h"
+#include "framework/WindowGroup.h"
+
+TMenuBaseMForm::TMenuBaseMForm(const QString& pageName) : TBaseForm(pageName)
+{
+    LoadBackground(QStringLiteral("menu\\baseScr.jpg"));
+    imgToMenu_ = AddBackArea(BackAreas::Usual);
+}
+
+void TMenuBaseMForm::Open(TMenuLessonWindow* window, QPoint at)
+{
+    window->SetBounds(QRect(at, window->size()));
+    window->btnTovabb()->OnClick = [this] { NotifyModule(); };
+    window->Show();
+    Activate(window);
+    // A click on the page, a picture or a label leaves the keys with the window.
+    TWindowGroup::Of(this).OnHostActivate = [this, window] { Activate(window); };
+}
+
+void TMenuBaseMForm::Activate(TPracticeWindow* window)
+{
+    TWindowGroup::Of(this).Activate(window);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class TMenuItem;
+class TMenu;
+
+// The sentence game's rules: the words menu, the six target sentences, when a built sentence
+// counts, and the result text with its grades.
+namespace SentenceGame {
+
+inline constexpr int WordsTag = 999;
+inline constexpr int Sentences = 6;
+
+// "Szavak" with four levels below it, every item of a level with the same six children.
+void BuildWordsMenu(TMenu& menu);
+// The target sentences in order, 1 … 6.
+QString Target(int index);
+// The sentence an item of the last level stands for: the captions from below "Szavak" down to it.
+QString SentenceOf(const TMenuItem& item);
+// A built sentence counts whatever the letter case (Hungarian letters included).
+bool Matches(const QString& built, const QString& target);
+
+QString SpeedGrade(int seconds);
+QString AccuracyGrade(int errors);
+QString ResultText(const QString& name, const QString& clock, int seconds, int errors);
+
+} // namespace SentenceGame
