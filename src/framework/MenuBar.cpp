@@ -76,6 +76,11 @@ int TMenuBar::OpenIndex() const
     return popup_ ? open_ : -1;
 }
 
+TPopupMenu* TMenuBar::OpenPopup() const
+{
+    return popup_;
+}
+
 bool TMenuBar::Active() const
 {
     return armed_ || popup_;

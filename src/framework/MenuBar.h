@@ -40,7 +40,7 @@ public:
     bool Active() const;
     // The highlighted title (armed, open or under the pointer), -1 when none.
     int HotIndex() const { return hot_; }
-    TPopupMenu* OpenPopup() const { return popup_; }
+    TPopupMenu* OpenPopup() const;
 
     // Opens a top menu as a click on its title does; the program's way for tests and pages.
     void OpenMenu(int index, bool selectFirst = false);
