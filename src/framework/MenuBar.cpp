@@ -227,6 +227,8 @@ bool TMenuBar::HandleKey(int qtKey, Qt::KeyboardModifiers modifiers, bool press)
         return releasesTaken_.erase(qtKey) > 0;
     }
     bool taken = false;
+    // A choice may close the window and this bar with it.
+    QPointer<TMenuBar> self(this);
     if (qtKey == Qt::Key_Alt) {
         altAlone_ = true;
         taken = true;
@@ -246,6 +248,8 @@ bool TMenuBar::HandleKey(int qtKey, Qt::KeyboardModifiers modifiers, bool press)
             }
         }
     }
+    if (!self)
+        return taken;
     if (taken)
         releasesTaken_.insert(qtKey);
     else
