@@ -1,6 +1,7 @@
 #include "MenuBar.h"
 
 #include "Fonts.h"
+#include "KeyReleaseEater.h"
 #include "Menu.h"
 #include "PopupMenu.h"
 #include "PracticeWindow.h"
@@ -212,23 +213,20 @@ bool TMenuBar::HandleKey(int qtKey, Qt::KeyboardModifiers modifiers, bool press)
     const Qt::KeyboardModifiers held =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!press) {
-        if (qtKey == Qt::Key_Alt) {
-            const bool alone = altAlone_;
-            altAlone_ = false;
-            releasesTaken_.erase(qtKey);
-            if (alone) {
-                if (armed_)
-                    Disarm();
-                else
-                    Arm(Neighbour(-1, 1));
-            }
-            return true;
+        if (qtKey != Qt::Key_Alt)
+            return false;
+        // Alt let go with no other key since it went down arms or disarms the bar.
+        const bool alone = altAlone_;
+        altAlone_ = false;
+        if (alone) {
+            if (armed_)
+                Disarm();
+            else
+                Arm(Neighbour(-1, 1));
         }
-        return releasesTaken_.erase(qtKey) > 0;
+        return true;
     }
     bool taken = false;
-    // A choice may close the window and this bar with it.
-    QPointer<TMenuBar> self(this);
     if (qtKey == Qt::Key_Alt) {
         altAlone_ = true;
         taken = true;
@@ -248,12 +246,8 @@ bool TMenuBar::HandleKey(int qtKey, Qt::KeyboardModifiers modifiers, bool press)
             }
         }
     }
-    if (!self)
-        return taken;
-    if (taken)
-        releasesTaken_.insert(qtKey);
-    else
-        releasesTaken_.erase(qtKey);
+    if (taken && qtKey != Qt::Key_Alt)
+        TKeyReleaseEater::Instance().Take(qtKey);
     return taken;
 }
 

@@ -4,7 +4,6 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <set>
 
 class TMenu;
 class TMenuItem;
@@ -77,6 +76,5 @@ private:
     bool armed_ = false; // Alt pressed: keys move over the titles
     bool altAlone_ = false;
     bool pointerHot_ = false; // hot_ follows the pointer, not the keys
-    std::set<int> releasesTaken_;
     TKeyOnce lastKey_;
 };

@@ -1,10 +1,10 @@
 #include "PopupMenu.h"
 
 #include "Fonts.h"
+#include "KeyReleaseEater.h"
 #include "Menu.h"
-#include "PracticeWindow.h"
+#include "PopupAttachments.h"
 #include "RaisedFrame.h"
-#include "WindowGroup.h"
 #include "platform/CourseError.h"
 #include "platform/ErrorReport.h"
 #include "platform/PageTimer.h"
@@ -15,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <map>
 
 namespace {
 
@@ -52,158 +51,6 @@ QWidget* DefaultCanvas()
         if (window->isVisible())
             return window;
     return nullptr;
-}
-
-// A key pressed into a menu is the menu's until it is let go, even when the menu closed meanwhile
-// (Enter that chose an item must not reach the page as a released Enter).
-class TReleaseEater : public QObject {
-public:
-    using QObject::QObject;
-
-    void Take(const std::set<int>& keys)
-    {
-        if (keys.empty())
-            return;
-        keys_.insert(keys.begin(), keys.end());
-        qApp->removeEventFilter(this);
-        qApp->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-            return false;
-        const auto* key = static_cast<const QKeyEvent*>(event);
-        const auto at = keys_.find(key->key());
-        if (at == keys_.end())
-            return false;
-        if (key->isAutoRepeat())
-            return true;
-        keys_.erase(at);
-        if (keys_.empty())
-            qApp->removeEventFilter(this);
-        // A fresh press is the learner's next key; only the release belonged to the menu.
-        return event->type() == QEvent::KeyRelease;
-    }
-
-private:
-    std::set<int> keys_;
-};
-
-TReleaseEater& ReleaseEater()
-{
-    static auto* eater = new TReleaseEater(qApp);
-    return *eater;
-}
-
-// The controls that have pop-up menus, and what a right press or the menu key on them does.
-class TAttachments : public QObject {
-public:
-    using QObject::QObject;
-
-    void Set(QWidget* control, TMenu* menu)
-    {
-        if (!menu) {
-            menus_.erase(control);
-            return;
-        }
-        if (menus_.find(control) == menus_.end())
-            connect(control, &QObject::destroyed, this, [this, control] { menus_.erase(control); });
-        menus_[control] = menu;
-        // Qt's own menus (an edit box's cut-and-paste menu) would open as windows of their own.
-        control->setContextMenuPolicy(Qt::PreventContextMenu);
-        for (QWidget* inner : control->findChildren<QWidget*>())
-            inner->setContextMenuPolicy(Qt::PreventContextMenu);
-        // Ahead of the page's and its windows' filters, which would see the press as theirs.
-        qApp->removeEventFilter(this);
-        qApp->installEventFilter(this);
-    }
-
-    TMenu* Get(QWidget* control) const
-    {
-        const auto found = menus_.find(control);
-        return found == menus_.end() ? nullptr : found->second.data();
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::KeyPress
-            && type != QEvent::ContextMenu)
-            return false;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        QWidget* control = widget ? Around(widget) : nullptr;
-        TMenu* menu = control ? Get(control) : nullptr;
-        if (!menu)
-            return false;
-        if (type == QEvent::ContextMenu)
-            return true;
-        if (!control->isVisible() || !control->isEnabled())
-            return false;
-        QWidget* canvas = control->window();
-        QPoint at;
-        if (type == QEvent::KeyPress) {
-            const auto* key = static_cast<const QKeyEvent*>(event);
-            const Qt::KeyboardModifiers held =
-                key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-            const bool menuKey = key->key() == Qt::Key_Menu && held == Qt::NoModifier;
-            const bool shiftF10 = key->key() == Qt::Key_F10 && held == Qt::ShiftModifier;
-            if (!menuKey && !shiftF10)
-                return false;
-            at = control->mapTo(canvas, control->rect().center());
-        } else {
-            const auto* mouse = static_cast<const QMouseEvent*>(event);
-            if (mouse->button() != Qt::RightButton)
-                return false;
-            at = widget->mapTo(canvas, mouse->position().toPoint());
-        }
-        Guarded([&] {
-            QPointer<QWidget> guard(control);
-            ActivateAround(control);
-            if (!guard)
-                return;
-            if (TPopupMenu* popup = TPopupMenu::PopupAt(canvas, menu, at))
-                popup->SetOwner(control);
-        });
-        return true;
-    }
-
-private:
-    // The attached control a widget lies in (a list box's viewport lies in the list box).
-    QWidget* Around(QWidget* widget) const
-    {
-        for (QWidget* at = widget; at; at = at->isWindow() ? nullptr : at->parentWidget())
-            if (menus_.find(at) != menus_.end())
-                return at;
-        return nullptr;
-    }
-
-    // The press is consumed, so the window or page around the control is activated here, as the
-    // press would have done.
-    static void ActivateAround(QWidget* control)
-    {
-        for (QWidget* at = control; at; at = at->parentWidget()) {
-            if (auto* window = qobject_cast<TPracticeWindow*>(at)) {
-                if (TWindowGroup* group = TWindowGroup::Find(window->parentWidget()))
-                    group->Activate(window);
-                return;
-            }
-            if (TWindowGroup* group = TWindowGroup::Find(at)) {
-                group->ActivateHost();
-                return;
-            }
-        }
-    }
-
-    std::map<QWidget*, QPointer<TMenu>> menus_;
-};
-
-TAttachments& Attachments()
-{
-    static auto* attachments = new TAttachments(qApp);
-    return *attachments;
 }
 
 // The classic check mark, 7 x 7, one string per row.
@@ -335,12 +182,12 @@ TPopupMenu* TPopupMenu::Current()
 
 void TPopupMenu::Attach(QWidget* control, TMenu* menu)
 {
-    Attachments().Set(control, menu);
+    TPopupAttachments::Instance().Set(control, menu);
 }
 
 TMenu* TPopupMenu::Attached(QWidget* control)
 {
-    return Attachments().Get(control);
+    return TPopupAttachments::Instance().Get(control);
 }
 
 TPopupMenu* TPopupMenu::Root()
@@ -513,7 +360,7 @@ void TPopupMenu::Close(TCloseReason reason)
     deleteLater();
     if (current == this)
         current = nullptr;
-    ReleaseEater().Take(keysDown_);
+    TKeyReleaseEater::Instance().Take(keysDown_);
     keysDown_.clear();
     auto closed = std::move(OnClosed);
     OnClosed = nullptr;
