@@ -1,6 +1,7 @@
 // The sentence game's menu (1 + 6 + 36 + 216 + 1296 items) built, and its cascade opened four
 // deep from a window at (170, 200), painted, and a leaf chosen by the keyboard.
 #include "support/QuietCourse.h"
+#include "support/SentenceMenu.h"
 
 #include "framework/BaseCustForm.h"
 #include "framework/Menu.h"
@@ -9,28 +10,8 @@
 
 #include <QTest>
 #include <benchmark/benchmark.h>
-#include <functional>
 
 namespace {
-
-TMenu* SentenceMenu()
-{
-    const QStringList levels[] = {
-        {"Nóra", "Tárolka", "Lemezke", "Kábel", "Nyilacska", "Tivadar"},
-        {"Ödön", "korán", "mosott", "reggel", "ugatásával", "tovább"},
-        {"reggel", "hajnalban", "szeret", "alszik", "gyümölcsöket", "mindenkit"},
-        {"felkelt.", "tíznél.", "locsol.", "tornázik.", "futni.", "reggelizik."},
-    };
-    auto* menu = new TMenu;
-    std::function<void(TMenuItem&, int)> fill = [&](TMenuItem& parent, int level) {
-        if (level == 4)
-            return;
-        for (const QString& word : levels[level])
-            fill(parent.Add(word), level + 1);
-    };
-    fill(menu->Add(QStringLiteral("Szavak"), 999), 0);
-    return menu;
-}
 
 void BM_SentenceMenuBuilt(benchmark::State& state)
 {

@@ -53,34 +53,29 @@ QStringList TMenuItem::Path() const
     return path;
 }
 
-TMenuItem* TMenuItem::FindByName(const QString& name)
+TMenuItem* TMenuItem::FindIf(const std::function<bool(const TMenuItem&)>& match)
 {
-    if (Name == name)
+    if (match(*this))
         return this;
     for (const auto& item : items_)
-        if (TMenuItem* found = item->FindByName(name))
+        if (TMenuItem* found = item->FindIf(match))
             return found;
     return nullptr;
+}
+
+TMenuItem* TMenuItem::FindByName(const QString& name)
+{
+    return FindIf([&](const TMenuItem& item) { return item.Name == name; });
 }
 
 TMenuItem* TMenuItem::FindByTag(int tag)
 {
-    if (Tag == tag)
-        return this;
-    for (const auto& item : items_)
-        if (TMenuItem* found = item->FindByTag(tag))
-            return found;
-    return nullptr;
+    return FindIf([&](const TMenuItem& item) { return item.Tag == tag; });
 }
 
 TMenuItem* TMenuItem::FindByText(const QString& text)
 {
-    if (Text() == text)
-        return this;
-    for (const auto& item : items_)
-        if (TMenuItem* found = item->FindByText(text))
-            return found;
-    return nullptr;
+    return FindIf([&](const TMenuItem& item) { return item.Text() == text; });
 }
 
 bool TMenuItem::EnabledOnPath() const

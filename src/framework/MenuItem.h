@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -48,6 +49,8 @@ public:
     TMenuItem* FindByText(const QString& text);
 
 private:
+    TMenuItem* FindIf(const std::function<bool(const TMenuItem&)>& match);
+
     TMenuItem* parent_ = nullptr;
     std::vector<std::unique_ptr<TMenuItem>> items_;
 };

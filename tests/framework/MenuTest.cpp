@@ -9,6 +9,7 @@
 #include "platform/Stage.h"
 #include "shell/IModule.h"
 #include "support/QtPrinters.h"
+#include "support/SentenceMenu.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -51,26 +52,6 @@ protected:
     void FormKeyDown(int& key, Qt::KeyboardModifiers) override { keys << QStringLiteral("down %1").arg(key); }
     void FormKeyUp(int& key, Qt::KeyboardModifiers) override { keys << QStringLiteral("up %1").arg(key); }
 };
-
-// 1 + 6 + 36 + 216 + 1296 items: "Szavak" and four levels of six words each.
-TMenu* SentenceMenu()
-{
-    const QStringList levels[] = {
-        {"Nóra", "Tárolka", "Lemezke", "Kábel", "Nyilacska", "Tivadar"},
-        {"Ödön", "korán", "mosott", "reggel", "ugatásával", "tovább"},
-        {"reggel", "hajnalban", "szeret", "alszik", "gyümölcsöket", "mindenkit"},
-        {"felkelt.", "tíznél.", "locsol.", "tornázik.", "futni.", "reggelizik."},
-    };
-    auto* menu = new TMenu;
-    std::function<void(TMenuItem&, int)> fill = [&](TMenuItem& parent, int level) {
-        if (level == 4)
-            return;
-        for (const QString& word : levels[level])
-            fill(parent.Add(word), level + 1);
-    };
-    fill(menu->Add(QStringLiteral("Szavak"), 999), 0);
-    return menu;
-}
 
 void Move(QWidget* widget, QPoint at, Qt::MouseButtons buttons = Qt::NoButton)
 {
