@@ -120,6 +120,9 @@ TPopupMenu* TPopupMenu::Start(QWidget* canvas, TMenu* menu, TMenuItem& items)
         root->rest_->SetEnabled(false);
         root->Rested();
     });
+    // The columns show the description's items: they go when it goes.
+    if (menu)
+        connect(menu, &QObject::destroyed, root, [root] { root->Close(TCloseReason::Program); });
     root->focusBefore_ = canvas->focusWidget();
     current = root;
     qApp->installEventFilter(root);
