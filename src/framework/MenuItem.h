@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -36,6 +37,8 @@ public:
     TMenuItem& Item(int index) const { return *items_.at(static_cast<std::size_t>(index)); }
     bool HasSubmenu() const { return !items_.empty(); }
     TMenuItem* Parent() const { return parent_; }
+    // Enabled, and so is every menu above it: what the learner can reach.
+    bool EnabledOnPath() const;
 
     // The texts of the items from the top of the menu down to this one (the invisible root, which
     // holds a bar's top menus or a pop-up's items, not included).
@@ -46,6 +49,8 @@ public:
     TMenuItem* FindByText(const QString& text);
 
 private:
+    TMenuItem* FindIf(const std::function<bool(const TMenuItem&)>& match);
+
     TMenuItem* parent_ = nullptr;
     std::vector<std::unique_ptr<TMenuItem>> items_;
 };

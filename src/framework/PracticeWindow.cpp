@@ -42,6 +42,8 @@ TPracticeWindow::~TPracticeWindow()
 {
     qApp->removeEventFilter(this);
     CutHooks();
+    // The menu bar goes while the window is still whole: it asks the window about keys to the end.
+    delete menuBar_.data();
     if (auto* group = TWindowGroup::Find(parentWidget()))
         group->Remove(this);
 }

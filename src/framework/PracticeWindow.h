@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 #include <functional>
@@ -133,7 +134,7 @@ private:
 
     TWindowGroup* group_;
     QWidget* client_;
-    QWidget* menuBar_ = nullptr;
+    QPointer<QWidget> menuBar_;
     int menuHeight_ = 0;
     QString caption_;
     QImage icon_;

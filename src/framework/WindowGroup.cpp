@@ -10,6 +10,7 @@
 
 namespace {
 const char* const GroupName = "bitlakWindowGroup";
+const char* const AboveWindows = "bitlakAboveWindows";
 } // namespace
 
 TWindowGroup::TWindowGroup(QWidget* host) : QObject(host), host_(host)
@@ -67,13 +68,23 @@ void TWindowGroup::Remove(TPracticeWindow* window)
         active_ = nullptr;
 }
 
+void TWindowGroup::KeepAboveWindows(QWidget* widget)
+{
+    widget->setProperty(AboveWindows, true);
+}
+
 void TWindowGroup::Restack()
 {
-    // Ordinary windows above the host's controls, stay-on-top ones above them, each in its order.
+    // Ordinary windows above the host's controls, stay-on-top ones above them, each in its order,
+    // and what is kept above windows on top of all.
     for (bool onTop : {false, true})
         for (TPracticeWindow* window : Windows())
             if (window->StayOnTop() == onTop)
                 window->raise();
+    const QObjectList children = host_->children();
+    for (QObject* child : children)
+        if (auto* widget = qobject_cast<QWidget*>(child); widget && widget->property(AboveWindows).toBool())
+            widget->raise();
 }
 
 void TWindowGroup::Raise(TPracticeWindow* window)

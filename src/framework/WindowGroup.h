@@ -23,6 +23,8 @@ public:
     static TWindowGroup* Find(QWidget* host);
     // The host is going away: every window's hooks are cut and the windows hidden.
     static void Retire(QWidget* host);
+    // A child of a host (a balloon hint) that stays above the host's windows when they are raised.
+    static void KeepAboveWindows(QWidget* widget);
 
     // nullptr while the host itself is active.
     TPracticeWindow* Active() const { return active_; }

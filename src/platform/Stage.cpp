@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QScreen>
@@ -164,6 +165,11 @@ void TStage::inputMethodEvent(QInputMethodEvent* event)
 {
     EnsureCanvasFocus();
     QGraphicsView::inputMethodEvent(event);
+}
+
+void TStage::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
 }
 
 void TStage::FitCanvas()

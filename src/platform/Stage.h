@@ -48,6 +48,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    // Qt's own context menus (an edit box's cut-and-paste menu) never open: the course's pop-up
+    // menus open on the right press themselves, inside the canvas.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void FitCanvas();
