@@ -23,6 +23,10 @@ struct TCastPose {
     double bounce = 0;     // lift of the whole figure, in model units
     double tailWag = 0;    // -1 .. 1
     bool crouching = false; // squatting, knees drawn up in front; only Digit Nóra bends her knees
+    // Pixeles Tivadar's gymnastics, all seen from the front; the other guides ignore them.
+    double squat = 0;       // 0 .. 1, knees bent outwards and the body lowered with them
+    bool sitting = false;   // on a seat as high as his knees, the knees towards us
+    double bend = 0;        // -1 arched back .. 1 bent forward at the hips
     bool mirrored = false; // the whole figure flipped left to right
 
     // Phases run from 0 to 1 over one cycle; phase 0 and phase 1 give the same pose, so frames

@@ -3,6 +3,8 @@
 #include "CastInk.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 using namespace CastInk;
 
@@ -55,10 +57,29 @@ void PaintPixelSmiley(QPainter& painter, QPointF centre, double pixel)
 
 } // namespace
 
-void TTivadarFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
+namespace {
+
+// How far the hips come down: a full squat lowers them to knee height, a seat holds them there.
+double HipDrop(const TCastPose& pose)
 {
+    return pose.sitting ? 46 : 44 * std::clamp(pose.squat, 0.0, 1.0);
+}
+
+void PaintLegs(QPainter& painter, const TCastPose& pose)
+{
+    const double drop = HipDrop(pose);
+    const double squat = std::clamp(pose.squat, 0.0, 1.0);
     for (double side : {-1.0, 1.0}) {
-        const QPainterPath leg = Segment(QPointF(side * 14, -108), QPointF(side * 15, -18));
+        // Seen from the front a squat spreads the knees out; sitting, the thighs come towards us
+        // and the knees, drawn over the shirt later, stand just below the hips.
+        const QPointF hip(side * 14, -108 + drop);
+        const QPointF knee = pose.sitting ? QPointF(side * 16, -56) : QPointF(side * (14.5 + 21.5 * squat), -63 + 3 * squat);
+        const QPointF ankle(side * 15, -18);
+        QPainterPath leg = Segment(hip, ankle);
+        if (pose.sitting || squat > 0) {
+            leg = Segment(hip, knee);
+            leg.lineTo(ankle);
+        }
         Limb(painter, leg, 19, Jeans, Line);
         const QPainterPath hem = Segment(QPointF(side * 15, -23), QPointF(side * 15, -20));
         Limb(painter, hem, 21, Jeans.lighter(112), Line * 0.8);
@@ -79,10 +100,27 @@ void TTivadarFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
         painter.setPen(QPen(Outline(), Line * 0.9, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(side * 3, -1), QPointF(side * 37, -1));
     }
+}
+
+} // namespace
+
+void TTivadarFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
+{
+    PaintLegs(painter, pose);
 
     painter.save();
+    painter.translate(0, HipDrop(pose));
     RotateAbout(painter, QPointF(0, -104), pose.bodyLean);
 
+    // Bending at the hips, seen from the front, shortens the trunk: a lot forward, a little back.
+    const double bend = std::clamp(pose.bend, -1.0, 1.0);
+    const double trunk = bend > 0 ? 1 - 0.5 * bend : 1 + 0.22 * bend;
+    const auto onTrunk = [&](QPointF p) { return QPointF(p.x(), -104 + (p.y() + 104) * trunk); };
+
+    painter.save();
+    painter.translate(0, -104);
+    painter.scale(1, trunk);
+    painter.translate(0, 104);
     QPainterPath neck;
     neck.addRect(QRectF(-8, -192, 16, 26));
     Flat(painter, neck, Skin.darker(108), Line);
@@ -102,12 +140,21 @@ void TTivadarFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
     collar.quadTo(0, -164, 12, -175);
     Stroke(painter, collar, Shirt.darker(140), Line * 1.8);
     PaintPixelSmiley(painter, QPointF(0, -140), 3.8);
+    painter.restore();
 
-    PaintHeadAt(painter, pose, QPointF(0, -236));
+    if (pose.sitting)
+        for (double side : {-1.0, 1.0})
+            Shape(painter, Ellipse(QPointF(side * 16, -104), 14, 11), Jeans, Line);
 
     const TArmStyle arm{.upper = 37, .fore = 34, .width = 12.5, .skin = Skin, .sleeve = Shirt, .sleeveLength = 22,
                         .sleeveWidth = 20, .hand = Skin, .handSize = 13, .outline = Line};
-    Arms(painter, pose, QPointF(-28, -163), QPointF(28, -163), arm);
+    // Bent far either way, the arms go behind the head: down past it or up behind it.
+    const bool armsBehindHead = std::abs(bend) > 0.25;
+    if (armsBehindHead)
+        Arms(painter, pose, onTrunk(QPointF(-28, -163)), onTrunk(QPointF(28, -163)), arm);
+    PaintHeadAt(painter, pose, onTrunk(QPointF(0, -236)) + QPointF(0, bend > 0 ? 24 * bend : 0));
+    if (!armsBehindHead)
+        Arms(painter, pose, onTrunk(QPointF(-28, -163)), onTrunk(QPointF(28, -163)), arm);
     painter.restore();
 }
 
