@@ -133,7 +133,7 @@ TEST_F(SelectionPagesTest, CheckBoxPagesCountToggles)
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->RightCount(), 5);
     TCheckBox* football = second->Boxes()[0];
-    EXPECT_EQ(football->text(), "focilabada");
+    EXPECT_EQ(football->text(), "focilabda");
     Click(football);
     EXPECT_EQ(second->RightCount(), 4);
     second->Boxes()[1]->setFocus();
@@ -348,7 +348,7 @@ TEST_F(SelectionPagesTest, CannonRatingsAtTheirBounds)
         auto* page = Reach<TJelAgyuzasForm>();
         ASSERT_NE(page, nullptr);
         SelectionMoves::PlayCannon(*this, *page, hits);
-        EXPECT_TRUE(EvaluationText().contains(QStringLiteral("Találataid száma 10 lövésböl : %1 <BR>Értékelés: %2")
+        EXPECT_TRUE(EvaluationText().contains(QStringLiteral("Találataid száma 10 lövésből : %1 <BR>Értékelés: %2")
                                                   .arg(hits)
                                                   .arg(QString::fromUtf8(word))))
             << EvaluationText().toStdString();
