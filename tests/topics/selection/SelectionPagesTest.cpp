@@ -85,6 +85,24 @@ TEST_F(SelectionPagesTest, GroupsStayClosedUntilAllAreChosenAndKeysChoose)
     EXPECT_EQ(CurrentPageName(), "JelMemIntroForm");
 }
 
+TEST_F(SelectionPagesTest, TabAndSpaceChooseInEveryGroupAndOpenTovabb)
+{
+    auto* page = Reach<TJelRdCsopForm>();
+    ASSERT_NE(page, nullptr);
+    for (TRadioGroup* group : page->Groups()) {
+        ASSERT_EQ(FocusedControl(), group);
+        PressKey(Qt::Key_Space);
+        EXPECT_EQ(group->ItemIndex(), 0) << group->title().toStdString();
+        PressKey(Qt::Key_Tab);
+    }
+    ASSERT_TRUE(page->Button1()->isEnabled());
+    TRadioGroup* classes = page->Groups()[1];
+    classes->setFocus();
+    PressKey(Qt::Key_Down);
+    PressKey(Qt::Key_Space);
+    EXPECT_EQ(classes->SelectedText(), "másodikos") << "Space keeps the item the arrows chose";
+}
+
 TEST_F(SelectionPagesTest, RadioQuizHelpCountsEveryOpeningAndTheWordsFollow)
 {
     auto* page = Reach<TJelMemRdQuizForm>();
