@@ -148,8 +148,12 @@ void TDragListBox::mousePressEvent(QMouseEvent* event)
         drag_->Press(InBox(event->position().toPoint()), event->button());
     pressRow_ = index.isValid() ? index.row() : -1;
     if (pressed_ && item(pressRow_)->isSelected() && !(event->modifiers() & Qt::ShiftModifier)) {
-        // The selection may be what the learner is about to drag: it waits for the release.
+        // The selection may be what the learner is about to drag: it waits for the release. A plain
+        // press hands the base its press all the same: it selects nothing on a selected item, but
+        // the next Shift block starts here, not at an older press.
         deferred_ = true;
+        if (!(event->modifiers() & Qt::ControlModifier))
+            QListWidget::mousePressEvent(event);
         setFocus(Qt::MouseFocusReason);
         SetItemIndex(pressRow_);
         return;

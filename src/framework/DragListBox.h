@@ -11,7 +11,8 @@
 // Hungarian order, a current item apart from the selection, and automatic dragging on plain mouse
 // events. A press on a selected item (no Shift) changes nothing yet: 5 pixels of left-button
 // movement drag the whole selection, an earlier release is a click on that item alone (with Ctrl:
-// it is deselected). Every press moves the current item. A drag starts only on an item and only
+// it is deselected). Every press moves the current item, and a plain one the start of the next
+// Shift block, selected item or not. A drag starts only on an item and only
 // with the left button; the release drops on the list box under it when that box accepts the
 // source (the source itself too). A click never drops.
 class TDragListBox : public QListWidget {

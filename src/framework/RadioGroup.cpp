@@ -94,6 +94,17 @@ int TRadioGroup::CurrentItem() const
     return std::max(ItemIndex(), 0);
 }
 
+bool TRadioGroup::event(QEvent* event)
+{
+    // The group box keeps Space for a check box in its title, which this group never has: its
+    // items take it, as they take the arrows.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return event->isAccepted();
+    }
+    return QGroupBox::event(event);
+}
+
 void TRadioGroup::keyPressEvent(QKeyEvent* event)
 {
     if (items_.empty() || event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {

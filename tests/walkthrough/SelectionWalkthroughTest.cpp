@@ -39,7 +39,7 @@ TEST_F(SelectionWalkthrough, FromTheChooserThroughBothQuizzesAndTwoCannonGamesBa
         Note();
         SelectionMoves::PlayCannon(*this, *game, hits);
         Note();
-        EXPECT_EQ(EvaluationText(), QString("Feladat: Tüzérségi gyakorlat<BR>Név: Anna<BR>Találataid száma 10 lövésböl "
+        EXPECT_EQ(EvaluationText(), QString("Feladat: Tüzérségi gyakorlat<BR>Név: Anna<BR>Találataid száma 10 lövésből "
                                             ": %1 <BR>Értékelés: %2<BR><BR>Ha elolvastad, akkor nyomd meg az L "
                                             "billentyűt!")
                                         .arg(hits)

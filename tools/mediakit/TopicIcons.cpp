@@ -266,7 +266,7 @@ void DrawButtons(QPainter& painter, QRect rect)
     painter.setPen(focus);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(cancel.adjusted(5, 5, -5, -5));
-    Text(painter, cancel, Qt::AlignCenter, QStringLiteral("Mégse"), 15, Ink, false);
+    Text(painter, cancel, Qt::AlignCenter, QStringLiteral("Mégsem"), 15, Ink, false);
 
     // A row of round press buttons.
     const QColor caps[] = {QColor(0xe0, 0x3c, 0x3c), QColor(0xf2, 0xb1, 0x34), QColor(0x2f, 0x6f, 0xd6)};

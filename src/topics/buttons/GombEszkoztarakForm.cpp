@@ -11,8 +11,8 @@
 namespace {
 
 const QString Instruction = QStringLiteral(
-    "Vannak olyan gombok, amiken csak rajzok vannak.<BR>Ezeket eszköztárgomboknak hívjuk. Ha lenyomod, "
-    "lenyomva maradnak.<BR>Az egyik csoportban egy gombot csak egy másik lenyomásával engedhetsz fel, a másik "
+    "Vannak olyan gombok, amiken csak rajzok vannak.<BR>Ezeket eszköztárgomboknak hívjuk. Ha lenyomod őket, "
+    "benyomva maradnak.<BR>Az egyik csoportban egy gombot csak egy másik lenyomásával engedhetsz fel, a másik "
     "csoportban a lenyomott gombra még egyszer kattintva is.<BR>Mindet kapcsold be és ki! Próba!");
 
 const char* const ToolNames[] = {"darts", "sakk", "nyil", "foto"};

@@ -16,7 +16,7 @@ const QString CleanHandsText = QStringLiteral(
 
 const QString DoNotHitText = QStringLiteral(
     "A gép soha nem számol rosszul, de mindig azt a feladatot hajtja végre, amire utasítják.<BR>Ha rossz "
-    "utasítást kap, a futó program megsérülhet, sőt le is állhat. Ezen a gép nem tud segíteni, hiszen csak azt "
+    "utasítást kap, a futó program hibásan működhet, sőt le is állhat. Ezen a gép nem tud segíteni, hiszen csak azt "
     "teszi, amit mondanak neki. Sokan ilyenkor mérgesek lesznek, és megütik a gépet. Ezzel azonban kárt tehetnek "
     "benne, és saját magukat is megsérthetik.<BR>Ha rossz utasítást adtál, ne a gépet hibáztasd!<BR><BR>Tovább: T");
 

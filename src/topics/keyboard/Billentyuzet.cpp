@@ -22,7 +22,7 @@ QString StepText(const QString& step)
         return QStringLiteral(
             "A billentyűzeten vannak olyan gombok, amiken nemcsak alul, hanem felül is látsz jelet. <BR>Ezeket "
             "nevezzük felsőjeles billentyűknek!<BR>Ha csak magát a billentyűt nyomod le, az alsó jel jelenik meg. "
-            "Ha a Shift-tel együtt nyomod le, akkor a felső jelet kapod.<BR><BR>Tovább: Shift + nulla");
+            "Ha a Shifttel együtt nyomod le, akkor a felső jelet kapod.<BR><BR>Tovább: Shift + nulla");
     if (step == QLatin1String("ALSO"))
         return QStringLiteral(
             "Most az alsójeles billentyűk következnek!<BR>Ezeknek a billentyűknek a jobb alsó sarkában is van egy "

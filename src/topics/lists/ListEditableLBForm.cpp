@@ -146,7 +146,7 @@ void TListEditableLBForm::Advance()
         NewPhase(TPhase::Delete,
                  QStringLiteral("Előfordulhat, hogy a listából törölni kell egy vagy több elemet. Figyelmesen jelöld "
                                 "ki a törlendő elemeket, ellenőrizd a kijelölést, és csak azután nyomd meg a \"Törlés\" "
-                                "gombot! Emlékezz, hogyan jelölhetsz ki egyszerre több elemet!"),
+                                "gombot! Emlékezz vissza, hogyan jelölhetsz ki egyszerre több elemet!"),
                  QStringLiteral("A kijelölt elem(ek) törléséhez ezt a gombot kell használnod! Klikk!Törléshez "
                                 "használhatod a DELETE billentyűt is."));
         Paper(QStringLiteral("Tárolka törlése"));

@@ -22,7 +22,7 @@ TListTVForm::TListTVForm() : TListBaseForm(QStringLiteral("ListTVForm"), QString
                                   "legördíthető listákkal, amelyek kis helyet foglalnak. A lista a jobb oldalán lévő "
                                   "nyílra kattintva nyílik le. A lenyitott listában a nyílbillentyűkkel vagy az "
                                   "egér görgőjével mozoghatsz, a választást ENTER-rel vagy kattintással "
-                                  "erősítheted meg.\nKeresd ki és állítsd be Tárolka kedvenc TV műsorát!"),
+                                  "erősítheted meg.\nKeresd ki és állítsd be Tárolka kedvenc TV-műsorát!"),
                    21, QRect(40, 40, 944, 120));
     const int top = 568;
     const int height = 26;

@@ -23,7 +23,7 @@ const QString ShiftText = QStringLiteral(
     "helyükre!");
 
 const QString CtrlText = QStringLiteral(
-    "NEM szomszédos elemek kijelölése: Ehhez egy új segédbillentyű kell. A képen pirossal látod a Ctrl "
+    "NEM szomszédos elemek kijelölése: Ehhez egy új segédbillentyű kell. A képen pirossal jelöltük a Ctrl "
     "billentyűt. Tartsd lenyomva, és közben kattints az összes j-s madárra! Ha rossz madárra kattintottál, "
     "kattints rá még egyszer! Ne engedd el a Ctrl billentyűt, és húzd át egérrel a kijelölt elemeket a másik "
     "listadobozba!");

@@ -63,7 +63,7 @@ QString ErrorWord(int errors)
     case 1: return QStringLiteral("Egy-két hiba nem számít, jól dolgoztál!");
     case 2: return QStringLiteral("Néha nem a megfelelő szavakat húztad át. Erre ügyelj legközelebb!");
     case 3: return QStringLiteral("Vigyázz, mert sokszor nem a megfelelő szavakat húztad át!");
-    default: return QStringLiteral("Nem csak az idő számít. Figyelj jobban legközelebb!");
+    default: return QStringLiteral("Nemcsak az idő számít. Figyelj jobban legközelebb!");
     }
 }
 

@@ -132,7 +132,7 @@ void TLepkevadaszForm::Info()
         mode_ == ModeStart
             ? QStringLiteral("Lepkevadászat következik!\n10 lepke száll fel, és neked el kell fognod őket úgy,\nhogy "
                              "rájuk kattintasz!")
-            : QStringLiteral("A lepkevadászat folytatodik!\nIsmét 10 lepke száll fel, kattintással fogd el mindet!");
+            : QStringLiteral("A lepkevadászat folytatódik!\nIsmét 10 lepke száll fel, kattintással fogd el mindet!");
     lblText_->setText(opening +
                       QStringLiteral("\nA lepkék gyorsaságát úgy állíthatod be, hogy a játék előtt rákattintasz "
                                      "valamelyik felhőre.\nIndítás: klikk a START-on. Kilépés: ESC billentyű!"));

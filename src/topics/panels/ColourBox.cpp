@@ -15,8 +15,8 @@ TColourBox::TColourBox(QWidget* parent, const QRect& geometry) : QComboBox(paren
         {"kékeszöld", QColor(0, 128, 128)}, {"szürke", QColor(128, 128, 128)},
         {"ezüst", QColor(192, 192, 192)},  {"piros", QColor(255, 0, 0)},
         {"citromzöld", QColor(0, 255, 0)}, {"sárga", QColor(255, 255, 0)},
-        {"kék", QColor(0, 0, 255)},        {"rózsaszín", QColor(255, 0, 255)},
-        {"világoskék", QColor(0, 255, 255)}, {"fehér", QColor(255, 255, 255)},
+        {"kék", QColor(0, 0, 255)},        {"bíbor", QColor(255, 0, 255)},
+        {"türkiz", QColor(0, 255, 255)},   {"fehér", QColor(255, 255, 255)},
     };
     for (const auto& [name, colour] : colours) {
         QPixmap swatch(24, 12);

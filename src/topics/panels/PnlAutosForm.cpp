@@ -34,8 +34,8 @@ TDialogRequest StepDialog(int step)
         return TDialogRequest::Standard(
             I::Information, info,
             QStringLiteral("A legtöbb panelen a programok valamilyen hasznos információt közölnek veled; elolvasás "
-                           "után csak az OK gombra kell kattintani.\nAz ilyen panelt információs (röviden info) "
-                           "vagy üzenetpanelnek hívjuk. Az angol information szó jelentése: tájékoztatás."),
+                           "után csak az OK gombra kell kattintani.\nAz ilyen panelt információs panelnek (röviden "
+                           "infópanelnek) vagy üzenetpanelnek hívjuk. Az angol information szó jelentése: tájékoztatás."),
             B::Ok);
     case 2:
         return TDialogRequest::Standard(
@@ -93,7 +93,7 @@ void TPnlAutosForm::BuildSettings()
         QRect(24, 32, 521, 74),
         QStringLiteral("Állítsd be a helyes válaszokat, majd kattints az Alkalmaz gombra!\nHa ezután nem lesz "
                        "aktív az OK gomb, akkor valamelyik válaszod hibás. Változtass a beállításokon, és nyomd "
-                       "meg újra az Alkalmaz gombot! Helyes válaszok esetén az OK gombbal továbbléphetsz."));
+                       "meg újra az Alkalmaz gombot! Ha minden válaszod helyes, az OK gombbal továbbléphetsz."));
     intro->setFont(PixelFont(QStringLiteral("Arial"), 13));
     rbgUtasok_ = new TRadioGroup(pnlSetting_, QRect(32, 128, 513, 41), QString(),
                                  {QStringLiteral("Lemezke egyedül utazott"), QStringLiteral("Lemezke barátjával utazott")},
@@ -101,7 +101,7 @@ void TPnlAutosForm::BuildSettings()
     const QFont font = PixelFont(QStringLiteral("Arial"), 14);
     auto* car = new QGroupBox(pnlSetting_);
     car->setGeometry(32, 176, 513, 80);
-    Controls::Label(car, QRect(24, 22, 140, 20), QStringLiteral("Az autó szine:"), font, Qt::black);
+    Controls::Label(car, QRect(24, 22, 140, 20), QStringLiteral("Az autó színe:"), font, Qt::black);
     cbColor_ = new TColourBox(car, QRect(168, 20, 145, 22));
     Controls::Label(car, QRect(24, 47, 140, 20), QStringLiteral("Rajtszám:"), font, Qt::black);
     seCarNo_ = new TSpinEdit(car, QRect(168, 45, 40, 22), 1, 20, 1);

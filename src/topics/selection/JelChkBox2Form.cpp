@@ -22,7 +22,7 @@ struct TItem {
     const char* caption;
     int tag;
 };
-const TItem Left[] = {{"focilabada", 0}, {"egér alátéttel", 1}, {"videokamera", 0}, {"cserepes virág", 1},
+const TItem Left[] = {{"focilabda", 0}, {"egér alátéttel", 1}, {"videokamera", 0}, {"cserepes virág", 1},
                       {"derékszíj", 0}};
 const TItem Right[] = {{"fényképezőgép", 1}, {"almafa", 0}, {"kosárlabda", 1}, {"zöld körte", 0}, {"alma", 1}};
 } // namespace

@@ -68,7 +68,7 @@ QString CannonWord(int hits)
 QString CannonText(const QString& name, int hits)
 {
     return QStringLiteral("Feladat: Tüzérségi gyakorlat<BR>Név: ") + name
-           + QStringLiteral("<BR>Találataid száma 10 lövésböl : ") + QString::number(hits)
+           + QStringLiteral("<BR>Találataid száma 10 lövésből : ") + QString::number(hits)
            + QStringLiteral(" <BR>Értékelés: ") + CannonWord(hits) + QStringLiteral("<BR><BR>") + Closing;
 }
 

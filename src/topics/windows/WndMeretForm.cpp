@@ -43,9 +43,9 @@ void TWndMeretForm::Advance()
     switch (step_) {
     case 1:
         window_->taskText()->setText(
-            QStringLiteral("Az ablakok mérete változtatható. Az ablak bármelyik szélét elmozdíthatod, ha rajta "
-                           "lenyomod az egér gombját, és közben mozgatod az egeret. Akkor nyomd le a gombot, "
-                           "amikor az egérmutató fekete kettős nyíllá változott. Most kicsinyítsd le az ablakot, "
+            QStringLiteral("Az ablakok mérete változtatható. Az ablak bármelyik szélét elmozdíthatod, ha lenyomod "
+                           "rajta az egérgombot, és közben mozgatod az egeret. Akkor nyomd le a gombot, amikor "
+                           "az egérmutató fekete kettős nyíllá változik! Most kicsinyítsd le az ablakot, "
                            "amennyire csak lehet!"));
         break;
     case 2:

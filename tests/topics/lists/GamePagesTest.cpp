@@ -91,6 +91,28 @@ TEST_F(GamePagesTest, ReflexGroupsFourOrAWrongThreeAreOneErrorAndAnyOrderIsRight
     EXPECT_EQ(page->CurrentStep(), 6);
 }
 
+TEST_F(GamePagesTest, ReflexPlainClickOnASelectedWordStartsTheNextShiftBlock)
+{
+    auto* page = StartGame();
+    ASSERT_NE(page, nullptr);
+    TDragListBox& from = *page->lbFrom();
+    const auto shiftClick = [&](int row) {
+        QTest::mouseClick(from.viewport(), Qt::LeftButton, Qt::ShiftModifier, ListsMoves::ItemPoint(from, row));
+        Settle();
+    };
+    ClickItem(from, 1);
+    shiftClick(3);
+    EXPECT_EQ(from.SelectedRows(), QList<int>({1, 2, 3}));
+    // The block left over, as after a wrong drop: a plain click on one of its words starts anew there.
+    ClickItem(from, 3);
+    EXPECT_EQ(from.SelectedRows(), QList<int>({3}));
+    shiftClick(5);
+    EXPECT_EQ(from.SelectedRows(), QList<int>({3, 4, 5}));
+    ClickItem(from, 4);
+    PressKey(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(from.SelectedRows(), QList<int>({4, 5}));
+}
+
 TEST_F(GamePagesTest, ReflexClockShowsWholeSecondsAndSixtyIsStillFantastic)
 {
     auto* page = StartGame();

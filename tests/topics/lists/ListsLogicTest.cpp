@@ -91,10 +91,10 @@ TEST(ReflexRulesTest, MovesAndWords)
     EXPECT_EQ(ReflexRules::TimeWord(151), "Ez nagyon lassú volt. Egy kicsit szedd össze magad!");
     EXPECT_EQ(ReflexRules::ErrorWord(3), "Vigyázz, mert sokszor nem a megfelelő szavakat húztad át!");
     // The count does not wrap at a byte's end.
-    EXPECT_EQ(ReflexRules::ErrorWord(256), "Nem csak az idő számít. Figyelj jobban legközelebb!");
+    EXPECT_EQ(ReflexRules::ErrorWord(256), "Nemcsak az idő számít. Figyelj jobban legközelebb!");
     EXPECT_EQ(ReflexRules::EvaluationText("Anna", "01:00", 60, 256),
               "Feladat: Szóáthúzás<BR>Név: Anna<BR>Idő: 01:00<BR>Értékelés: Fantasztikus, géppuska kezed van!<BR>"
-              "Hibaszám: 256 <BR>Értékelés: Nem csak az idő számít. Figyelj jobban legközelebb!<BR><BR>Ha "
+              "Hibaszám: 256 <BR>Értékelés: Nemcsak az idő számít. Figyelj jobban legközelebb!<BR><BR>Ha "
               "elolvastad, akkor nyomd meg az L billentyűt!");
 }
 

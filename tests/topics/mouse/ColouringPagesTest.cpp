@@ -41,7 +41,7 @@ TEST_F(ColouringPagesTest, TheChoiceNamesTheTaskAndTheCarIsColouredByItsPots)
     OpenMouseTopic();
     auto* choice = Stand<TEgerSzinezoInfoForm>();
     ASSERT_NE(choice, nullptr);
-    EXPECT_EQ(choice->imgTivadar()->toolTip(), "Autó szinezés");
+    EXPECT_EQ(choice->imgTivadar()->toolTip(), "Autószínezés");
     EXPECT_EQ(choice->imgNora()->toolTip(), "Ruhaszinezés");
     PressKey(Qt::Key_Escape);
     ASSERT_EQ(CurrentPage(), choice);

@@ -53,7 +53,7 @@ TEST_F(LepkevadaszFormTest, ACloudChosenBeforeStartSetsTheSpeed)
     TLepkevadaszForm* page = ShowRound("LEPKEVADASZ_CONTINUE");
     EXPECT_EQ(page->Phase(), "INFO") << "no intro in later rounds";
     EXPECT_TRUE(page->lblText()->text().startsWith(
-        "A lepkevadászat folytatodik!\nIsmét 10 lepke száll fel, kattintással fogd el mindet!\n"));
+        "A lepkevadászat folytatódik!\nIsmét 10 lepke száll fel, kattintással fogd el mindet!\n"));
     const char* captions[] = {"Lassú", "Normál", "Fürge", "Gyors", "Villám"};
     for (int n = 1; n <= 5; ++n) {
         EXPECT_EQ(page->Cloud(n).Caption()->text(), captions[n - 1]);

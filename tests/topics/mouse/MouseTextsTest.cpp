@@ -39,7 +39,7 @@ TEST_F(MouseTextsTest, TheDragAndClosingPages)
                        "gombot, és mozgasd az egeret! Ha már a jó helyen van, akkor elengedheted az egér gombját. "
                        "Klikkelj a jobb oldali Nyilacskára!");
     Stand<TEgerSzinezoInfoForm>();
-    EXPECT_TRUE(Shown().startsWith("Az egérrel nem csak képeket tudsz megfogni. Lehet vonszolni olyan dolgokat is, "
+    EXPECT_TRUE(Shown().startsWith("Az egérrel nemcsak képeket tudsz megfogni. Lehet vonszolni olyan dolgokat is, "
                                    "amiket cipelés közben nem látsz!"));
     EXPECT_TRUE(Shown().endsWith("Most színeket foghatsz meg az egérrel. A lányok ruhát festhetnek, a fiúk pedig "
                                  "egy sportkocsit. Kattintással válassz!"));

@@ -94,7 +94,8 @@ TEST_F(PanelsTextsTest, CarTripDialogsAndTheSettingsPanel)
     ASSERT_EQ(dialogs.Shown().size(), 5u);
     EXPECT_EQ(dialogs.Shown()[0].text,
               "A legtöbb panelen a programok valamilyen hasznos információt közölnek veled; elolvasás után csak az "
-              "OK gombra kell kattintani.\nAz ilyen panelt információs (röviden info) vagy üzenetpanelnek hívjuk. "
+              "OK gombra kell kattintani.\nAz ilyen panelt információs panelnek (röviden infópanelnek) vagy "
+              "üzenetpanelnek hívjuk. "
               "Az angol information szó jelentése: tájékoztatás.");
     EXPECT_TRUE(dialogs.Shown()[1].text.startsWith("Ha egy ilyen piros jelet látsz a panelen, akkor valami hiba "
                                                    "történt"));
@@ -111,7 +112,7 @@ TEST_F(PanelsTextsTest, CarTripDialogsAndTheSettingsPanel)
 
     EXPECT_EQ(page->pnlSetting()->Title(), "Lemezke autója");
     const QStringList reading = Reading(*page->pnlSetting());
-    EXPECT_TRUE(reading.contains("Az autó szine:"));
+    EXPECT_TRUE(reading.contains("Az autó színe:"));
     EXPECT_TRUE(reading.contains("Rajtszám:"));
     EXPECT_TRUE(reading.contains("Tankolj 40 liter benzint!"));
     EXPECT_TRUE(reading.front().startsWith("Állítsd be a helyes válaszokat, majd kattints az Alkalmaz gombra!"));

@@ -90,7 +90,7 @@ TEST(SelectionRatingsTest, WordsAtTheirBounds)
               "megvolt!<BR>Igénybevett segítség: 1<BR>Értékelés: Egy pici súgás nem számít!<BR><BR>Ha elolvastad, "
               "akkor nyomd meg az L billentyűt!");
     EXPECT_EQ(CannonText("Anna", 9),
-              "Feladat: Tüzérségi gyakorlat<BR>Név: Anna<BR>Találataid száma 10 lövésböl : 9 <BR>Értékelés: Már "
+              "Feladat: Tüzérségi gyakorlat<BR>Név: Anna<BR>Találataid száma 10 lövésből : 9 <BR>Értékelés: Már "
               "majdnem tökéletes!<BR><BR>Ha elolvastad, akkor nyomd meg az L billentyűt!");
 }
 

@@ -85,6 +85,24 @@ TEST_F(SelectionPagesTest, GroupsStayClosedUntilAllAreChosenAndKeysChoose)
     EXPECT_EQ(CurrentPageName(), "JelMemIntroForm");
 }
 
+TEST_F(SelectionPagesTest, TabAndSpaceChooseInEveryGroupAndOpenTovabb)
+{
+    auto* page = Reach<TJelRdCsopForm>();
+    ASSERT_NE(page, nullptr);
+    for (TRadioGroup* group : page->Groups()) {
+        ASSERT_EQ(FocusedControl(), group);
+        PressKey(Qt::Key_Space);
+        EXPECT_EQ(group->ItemIndex(), 0) << group->title().toStdString();
+        PressKey(Qt::Key_Tab);
+    }
+    ASSERT_TRUE(page->Button1()->isEnabled());
+    TRadioGroup* classes = page->Groups()[1];
+    classes->setFocus();
+    PressKey(Qt::Key_Down);
+    PressKey(Qt::Key_Space);
+    EXPECT_EQ(classes->SelectedText(), "másodikos") << "Space keeps the item the arrows chose";
+}
+
 TEST_F(SelectionPagesTest, RadioQuizHelpCountsEveryOpeningAndTheWordsFollow)
 {
     auto* page = Reach<TJelMemRdQuizForm>();
@@ -133,7 +151,7 @@ TEST_F(SelectionPagesTest, CheckBoxPagesCountToggles)
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->RightCount(), 5);
     TCheckBox* football = second->Boxes()[0];
-    EXPECT_EQ(football->text(), "focilabada");
+    EXPECT_EQ(football->text(), "focilabda");
     Click(football);
     EXPECT_EQ(second->RightCount(), 4);
     second->Boxes()[1]->setFocus();
@@ -348,7 +366,7 @@ TEST_F(SelectionPagesTest, CannonRatingsAtTheirBounds)
         auto* page = Reach<TJelAgyuzasForm>();
         ASSERT_NE(page, nullptr);
         SelectionMoves::PlayCannon(*this, *page, hits);
-        EXPECT_TRUE(EvaluationText().contains(QStringLiteral("Találataid száma 10 lövésböl : %1 <BR>Értékelés: %2")
+        EXPECT_TRUE(EvaluationText().contains(QStringLiteral("Találataid száma 10 lövésből : %1 <BR>Értékelés: %2")
                                                   .arg(hits)
                                                   .arg(QString::fromUtf8(word))))
             << EvaluationText().toStdString();

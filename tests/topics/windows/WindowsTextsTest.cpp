@@ -26,9 +26,9 @@ TEST_F(WindowsTextsTest, IntroductionAndWorkArea)
     ASSERT_NE(resize, nullptr);
     EXPECT_EQ(resize->MeretWnd()->Caption(), "Méretezés");
     EXPECT_EQ(Text(resize->MeretWnd()->taskText()),
-              "Az ablakok mérete változtatható. Az ablak bármelyik szélét elmozdíthatod, ha rajta lenyomod az egér "
-              "gombját, és közben mozgatod az egeret. Akkor nyomd le a gombot, amikor az egérmutató fekete kettős "
-              "nyíllá változott. Most kicsinyítsd le az ablakot, amennyire csak lehet!");
+              "Az ablakok mérete változtatható. Az ablak bármelyik szélét elmozdíthatod, ha lenyomod rajta az "
+              "egérgombot, és közben mozgatod az egeret. Akkor nyomd le a gombot, amikor az egérmutató fekete kettős "
+              "nyíllá változik! Most kicsinyítsd le az ablakot, amennyire csak lehet!");
     ASSERT_TRUE(LearnerMoves::Helpful(*this));
     EXPECT_EQ(Text(On<TWndMunkaterForm>()->Window()->txtTask()),
               "Az ablakok legnagyobb része a munkaterület, ahol dolgozol. A munkaterület többnyire fehér. Hogy mit "

@@ -258,7 +258,7 @@ QImage NyilacskaPointing(bool right)
 
 QImage LeftRightTitle()
 {
-    return Title(Places::PanelTitle, QStringLiteral("Jobbra vagy balra?"), QColor(0x5a, 0x9c, 0xf0),
+    return Title(Places::PanelTitle, QStringLiteral("Jobbra vagy balra"), QColor(0x5a, 0x9c, 0xf0),
                  QColor(0x1c, 0x4a, 0xb0), [](QPainter& p, const QRectF& box, bool left) {
                      // A fat arrow pointing out to its own side.
                      const qreal w = box.width();

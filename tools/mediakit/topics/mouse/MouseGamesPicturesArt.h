@@ -22,7 +22,7 @@ QImage ButterflyTitle();
 // "EgervadaszatForm_nyilacska_jobb" / "_bal", 162 × 215: Nyilacska pointing that way with its
 // tip and its arm.
 QImage NyilacskaPointing(bool right);
-// "EgervadaszatForm_jobbra_balra_felirat", 720 × 150: "Jobbra vagy balra?" between two arrows.
+// "EgervadaszatForm_jobbra_balra_felirat", 720 × 150: "Jobbra vagy balra" between two arrows.
 QImage LeftRightTitle();
 // "egerezes\START.png", 337 × 65: the green START button.
 QImage StartButton();

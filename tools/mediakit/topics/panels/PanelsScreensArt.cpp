@@ -138,7 +138,7 @@ QImage RaceScreen()
     p.setPen(QColor(0x30, 0x30, 0x30));
     p.setFont(ArtKit::LabelFont(20, false));
     p.drawText(QRectF(90, 180, 320, 180), Qt::AlignCenter | Qt::TextWordWrap,
-               QStringLiteral("Téglalap alakú\nés szürke,\nmint a tábla."));
+               QStringLiteral("Téglalap alakú,\nmint a tábla,\nés szürke."));
     const QRectF board(520, 110, 440, 280);
     ArtKit::DrawCard(p, board, {.radius = 6, .drop = {0, 5}, .shadow = QColor(0, 0, 0, 55),
                                 .fill = QColor(0xa8, 0x6e, 0x3c), .edge = QPen(QColor(0x6a, 0x40, 0x20), 2)});
