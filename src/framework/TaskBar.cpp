@@ -79,7 +79,8 @@ TSpeedButton* TTaskBar::AddWindow(TPracticeWindow* window, const QString& captio
     button->setVisible(false);
     entries_.push_back({window, button});
     button->installEventFilter(this);
-    window->installEventFilter(this);
+    if (mode_ == TMode::Desktop)
+        window->installEventFilter(this);
     connect(button, &QAbstractButton::clicked, this, [this, target = QPointer<TPracticeWindow>(window)] {
         if (target)
             Guarded([&] { WindowClicked(*target); });
