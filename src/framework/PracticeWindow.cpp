@@ -98,9 +98,10 @@ bool TPracticeWindow::SystemCommand(TCommand command, THit edge)
     case TCommand::Minimize: {
         QPointer<TPracticeWindow> self(this);
         const bool carried = AllowMinimize && !minimized_;
+        // Minimised before it hides, so that whoever watches the hiding (a task bar) keeps its button.
         if (carried) {
-            Hide();
             minimized_ = true;
+            Hide();
         }
         if (self)
             Notify(OnMinimizeRequest);

@@ -97,6 +97,11 @@ void TWindowGroup::Raise(TPracticeWindow* window)
     Restack();
 }
 
+void TWindowGroup::PassPresses(QWidget* control)
+{
+    passing_.emplace_back(control);
+}
+
 void TWindowGroup::Activate(TPracticeWindow* window)
 {
     if (retired_ || !window || !window->isVisible() || !window->isEnabled())
@@ -114,6 +119,7 @@ void TWindowGroup::Activate(TPracticeWindow* window)
     if (previous)
         previous->update();
     window->update();
+    emit ActiveChanged();
     window->Notify(window->OnActivate);
 }
 
@@ -126,6 +132,7 @@ void TWindowGroup::ActivateHost()
     previous->update();
     if (QWidget* focus = host_->focusWidget(); focus && previous->isAncestorOf(focus))
         host_->setFocus(Qt::ActiveWindowFocusReason);
+    emit ActiveChanged();
     if (OnHostActivate)
         OnHostActivate();
 }
@@ -152,6 +159,9 @@ bool TWindowGroup::eventFilter(QObject* watched, QEvent* event)
     // A press a control ignores travels on to its parents; activation only changes once.
     if (!target || retired_ || !host_->isVisible() || (target != host_ && !host_->isAncestorOf(target)))
         return false;
+    for (const QPointer<QWidget>& control : passing_)
+        if (control && (control == target || control->isAncestorOf(target)))
+            return false;
     Guarded([&] {
         // What lies under the pointer decides: a press on a disabled window travels on to the host.
         const QPoint at = host_->mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());

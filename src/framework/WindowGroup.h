@@ -38,9 +38,15 @@ public:
     void Restack();
     // To the top of its layer, active or not.
     void Raise(TPracticeWindow* window);
+    // Presses on this control of the host leave the activation as it is (a desktop's task bar).
+    void PassPresses(QWidget* control);
 
     // The host was activated (a press on it outside the windows, or its active window went away).
     std::function<void()> OnHostActivate;
+
+signals:
+    // Another window, or the host, became the active one (a task bar presses its button).
+    void ActiveChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,6 +61,7 @@ private:
 
     QWidget* host_;
     std::vector<QPointer<TPracticeWindow>> order_;
+    std::vector<QPointer<QWidget>> passing_;
     QPointer<TPracticeWindow> active_;
     bool retired_ = false;
 };

@@ -1,8 +1,6 @@
 #include "WndKezelForm.h"
 
 #include "KezelPlaces.h"
-#include "framework/Controls.h"
-#include "framework/Fonts.h"
 #include "framework/Image.h"
 #include "framework/KezelWndForm.h"
 #include "framework/MediaAccess.h"
@@ -12,6 +10,8 @@
 #include "platform/PageTimer.h"
 
 #include <QLabel>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -24,39 +24,217 @@ constexpr int PageTag = 100;
 // Window 1 where the lesson starts it, and puts it back after the corners.
 const QRect Window1Start(KezelPlaces::Start, QSize(TKezelWndForm::NormalWidth, TKezelWndForm::NormalHeight));
 
-TSpeedButton* TaskButton(QWidget* bar, const QRect& geometry, int tag, const QString& caption, bool bold = false)
+// How a step ends.
+enum class TDone {
+    AtOnce,      // the next time the step logic runs
+    Place,       // window 1 was dragged to the step's place
+    Count,       // the watched event came as many times as the step asks
+    NoraShown,   // window 1 is on the screen again
+    TivadarGone, // window 2 is hidden
+    NoraActive,  // window 1 is the active window
+};
+
+// A window permission a step turns on or off.
+struct TPermit {
+    bool TPracticeWindow::*flag;
+    bool on;
+};
+constexpr bool TPracticeWindow::*Size = &TPracticeWindow::AllowSize;
+constexpr bool TPracticeWindow::*Maximize = &TPracticeWindow::AllowMaximize;
+constexpr bool TPracticeWindow::*Minimize = &TPracticeWindow::AllowMinimize;
+constexpr bool TPracticeWindow::*Move = &TPracticeWindow::AllowMove;
+constexpr bool TPracticeWindow::*Close = &TPracticeWindow::AllowClose;
+
+// A window's task text; without a colour the colour stays.
+struct TTask {
+    const char* text = nullptr;
+    QColor colour;
+};
+
+void Apply(TKezelWndForm& window, const std::vector<TPermit>& permits)
 {
-    auto* button = new TSpeedButton(bar, geometry, tag);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setText(caption);
-    button->setFont(PixelFont(QStringLiteral("Arial"), 13, bold));
-    return button;
+    for (const TPermit& permit : permits)
+        window.*permit.flag = permit.on;
+}
+
+void Apply(TKezelWndForm& window, const TTask& task)
+{
+    if (!task.text)
+        return;
+    if (task.colour.isValid())
+        window.SetTask(QString::fromUtf8(task.text), task.colour);
+    else
+        window.txtTask()->setText(QString::fromUtf8(task.text));
 }
 
 } // namespace
 
+// One step of the lesson: how it ends, and what the page does then: the windows' permissions and
+// task texts, window 1's title-bar buttons and whatever else comes on. The next row is the next
+// step; the last step stays.
+struct TWndKezelForm::TStepRow {
+    TStepRow(TStep step, TDone done) : step(step), done(done) {}
+
+    // A counting step's limit, its last-time text and its still-N text (N in place of %1).
+    TStepRow& Counting(int limit, const char* lastTime, const char* stillN)
+    {
+        this->limit = limit;
+        this->lastTime = lastTime;
+        this->stillN = stillN;
+        return *this;
+    }
+    TStepRow& Nora(std::vector<TPermit> permits)
+    {
+        nora = std::move(permits);
+        return *this;
+    }
+    TStepRow& Tivadar(std::vector<TPermit> permits)
+    {
+        tivadar = std::move(permits);
+        return *this;
+    }
+    TStepRow& NoraTask(const char* text, const QColor& colour = {})
+    {
+        noraTask = {text, colour};
+        return *this;
+    }
+    TStepRow& TivadarTask(const char* text, const QColor& colour = {})
+    {
+        tivadarTask = {text, colour};
+        return *this;
+    }
+    TStepRow& NoraIcons(TWindowFrame::TBorderIcons icons)
+    {
+        noraIcons = icons;
+        return *this;
+    }
+    TStepRow& More(void (*then)(TWndKezelForm& page))
+    {
+        more = then;
+        return *this;
+    }
+
+    TStep step;
+    TDone done;
+    int limit = 0;
+    const char* lastTime = nullptr;
+    const char* stillN = nullptr;
+    std::vector<TPermit> nora;
+    std::vector<TPermit> tivadar;
+    TTask noraTask;
+    TTask tivadarTask;
+    std::optional<TWindowFrame::TBorderIcons> noraIcons;
+    void (*more)(TWndKezelForm& page) = nullptr;
+};
+
+const std::vector<TWndKezelForm::TStepRow>& TWndKezelForm::Steps()
+{
+    using TIcons = TWindowFrame::TBorderIcons;
+    static const std::vector<TStepRow> steps = {
+        TStepRow(TStep::Start, TDone::AtOnce).Nora({{Move, true}}).NoraIcons(TIcons{false, false, false}),
+        TStepRow(TStep::TopLeft, TDone::Place).NoraTask("Tedd a jobb alsó sarokba!"),
+        TStepRow(TStep::BottomRight, TDone::Place).NoraTask("Tedd a jobb felső sarokba!"),
+        TStepRow(TStep::TopRight, TDone::Place).NoraTask("Tedd a bal alsó sarokba!"),
+        TStepRow(TStep::BottomLeft, TDone::Place).NoraTask("Tedd vissza a képernyő közepére!"),
+        TStepRow(TStep::Middle, TDone::Place)
+            .More([](TWndKezelForm& page) { page.window1_->SetBounds(Window1Start); })
+            .Nora({{Maximize, true}, {Minimize, true}, {Size, false}, {Move, false}})
+            // Without the system menu no button is drawn, yet the title's double click works.
+            .NoraIcons(TIcons{false, false, true})
+            .NoraTask("Ha duplán kattintasz a címsávra, akkor az ablak mérete megváltozik. Ha nem foglalja el a "
+                      "teljes képernyőt, akkor teljes méretű lesz, ha viszont teljes méretű, akkor normál méretű "
+                      "lesz. Próbáld ki hatszor!",
+                      Blue),
+        TStepRow(TStep::TitleDoubleClicks, TDone::Count)
+            .Counting(6, "Na még egy utolsót duplázz a címsávra!", "Még %1 alkalommal duplázz a címsávra!")
+            .Nora({{Maximize, true}})
+            .NoraIcons(TIcons{true, false, true})
+            .NoraTask("Az ablak jobb felső sarkában láthatod az ablakkezelő gombokat. A középsővel "
+                      "átméretezheted az ablakot úgy, mint az előbb. Próbáld ki 6-szor!",
+                      Green),
+        TStepRow(TStep::SizeButton, TDone::Count)
+            .Counting(6, "Na még egyszer méretezd át az ablakot!", "Még %1 alkalommal méretezd át a gombbal!")
+            .More([](TWndKezelForm& page) { page.window1_->SetBorder(TWindowFrame::TBorder::Single); })
+            .Nora({{Maximize, false}, {Size, false}, {Close, true}})
+            .NoraTask("Az X gombbal bezárhatod az ablakot. Ilyenkor a programból is kilépsz, ez ennek a "
+                      "legegyszerűbb formája. Próbáld ki háromszor!",
+                      Red),
+        TStepRow(TStep::CloseButton, TDone::Count)
+            .Counting(3, "Zárd be utoljára is az ablakot!", "Még %1 alkalommal kell bezárnod az ablakot!")
+            .More([](TWndKezelForm& page) {
+                page.window1_->Show();
+                page.pnlTalca_->setVisible(true);
+                page.sbtnNora_->setVisible(true);
+                page.SetTaskDown(1);
+            })
+            .Nora({{Minimize, false}, {Close, false}})
+            .NoraIcons(TIcons{true, true, true})
+            .NoraTask("Alul megjelent a TÁLCA. Ide is helyezheted ablakaidat. Ekkor az ablak nem zárul be, csak "
+                      "leugrik a TÁLCÁRA, hogy ne foglalja a helyet. A fekvő pálcikát ábrázoló kis gombbal "
+                      "ugraszd le Nóra ablakát a TÁLCÁRA! Visszahozni a TÁLCÁN látható gombra klikkelve tudod. "
+                      "Próba háromszor!",
+                      Purple),
+        TStepRow(TStep::MinimiseButton, TDone::Count)
+            .Counting(3, "Utoljára!", "Még kétszer ugyanezt!")
+            .NoraTask("Úgy is eltűntetheted és újra visszahozhatod az ablakot, ha a hozzá tartozó, a tálcán lévő "
+                      "gombra kattintgatsz. Próbáld ki háromszor!",
+                      Black),
+        TStepRow(TStep::TaskButton, TDone::Count)
+            .Counting(3, "Utoljára!", "Még kétszer ugyanezt!")
+            .More([](TWndKezelForm& page) {
+                page.window2_->setEnabled(false);
+                page.window2_->Show();
+                page.Windows().Activate(page.window1_);
+                page.sbtnTivadar_->setVisible(true);
+            })
+            .NoraTask("Az ablakok kis mérete, tálcára helyezése akkor hasznos, ha több ablakot használsz. "
+                      "Ilyenkor aktív ablaknak nevezzük azt, amelyikkel éppen dolgozol, az összes többit pedig "
+                      "inaktívnak. Amelyik ablak a tálcán van, az mindig inaktív. Egyszerre csak egy ablak lehet "
+                      "aktív, ezt a címsávjának élénk színe is jelzi.\nEngem tegyél a tálcára!",
+                      Blue),
+        TStepRow(TStep::NoraToTaskBar, TDone::AtOnce)
+            .More([](TWndKezelForm& page) {
+                page.window2_->txtTask()->setVisible(true);
+                page.window2_->setEnabled(true);
+                page.Windows().Activate(page.window2_);
+            })
+            .TivadarTask("Szia! Nóra nem tűnt el, a tálcán pihen. Az ablakok között kattintással is válthatsz. "
+                         "Nem kell tálcára tenni egyiket sem, egyszerűen kattints az ablak belsejére vagy "
+                         "címsávjára! Most ugraszd fel Nóra ablakát a tálcáról, azután váltogasd az ablakokat "
+                         "hatszor kattintással!",
+                         Blue),
+        TStepRow(TStep::NoraBack, TDone::NoraShown)
+            .TivadarTask("Válts vissza Nórára!")
+            .NoraTask("Még 6 váltás van vissza"),
+        TStepRow(TStep::Switching, TDone::Count)
+            .Counting(6, "Még egyszer válts ablakot!", "Még %1 váltás van vissza!")
+            .Tivadar({{Close, true}})
+            .TivadarTask("Szia, most megyek. Légy szíves, és zárd be az ablakomat az X gombbal!"),
+        TStepRow(TStep::TivadarLeaves, TDone::TivadarGone)
+            .NoraTask("Az én ablakom most inaktív. Kattints, és tedd aktívvá!"),
+        TStepRow(TStep::ActivateNora, TDone::NoraActive)
+            .NoraTask("Ügyes vagy, a címsávot és az ablakkezelő gombokat már ismered. Most kattints rám!"),
+        TStepRow(TStep::Menus, TDone::AtOnce)
+            .More([](TWndKezelForm& page) {
+                page.window1_->ShowMenu(true);
+                page.window1_->btnNext()->setVisible(true);
+            })
+            .NoraTask("A címsáv alatt szavak láthatók, ezek a menük. A menük menüsort alkotnak. A menük "
+                      "használatával a következő témakör foglalkozik."),
+    };
+    return steps;
+}
+
 TWndKezelForm::TWndKezelForm() : TWndBaseForm(QStringLiteral("WndKezelForm"))
 {
-    pnlTalca_ = new QWidget(this);
-    pnlTalca_->setGeometry(0, 738, 1024, 30);
-    pnlTalca_->setAutoFillBackground(true);
-    QPalette face = pnlTalca_->palette();
-    face.setColor(QPalette::Window, QColor(212, 208, 200));
-    pnlTalca_->setPalette(face);
-    pnlTalca_->setVisible(false);
-    btnStart_ = TaskButton(pnlTalca_, QRect(2, 3, 60, 25), 0, QStringLiteral("Start"), true);
-    btnStart_->setCheckable(false);
-    sbtnNora_ = TaskButton(pnlTalca_, QRect(96, 3, 113, 25), 1, QStringLiteral("Nóra ablaka"));
-    sbtnNora_->setVisible(false);
-    sbtnTivadar_ = TaskButton(pnlTalca_, QRect(216, 3, 113, 25), 2, QStringLiteral("Tivadar ablaka"));
-    sbtnTivadar_->setVisible(false);
-    connect(sbtnNora_, &QAbstractButton::clicked, this, [this] { sbtnNoraClick(); });
-    connect(sbtnTivadar_, &QAbstractButton::clicked, this, [this] { sbtnTivadarClick(); });
-    auto* panel2 = new QFrame(pnlTalca_);
-    panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel2->setGeometry(1024 - 58 - 2, 3, 58, 25);
-    label1_ = Controls::Label(panel2, QRect(0, 0, 58, 25), QStringLiteral("00:00"),
-                              PixelFont(QStringLiteral("Arial"), 13), Qt::black, Qt::AlignCenter);
+    // The lesson shows the task bar's buttons and presses them itself, step by step.
+    pnlTalca_ = new TTaskBar(this, TTaskBar::TMode::Lesson);
+    pnlTalca_->OnWindowClick = [this](TPracticeWindow& window) {
+        if (&window == window1_)
+            sbtnNoraClick();
+        else
+            sbtnTivadarClick();
+    };
     timer1_ = new TPageTimer(this);
     timer1_->SetInterval(2000);
     timer1_->OnTimer([this] { Timer1Timer(); });
@@ -69,7 +247,7 @@ TWndKezelForm::TWndKezelForm() : TWndBaseForm(QStringLiteral("WndKezelForm"))
     window1_->OnRestored = [this](TPracticeWindow&) { StepLogic(); };
     window1_->OnMinimizeRequest = [this](TPracticeWindow&) { MinimizeRequest(); };
     window1_->OnMoveEnd = [this](TPracticeWindow&) {
-        if (step_ <= 15)
+        if (step_ <= TStep::Middle)
             StepLogic();
     };
     window1_->OnClose = [this](TPracticeWindow& window, TPracticeWindow::TCloseAction& action) {
@@ -92,6 +270,9 @@ TWndKezelForm::TWndKezelForm() : TWndBaseForm(QStringLiteral("WndKezelForm"))
     };
     window2_->OnActivate = [this](TPracticeWindow&) { ActivationHandler(2); };
 
+    sbtnNora_ = pnlTalca_->AddWindow(window1_, QStringLiteral("Nóra ablaka"));
+    sbtnTivadar_ = pnlTalca_->AddWindow(window2_, QStringLiteral("Tivadar ablaka"));
+
     Windows().OnHostActivate = [this] { ActivationHandler(PageTag); };
     window1_->Show();
 }
@@ -100,29 +281,67 @@ void TWndKezelForm::ShowPage()
 {
     TWndBaseForm::ShowPage();
     Windows().Activate(window1_);
-    step_ = 0;
+    step_ = TStep::Start;
     StepLogic();
 }
 
-void TWndKezelForm::Task1(const QString& text, const QColor& colour)
+void TWndKezelForm::StepLogic()
 {
-    window1_->SetTask(text, colour);
+    const std::vector<TStepRow>& steps = Steps();
+    const auto row = std::find_if(steps.begin(), steps.end(), [this](const TStepRow& at) { return at.step == step_; });
+    if (row == steps.end() || !Done(*row))
+        return;
+    Finish(*row);
+    const auto next = std::next(row) == steps.end() ? row : std::next(row);
+    // A step that counts starts at 1.
+    if (next->done == TDone::Count)
+        count_.Restart();
+    step_ = next->step;
 }
 
-bool TWndKezelForm::Count(int limit, const QString& lastTime, const std::function<QString(int)>& stillN)
+bool TWndKezelForm::Done(const TStepRow& row)
 {
-    QString text;
-    if (count_.Count(limit, lastTime, stillN, text))
-        return true;
-    window1_->txtTask()->setText(text);
+    switch (row.done) {
+    case TDone::AtOnce: return true;
+    case TDone::Place: return KezelPlaces::Reached(static_cast<int>(row.step), window1_->geometry());
+    case TDone::Count: {
+        const auto stillN = [&row](int n) {
+            return QString::fromUtf8(row.stillN).replace(QStringLiteral("%1"), QString::number(n));
+        };
+        QString text;
+        if (count_.Count(row.limit, QString::fromUtf8(row.lastTime), stillN, text))
+            return true;
+        window1_->txtTask()->setText(text);
+        return false;
+    }
+    case TDone::NoraShown: return window1_->isVisible();
+    case TDone::TivadarGone: return !window2_->isVisible();
+    case TDone::NoraActive: return activeWindow_ == 1;
+    }
     return false;
+}
+
+void TWndKezelForm::Finish(const TStepRow& row)
+{
+    if (row.more)
+        row.more(*this);
+    Apply(*window1_, row.nora);
+    Apply(*window2_, row.tivadar);
+    if (row.noraIcons)
+        window1_->SetBorderIcons(*row.noraIcons);
+    Apply(*window1_, row.noraTask);
+    Apply(*window2_, row.tivadarTask);
 }
 
 void TWndKezelForm::SetTaskDown(int tag)
 {
-    taskDown_ = tag;
-    sbtnNora_->SetDown(tag == 1);
-    sbtnTivadar_->SetDown(tag == 2);
+    pnlTalca_->SetDown(tag == 1 ? window1_ : tag == 2 ? window2_ : nullptr);
+}
+
+int TWndKezelForm::TaskDown() const
+{
+    const TPracticeWindow* down = pnlTalca_->DownWindow();
+    return down == window1_ ? 1 : down == window2_ ? 2 : 0;
 }
 
 void TWndKezelForm::SetActiveWindow(int tag)
@@ -131,170 +350,13 @@ void TWndKezelForm::SetActiveWindow(int tag)
     SetTaskDown(tag == window1_->Tag() ? 1 : 2);
 }
 
-void TWndKezelForm::StepLogic()
-{
-    switch (step_) {
-    case 0:
-        window1_->AllowMove = true;
-        window1_->SetBorderIcons({false, false, false});
-        step_ = 11;
-        break;
-    case 11:
-    case 12:
-    case 13:
-    case 14: {
-        if (!KezelPlaces::Reached(step_, window1_->geometry()))
-            break;
-        static const char* const next[] = {"Tedd a jobb alsó sarokba!", "Tedd a jobb felső sarokba!",
-                                           "Tedd a bal alsó sarokba!", "Tedd vissza a képernyő közepére!"};
-        window1_->txtTask()->setText(QString::fromUtf8(next[step_ - 11]));
-        ++step_;
-        break;
-    }
-    case 15:
-        if (!KezelPlaces::Reached(step_, window1_->geometry()))
-            break;
-        window1_->SetBounds(Window1Start);
-        window1_->AllowMaximize = window1_->AllowMinimize = true;
-        window1_->AllowSize = window1_->AllowMove = false;
-        Task1(QStringLiteral("Ha duplán kattintasz a címsávra, akkor az ablak mérete megváltozik. Ha nem foglalja "
-                             "el a teljes képernyőt, akkor teljes méretű lesz, ha viszont teljes méretű, akkor "
-                             "normál méretű lesz. Próbáld ki hatszor!"),
-              Blue);
-        window1_->SetBorderIcons({false, false, true});
-        count_.Restart();
-        step_ = 21;
-        break;
-    case 21:
-        if (!Count(6, QStringLiteral("Na még egy utolsót duplázz a címsávra!"),
-                   [](int n) { return QStringLiteral("Még %1 alkalommal duplázz a címsávra!").arg(n); }))
-            break;
-        Task1(QStringLiteral("Az ablak jobb felső sarkában láthatod az ablakkezelő gombokat. A középsővel "
-                             "átméretezheted az ablakot úgy, mint az előbb. Próbáld ki 6-szor!"),
-              Green);
-        window1_->SetBorderIcons({true, false, true});
-        window1_->AllowMaximize = true;
-        count_.Restart();
-        step_ = 22;
-        break;
-    case 22:
-        if (!Count(6, QStringLiteral("Na még egyszer méretezd át az ablakot!"),
-                   [](int n) { return QStringLiteral("Még %1 alkalommal méretezd át a gombbal!").arg(n); }))
-            break;
-        Task1(QStringLiteral("Az X gombbal bezárhatod az ablakot. Ilyenkor a programból is kilépsz, ez ennek a "
-                             "legegyszerűbb formája. Próbáld ki háromszor!"),
-              Red);
-        window1_->AllowMaximize = window1_->AllowSize = false;
-        window1_->AllowClose = true;
-        window1_->SetBorder(TWindowFrame::TBorder::Single);
-        count_.Restart();
-        step_ = 23;
-        break;
-    case 23:
-        if (!Count(3, QStringLiteral("Zárd be utoljára is az ablakot!"),
-                   [](int n) { return QStringLiteral("Még %1 alkalommal kell bezárnod az ablakot!").arg(n); }))
-            break;
-        Task1(QStringLiteral("Alul megjelent a TÁLCA. Ide is helyezheted ablakaidat. Ekkor az ablak nem zárul be, "
-                             "csak leugrik a TÁLCÁRA, hogy ne foglalja a helyet. A fekvő pálcikát ábrázoló kis "
-                             "gombbal ugraszd le Nóra ablakát a TÁLCÁRA! Visszahozni a TÁLCÁN látható gombra "
-                             "klikkelve tudod. Próba háromszor!"),
-              Purple);
-        window1_->Show();
-        window1_->SetBorderIcons({true, true, true});
-        window1_->AllowMinimize = window1_->AllowClose = false;
-        count_.Restart();
-        pnlTalca_->setVisible(true);
-        sbtnNora_->setVisible(true);
-        SetTaskDown(1);
-        step_ = 24;
-        break;
-    case 24:
-        window1_->AllowClose = false;
-        if (!Count(3, QStringLiteral("Utoljára!"), [](int) { return QStringLiteral("Még kétszer ugyanezt!"); }))
-            break;
-        Task1(QStringLiteral("Úgy is eltűntetheted és újra visszahozhatod az ablakot, ha a hozzá tartozó, a tálcán "
-                             "lévő gombra kattintgatsz. Próbáld ki háromszor!"),
-              Black);
-        count_.Restart();
-        step_ = 25;
-        break;
-    case 25:
-        if (!Count(3, QStringLiteral("Utoljára!"), [](int) { return QStringLiteral("Még kétszer ugyanezt!"); }))
-            break;
-        Task1(QStringLiteral("Az ablakok kis mérete, tálcára helyezése akkor hasznos, ha több ablakot használsz. "
-                             "Ilyenkor aktív ablaknak nevezzük azt, amelyikkel éppen dolgozol, az összes többit "
-                             "pedig inaktívnak. Amelyik ablak a tálcán van, az mindig inaktív. Egyszerre csak egy "
-                             "ablak lehet aktív, ezt a címsávjának élénk színe is jelzi.\nEngem tegyél a tálcára!"),
-              Blue);
-        window2_->setEnabled(false);
-        window2_->Show();
-        Windows().Activate(window1_);
-        sbtnTivadar_->setEnabled(true);
-        sbtnTivadar_->setVisible(true);
-        sbtnTivadar_->SetDown(false);
-        step_ = 32;
-        break;
-    case 32:
-        window2_->txtTask()->setVisible(true);
-        window2_->SetTask(QStringLiteral("Szia! Nóra nem tűnt el, a tálcán pihen. Az ablakok között kattintással is "
-                                         "válthatsz. Nem kell tálcára tenni egyiket sem, egyszerűen kattints az "
-                                         "ablak belsejére vagy címsávjára! Most ugraszd fel Nóra ablakát a "
-                                         "tálcáról, azután váltogasd az ablakokat hatszor kattintással!"),
-                          Blue);
-        window2_->setEnabled(true);
-        Windows().Activate(window2_);
-        step_ = 35;
-        break;
-    case 35:
-        window2_->txtTask()->setText(QStringLiteral("Válts vissza Nórára!"));
-        if (!window1_->isVisible())
-            break;
-        count_.Restart();
-        window1_->txtTask()->setText(QStringLiteral("Még 6 váltás van vissza"));
-        step_ = 33;
-        break;
-    case 33:
-        if (!Count(6, QStringLiteral("Még egyszer válts ablakot!"),
-                   [](int n) { return QStringLiteral("Még %1 váltás van vissza!").arg(n); }))
-            break;
-        window2_->txtTask()->setText(
-            QStringLiteral("Szia, most megyek. Légy szíves, és zárd be az ablakomat az X gombbal!"));
-        window2_->AllowClose = true;
-        count_.Restart();
-        step_ = 34;
-        break;
-    case 34:
-        if (window2_->isVisible())
-            break;
-        window1_->txtTask()->setText(QStringLiteral("Az én ablakom most inaktív. Kattints, és tedd aktívvá!"));
-        step_ = 36;
-        break;
-    case 36:
-        if (activeWindow_ != 1)
-            break;
-        window1_->txtTask()->setText(
-            QStringLiteral("Ügyes vagy, a címsávot és az ablakkezelő gombokat már ismered. Most kattints rám!"));
-        step_ = 100;
-        break;
-    case 100:
-        window1_->ShowMenu(true);
-        window1_->btnNext()->setVisible(true);
-        window1_->txtTask()->setText(QStringLiteral("A címsáv alatt szavak láthatók, ezek a menük. A menük menüsort "
-                                                    "alkotnak. A menük használatával a következő témakör "
-                                                    "foglalkozik."));
-        break;
-    default:
-        break;
-    }
-}
-
 void TWndKezelForm::MinimizeRequest()
 {
-    if (step_ == 24) {
+    if (step_ == TStep::MinimiseButton) {
         timer1_->SetEnabled(false);
         window1_->Hide();
         SetTaskDown(0);
-    } else if (step_ == 32) {
+    } else if (step_ == TStep::NoraToTaskBar) {
         window1_->Hide();
         window2_->setEnabled(true);
         SetActiveWindow(2);
@@ -305,8 +367,8 @@ void TWndKezelForm::MinimizeRequest()
 void TWndKezelForm::CloseHandler(TPracticeWindow& window, int tag, TPracticeWindow::TCloseAction& action)
 {
     // In these steps the close only hides the window, and the step may show it again at once.
-    const bool tivadarLeaves = step_ == 34 && tag == 2;
-    if (step_ != 23 && !tivadarLeaves)
+    const bool tivadarLeaves = step_ == TStep::TivadarLeaves && tag == 2;
+    if (step_ != TStep::CloseButton && !tivadarLeaves)
         return;
     action = TPracticeWindow::TCloseAction::None;
     window.Hide();
@@ -327,19 +389,20 @@ void TWndKezelForm::Timer1Timer()
     timer1_->SetEnabled(false);
 }
 
+// A click the step does not use leaves the task bar as it was (the bar undoes the click's toggle).
 void TWndKezelForm::sbtnNoraClick()
 {
     switch (step_) {
-    case 24:
+    case TStep::MinimiseButton:
+        // A click while the window is visible does nothing.
         if (!window1_->isVisible()) {
             window1_->Show();
             SetTaskDown(1);
             StepLogic();
-            return;
         }
         break;
-    case 25:
-        if (taskDown_ == 1) {
+    case TStep::TaskButton:
+        if (TaskDown() == 1) {
             SetTaskDown(0);
             window1_->Hide();
         } else {
@@ -347,33 +410,28 @@ void TWndKezelForm::sbtnNoraClick()
             window1_->Show();
             StepLogic();
         }
-        return;
-    case 35: {
-        const bool down = taskDown_ != 1;
+        break;
+    case TStep::NoraBack: {
+        const bool down = TaskDown() != 1;
         SetTaskDown(down ? 1 : 0);
         window1_->setVisible(down);
         if (down) {
             SetActiveWindow(1);
             StepLogic();
         }
-        return;
-    }
-    default:
         break;
     }
-    // A click the step does not use leaves the task bar as it was.
-    SetTaskDown(taskDown_);
+    default: break;
+    }
 }
 
 void TWndKezelForm::sbtnTivadarClick()
 {
     // Tivadar's button shows and hides his window for as long as it stands on the task bar, so a
     // window hidden by it can always be fetched back.
-    if (step_ != 33 && step_ != 34 && step_ != 35) {
-        SetTaskDown(taskDown_);
+    if (step_ != TStep::Switching && step_ != TStep::TivadarLeaves && step_ != TStep::NoraBack)
         return;
-    }
-    const bool down = taskDown_ != 2;
+    const bool down = TaskDown() != 2;
     SetTaskDown(down ? 2 : 0);
     if (down)
         window2_->Show();
@@ -385,7 +443,7 @@ void TWndKezelForm::sbtnTivadarClick()
 
 void TWndKezelForm::ActivationHandler(int tag)
 {
-    if (step_ != 33)
+    if (step_ != TStep::Switching)
         return;
     if (tag == PageTag) {
         // The desktop takes no activation: the focus goes back to the active window.
@@ -402,10 +460,10 @@ void TWndKezelForm::ActivationHandler(int tag)
 
 void TWndKezelForm::WindowClick()
 {
-    if (step_ == 36) {
+    if (step_ == TStep::ActivateNora) {
         SetActiveWindow(1);
         StepLogic();
-    } else if (step_ == 100) {
+    } else if (step_ == TStep::Menus) {
         StepLogic();
     }
 }

@@ -3,8 +3,10 @@
 #include "RepeatCount.h"
 #include "WndBaseForm.h"
 #include "framework/PracticeWindow.h"
+#include "framework/TaskBar.h"
 
-class QLabel;
+#include <vector>
+
 class TKezelWndForm;
 class TPageTimer;
 class TSpeedButton;
@@ -20,21 +22,48 @@ public:
 
     void ShowPage() override;
 
-    int Step() const { return step_; }
+    int Step() const { return static_cast<int>(step_); }
     int ActiveWindow() const { return activeWindow_; }
     TKezelWndForm* Window1() const { return window1_; }
     TKezelWndForm* Window2() const { return window2_; }
-    QWidget* pnlTalca() const { return pnlTalca_; }
+    TTaskBar* pnlTalca() const { return pnlTalca_; }
     TSpeedButton* sbtnNora() const { return sbtnNora_; }
     TSpeedButton* sbtnTivadar() const { return sbtnTivadar_; }
     TPageTimer* Timer1() const { return timer1_; }
 
 private:
+    // The lesson's steps in the order they come; the numbers are the ones the lesson is known by.
+    enum class TStep {
+        Start = 0,
+        TopLeft = 11,
+        BottomRight = 12,
+        TopRight = 13,
+        BottomLeft = 14,
+        Middle = 15,
+        TitleDoubleClicks = 21,
+        SizeButton = 22,
+        CloseButton = 23,
+        MinimiseButton = 24,
+        TaskButton = 25,
+        NoraToTaskBar = 32,
+        NoraBack = 35,
+        Switching = 33,
+        TivadarLeaves = 34,
+        ActivateNora = 36,
+        Menus = 100,
+    };
+    struct TStepRow;
+    static const std::vector<TStepRow>& Steps();
+
     void StepLogic();
-    bool Count(int limit, const QString& lastTime, const std::function<QString(int)>& stillN);
+    // True when the step is done; a counting step that is not shows what is left.
+    bool Done(const TStepRow& row);
+    // What the page does when the step is done, before the next step begins.
+    void Finish(const TStepRow& row);
     void SetActiveWindow(int tag);
     // The task bar shows which window's button is down: at most one.
     void SetTaskDown(int tag);
+    int TaskDown() const;
     void MinimizeRequest();
     void CloseHandler(TPracticeWindow& window, int tag, TPracticeWindow::TCloseAction& action);
     void Timer1Timer();
@@ -42,18 +71,14 @@ private:
     void sbtnTivadarClick();
     void ActivationHandler(int tag);
     void WindowClick();
-    void Task1(const QString& text, const QColor& colour);
 
     TKezelWndForm* window1_;
     TKezelWndForm* window2_;
-    QWidget* pnlTalca_;
-    TSpeedButton* btnStart_;
+    TTaskBar* pnlTalca_;
     TSpeedButton* sbtnNora_;
     TSpeedButton* sbtnTivadar_;
-    QLabel* label1_;
     TPageTimer* timer1_;
-    int step_ = 0;
+    TStep step_ = TStep::Start;
     TRepeatCount count_;
     int activeWindow_ = 1;
-    int taskDown_ = 0;
 };
