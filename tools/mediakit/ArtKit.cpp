@@ -575,9 +575,7 @@ void DrawLandscape(QPainter& painter, const TLandscape& landscape)
     const TSun& sun = landscape.sun;
     if (sun.glow > 0) {
         QRadialGradient glow(sun.centre, sun.glow);
-        glow.setColorAt(0, WithAlpha(sun.glowColour, 200));
-        glow.setColorAt(0.35, WithAlpha(sun.glowColour, 90));
-        glow.setColorAt(1, WithAlpha(sun.glowColour, 0));
+        glow.setStops(sun.light);
         painter.setBrush(glow);
         painter.drawEllipse(sun.centre, sun.glow, sun.glow);
     }

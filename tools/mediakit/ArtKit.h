@@ -69,24 +69,25 @@ void Place(QPainter& painter, QPointF origin, qreal degrees, qreal scale = 1);
 // fill from top (at the ridge's highest control point) to foot (at the frame's bottom), plain
 // when foot is not given.
 struct TSun {
-    QPointF centre;
+    QPointF centre{};
     qreal radius = 0; // no sun
     QColor colour{0xff, 0xe0, 0x6a};
-    qreal glow = 0; // the reach of the soft light round it
-    QColor glowColour{0xff, 0xf4, 0xbe};
+    qreal glow = 0; // the reach of the soft light round it, and its colours from the centre out
+    QGradientStops light{
+        {0, QColor(255, 250, 210, 200)}, {0.35, QColor(255, 244, 190, 90)}, {1, QColor(255, 244, 190, 0)}};
 };
 struct THill {
-    QPainterPath ridge;
-    QColor top;
+    QPainterPath ridge{};
+    QColor top{};
     QColor foot{};
 };
 struct TLandscape {
-    QRectF frame;
-    QGradientStops sky;
+    QRectF frame{};
+    QGradientStops sky{};
     qreal horizon = 0;
-    TSun sun;
-    std::function<void(QPainter&)> inSky;
-    std::vector<THill> hills;
+    TSun sun{};
+    std::function<void(QPainter&)> inSky{};
+    std::vector<THill> hills{};
 };
 void DrawLandscape(QPainter& painter, const TLandscape& landscape);
 

@@ -85,7 +85,7 @@ QImage ButterflyScreen()
     ArtKit::DrawLandscape(p, {.frame = PageRect,
                               .sky = Sky(QColor(0x6c, 0xb4, 0xee), QColor(0xb8, 0xe0, 0xfa), QColor(0xe8, 0xf6, 0xe0)),
                               .sun = {.centre = {968, 168}, .radius = 34, .colour = QColor(0xff, 0xd8, 0x3a), .glow = 90,
-                                      .glowColour = QColor(0xff, 0xf4, 0xa0)},
+                                      .light = {{0, QColor(0xff, 0xf4, 0xa0, 200)}, {1, QColor(0xff, 0xf4, 0xa0, 0)}}},
                               .hills = {{Wave(560, 22, 0.4), QColor(0xa8, 0xd8, 0x8a), QColor(0x86, 0xc0, 0x6a)},
                                         {Wave(620, 26, 2.1), QColor(0x84, 0xc8, 0x5c), QColor(0x5e, 0xa8, 0x44)}}});
     for (const auto& [x, y, h] : {std::tuple{60.0, 640.0, 150.0}, {150.0, 660.0, 110.0}, {930.0, 650.0, 160.0},
