@@ -561,6 +561,58 @@ void DrawClipArt(QPainter& painter, const QString& file, const QRectF& rect)
     svg.render(&painter, QRectF(rect.center() - QPointF(size.width(), size.height()) / 2, size));
 }
 
+void DrawLandscape(QPainter& painter, const TLandscape& landscape)
+{
+    const QRectF frame = landscape.frame;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    if (!landscape.sky.isEmpty()) {
+        QLinearGradient sky(frame.topLeft(), QPointF(frame.left(), landscape.horizon > 0 ? landscape.horizon : frame.bottom()));
+        sky.setStops(landscape.sky);
+        painter.fillRect(frame, sky);
+    }
+    const TSun& sun = landscape.sun;
+    if (sun.glow > 0) {
+        QRadialGradient glow(sun.centre, sun.glow);
+        glow.setStops(sun.light);
+        painter.setBrush(glow);
+        painter.drawEllipse(sun.centre, sun.glow, sun.glow);
+    }
+    if (sun.radius > 0) {
+        painter.setBrush(sun.colour);
+        painter.drawEllipse(sun.centre, sun.radius, sun.radius);
+    }
+    if (landscape.inSky) {
+        painter.save();
+        landscape.inSky(painter);
+        painter.restore();
+    }
+    for (const THill& hill : landscape.hills) {
+        QPainterPath shape = hill.ridge;
+        shape.lineTo(frame.bottomRight());
+        shape.lineTo(frame.bottomLeft());
+        shape.closeSubpath();
+        const qreal top = hill.ridge.controlPointRect().top();
+        painter.setPen(Qt::NoPen);
+        if (hill.foot.isValid())
+            painter.setBrush(Downwards(QRectF(frame.left(), top, frame.width(), frame.bottom() - top), hill.top, hill.foot));
+        else
+            painter.setBrush(hill.top);
+        painter.drawPath(shape);
+    }
+    painter.restore();
+}
+
+QPainterPath Ridge(QPointF from, std::initializer_list<QPointF> pieces)
+{
+    Q_ASSERT(pieces.size() % 3 == 0);
+    QPainterPath ridge(from);
+    for (auto p = pieces.begin(); p + 2 < pieces.end(); p += 3)
+        ridge.cubicTo(p[0], p[1], p[2]);
+    return ridge;
+}
+
 
 QImage FestivePage(QColor accent)
 {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QFont;
@@ -60,6 +61,38 @@ std::vector<QImage> DrawnFrames(QSize size, int count, const QColor& background,
 // Moves the painter into a drawing's own frame: its origin on origin, turned by degrees
 // (clockwise) and scaled.
 void Place(QPainter& painter, QPointF origin, qreal degrees, qreal scale = 1);
+
+// A sunny landscape filling frame: the sky's gradient from the frame's top down to the horizon
+// (the frame's bottom unless told; no sky without stops), the sun, what floats in the sky
+// (clouds, a rainbow: drawn by inSky behind the hills), then the hills from far to near. Each
+// hill's ridge runs from the left edge to the right; the hill fills everything below it, in a
+// fill from top (at the ridge's highest control point) to foot (at the frame's bottom), plain
+// when foot is not given.
+struct TSun {
+    QPointF centre{};
+    qreal radius = 0; // no sun
+    QColor colour{0xff, 0xe0, 0x6a};
+    qreal glow = 0; // the reach of the soft light round it, and its colours from the centre out
+    QGradientStops light{
+        {0, QColor(255, 250, 210, 200)}, {0.35, QColor(255, 244, 190, 90)}, {1, QColor(255, 244, 190, 0)}};
+};
+struct THill {
+    QPainterPath ridge{};
+    QColor top{};
+    QColor foot{};
+};
+struct TLandscape {
+    QRectF frame{};
+    QGradientStops sky{};
+    qreal horizon = 0;
+    TSun sun{};
+    std::function<void(QPainter&)> inSky{};
+    std::vector<THill> hills{};
+};
+void DrawLandscape(QPainter& painter, const TLandscape& landscape);
+
+// A ridge for a hill: from the point on, each three points a cubic piece (two controls, then its end).
+QPainterPath Ridge(QPointF from, std::initializer_list<QPointF> pieces);
 
 // The kit's lettering face (DejaVu Sans) at a pixel size.
 QFont LabelFont(int pixelSize, bool bold = true);

@@ -10,6 +10,11 @@ TPaintedPage::TPaintedPage(QImage base, QRect backArea)
     painter.setRenderHint(QPainter::Antialiasing);
 }
 
+TPaintedPage::TPaintedPage(QColor accent, QRect backArea)
+    : TPaintedPage(ArtKit::FestivePage(accent), backArea)
+{
+}
+
 QImage TPaintedPage::Finish()
 {
     if (!backArea_.isNull())

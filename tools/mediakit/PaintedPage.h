@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -11,6 +12,8 @@ struct TPaintedPage {
     QImage image;
     QPainter painter;
     TPaintedPage(QImage base, QRect backArea = QRect());
+    // The festive page in a topic's accent.
+    TPaintedPage(QColor accent, QRect backArea);
     QImage Finish();
 
 private:

@@ -406,16 +406,13 @@ void DrawWindows(QPainter& painter, QRect rect)
     painter.setBrush(QColor(0xe8, 0xf3, 0xff));
     painter.drawRect(front.adjusted(0.5, 0.5, -0.5, -0.5));
     // A sun and hills: a picture in the window makes it look like a real window onto something.
-    painter.setBrush(QColor(0xff, 0xcf, 0x3a));
-    painter.drawEllipse(QPointF(front.right() - 16, front.top() + 14), 8, 8);
-    QPainterPath hills(QPointF(front.left(), front.bottom()));
-    hills.lineTo(front.left(), front.bottom() - 18);
-    hills.quadTo(front.left() + 22, front.bottom() - 38, front.left() + 46, front.bottom() - 20);
-    hills.quadTo(front.left() + 66, front.bottom() - 34, front.right(), front.bottom() - 16);
-    hills.lineTo(front.right(), front.bottom());
-    hills.closeSubpath();
-    painter.setBrush(QColor(0x62, 0xb8, 0x56));
-    painter.drawPath(hills);
+    QPainterPath ridge(QPointF(front.left(), front.bottom() - 18));
+    ridge.quadTo(front.left() + 22, front.bottom() - 38, front.left() + 46, front.bottom() - 20);
+    ridge.quadTo(front.left() + 66, front.bottom() - 34, front.right(), front.bottom() - 16);
+    ArtKit::DrawLandscape(painter, {.frame = front,
+                                    .sun = {.centre = {front.right() - 16, front.top() + 14}, .radius = 8,
+                                            .colour = QColor(0xff, 0xcf, 0x3a)},
+                                    .hills = {{ridge, QColor(0x62, 0xb8, 0x56)}}});
     painter.setPen(QPen(Ink.lighter(150), 1.1));
     for (int i = 1; i <= 3; ++i)
         painter.drawLine(QPointF(frontRect.right() - 3 - i * 3.5, frontRect.bottom() - 3),

@@ -4,6 +4,7 @@
 #include "mediakit/MediaKit.h"
 #include "mediakit/MediaProducer.h"
 #include "mediakit/TopicIcons.h"
+#include "mediakit/TopicStyle.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -32,22 +33,22 @@ const QRect HeadBand(5, 50, 131, 75);
 struct TTile {
     int x;
     int y;
+    const char* topic; // the chooser word, which names the tile's colour
     const char* title;
-    QColor colour;
     void (*draw)(QPainter&, QRect);
 };
 
 const TTile Tiles[] = {
-    {52, 137, "Billentyűzet", QColor(0x3f, 0x7f, 0xe0), TopicIcons::DrawKeyboard},
-    {208, 137, "Egerezés", QColor(0xe0, 0x4e, 0x68), TopicIcons::DrawMouse},
-    {364, 137, "Gombok", QColor(0xe8, 0x9a, 0x12), TopicIcons::DrawButtons},
-    {520, 137, "Jelölések", QColor(0x3a, 0x9a, 0x48), TopicIcons::DrawCheckMarks},
-    {676, 137, "Listadobozok", QColor(0x8a, 0x56, 0xc2), TopicIcons::DrawListBox},
-    {52, 428, "Panelek", QColor(0x1b, 0x9a, 0x8f), TopicIcons::DrawPanels},
-    {208, 428, "Ablakok", QColor(0x50, 0x62, 0xc8), TopicIcons::DrawWindows},
-    {364, 428, "Menük", QColor(0xe8, 0x6a, 0x22), TopicIcons::DrawMenus},
-    {520, 428, "Programok", QColor(0x17, 0x96, 0xc8), TopicIcons::DrawPrograms},
-    {676, 428, "Összefoglalás", QColor(0xd0, 0x44, 0x8c), TopicIcons::DrawSummary},
+    {52, 137, "BILLENTYU", "Billentyűzet", TopicIcons::DrawKeyboard},
+    {208, 137, "EGEREZES", "Egerezés", TopicIcons::DrawMouse},
+    {364, 137, "GOMBOK", "Gombok", TopicIcons::DrawButtons},
+    {520, 137, "JELOLESEK", "Jelölések", TopicIcons::DrawCheckMarks},
+    {676, 137, "LISTADOBOZOK", "Listadobozok", TopicIcons::DrawListBox},
+    {52, 428, "PANELEK", "Panelek", TopicIcons::DrawPanels},
+    {208, 428, "ABLAKOK", "Ablakok", TopicIcons::DrawWindows},
+    {364, 428, "MENUK", "Menük", TopicIcons::DrawMenus},
+    {520, 428, "PROGRAMOK", "Programok", TopicIcons::DrawPrograms},
+    {676, 428, "OSSZEFOGL", "Összefoglalás", TopicIcons::DrawSummary},
 };
 
 QImage Canvas(QSize size)
@@ -83,6 +84,7 @@ void DrawTopBunting(QPainter& painter)
 void DrawTile(QPainter& painter, const TTile& tile)
 {
     const QRect r(QPoint(tile.x, tile.y), TileSize);
+    const QColor colour = TopicStyle::Accent(QString::fromLatin1(tile.topic));
     const QRectF card = QRectF(r).adjusted(1, 1, -1, -4);
     const qreal radius = 14;
     painter.save();
@@ -98,30 +100,30 @@ void DrawTile(QPainter& painter, const TTile& tile)
     QPainterPath cardPath;
     cardPath.addRoundedRect(card, radius, radius);
     QLinearGradient body(card.topLeft(), card.bottomLeft());
-    body.setColorAt(0, QColor::fromHsv(tile.colour.hue(), 14, 252));
+    body.setColorAt(0, QColor::fromHsv(colour.hue(), 14, 252));
     body.setColorAt(1, QColor(0xfd, 0xfd, 0xfe));
     painter.setBrush(body);
-    painter.setPen(QPen(tile.colour.darker(125), 1.6));
+    painter.setPen(QPen(colour.darker(125), 1.6));
     painter.drawPath(cardPath);
 
     painter.setClipPath(cardPath);
     const QRectF band(card.left(), card.top(), card.width(), HeadBand.top() - 5);
     QLinearGradient bandFill(band.topLeft(), band.bottomLeft());
-    bandFill.setColorAt(0, tile.colour.lighter(118));
-    bandFill.setColorAt(1, tile.colour);
+    bandFill.setColorAt(0, colour.lighter(118));
+    bandFill.setColorAt(1, colour);
     painter.setPen(Qt::NoPen);
     painter.setBrush(bandFill);
     painter.drawRect(band);
     painter.setBrush(QColor(255, 255, 255, 45));
     painter.drawRect(QRectF(band.left(), band.top(), band.width(), band.height() * 0.42));
-    painter.setPen(QPen(tile.colour.darker(130), 1.2));
+    painter.setPen(QPen(colour.darker(130), 1.2));
     painter.drawLine(band.bottomLeft(), band.bottomRight());
 
     // The picture sits below the head's band, on a tinted mat.
     const QRectF mat(card.left() + 7, r.top() + HeadBand.bottom() + 6, card.width() - 14,
                      card.bottom() - (r.top() + HeadBand.bottom() + 6) - 7);
-    painter.setPen(QPen(tile.colour.lighter(160), 1.2));
-    painter.setBrush(QColor::fromHsv(tile.colour.hue(), 18, 252));
+    painter.setPen(QPen(colour.lighter(160), 1.2));
+    painter.setBrush(QColor::fromHsv(colour.hue(), 18, 252));
     painter.drawRoundedRect(mat, 9, 9);
     painter.setClipping(false);
     tile.draw(painter, mat.adjusted(6, 6, -6, -6).toRect());

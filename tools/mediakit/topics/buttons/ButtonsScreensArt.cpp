@@ -2,6 +2,7 @@
 
 #include "ButtonsPlaces.h"
 #include "mediakit/ArtKit.h"
+#include "mediakit/TopicStyle.h"
 #include "mediakit/TopicIcons.h"
 
 #include <QPainter>
@@ -16,7 +17,7 @@ namespace {
 using namespace ButtonsPlaces;
 
 // The buttons topic's colour on the chooser.
-const QColor Accent(0xe8, 0x9a, 0x12);
+const QColor Accent = TopicStyle::Accent(QStringLiteral("GOMBOK"));
 const QColor Navy(0x1f, 0x33, 0x66);
 
 // The calm backdrop, the bunting and the page's title.

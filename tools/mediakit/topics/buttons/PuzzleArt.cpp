@@ -56,20 +56,18 @@ void DrawFlower(QPainter& painter, QPointF at, qreal size, QColor petals)
 
 void DrawGarden(QPainter& painter, const QRectF r)
 {
-    painter.fillRect(r, ArtKit::Downwards(r, QColor(0x5c, 0xaa, 0xf0), QColor(0xc8, 0xe8, 0xff)));
-    ArtKit::DrawClipArt(painter, QStringLiteral("recreation/party/rainbow_linda_kim_01.svg"), QRectF(70, 18, 175, 110));
-    DrawSun(painter, QPointF(40, 40), 20);
-    DrawCloud(painter, QPointF(200, 30), 16);
-    // Rolling hills, then the meadow.
-    QPainterPath hills(QPointF(0, 150));
-    hills.cubicTo(QPointF(60, 118), QPointF(120, 126), QPointF(170, 146));
-    hills.cubicTo(QPointF(205, 128), QPointF(235, 124), QPointF(255, 134));
-    hills.lineTo(255, 255);
-    hills.lineTo(0, 255);
-    hills.closeSubpath();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ArtKit::Downwards(QRectF(0, 118, 255, 137), QColor(0x7c, 0xcc, 0x50), QColor(0x3c, 0x96, 0x34)));
-    painter.drawPath(hills);
+    // A rainbow, the sun and a cloud; rolling hills, then the meadow.
+    const auto sky = [](QPainter& p) {
+        ArtKit::DrawClipArt(p, QStringLiteral("recreation/party/rainbow_linda_kim_01.svg"), QRectF(70, 18, 175, 110));
+        DrawSun(p, QPointF(40, 40), 20);
+        DrawCloud(p, QPointF(200, 30), 16);
+    };
+    const QPainterPath ridge =
+        ArtKit::Ridge({0, 150}, {{60, 118}, {120, 126}, {170, 146}, {205, 128}, {235, 124}, {255, 134}});
+    ArtKit::DrawLandscape(painter, {.frame = r,
+                                    .sky = {{0, QColor(0x5c, 0xaa, 0xf0)}, {1, QColor(0xc8, 0xe8, 0xff)}},
+                                    .inSky = sky,
+                                    .hills = {{ridge, QColor(0x7c, 0xcc, 0x50), QColor(0x3c, 0x96, 0x34)}}});
     ArtKit::DrawClipArt(painter, QStringLiteral("plants/trees/tree_whit_fruits_01.svg"), QRectF(178, 72, 80, 110));
     const QColor petals[] = {QColor(0xff, 0x5a, 0x7a), QColor(0xff, 0xf2, 0x5a), QColor(0xb0, 0x70, 0xf0),
                              QColor(0xff, 0x9a, 0x30), QColor(0xff, 0xff, 0xff)};

@@ -3,6 +3,7 @@
 #include "HandArt.h"
 #include "KeyboardPagesArt.h"
 #include "mediakit/ArtKit.h"
+#include "mediakit/TopicStyle.h"
 #include "mediakit/TopicIcons.h"
 
 #include <QLinearGradient>
@@ -585,12 +586,8 @@ void DrawKeyboard(QPainter& painter, bool withCable)
 
 QImage KeyboardScreen()
 {
-    QImage image(1024, 768, QImage::Format_RGB32);
-    image.fill(QColor(0xdd, 0xdd, 0xdd));
+    QImage image = ArtKit::FestivePage(TopicStyle::Accent(QStringLiteral("BILLENTYU")));
     QPainter painter(&image);
-    ArtKit::DrawPageBackdrop(painter, image.rect());
-    ArtKit::DrawBunting(painter, QPointF(-12, 2), QPointF(512, 6), 10, 13, 22);
-    ArtKit::DrawBunting(painter, QPointF(512, 6), QPointF(1036, 2), 10, 13, 22);
     ArtKit::DrawHeading(painter, QPoint(40, 112), QStringLiteral("A billentyűzet"));
     DrawKeyboard(painter);
     ArtKit::DrawSoftPanel(painter, KeyboardPagesArt::Places::PracticeTask, 22);

@@ -1,6 +1,7 @@
 #include "KeyboardPagesArt.h"
 
 #include "mediakit/ArtKit.h"
+#include "mediakit/TopicStyle.h"
 #include "mediakit/cast/Cast.h"
 
 #include <QFontMetrics>
@@ -21,7 +22,7 @@ const QColor WrongGreen(0x3a, 0x9a, 0x48);
 
 QImage Page()
 {
-    return ArtKit::FestivePage();
+    return ArtKit::FestivePage(TopicStyle::Accent(QStringLiteral("BILLENTYU")));
 }
 
 // A short label with a light halo, centred over a point.

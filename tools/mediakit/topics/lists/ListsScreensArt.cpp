@@ -2,6 +2,7 @@
 
 #include "ListsPlaces.h"
 #include "mediakit/ArtKit.h"
+#include "mediakit/TopicStyle.h"
 #include "mediakit/PaintedPage.h"
 #include "mediakit/cast/Cast.h"
 #include "topics/lists/ListNamePlaces.h"
@@ -18,23 +19,15 @@ namespace {
 
 using namespace ListsPlaces;
 
-// The lists topic's colour on the chooser.
-const QColor Accent(0x2e, 0xa0, 0x8c);
+const QColor Accent = TopicStyle::Accent(QStringLiteral("LISTADOBOZOK"));
 const QColor Wood(0xb9, 0x7a, 0x45);
 
-struct TPainted : TPaintedPage {
-    explicit TPainted(QColor accent = Accent)
-        : TPaintedPage(ArtKit::FestivePage(accent), BackArea)
-    {
-    }
-};
-
 // A white frame a little outside a list control, so the list sits on a card.
-void DrawListCard(QPainter& painter, QRect control, QColor edge = Accent, int margin = 8)
+void DrawListCard(QPainter& painter, QRect control, int margin = 8)
 {
     const QRectF r = QRectF(control).adjusted(-margin, -margin, margin, margin);
     ArtKit::DrawCard(painter, r, {.radius = 10, .drop = {0, 3}, .shadow = QColor(0, 0, 0, 40),
-                                  .fill = QColor(0xfb, 0xfd, 0xfc), .edge = QPen(edge, 2)});
+                                  .fill = QColor(0xfb, 0xfd, 0xfc), .edge = QPen(Accent, 2)});
 }
 
 // A heading centred over a control, its baseline gap pixels above the control's top.
@@ -67,7 +60,7 @@ void DrawStage(QPainter& painter, QRect clip)
 
 QImage NamesScreen()
 {
-    TPainted page;
+    TPaintedPage page(Accent, BackArea);
     QPainter& painter = page.painter;
     ArtKit::DrawSoftPanel(painter, NamesText);
     DrawListCard(painter, NamesList);
@@ -98,7 +91,7 @@ QImage NamesScreen()
 
 QImage FoodScreen()
 {
-    TPainted page(QColor(0xe0, 0x70, 0x40));
+    TPaintedPage page(Accent, BackArea);
     QPainter& painter = page.painter;
     ArtKit::DrawSoftPanel(painter, FoodText);
     DrawStage(painter, FoodClip);
@@ -122,7 +115,7 @@ QImage FoodScreen()
 
 QImage TvScreen()
 {
-    TPainted page(QColor(0x7a, 0x5c, 0xc8));
+    TPaintedPage page(Accent, BackArea);
     QPainter& painter = page.painter;
     ArtKit::DrawSoftPanel(painter, TvText);
 
@@ -273,12 +266,12 @@ void DrawClock(QPainter& painter, QPointF centre, qreal radius)
 
 QImage UnitsScreen()
 {
-    TPainted page(QColor(0xe0, 0xa0, 0x20));
+    TPaintedPage page(Accent, BackArea);
     QPainter& painter = page.painter;
     ArtKit::DrawSoftPanel(painter, UnitsText);
     for (const auto& [list, title] : {std::pair{LengthList, "Hosszúság"}, {MassList, "Tömeg"}, {TimeList, "Idő"}}) {
         // Narrow cards: the copy buttons stand in the 119 px between the first two lists.
-        DrawListCard(painter, list, QColor(0xd0, 0x90, 0x20), 4);
+        DrawListCard(painter, list, 4);
         DrawHeadingOver(painter, list, QString::fromUtf8(title), 26);
     }
     DrawRuler(painter, QRectF(LengthList.left() - 20, 478, LengthList.width() + 40, 40));
@@ -289,14 +282,14 @@ QImage UnitsScreen()
 
 QImage BirdsScreen()
 {
-    TPainted page(QColor(0x4a, 0xa0, 0x40));
+    TPaintedPage page(Accent, BackArea);
     QPainter& painter = page.painter;
     ArtKit::DrawSoftPanel(painter, BirdsText);
     ArtKit::DrawCard(painter, QRectF(Warning).adjusted(-8, -8, 8, 8),
                      {.radius = 14, .drop = {0, 2}, .shadow = QColor(0, 0, 0, 25), .fill = QColor(0xfd, 0xfe, 0xfd),
                       .edge = QPen(QColor(0x9a, 0xc8, 0x9a), 1.5)});
-    DrawListCard(painter, LyList, QColor(0x3a, 0x8a, 0x3a));
-    DrawListCard(painter, JList, QColor(0x3a, 0x8a, 0x3a));
+    DrawListCard(painter, LyList);
+    DrawListCard(painter, JList);
     DrawHeadingOver(painter, LyList, QStringLiteral("ly"), 34, 16);
     DrawHeadingOver(painter, JList, QStringLiteral("j"), 34, 16);
     DrawStage(painter, BirdsClip);
@@ -308,7 +301,7 @@ QImage BirdsScreen()
 
 QImage ComboScreen()
 {
-    TPainted page(QColor(0xd0, 0x4a, 0x8a));
+    TPaintedPage page(Accent, BackArea);
     QPainter& painter = page.painter;
     ArtKit::DrawSoftPanel(painter, ComboText);
     DrawHeadingOver(painter, GirlsCombo, QStringLiteral("Lányok"), 26);
@@ -324,7 +317,7 @@ QImage ComboScreen()
 
 QImage ReflexScreen()
 {
-    TPainted page(QColor(0xe0, 0x50, 0x50));
+    TPaintedPage page(Accent, BackArea);
     QPainter& painter = page.painter;
     ArtKit::DrawHeading(painter, QPoint(40, 96), QStringLiteral("Szóáthúzás"), 40);
     // The display that shows the words to move: a dark frame round a light screen.
@@ -357,7 +350,7 @@ QImage ReflexScreen()
 
 QImage EditableScreen()
 {
-    TPainted page(QColor(0x3a, 0x7a, 0xd0));
+    TPaintedPage page(Accent, BackArea);
     QPainter& painter = page.painter;
     // The pinboard the paper hangs on, a pin at each top corner.
     const QRectF board = QRectF(Paper).adjusted(-32, -22, 32, 22);
@@ -371,7 +364,7 @@ QImage EditableScreen()
     for (const QPointF pin : {paper.topLeft() + QPointF(8, 7), paper.topRight() + QPointF(-8, 7)})
         painter.drawEllipse(pin, 5, 5);
     ArtKit::DrawInputField(painter, EditField);
-    DrawListCard(painter, EditableList, QColor(0x3a, 0x7a, 0xd0));
+    DrawListCard(painter, EditableList);
     ArtKit::DrawSoftPanel(painter, EditButtons.adjusted(-10, -10, 10, 10), 14);
     ArtKit::DrawSoftPanel(painter, HintColumn, 14);
     ArtKit::DrawSoftPanel(painter, EditText.adjusted(-10, -6, 10, 6));

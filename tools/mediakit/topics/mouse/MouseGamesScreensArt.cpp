@@ -3,6 +3,7 @@
 #include "MouseGamesPicturesArt.h"
 #include "MouseGamesPlaces.h"
 #include "mediakit/ArtKit.h"
+#include "mediakit/TopicStyle.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -25,26 +26,19 @@ QImage Page()
     return image;
 }
 
-void Sky(QPainter& p, QColor top, QColor middle, QColor bottom)
+// A sky from top to bottom of the page, through middle a little below half way.
+QGradientStops Sky(QColor top, QColor middle, QColor bottom)
 {
-    QLinearGradient sky(0, 0, 0, 768);
-    sky.setColorAt(0, top);
-    sky.setColorAt(0.55, middle);
-    sky.setColorAt(1, bottom);
-    p.fillRect(PageRect, sky);
+    return {{0, top}, {0.55, middle}, {1, bottom}};
 }
 
-// A hill line across the page: a wave around height y, filled down to the bottom edge.
-void Hills(QPainter& p, qreal y, qreal swing, qreal phase, QColor top, QColor bottom)
+// A hill's ridge across the page: a wave around height y.
+QPainterPath Wave(qreal y, qreal swing, qreal phase)
 {
-    QPainterPath hill(QPointF(0, 768));
-    for (int x = 0; x <= 1024; x += 16)
-        hill.lineTo(x, y - swing * std::sin(x / 170.0 + phase) - swing * 0.4 * std::sin(x / 67.0 + 2 * phase));
-    hill.lineTo(1024, 768);
-    hill.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(ArtKit::Downwards(QRectF(0, y - swing, 1024, 768 - y + swing), top, bottom));
-    p.drawPath(hill);
+    QPainterPath ridge(QPointF(0, y - swing * std::sin(phase) - swing * 0.4 * std::sin(2 * phase)));
+    for (int x = 16; x <= 1024; x += 16)
+        ridge.lineTo(x, y - swing * std::sin(x / 170.0 + phase) - swing * 0.4 * std::sin(x / 67.0 + 2 * phase));
+    return ridge;
 }
 
 // A round tree standing with its foot at foot.
@@ -64,7 +58,7 @@ void Tree(QPainter& p, QPointF foot, qreal height)
 // A plain lesson page: the calm backdrop, a heading and a soft card behind where the page writes.
 void LessonPage(QPainter& p, const QString& title, QPoint headingAt, QRect writing)
 {
-    ArtKit::DrawPageBackdrop(p, PageRect);
+    ArtKit::DrawPageBackdrop(p, PageRect, TopicStyle::Accent(QStringLiteral("EGEREZES")));
     ArtKit::DrawHeading(p, headingAt, title);
     ArtKit::DrawSoftPanel(p, writing.adjusted(-14, -10, 14, 10));
 }
@@ -87,18 +81,13 @@ QImage ButterflyScreen()
     QImage image = Page();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    Sky(p, QColor(0x6c, 0xb4, 0xee), QColor(0xb8, 0xe0, 0xfa), QColor(0xe8, 0xf6, 0xe0));
     // The sun below the last cloud, right of the panel.
-    QRadialGradient glow(QPointF(968, 168), 90);
-    glow.setColorAt(0, QColor(0xff, 0xf4, 0xa0, 200));
-    glow.setColorAt(1, QColor(0xff, 0xf4, 0xa0, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(glow);
-    p.drawEllipse(QPointF(968, 168), 90, 90);
-    p.setBrush(QColor(0xff, 0xd8, 0x3a));
-    p.drawEllipse(QPointF(968, 168), 34, 34);
-    Hills(p, 560, 22, 0.4, QColor(0xa8, 0xd8, 0x8a), QColor(0x86, 0xc0, 0x6a));
-    Hills(p, 620, 26, 2.1, QColor(0x84, 0xc8, 0x5c), QColor(0x5e, 0xa8, 0x44));
+    ArtKit::DrawLandscape(p, {.frame = PageRect,
+                              .sky = Sky(QColor(0x6c, 0xb4, 0xee), QColor(0xb8, 0xe0, 0xfa), QColor(0xe8, 0xf6, 0xe0)),
+                              .sun = {.centre = {968, 168}, .radius = 34, .colour = QColor(0xff, 0xd8, 0x3a), .glow = 90,
+                                      .light = {{0, QColor(0xff, 0xf4, 0xa0, 200)}, {1, QColor(0xff, 0xf4, 0xa0, 0)}}},
+                              .hills = {{Wave(560, 22, 0.4), QColor(0xa8, 0xd8, 0x8a), QColor(0x86, 0xc0, 0x6a)},
+                                        {Wave(620, 26, 2.1), QColor(0x84, 0xc8, 0x5c), QColor(0x5e, 0xa8, 0x44)}}});
     for (const auto& [x, y, h] : {std::tuple{60.0, 640.0, 150.0}, {150.0, 660.0, 110.0}, {930.0, 650.0, 160.0},
                                   {850.0, 668.0, 100.0}})
         Tree(p, QPointF(x, y), h);
@@ -136,7 +125,8 @@ QImage HuntScreen()
     QImage image = Page();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    Sky(p, QColor(0xff, 0xd8, 0xa8), QColor(0xff, 0xc8, 0x92), QColor(0xf6, 0xb0, 0x7c));
+    ArtKit::DrawLandscape(
+        p, {.frame = PageRect, .sky = Sky(QColor(0xff, 0xd8, 0xa8), QColor(0xff, 0xc8, 0x92), QColor(0xf6, 0xb0, 0x7c))});
     // Soft round spots of colour, like a painted playroom wall; none of them white.
     QRandomGenerator random(7);
     const QColor tints[] = {QColor(0xff, 0xa0, 0x70), QColor(0xf8, 0xd0, 0x60), QColor(0xe8, 0x90, 0xa8),
@@ -183,14 +173,17 @@ QImage BalloonScreen()
     QImage image = Page();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    Sky(p, QColor(0x2e, 0x6c, 0xc8), QColor(0x8c, 0xc0, 0xee), QColor(0xfc, 0xdc, 0xb0));
-    // Faint streaks of cloud in the glow.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 60));
-    for (const auto& [x, y, w] : {std::tuple{120.0, 470.0, 260.0}, {640.0, 430.0, 320.0}, {380.0, 540.0, 220.0}})
-        p.drawRoundedRect(QRectF(x, y, w, 18), 9, 9);
-    Hills(p, 640, 18, 1.2, QColor(0x6a, 0x7a, 0xa8), QColor(0x5a, 0x6a, 0x96));
-    Hills(p, 680, 14, 3.0, QColor(0x4e, 0x86, 0x5a), QColor(0x3e, 0x72, 0x48));
+    const auto streaks = [](QPainter& sky) {
+        // Faint streaks of cloud in the glow.
+        sky.setBrush(QColor(255, 255, 255, 60));
+        for (const auto& [x, y, w] : {std::tuple{120.0, 470.0, 260.0}, {640.0, 430.0, 320.0}, {380.0, 540.0, 220.0}})
+            sky.drawRoundedRect(QRectF(x, y, w, 18), 9, 9);
+    };
+    ArtKit::DrawLandscape(p, {.frame = PageRect,
+                              .sky = Sky(QColor(0x2e, 0x6c, 0xc8), QColor(0x8c, 0xc0, 0xee), QColor(0xfc, 0xdc, 0xb0)),
+                              .inSky = streaks,
+                              .hills = {{Wave(640, 18, 1.2), QColor(0x6a, 0x7a, 0xa8), QColor(0x5a, 0x6a, 0x96)},
+                                        {Wave(680, 14, 3.0), QColor(0x4e, 0x86, 0x5a), QColor(0x3e, 0x72, 0x48)}}});
     return image;
 }
 

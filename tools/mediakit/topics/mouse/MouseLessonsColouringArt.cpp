@@ -14,7 +14,7 @@ namespace {
 
 using namespace MouseLessonsPlaces;
 
-const QColor Accent(0xc8, 0x4a, 0xd8);
+const QColor Accent = TMouseLessonsPage::Accent();
 const QColor Ink = ArtKit::Palette::Ink;
 const QColor Skin(0xff, 0xd6, 0xbc);
 
@@ -264,7 +264,7 @@ void DrawChoiceTile(QPainter& p, const QRect& area, const QString& caption)
 
 QImage ChoiceScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
+    TMouseLessonsPage page(TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(100, 70), QStringLiteral("Színezés"), 34);
     ArtKit::DrawSoftPanel(p, ChoiceText.adjusted(-20, -12, 20, 6));
@@ -311,7 +311,7 @@ QImage ChoiceScreen()
 
 QImage DressScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
+    TMouseLessonsPage page(TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(40, 70), QStringLiteral("Húzd a festéket Nóra ruhájára!"), 30);
     DrawPalette(p, QPointF(200, 330));
@@ -325,7 +325,7 @@ QImage DressScreen()
 
 QImage CarScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
+    TMouseLessonsPage page(TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(40, 70), QStringLiteral("Húzd a festéket az autóra!"), 30);
     // The road, its kerb and a dashed middle line.

@@ -13,7 +13,7 @@ namespace {
 
 using namespace MouseLessonsPlaces;
 
-const QColor Accent(0x3a, 0x9a, 0x48);
+const QColor Accent = TMouseLessonsPage::Accent();
 
 QImage Figure(const TCastPose& pose)
 {
@@ -28,14 +28,10 @@ QImage Figure(const TCastPose& pose)
 // Rolling green ground from the horizon down to the page's bottom edge.
 void DrawMeadow(QPainter& p, int horizon)
 {
-    QPainterPath far(QPointF(0, horizon));
-    far.cubicTo(260, horizon - 50, 560, horizon + 20, 1024, horizon - 30);
-    far.lineTo(1024, 768);
-    far.lineTo(0, 768);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ArtKit::Downwards(QRectF(0, horizon - 50, 1024, 818 - horizon), QColor(0xa8, 0xd8, 0x7c),
-                                 QColor(0x6c, 0xb8, 0x52)));
-    p.drawPath(far);
+    const qreal y = horizon;
+    const QPainterPath ground = ArtKit::Ridge({0, y}, {{260, y - 50}, {560, y + 20}, {1024, y - 30}});
+    ArtKit::DrawLandscape(p, {.frame = QRectF(0, 0, 1024, 768),
+                              .hills = {{ground, QColor(0xa8, 0xd8, 0x7c), QColor(0x6c, 0xb8, 0x52)}}});
 }
 
 // Nyilacska's cottage filling the house rectangle: a red roof, yellow walls and a wide open
@@ -76,7 +72,7 @@ void DrawHouse(QPainter& p, const QRectF& house)
 
 QImage ExplanationScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
+    TMouseLessonsPage page(TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(40, 60), QStringLiteral("Fogd és vidd!"), 36);
     ArtKit::DrawSoftPanel(p, DragText.adjusted(-20, -14, 20, 6));
@@ -92,7 +88,7 @@ QImage ExplanationScreen()
 
 QImage HouseScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
+    TMouseLessonsPage page(TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
     DrawMeadow(p, 470);
     // A sandy path from the flower's place to the house door.

@@ -15,7 +15,6 @@ namespace {
 using namespace MouseLessonsPlaces;
 using namespace MouseLessonsDevicesArt;
 
-const QColor Accent(0x2c, 0x8a, 0xd8);
 const QColor Ink = ArtKit::Palette::Ink;
 // The face of the chooser's title signs, a sunny yellow nothing else on the page uses.
 const QColor SignTop(0xff, 0xe4, 0x5c);
@@ -89,7 +88,7 @@ void DrawTitle(QPainter& p, const QRect& area, const QString& title, const std::
 
 QImage RulesScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
+    TMouseLessonsPage page(TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
     ArtKit::DrawSoftPanel(p, RulesText.adjusted(-20, -14, 20, 8));
     DrawMousePad(p, MousePad);
@@ -103,20 +102,20 @@ QImage RulesScreen()
 
 QImage KindsOfMiceScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
+    TMouseLessonsPage page(TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(100, 96), QStringLiteral("Különleges egerek"), 34);
     ArtKit::DrawSoftPanel(p, KindsOfMiceText.adjusted(-20, -14, 20, 8));
     DrawLaptop(p, QRectF(60, 440, 260, 190));
     DrawComputerMouse(p, QRectF(390, 480, 96, 140), {.shell = QColor(0x9c, 0xd0, 0xff), .cable = false});
-    DrawWaves(p, QPointF(438, 470), 36, Accent);
+    DrawWaves(p, QPointF(438, 470), 36, QColor(0x2c, 0x8a, 0xd8));
     DrawTrackball(p, Trackball);
     return page.Finish();
 }
 
 QImage ChooserScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Sky);
+    TMouseLessonsPage page(TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(75, 70), QStringLiteral("Játékok"), 34);
     ArtKit::DrawSoftPanel(p, ChooserText.adjusted(-20, -14, 20, 8));

@@ -14,13 +14,13 @@ using namespace MouseLessonsPlaces;
 using namespace MouseLessonsDevicesArt;
 
 
-const QColor Accent(0xf0, 0x8a, 0x1c);
+const QColor Accent = TMouseLessonsPage::Accent();
 
 } // namespace
 
 QImage MiceScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson, Back);
+    TMouseLessonsPage page(TMouseLessonsPage::Lesson, Back);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(50, 118), QStringLiteral("Egerek"));
     ArtKit::DrawSoftPanel(p, RealMiceText.adjusted(-16, -12, 16, 8));
@@ -62,7 +62,7 @@ QImage MiceScreen()
 
 QImage KindsScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson, BackLower);
+    TMouseLessonsPage page(TMouseLessonsPage::Lesson, BackLower);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(100, 118), QStringLiteral("Milyen az egér?"));
     ArtKit::DrawSoftPanel(p, KindsText.adjusted(-16, -12, 16, 8));
@@ -91,7 +91,7 @@ QImage KindsScreen()
 
 QImage CursorScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson, BackLower);
+    TMouseLessonsPage page(TMouseLessonsPage::Lesson, BackLower);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(70, 118), QStringLiteral("Az egérkurzor"));
     DrawArrowPointer(p, QPointF(400, 62), 64);
@@ -116,7 +116,7 @@ QImage CursorScreen()
 
 QImage ClickScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson, Back);
+    TMouseLessonsPage page(TMouseLessonsPage::Lesson, Back);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(100, 118), QStringLiteral("Kattintás"));
     DrawComputerMouse(p, QRectF(360, 40, 64, 100), {.pressed = true});
@@ -129,7 +129,7 @@ QImage ClickScreen()
 
 QImage HeadsScreen()
 {
-    TMouseLessonsPage page(Accent, TMouseLessonsPage::Lesson, Back);
+    TMouseLessonsPage page(TMouseLessonsPage::Lesson, Back);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(100, 104), QStringLiteral("Kattints a fejekre!"));
     PaintCastMember(p, TCastMember::Nora, TCastPose::Waving(0.25), QRectF(860, 150, 140, 300));

@@ -1,16 +1,17 @@
 #include "MouseLessonsPage.h"
 
 #include "mediakit/ArtKit.h"
+#include "mediakit/TopicStyle.h"
 #include "mediakit/cast/CastPictures.h"
 
 #include <QPainterPath>
 
 namespace {
 
-QImage Base(QColor accent, TMouseLessonsPage::TStyle style)
+QImage Base(TMouseLessonsPage::TStyle style)
 {
     if (style == TMouseLessonsPage::Lesson)
-        return ArtKit::FestivePage(accent);
+        return ArtKit::FestivePage(TMouseLessonsPage::Accent());
     QImage image(1024, 768, QImage::Format_RGB32);
     image.fill(QColor(0xdd, 0xdd, 0xdd));
     return image;
@@ -18,14 +19,18 @@ QImage Base(QColor accent, TMouseLessonsPage::TStyle style)
 
 } // namespace
 
-TMouseLessonsPage::TMouseLessonsPage(QColor accent, TStyle style, QRect back)
-    : TPaintedPage(Base(accent, style), back)
-    , accent_(accent)
+QColor TMouseLessonsPage::Accent()
+{
+    return TopicStyle::Accent(QStringLiteral("EGEREZES"));
+}
+
+TMouseLessonsPage::TMouseLessonsPage(TStyle style, QRect back)
+    : TPaintedPage(Base(style), back)
 {
     if (style == Sky) {
         // The backdrop and the sky go on before the antialiased clouds.
         painter.setRenderHint(QPainter::Antialiasing, false);
-        ArtKit::DrawPageBackdrop(painter, image.rect(), accent);
+        ArtKit::DrawPageBackdrop(painter, image.rect(), Accent());
         // A pale blue sky fading into the calm page, lighter than the page grey everywhere.
         QLinearGradient sky(0, 0, 0, 420);
         sky.setColorAt(0, QColor(0xbf, 0xe0, 0xff, 170));
@@ -40,7 +45,7 @@ void TMouseLessonsPage::DrawClipStage(QRect clip)
 {
     ArtKit::DrawCard(painter, QRectF(clip).adjusted(-6, -6, 6, 6),
                      {.radius = 18, .drop = {0, 3}, .shadow = QColor(0, 0, 0, 30), .fill = CastPictures::PageColour,
-                      .edge = QPen(accent_.lighter(140), 2)});
+                      .edge = QPen(Accent().lighter(140), 2)});
 }
 
 void TMouseLessonsPage::DrawClouds(QRect band)

@@ -2,6 +2,7 @@
 
 #include "PanelsPlaces.h"
 #include "mediakit/ArtKit.h"
+#include "mediakit/TopicStyle.h"
 #include "mediakit/PaintedPage.h"
 #include "mediakit/TopicIcons.h"
 #include "mediakit/cast/Cast.h"
@@ -16,16 +17,8 @@ namespace {
 
 using namespace PanelsPlaces;
 
-// The panels topic's colour on the chooser.
-const QColor Accent(0x5a, 0x6c, 0xc8);
+const QColor Accent = TopicStyle::Accent(QStringLiteral("PANELEK"));
 const QColor PanelGrey(0xd4, 0xd0, 0xc8);
-
-struct TPainted : TPaintedPage {
-    explicit TPainted(QColor accent = Accent)
-        : TPaintedPage(ArtKit::FestivePage(accent), BackArea)
-    {
-    }
-};
 
 // A quiet light bed a little larger than a panel, so the panel stands out from the scenery.
 void DrawPanelBed(QPainter& painter, QRect panel)
@@ -78,7 +71,7 @@ void DrawCloud(QPainter& painter, QPointF centre, qreal size)
 
 QImage OperatingSystemScreen()
 {
-    TPainted page;
+    TPaintedPage page(Accent, BackArea);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(192, 150), QStringLiteral("Az operációs rendszer"), 40);
     DrawPanelBed(p, NyomtatPanel);
@@ -129,7 +122,7 @@ QImage OperatingSystemScreen()
 
 QImage RaceScreen()
 {
-    TPainted page(QColor(0xe0, 0x70, 0x40));
+    TPaintedPage page(Accent, BackArea);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(40, 84), QStringLiteral("Panelek"), 44);
 
@@ -177,28 +170,20 @@ QImage TripScreen()
     QImage image(1024, 768, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(image.rect(), ArtKit::Downwards(image.rect(), QColor(0x9c, 0xd0, 0xf6), QColor(0xe4, 0xf2, 0xfc)));
+    const auto clouds = [](QPainter& sky) {
+        DrawCloud(sky, QPointF(140, 110), 50);
+        DrawCloud(sky, QPointF(560, 80), 40);
+        DrawCloud(sky, QPointF(820, 190), 34);
+    };
+    const QPainterPath far =
+        ArtKit::Ridge({0, 520}, {{200, 420}, {380, 470}, {520, 500}, {700, 430}, {880, 440}, {1024, 490}});
+    const QPainterPath near = ArtKit::Ridge({0, 600}, {{300, 560}, {600, 590}, {1024, 570}});
+    ArtKit::DrawLandscape(p, {.frame = image.rect(),
+                              .sky = {{0, QColor(0x9c, 0xd0, 0xf6)}, {1, QColor(0xe4, 0xf2, 0xfc)}},
+                              .sun = {.centre = {900, 96}, .radius = 46, .colour = QColor(0xff, 0xe0, 0x60)},
+                              .inSky = clouds,
+                              .hills = {{far, QColor(0xa8, 0xd8, 0x88)}, {near, QColor(0x84, 0xc4, 0x66)}}});
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0xe0, 0x60));
-    p.drawEllipse(QPointF(900, 96), 46, 46);
-    DrawCloud(p, QPointF(140, 110), 50);
-    DrawCloud(p, QPointF(560, 80), 40);
-    DrawCloud(p, QPointF(820, 190), 34);
-    QPainterPath far;
-    far.moveTo(0, 520);
-    far.cubicTo(200, 420, 380, 470, 520, 500);
-    far.cubicTo(700, 430, 880, 440, 1024, 490);
-    far.lineTo(1024, 768);
-    far.lineTo(0, 768);
-    p.setBrush(QColor(0xa8, 0xd8, 0x88));
-    p.drawPath(far);
-    QPainterPath near;
-    near.moveTo(0, 600);
-    near.cubicTo(300, 560, 600, 590, 1024, 570);
-    near.lineTo(1024, 768);
-    near.lineTo(0, 768);
-    p.setBrush(QColor(0x84, 0xc4, 0x66));
-    p.drawPath(near);
     for (int i = 0; i < 7; ++i)
         DrawTree(p, QPointF(30 + i * 160 + (i % 2) * 40, 590 - (i % 3) * 8), 80 + (i % 3) * 14);
     // The road: asphalt from the car's wheels' level down to the verge, a dashed middle line.
@@ -218,7 +203,7 @@ QImage TripScreen()
 
 QImage MemoryScreen()
 {
-    TPainted page(QColor(0x3a, 0x9a, 0x48));
+    TPaintedPage page(Accent, BackArea);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(40, 84), QStringLiteral("Memóriajáték"), 44);
     // The clock's plate: white with a stopwatch's crown, so the blue time reads well.
@@ -241,7 +226,7 @@ QImage MemoryScreen()
 
 QImage BookmarkScreen()
 {
-    TPainted page(QColor(0xc0, 0x5a, 0x90));
+    TPaintedPage page(Accent, BackArea);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(176, 84), QStringLiteral("Többlapos panelek"), 40);
     DrawPanelBed(p, KonyvJelzPanel);
@@ -285,7 +270,7 @@ QImage BookmarkScreen()
 
 QImage ExamIntroScreen()
 {
-    TPainted page(QColor(0xe0, 0xa0, 0x20));
+    TPaintedPage page(Accent, BackArea);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(216, 100), QStringLiteral("Mini vizsga"), 48);
     DrawPanelBed(p, IntroPanel);
@@ -315,7 +300,7 @@ QImage ExamIntroScreen()
 
 QImage ExamScreen()
 {
-    TPainted page(QColor(0xe0, 0xa0, 0x20));
+    TPaintedPage page(Accent, BackArea);
     QPainter& p = page.painter;
     ArtKit::DrawHeading(p, QPoint(136, 96), QStringLiteral("Mini vizsga"), 44);
     // What the six tab pages ask about, in a row above the panel.

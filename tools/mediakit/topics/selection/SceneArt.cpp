@@ -1,5 +1,6 @@
 #include "SceneArt.h"
 
+#include "mediakit/ArtKit.h"
 #include "mediakit/cast/Cast.h"
 
 #include <QColor>
@@ -48,26 +49,18 @@ void Dye(QImage& layer, int fromHue, int width, int minSaturation, QColor target
 
 void Backdrop(QPainter& p)
 {
-    QLinearGradient sky(0, 0, 0, 330);
-    sky.setColorAt(0, QColor(0xbf, 0xe3, 0xff));
-    sky.setColorAt(1, QColor(0xee, 0xf8, 0xff));
-    p.fillRect(QRectF(QPointF(0, 0), Frame), sky);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0xe0, 0x6a));
-    p.drawEllipse(QPointF(905, 70), 42, 42);
     // Soft hills, then the lawn the guides stand on.
-    p.setBrush(QColor(0xa6, 0xd8, 0x8c));
-    QPainterPath hills(QPointF(0, 330));
-    hills.cubicTo(200, 250, 380, 300, 520, 300);
-    hills.cubicTo(700, 300, 820, 240, 1000, 300);
-    hills.lineTo(1000, 568);
-    hills.lineTo(0, 568);
-    p.drawPath(hills);
-    QLinearGradient lawn(0, 340, 0, 568);
-    lawn.setColorAt(0, QColor(0x8c, 0xcc, 0x6c));
-    lawn.setColorAt(1, QColor(0x6c, 0xb8, 0x52));
-    p.setBrush(lawn);
-    p.drawRect(QRectF(0, 350, 1000, 218));
+    const QPainterPath hills =
+        ArtKit::Ridge({0, 330}, {{200, 250}, {380, 300}, {520, 300}, {700, 300}, {820, 240}, {1000, 300}});
+    QPainterPath lawn(QPointF(0, 350));
+    lawn.lineTo(1000, 350);
+    ArtKit::DrawLandscape(p, {.frame = QRectF(QPointF(0, 0), Frame),
+                              .sky = {{0, QColor(0xbf, 0xe3, 0xff)}, {1, QColor(0xee, 0xf8, 0xff)}},
+                              .horizon = 330,
+                              .sun = {.centre = {905, 70}, .radius = 42},
+                              .hills = {{hills, QColor(0xa6, 0xd8, 0x8c)},
+                                        {lawn, QColor(0x8c, 0xcc, 0x6c), QColor(0x6c, 0xb8, 0x52)}}});
+    p.setPen(Qt::NoPen);
     // A path across the lawn.
     p.setBrush(QColor(0xe9, 0xd9, 0xb0));
     QPainterPath path(QPointF(0, 470));

@@ -2,6 +2,7 @@
 
 #include "SelectionPlaces.h"
 #include "mediakit/ArtKit.h"
+#include "mediakit/TopicStyle.h"
 #include "mediakit/cast/Cast.h"
 #include "mediakit/cast/CastPictures.h"
 
@@ -363,7 +364,7 @@ std::vector<QImage> RadioAndCheckBoxClip()
         QPainter p(&frame);
         p.setRenderHint(QPainter::Antialiasing);
         ArtKit::DrawCard(p, QRectF(10, 60, 140, 150), {.radius = 10, .fill = QColor(0xfb, 0xfb, 0xf6),
-                                                      .edge = QPen(QColor(0x8e, 0x5c, 0xd0), 2)});
+                                                      .edge = QPen(TopicStyle::Accent(QStringLiteral("JELOLESEK")), 2)});
         ArtKit::DrawCard(p, QRectF(170, 60, 140, 150), {.radius = 10, .fill = QColor(0xfb, 0xfb, 0xf6),
                                                        .edge = QPen(QColor(0x3f, 0x7f, 0xe0), 2)});
         p.setPen(QColor(0x33, 0x3f, 0x52));

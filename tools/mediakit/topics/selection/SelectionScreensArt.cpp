@@ -3,6 +3,7 @@
 #include "SceneArt.h"
 #include "SelectionPlaces.h"
 #include "mediakit/ArtKit.h"
+#include "mediakit/TopicStyle.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -14,7 +15,10 @@ using namespace ArtKit;
 
 namespace {
 
-const QColor Accent(0x8e, 0x5c, 0xd0); // the topic's violet
+const QColor Accent = TopicStyle::Accent(QStringLiteral("JELOLESEK"));
+// The face of the page's own buttons: a light tint of the accent, a little deeper at the bottom.
+const QColor FaceTop = QColor::fromHsv(Accent.hsvHue(), 15, 255);
+const QColor FaceBottom = QColor::fromHsv(Accent.hsvHue(), 46, 244);
 const QColor Outline(0x3a, 0x2e, 0x2a);
 
 // The topic's calm page with its back button.
@@ -90,8 +94,8 @@ QImage QuizScreen()
     QImage image = Page(Places::LessonBack);
     Draw(image, [](QPainter& p) {
         DrawLabelButton(p, Places::HelpButton,
-                        {.label = QStringLiteral("Súgó"), .faceTop = QColor(0xf6, 0xf0, 0xff),
-                         .faceBottom = QColor(0xd9, 0xc8, 0xf4), .accent = Accent, .lettering = Accent.darker(180),
+                        {.label = QStringLiteral("Súgó"), .faceTop = FaceTop,
+                         .faceBottom = FaceBottom, .accent = Accent, .lettering = Accent.darker(180),
                          .sign = [](QPainter& s, const QRectF& disc) {
                              s.setPen(Qt::white);
                              s.setFont(LabelFont(int(disc.height() * 0.7)));
@@ -112,8 +116,8 @@ QImage HelpPanel()
         p.drawRect(QRectF(image.rect()).adjusted(3, 3, -3, -3));
         p.drawImage(Places::HelpScene, SceneArt::Scene(Places::HelpScene.size()));
         DrawLabelButton(p, Places::HelpClose,
-                        {.label = QStringLiteral("Bezár"), .faceTop = QColor(0xf6, 0xf0, 0xff),
-                         .faceBottom = QColor(0xd9, 0xc8, 0xf4), .accent = Accent, .lettering = Accent.darker(180),
+                        {.label = QStringLiteral("Bezár"), .faceTop = FaceTop,
+                         .faceBottom = FaceBottom, .accent = Accent, .lettering = Accent.darker(180),
                          .sign = [](QPainter& s, const QRectF& disc) {
                              const QRectF x = disc.adjusted(disc.width() * 0.3, disc.height() * 0.3,
                                                             -disc.width() * 0.3, -disc.height() * 0.3);
@@ -294,30 +298,16 @@ QImage CannonScreen()
 {
     QImage image(QSize(1024, 768), QImage::Format_RGB32);
     Draw(image, [](QPainter& p) {
-        QLinearGradient sky(0, 0, 0, 640);
-        sky.setColorAt(0, QColor(0x9c, 0xd0, 0xf6));
-        sky.setColorAt(1, QColor(0xe6, 0xf4, 0xff));
-        p.fillRect(QRect(0, 0, 1024, 768), sky);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0xff, 0xe0, 0x6a));
-        p.drawEllipse(QPointF(960, 60), 40, 40);
         // Far hills, then the meadow the cannon stands on.
-        p.setBrush(QColor(0xb6, 0xdc, 0xa0));
-        QPainterPath hills(QPointF(0, 610));
-        hills.cubicTo(260, 540, 520, 600, 700, 570);
-        hills.cubicTo(840, 550, 940, 580, 1024, 560);
-        hills.lineTo(1024, 768);
-        hills.lineTo(0, 768);
-        p.drawPath(hills);
-        QLinearGradient meadow(0, 640, 0, 768);
-        meadow.setColorAt(0, QColor(0x8c, 0xc8, 0x70));
-        meadow.setColorAt(1, QColor(0x7a, 0xbc, 0x5c));
-        p.setBrush(meadow);
-        QPainterPath ground(QPointF(0, 646));
-        ground.cubicTo(300, 636, 700, 652, 1024, 640);
-        ground.lineTo(1024, 768);
-        ground.lineTo(0, 768);
-        p.drawPath(ground);
+        const QPainterPath far =
+            Ridge({0, 610}, {{260, 540}, {520, 600}, {700, 570}, {840, 550}, {940, 580}, {1024, 560}});
+        const QPainterPath meadow = Ridge({0, 646}, {{300, 636}, {700, 652}, {1024, 640}});
+        DrawLandscape(p, {.frame = QRectF(0, 0, 1024, 768),
+                          .sky = {{0, QColor(0x9c, 0xd0, 0xf6)}, {1, QColor(0xe6, 0xf4, 0xff)}},
+                          .horizon = 640,
+                          .sun = {.centre = {960, 60}, .radius = 40},
+                          .hills = {{far, QColor(0xb6, 0xdc, 0xa0)},
+                                    {meadow, QColor(0x8c, 0xc8, 0x70), QColor(0x7a, 0xbc, 0x5c)}}});
         // Tufts of grass on the meadow's edge.
         p.setPen(QPen(QColor(0x4e, 0x94, 0x3c), 2, Qt::SolidLine, Qt::RoundCap));
         for (int x = 260; x < 1024; x += 37)

@@ -6,7 +6,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 namespace WindowsDesktopArt {
 
@@ -18,8 +17,8 @@ const QColor FarHill(0x8c, 0xc8, 0x6a);
 const QColor NearHillTop(0x5c, 0xb0, 0x3c);
 const QColor NearHillFoot(0x2f, 0x7e, 0x2a);
 
-// A hill line across the picture from left to right through the given heights, closed along the bottom.
-QPainterPath Hill(std::initializer_list<QPointF> crests)
+// A hill's ridge across the picture from left to right, level at each of the given heights.
+QPainterPath Ridge(std::initializer_list<QPointF> crests)
 {
     QPainterPath hill;
     const QPointF* previous = nullptr;
@@ -32,9 +31,6 @@ QPainterPath Hill(std::initializer_list<QPointF> crests)
         }
         previous = &crest;
     }
-    hill.lineTo(1024, 768);
-    hill.lineTo(0, 768);
-    hill.closeSubpath();
     return hill;
 }
 
@@ -51,19 +47,6 @@ void DrawCloud(QPainter& painter, QPointF centre, qreal size)
     painter.drawPath(cloud.translated(0, size * 0.12));
     painter.setBrush(ArtKit::Downwards(cloud.boundingRect(), QColor(255, 255, 255, 245), QColor(0xe8, 0xf2, 0xfb, 235)));
     painter.drawPath(cloud.simplified());
-}
-
-void DrawSun(QPainter& painter, QPointF centre)
-{
-    QRadialGradient glow(centre, 150);
-    glow.setColorAt(0, QColor(255, 250, 210, 200));
-    glow.setColorAt(0.35, QColor(255, 244, 190, 90));
-    glow.setColorAt(1, QColor(255, 244, 190, 0));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(glow);
-    painter.drawEllipse(centre, 150, 150);
-    painter.setBrush(QColor(0xff, 0xf3, 0xb0));
-    painter.drawEllipse(centre, 40, 40);
 }
 
 // A round tree standing on the ground at foot, height tall.
@@ -83,25 +66,25 @@ QImage Desktop()
 {
     TPaintedPage page(QImage(1024, 768, QImage::Format_RGB32), WindowsPlaces::BackArea);
     QPainter& painter = page.painter;
-    painter.fillRect(page.image.rect(), ArtKit::Downwards(QRectF(0, 0, 1024, 520), SkyTop, SkyHorizon));
-
-    DrawSun(painter, QPointF(860, 120));
-    DrawCloud(painter, QPointF(150, 110), 46);
-    DrawCloud(painter, QPointF(520, 70), 34);
-    DrawCloud(painter, QPointF(700, 210), 40);
-    DrawCloud(painter, QPointF(320, 250), 28);
-
-    painter.setPen(Qt::NoPen);
-    const QPainterPath far = Hill({{0, 470}, {260, 400}, {560, 455}, {820, 390}, {1024, 430}});
-    painter.setBrush(ArtKit::Downwards(QRectF(0, 390, 1024, 378), FarHill, FarHill.darker(115)));
-    painter.drawPath(far);
+    const auto clouds = [](QPainter& sky) {
+        DrawCloud(sky, QPointF(150, 110), 46);
+        DrawCloud(sky, QPointF(520, 70), 34);
+        DrawCloud(sky, QPointF(700, 210), 40);
+        DrawCloud(sky, QPointF(320, 250), 28);
+    };
+    const QPainterPath far = Ridge({{0, 470}, {260, 400}, {560, 455}, {820, 390}, {1024, 430}});
+    const QPainterPath near = Ridge({{0, 540}, {330, 600}, {640, 520}, {1024, 580}});
+    ArtKit::DrawLandscape(painter,
+                          {.frame = page.image.rect(),
+                           .sky = {{0, SkyTop}, {1, SkyHorizon}},
+                           .horizon = 520,
+                           .sun = {.centre = {860, 120}, .radius = 40, .colour = QColor(0xff, 0xf3, 0xb0), .glow = 150},
+                           .inSky = clouds,
+                           .hills = {{far, FarHill, FarHill.darker(115)}, {near, NearHillTop, NearHillFoot}}});
+    // Trees on the far hill.
     DrawTree(painter, QPointF(800, 400), 64);
     DrawTree(painter, QPointF(850, 404), 46);
     DrawTree(painter, QPointF(248, 408), 52);
-
-    const QPainterPath near = Hill({{0, 540}, {330, 600}, {640, 520}, {1024, 580}});
-    painter.setBrush(ArtKit::Downwards(QRectF(0, 520, 1024, 248), NearHillTop, NearHillFoot));
-    painter.drawPath(near);
     // Light along the crest of the near hill.
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(0xa6, 0xdc, 0x7a, 150), 5, Qt::SolidLine, Qt::RoundCap));
