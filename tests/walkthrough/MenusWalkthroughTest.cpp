@@ -2,6 +2,7 @@
 
 #include "framework/BaseCustForm.h"
 #include "framework/Image.h"
+#include "framework/PushButton.h"
 #include "topics/menus/MenuMondatForm.h"
 #include "topics/menus/MenuMondatMForm.h"
 

@@ -201,7 +201,7 @@ TEST_F(MenusSentenceTest, ASentenceInOtherLettersCountsAndActivatingTheWindowAga
     EXPECT_EQ(window->txtInfo()->text(), "Nyilacska korán reggel tornázik.");
     MenusMoves::ChooseByMouse(*this, *window, MenusMoves::SentencePath("Nyilacska korán reggel futni."));
     EXPECT_EQ(window->Errors(), 1);
-    window->Menu()->Choose(*window->Menu()->Root().FindByTag(999)->Item(4).Item(1).Item(0).Item(3));
+    window->Menu()->Choose(window->Menu()->Root().FindByTag(999)->Item(4).Item(1).Item(0).Item(3));
     EXPECT_EQ(window->SentenceIndex(), 2);
 
     ClickPageAt(QPoint(60, 100)); // the page, then the window again

@@ -85,7 +85,7 @@ TEST(MenusArt, PlatesRestOnTheTableTopAndAreSeeThroughRoundThemselves)
     const QImage table = MenusFoodArt::Table();
     ASSERT_EQ(table.size(), QSize(318, 252));
     const QPoint tableAt(568, 440);
-    const QPoint slots[] = {{552, 352}, {656, 352}, {768, 352}};
+    const QPoint plateSlots[] = {{552, 352}, {656, 352}, {768, 352}};
     for (const int tag : MenusFoodArt::PlateTags) {
         SCOPED_TRACE(tag);
         const QImage plate = MenusFoodArt::Plate(tag);
@@ -96,7 +96,7 @@ TEST(MenusArt, PlatesRestOnTheTableTopAndAreSeeThroughRoundThemselves)
         EXPECT_EQ(Count(plate, QRect(126, 0, 8, 134), Drawn), 0);
         const QRect dish = Area(plate, plate.rect(), Solid);
         EXPECT_GT(dish.height(), 60);
-        for (const QPoint slot : slots) {
+        for (const QPoint slot : plateSlots) {
             // Where the dish stands, the table's top is under it, not the air or the legs.
             const QPoint foot = slot + QPoint(dish.center().x(), dish.bottom()) - tableAt;
             ASSERT_TRUE(table.rect().contains(foot)) << slot.x();
