@@ -3,6 +3,7 @@
 #include "framework/BaseCustForm.h"
 #include "framework/Image.h"
 #include "framework/PushButton.h"
+#include "platform/PageTimer.h"
 #include "topics/menus/MenuMondatForm.h"
 #include "topics/menus/MenuMondatMForm.h"
 

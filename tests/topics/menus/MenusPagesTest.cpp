@@ -87,7 +87,7 @@ TEST_F(MenusPagesTest, TableTakesOnlyTheRequestedItemAndFillsThreePlates)
         MenusMoves::ChooseByMouse(*this, *window, path);
     EXPECT_EQ(page->Request(), 6);
     EXPECT_EQ((std::vector<int>{page->PlateTag(0), page->PlateTag(1), page->PlateTag(2)}),
-              (std::vector<int>{31, 33, 13}));
+              (std::vector<int>{13, 33, 31}));
     for (int slot = 0; slot < 3; ++slot)
         EXPECT_TRUE(page->Plate(slot)->isVisible()) << slot;
 
