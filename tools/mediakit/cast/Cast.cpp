@@ -155,6 +155,11 @@ QRectF CastFigureBounds(TCastMember who, const TCastPose& pose)
     return Measure([&](QPainter& painter) { PaintModel(painter, who, pose); });
 }
 
+QRectF CastStandingBounds(TCastMember who)
+{
+    return StandingBounds(who, false, false);
+}
+
 double CastFitScale(TCastMember who, const TCastPose& pose, const QSizeF& box)
 {
     return FitFigure(who, pose, box).scale;

@@ -28,3 +28,5 @@ void PaintCastMemberAt(QPainter& painter, TCastMember who, const TCastPose& pose
 double CastFitScale(TCastMember who, const TCastPose& pose, const QSizeF& box);
 // What the figure covers in model units, relative to its feet.
 QRectF CastFigureBounds(TCastMember who, const TCastPose& pose);
+// The same for the standing figure, measured once per run.
+QRectF CastStandingBounds(TCastMember who);

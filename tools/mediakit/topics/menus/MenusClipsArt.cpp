@@ -46,7 +46,7 @@ std::vector<QImage> Filmed(const TStage& stage, const std::function<TFrameMove(d
                            const std::function<void(QPainter&, double phase)>& over = {})
 {
     // The standing figure's middle, above the feet: turns and squeezes happen about it.
-    const double middle = CastFigureBounds(stage.who, TCastPose::Standing()).center().y() * stage.scale;
+    const double middle = CastStandingBounds(stage.who).center().y() * stage.scale;
     std::vector<QImage> frames;
     for (int i = 0; i < MenusClipsArt::Frames; ++i) {
         const double phase = double(i) / MenusClipsArt::Frames;
@@ -54,13 +54,17 @@ std::vector<QImage> Filmed(const TStage& stage, const std::function<TFrameMove(d
         QImage frame = stage.ground.copy();
         QPainter painter(&frame);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(stage.feet + move.shift);
-        painter.scale(1, move.scaleY);
-        painter.translate(0, middle);
-        painter.rotate(move.degrees);
-        painter.scale(move.scaleX, 1);
-        painter.translate(0, -middle);
-        PaintCastMemberAt(painter, stage.who, move.pose, QPointF(0, 0), stage.scale);
+        // Standing still, the guide is painted exactly as a picture of the same pose is.
+        const bool still = move.degrees == 0 && move.scaleX == 1 && move.scaleY == 1 && move.shift.isNull();
+        if (!still) {
+            painter.translate(stage.feet + move.shift);
+            painter.scale(1, move.scaleY);
+            painter.translate(0, middle);
+            painter.rotate(move.degrees);
+            painter.scale(move.scaleX, 1);
+            painter.translate(0, -middle);
+        }
+        PaintCastMemberAt(painter, stage.who, move.pose, still ? stage.feet : QPointF(0, 0), stage.scale);
         painter.resetTransform();
         if (over)
             over(painter, phase);
@@ -156,7 +160,7 @@ std::vector<QImage> Exercise(TExercise exercise)
 {
     QImage white(MenusPlaces::Clip, QImage::Format_RGB32);
     white.fill(Qt::white);
-    const double scale = 176 / CastFigureBounds(TCastMember::Tivadar, TCastPose::Standing()).height();
+    const double scale = 176 / CastStandingBounds(TCastMember::Tivadar).height();
     return Filmed({white, TCastMember::Tivadar, QPointF(100, 194), scale},
                   [exercise](double phase) { return Gymnastics(exercise, phase); });
 }
@@ -168,7 +172,7 @@ std::vector<QImage> Trick(TCastMember who, TTrick trick)
     const TCastPose start = MenusGuidesArt::PortraitPose();
     switch (trick) {
     case TTrick::Turn:
-        // Once round, slowly: seen from the front a turn squeezes the figure, edge-on thin.
+        // Once round, slowly: seen from the front a turn squeezes the figure, side on to its depth.
         return Filmed(stage, [start](double phase) {
             const double c = std::cos(Tau * phase);
             TFrameMove move;
@@ -177,7 +181,7 @@ std::vector<QImage> Trick(TCastMember who, TTrick trick)
             move.pose.mirrored = c < 0;
             move.pose.leftArm.shoulder += 24 * Swell(phase);
             move.pose.rightArm.shoulder += 24 * Swell(phase);
-            move.scaleX = std::max(0.22, std::abs(c));
+            move.scaleX = std::max(0.38, std::abs(c));
             return move;
         });
     case TTrick::Spin:
@@ -191,10 +195,10 @@ std::vector<QImage> Trick(TCastMember who, TTrick trick)
             move.pose = start;
                 move.pose.mirrored = c < 0;
                 move.pose.headTurn = -0.8 * std::sin(3 * Tau * phase);
-                move.pose.leftArm = {10 + 150 * up, 6 + 14 * up, TCastHand::Open};
+                move.pose.leftArm = {10 + 150 * up, 6 + 14 * up, up > 0.3 ? TCastHand::Open : start.leftArm.hand};
                 move.pose.rightArm = move.pose.leftArm;
                 move.pose.eyebrows = 0.6 * up;
-                move.scaleX = std::max(0.22, std::abs(c));
+                move.scaleX = std::max(0.38, std::abs(c));
                 move.shift = QPointF(0, -10 * up);
                 return move;
             },
@@ -217,7 +221,8 @@ std::vector<QImage> Trick(TCastMember who, TTrick trick)
             TFrameMove move;
             move.pose = start;
             move.pose.squat = tuck;
-            move.pose.leftArm = {10 + 60 * spring + 160 * tuck, 6 * (1 - tuck), TCastHand::Open};
+            move.pose.leftArm = {10 + 60 * spring + 160 * tuck, 6 * (1 - tuck),
+                                  spring + tuck > 0.3 ? TCastHand::Open : start.leftArm.hand};
             move.pose.rightArm = move.pose.leftArm;
             move.pose.eyebrows = 0.7 * tuck;
             move.degrees = -360 * (t * t * (3 - 2 * t));

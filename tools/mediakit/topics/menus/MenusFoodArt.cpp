@@ -254,9 +254,9 @@ void DrawCakeSlice(QPainter& painter, const QRectF& rect, QColor sponge, QColor 
                    const std::function<void(QRectF top)>& decorate)
 {
     const QRectF well = DrawPlate(painter, rect);
-    const double w = rect.width() * 0.56;
-    const double h = rect.height() * 0.38;
-    const double depth = rect.height() * 0.16;
+    const double w = rect.width() * 0.68;
+    const double h = rect.height() * 0.48;
+    const double depth = rect.height() * 0.18;
     const QPointF foot(well.center().x() - w * 0.56, well.center().y() + well.height() * 0.2);
     // The front face in layers.
     const QRectF face(foot.x(), foot.y() - h, w, h);
@@ -334,7 +334,7 @@ void DrawChocolateCupcake(QPainter& painter, const QRectF& rect)
 {
     const QRectF well = DrawPlate(painter, rect);
     const QPointF foot(well.center().x(), well.center().y() + 2);
-    const double w = rect.width() * 0.46;
+    const double w = rect.width() * 0.56;
     QPainterPath paper;
     paper.moveTo(foot + QPointF(-w * 0.38, 0));
     paper.lineTo(foot + QPointF(-w * 0.5, -w * 0.52));
@@ -728,6 +728,9 @@ QImage Plate(int tag)
     // Dishes stand on the slot's bottom edge: there the table's top lies under them.
     const QRectF dish(14, 20, 106, 108);
     const QRectF glass(24, 10, 86, 118);
+    const auto juiceWithSlice = [&](QColor juice, QColor peel, QColor flesh) {
+        DrawJuice(painter, glass, juice, [&](QPointF rim) { DrawFruitSlice(painter, rim + QPointF(4, 0), 14, peel, flesh); });
+    };
     switch (tag) {
     case 11:
         DrawChocolateBar(painter, dish, Punch, DrawHeart);
@@ -739,22 +742,18 @@ QImage Plate(int tag)
         DrawChocolateBar(painter, dish, QColor(0xf4, 0xd2, 0x5a), DrawVanillaFlower);
         break;
     case 21:
-        DrawJuice(painter, glass, QColor(0xe0, 0xd2, 0x5a), [&](QPointF rim) {
-            DrawFruitSlice(painter, rim + QPointF(4, 0), 13, QColor(0x8c, 0xc8, 0x3c), QColor(0xfa, 0xf2, 0xcc));
-        });
+        juiceWithSlice(QColor(0xe0, 0xd2, 0x5a), QColor(0x8c, 0xc8, 0x3c), QColor(0xfa, 0xf2, 0xcc));
         break;
     case 22:
         DrawJuice(painter, glass, QColor(0xe8, 0x3e, 0x62), [&](QPointF rim) { DrawStrawberry(painter, rim + QPointF(2, -6), 11); });
         break;
     case 23:
-        DrawJuice(painter, glass, QColor(0xff, 0xa0, 0x22), [&](QPointF rim) {
-            DrawFruitSlice(painter, rim + QPointF(4, 0), 14, QColor(0xf8, 0x8c, 0x10), QColor(0xff, 0xd0, 0x60));
-        });
+        juiceWithSlice(QColor(0xff, 0xa0, 0x22), QColor(0xf8, 0x8c, 0x10), QColor(0xff, 0xd0, 0x60));
         break;
     case 31:
         DrawCakeSlice(painter, dish, QColor(0x8a, 0x52, 0x30), Cream, QColor(0xfb, 0xf4, 0xe6), [&](QRectF top) {
-            DrawCreamSwirl(painter, top.center() + QPointF(0, 2), 12);
-            DrawCherry(painter, top.center() + QPointF(0, -14), 6);
+            DrawCreamSwirl(painter, top.center() + QPointF(0, 2), 14);
+            DrawCherry(painter, top.center() + QPointF(0, -16), 7);
         });
         break;
     case 32:

@@ -175,7 +175,7 @@ TCastPose PortraitPose()
 double PortraitScale(TCastMember who)
 {
     // Every guide as tall in its panel, with room above for a jump and a somersault.
-    return 166 / CastFigureBounds(who, TCastPose::Standing()).height();
+    return 166 / CastStandingBounds(who).height();
 }
 
 QImage PortraitGround(TCastMember who)

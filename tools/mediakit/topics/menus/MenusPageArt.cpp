@@ -26,7 +26,7 @@ const QColor Oak(0xee, 0xd8, 0xb6);
 const QColor OakSeam(0xd3, 0xb5, 0x8c);
 const QColor Chalk(0xf4, 0xf4, 0xee);
 
-const int PanellingTop = 500;
+const int PanellingTop = 510; // the rail runs just below the pop-up page's hiding guide
 
 void DrawWall(QPainter& painter)
 {
@@ -44,7 +44,7 @@ void DrawWall(QPainter& painter)
     // Panelling below a wooden rail, light sage with the panels' edges.
     const QRect panel(0, PanellingTop, 1024, floor - PanellingTop);
     painter.fillRect(panel, Downwards(panel, Panelling, Panelling.darker(104)));
-    painter.setPen(QPen(QColor(0xc9, 0xdc, 0xc6), 2));
+    painter.setPen(QPen(QColor(0xd6, 0xe6, 0xd3), 2));
     for (int x = 64; x < 1024; x += 128)
         painter.drawRoundedRect(QRectF(x - 52, PanellingTop + 26, 104, floor - PanellingTop - 50), 6, 6);
     painter.fillRect(QRect(0, PanellingTop - 8, 1024, 10), Downwards(QRectF(0, PanellingTop - 8, 1024, 10), QColor(0xef, 0xdc, 0xc0), QColor(0xd8, 0xbf, 0x9c)));
@@ -122,57 +122,58 @@ void ChalkPen(QPainter& painter, qreal width)
 
 void DrawMenuBoard(QPainter& painter)
 {
-    const QRectF board(22, 86, 142, 164);
+    // It ends above the pop-up page's hiding guide and the favourites' label.
+    const QRectF board(22, 70, 142, 126);
     painter.setPen(QPen(QColor(0x6a, 0x50, 0x3c), 1.5));
-    painter.drawLine(QPointF(board.center().x(), 68), QPointF(board.left() + 24, board.top()));
-    painter.drawLine(QPointF(board.center().x(), 68), QPointF(board.right() - 24, board.top()));
+    painter.drawLine(QPointF(board.center().x(), 58), QPointF(board.left() + 24, board.top()));
+    painter.drawLine(QPointF(board.center().x(), 58), QPointF(board.right() - 24, board.top()));
     painter.setBrush(QColor(0x9a, 0x9a, 0x9a));
-    painter.drawEllipse(QPointF(board.center().x(), 67), 3, 3);
+    painter.drawEllipse(QPointF(board.center().x(), 57), 3, 3);
     ArtKit::DrawCard(painter, board, {.radius = 6, .drop = {3, 4}, .shadow = QColor(0x50, 0x30, 0x10, 60),
                                       .fill = Downwards(board, QColor(0xb4, 0x7c, 0x4c), QColor(0x8c, 0x5a, 0x32)),
                                       .edge = QPen(QColor(0x5e, 0x3a, 0x20), 1.5)});
-    const QRectF slate = board.adjusted(9, 9, -9, -9);
+    const QRectF slate = board.adjusted(8, 8, -8, -8);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Downwards(slate, QColor(0x35, 0x55, 0x45), QColor(0x28, 0x44, 0x38)));
     painter.drawRoundedRect(slate, 3, 3);
 
-    painter.setFont(ArtKit::LabelFont(24));
+    painter.setFont(ArtKit::LabelFont(21));
     painter.setPen(QColor(Chalk.red(), Chalk.green(), Chalk.blue(), 230));
-    painter.drawText(QRectF(slate.left(), slate.top() + 4, slate.width(), 30), Qt::AlignCenter, QString::fromUtf8("MENÜ"));
+    painter.drawText(QRectF(slate.left(), slate.top() + 2, slate.width(), 26), Qt::AlignCenter, QString::fromUtf8("MENÜ"));
     ChalkPen(painter, 1.6);
-    painter.drawLine(QPointF(slate.left() + 16, slate.top() + 36), QPointF(slate.right() - 16, slate.top() + 36));
+    painter.drawLine(QPointF(slate.left() + 16, slate.top() + 30), QPointF(slate.right() - 16, slate.top() + 30));
 
     // Three doodles, each with a squiggle of writing beside it: a steaming bowl, a slice of cake,
     // an ice cream.
     const qreal left = slate.left() + 12;
-    qreal y = slate.top() + 58;
-    ChalkPen(painter, 2);
-    painter.drawArc(QRectF(left, y - 12, 24, 22), 180 * 16, 180 * 16);
-    painter.drawLine(QPointF(left - 1, y - 1), QPointF(left + 25, y - 1));
+    const qreal rows[] = {slate.top() + 50, slate.top() + 74, slate.top() + 98};
+    ChalkPen(painter, 1.8);
+    qreal y = rows[0];
+    painter.drawArc(QRectF(left + 2, y - 10, 20, 18), 180 * 16, 180 * 16);
+    painter.drawLine(QPointF(left + 1, y - 1), QPointF(left + 23, y - 1));
     for (int s = 0; s < 2; ++s) {
         QPainterPath steam;
-        steam.moveTo(left + 8 + s * 8, y - 5);
-        steam.cubicTo(left + 4 + s * 8, y - 10, left + 12 + s * 8, y - 13, left + 8 + s * 8, y - 18);
+        steam.moveTo(left + 9 + s * 7, y - 4);
+        steam.cubicTo(left + 5 + s * 7, y - 8, left + 13 + s * 7, y - 10, left + 9 + s * 7, y - 14);
         painter.drawPath(steam);
     }
-    y += 34;
+    y = rows[1];
     QPolygonF slice;
-    slice << QPointF(left, y + 6) << QPointF(left + 26, y + 6) << QPointF(left + 26, y - 8) << QPointF(left, y - 2);
+    slice << QPointF(left, y + 6) << QPointF(left + 24, y + 6) << QPointF(left + 24, y - 6) << QPointF(left, y - 1);
     painter.drawPolygon(slice);
-    painter.drawLine(QPointF(left, y + 1), QPointF(left + 26, y - 1));
-    painter.drawEllipse(QPointF(left + 20, y - 12), 3, 3);
-    y += 34;
-    painter.drawEllipse(QPointF(left + 13, y - 8), 8, 7);
+    painter.drawLine(QPointF(left, y + 2), QPointF(left + 24, y));
+    painter.drawEllipse(QPointF(left + 18, y - 10), 2.5, 2.5);
+    y = rows[2];
+    painter.drawEllipse(QPointF(left + 12, y - 6), 7, 6);
     QPolygonF cone;
-    cone << QPointF(left + 5, y - 4) << QPointF(left + 21, y - 4) << QPointF(left + 13, y + 12);
+    cone << QPointF(left + 5, y - 3) << QPointF(left + 19, y - 3) << QPointF(left + 12, y + 10);
     painter.drawPolygon(cone);
     ChalkPen(painter, 1.4);
-    for (int line = 0; line < 3; ++line) {
-        const qreal ly = slate.top() + 54 + line * 34;
+    for (const qreal ly : rows) {
         QPainterPath writing;
-        writing.moveTo(left + 36, ly);
+        writing.moveTo(left + 36, ly - 2);
         for (int k = 0; k < 6; ++k)
-            writing.quadTo(left + 40 + k * 10, ly + (k % 2 ? 5 : -5), left + 45 + k * 10, ly);
+            writing.quadTo(left + 40 + k * 10, ly - 2 + (k % 2 ? 5 : -5), left + 45 + k * 10, ly - 2);
         painter.drawPath(writing);
     }
 }
