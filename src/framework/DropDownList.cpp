@@ -15,3 +15,12 @@ TDropDownList::TDropDownList(QWidget* parent, const QRect& geometry, const QStri
             Guarded([this] { OnChange(); });
     });
 }
+
+void TDropDownList::hidePopup()
+{
+    QComboBox::hidePopup();
+    // The open list is a window of its own: while it had the keys, the stage gave the canvas focus
+    // to the page, and the next Tab would start from there.
+    if (isVisible() && isEnabled())
+        setFocus(Qt::PopupFocusReason);
+}

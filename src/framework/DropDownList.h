@@ -18,4 +18,7 @@ public:
 
     // The chosen item changed, by mouse, wheel or keys.
     std::function<void()> OnChange;
+
+    // Closing the open list (Enter, Escape or a click in it) leaves the keys with this list.
+    void hidePopup() override;
 };

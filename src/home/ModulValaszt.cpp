@@ -114,7 +114,9 @@ void TModulValaszt::StartIntro()
     DrawImageFile(QStringLiteral("empty_screen.jpg"), *imgEmptyScr_);
     TCanvas& canvas = imgEmptyScr_->Canvas();
     canvas.BrushClear = true;
-    canvas.SetFont(PointFont(QStringLiteral("Arial"), 16), Blue);
+    // At 16 points the longest line ("Már ismerjük egymást. …") reached the panel's frame; one
+    // point less keeps it well inside, and every line stays as written.
+    canvas.SetFont(PointFont(QStringLiteral("Arial"), 15), Blue);
     const auto name = Board::Text(Controller(), QStringLiteral("USERNAME"));
     if (!name)
         throw TCourseError(QStringLiteral("USERNAME not found in ModulValaszt"));

@@ -62,6 +62,22 @@ TEST_F(ModulValasztTest, GreetingPanelCoversEveryTile)
     EXPECT_EQ(page->childAt(page->Tile(1, 1)->geometry().center()), page->imgEmptyScr());
 }
 
+TEST_F(ModulValasztTest, GreetingLinesStayClearOfThePanelsRightEdge)
+{
+    const QImage panel = page->imgEmptyScr()->grab().toImage();
+    ASSERT_EQ(panel.width(), 800);
+    int inkRight = 0;
+    for (int y = 80; y < 420; ++y)
+        for (int x = 0; x < panel.width(); ++x) {
+            const QColor pixel = panel.pixelColor(x, y);
+            // The greeting's blue ink; the bunting's blue flags stand above the lines.
+            if (pixel.blue() > 160 && pixel.red() < 90 && pixel.green() < 90)
+                inkRight = std::max(inkRight, x);
+        }
+    EXPECT_GT(inkRight, 600) << "the lines are written";
+    EXPECT_LE(inkRight, 800 - 30) << "the longest line ends well inside the frame";
+}
+
 TEST_F(ModulValasztTest, EnterPictureLeavesTheGreetingToo)
 {
     Click(page->enter());

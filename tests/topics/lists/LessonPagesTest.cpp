@@ -1,5 +1,6 @@
 #include "ListsCourse.h"
 
+#include <QAbstractItemView>
 #include <QTest>
 
 namespace {
@@ -105,6 +106,40 @@ TEST_F(LessonPagesTest, TvGuideNeedsAllSixAndTheHourListEndsWithMidnight)
     PressKey(Qt::Key_Down);
     EXPECT_EQ(page->cbPerc()->Text(), "56");
     EXPECT_FALSE(page->btnNext()->isEnabled());
+}
+
+TEST_F(LessonPagesTest, TvListChosenInItsOpenListKeepsTheFocus)
+{
+    auto* page = Reach<TListTVForm>(TListsStop::TV);
+    ASSERT_NE(page, nullptr);
+    TDropDownList* programme = page->cbMusor();
+    PressOnStage(Qt::Key_Tab);
+    PressOnStage(Qt::Key_Tab);
+    ASSERT_TRUE(programme->hasFocus());
+    PressOnStage(Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(programme->view()->isVisible());
+    PressOnStage(Qt::Key_Down);
+    PressOnStage(Qt::Key_Return);
+    EXPECT_FALSE(programme->view()->isVisible());
+    EXPECT_EQ(programme->Text(), "Kandúr Bandi kalandjai");
+    EXPECT_TRUE(programme->hasFocus());
+    PressOnStage(Qt::Key_Tab);
+    EXPECT_TRUE(page->cbMufaj()->hasFocus());
+    PressOnStage(Qt::Key_Down);
+    EXPECT_EQ(page->cbMufaj()->Text(), "vígjáték");
+    EXPECT_EQ(page->cbAdo()->Text(), "Bika TV");
+
+    // A click in the open list chooses as Enter does.
+    PressOnStage(Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView* list = page->cbMufaj()->view();
+    ASSERT_TRUE(list->isVisible());
+    const QPoint sport = list->visualRect(list->model()->index(3, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, sport);
+    Settle();
+    EXPECT_EQ(page->cbMufaj()->Text(), "sport");
+    EXPECT_TRUE(page->cbMufaj()->hasFocus());
+    PressOnStage(Qt::Key_Down);
+    EXPECT_EQ(page->cbMufaj()->Text(), "rajzfilm");
 }
 
 TEST_F(LessonPagesTest, UnitsClickMovesNothingButtonsCopyAndDragsReachEveryList)
