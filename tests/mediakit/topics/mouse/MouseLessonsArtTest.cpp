@@ -250,8 +250,8 @@ TEST(MouseLessonsArt, TheHouseStandsInThePagesHouseRectangle)
 TEST(MouseLessonsArt, ChoicePicturesAndGameTitlesLieUnderTheirAreas)
 {
     const QImage choice = ChoiceScreen();
-    ExpectPaintedUnder(choice, QRect(105, 455, 187, 187), 280, 295, "imgTivadar", 20);
-    ExpectPaintedUnder(choice, QRect(554, 467, 255, 174), 280, 295, "imgNora", 20);
+    ExpectPaintedUnder(choice, QRect(105, 455, 187, 187), 340, 356, "imgTivadar", 20);
+    ExpectPaintedUnder(choice, QRect(554, 467, 255, 174), 340, 356, "imgNora", 20);
     const QImage chooser = MouseLessonsInfoArt::ChooserScreen();
     ExpectPaintedUnder(chooser, QRect(80, 310, 295, 100), 40, 56, "imgLepkevadasz", 28);
     ExpectPaintedUnder(chooser, QRect(480, 310, 315, 105), 40, 56, "imgLufi", 28);
