@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Menu.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
