@@ -1,3 +1,4 @@
+#include "mediakit/cast/Cast.h"
 #include "mediakit/cast/CastInk.h"
 #include "mediakit/cast/CastPose.h"
 
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -110,6 +112,31 @@ TEST(CastPoseTest, TheThumbOfAThumbsUpStandsUpWhicheverWayTheForearmRuns)
     // reaches clearly less high than the thumbs-up.
     for (double direction : {0.0, M_PI / 2, M_PI, -M_PI / 4})
         EXPECT_LT(HandTop(TCastHand::ThumbUp, direction) + 10, HandTop(TCastHand::Fist, direction)) << direction;
+}
+
+TEST(CastPoseTest, TivadarSquatsSitsAndBendsWithHisFeetOnTheGround)
+{
+    const auto bounds = [](TCastMember who, const std::function<void(TCastPose&)>& change) {
+        TCastPose pose = TCastPose::Standing();
+        change(pose);
+        return CastFigureBounds(who, pose);
+    };
+    const QRectF standing = bounds(TCastMember::Tivadar, [](TCastPose&) {});
+    const QRectF squatting = bounds(TCastMember::Tivadar, [](TCastPose& p) { p.squat = 1; });
+    const QRectF sitting = bounds(TCastMember::Tivadar, [](TCastPose& p) { p.sitting = true; });
+    const QRectF forward = bounds(TCastMember::Tivadar, [](TCastPose& p) { p.bend = 1; });
+    const QRectF back = bounds(TCastMember::Tivadar, [](TCastPose& p) { p.bend = -1; });
+    for (const QRectF& posed : {squatting, sitting, forward, back})
+        EXPECT_NEAR(posed.bottom(), standing.bottom(), 1);
+    // Model units: he stands about 310 tall.
+    EXPECT_GT(squatting.top(), standing.top() + 35);
+    EXPECT_GT(sitting.top(), standing.top() + 40);
+    EXPECT_GT(forward.top(), standing.top() + 60);
+    EXPECT_GT(back.top(), standing.top() + 10);
+    EXPECT_LT(back.top(), forward.top() - 30);
+    // The others keep standing.
+    EXPECT_EQ(bounds(TCastMember::Nora, [](TCastPose& p) { p.squat = 1; p.bend = 1; }),
+              bounds(TCastMember::Nora, [](TCastPose&) {}));
 }
 
 } // namespace

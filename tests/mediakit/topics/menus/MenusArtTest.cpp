@@ -4,6 +4,7 @@
 // window's top; more of him the less he hides; clips that start where the portraits are and loop.
 
 #include "mediakit/PictureChecks.h"
+#include "mediakit/cast/CastInk.h"
 #include "mediakit/topics/menus/MenusClipsArt.h"
 #include "mediakit/topics/menus/MenusFoodArt.h"
 #include "mediakit/topics/menus/MenusGuidesArt.h"
@@ -12,6 +13,7 @@
 
 #include <QColor>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <vector>
 #include <gtest/gtest.h>
@@ -105,6 +107,37 @@ TEST(MenusArt, PlatesRestOnTheTableTopAndAreSeeThroughRoundThemselves)
         }
     }
     EXPECT_THROW(MenusFoodArt::Plate(14), std::invalid_argument);
+}
+
+TEST(MenusArt, TivadarsHandGoesWhereThePictureWantsItWithTheElbowOut)
+{
+    // His arm as his figure draws it: shoulders at (±28, -163), 37 and 34 units long.
+    CastInk::TArmStyle arm;
+    arm.upper = 37;
+    arm.fore = 34;
+    const struct {
+        bool right;
+        QPointF wrist;
+        double drop;
+    } reaches[] = {
+        {false, {-38, -110}, 0}, {true, {38, -110}, 0},    // hands on hips
+        {true, {4, -124}, 0},    {false, {-16, -186}, 0},  // on the tummy, at the chin
+        {true, {38, -206}, 0},   {false, {-38, -206}, 0},  // holding binoculars
+        {true, {30, -134}, 46},  {false, {-74, -108}, 46}, // sitting: fist at the chin, arm on the armrest
+    };
+    for (const auto& r : reaches) {
+        SCOPED_TRACE(r.wrist.x());
+        const QPointF shoulder(r.right ? 28 : -28, -163 + r.drop);
+        const TCastArm reach = MenusTivadarArt::Reach(r.right, r.wrist, TCastHand::Open, r.drop);
+        const CastInk::TArmJoints joints = CastInk::ArmJoints(shoulder, reach, r.right, arm);
+        EXPECT_NEAR(joints.wrist.x(), r.wrist.x(), 0.5);
+        EXPECT_NEAR(joints.wrist.y(), r.wrist.y(), 0.5);
+        EXPECT_GE(std::abs(joints.elbow.x()), std::abs(shoulder.x())) << "the elbow sticks out, not into his body";
+    }
+    // Out of reach, the arm stretches towards the point.
+    const TCastArm far = MenusTivadarArt::Reach(true, QPointF(200, -163), TCastHand::Open);
+    EXPECT_NEAR(far.shoulder, 90, 2);
+    EXPECT_NEAR(far.elbow, 0, 3);
 }
 
 TEST(MenusArt, TivadarAndTheTableStandOnTheFloorAndHisCapClearsTheShortcutWindowsTop)

@@ -11,13 +11,10 @@ namespace MenusPlaces {
 // Every page: the to-main area over the painted back sign.
 inline const QRect BackArea(896, 648, 97, 49);
 
-// What stands over the shared background and must find it calm and light there: the practice
-// windows in the middle, the favourites page's labels and lists, the sentence page's clock and
-// exit sign, and the pop-up page's hiding guide.
-inline const QRect WindowArea(170, 170, 550, 590);
-inline const QRect FavouritesLeft(24, 272, 145, 209);
-inline const QRect FavouritesRight(824, 272, 137, 209);
-inline const QRect SentenceClock(824, 192, 170, 64);
+// The background keeps calm, light wall where pages put things over it: the practice windows in
+// the middle (about x 170-720, y 170-760), the favourites' labels and lists at (24, 272)-(169, 481)
+// and (824, 272)-(961, 481), the sentence page's clock at (824, 192) and its exit sign, and the
+// pop-up page's hiding guide.
 inline const QRect ExitGame(888, 560, 104, 61);
 inline const QRect HidingPanel(56, 202, 353, 297);
 

@@ -302,16 +302,18 @@ int main(int argc, char** argv)
         {"hajlas_hatra", TExercise::BendBack},       {"torzsdontes_jobb", TExercise::SideBendRight},
         {"torzsdontes_bal", TExercise::SideBendLeft}, {"kar", TExercise::ArmsUp},
     };
+    // One clip of each kind goes on the review sheet; all are saved as contact sheets.
     for (const auto& [name, exercise] : exercises)
-        out.Clip(QString::fromLatin1(name), MenusClipsArt::Exercise(exercise), 6, true);
+        out.Clip(QString::fromLatin1(name), MenusClipsArt::Exercise(exercise), 6, exercise == TExercise::SideBendRight);
     const std::pair<const char*, TCastMember> guides[] = {
         {"kabel_odon", TCastMember::Odon}, {"tivadar", TCastMember::Tivadar}, {"nora", TCastMember::Nora}};
     for (const auto& [name, who] : guides)
         for (const auto& [suffix, trick] : {std::pair{"_01", TTrick::Turn}, std::pair{"_02", TTrick::Spin},
                                             std::pair{"_03", TTrick::Somersault}})
-            out.Clip(QString::fromLatin1(name) + suffix, MenusClipsArt::Trick(who, trick), 6, true);
+            out.Clip(QString::fromLatin1(name) + suffix, MenusClipsArt::Trick(who, trick), 6,
+                     who == TCastMember::Tivadar && trick == TTrick::Somersault);
 
-    // The review sheet: every page and clip at half size, then the plates on white.
+    // The review sheet: every page and two clips at half size, then the plates on the wall's colour.
     const int platesHeight = 160;
     QImage sheet = out.ReviewSheet(platesHeight);
     QPainter painter(&sheet);

@@ -162,7 +162,7 @@ TCastArm Reach(bool rightSide, QPointF wrist, TCastHand hand, double drop)
     const double side = rightSide ? 1 : -1;
     const QPointF shoulder(side * ShoulderX, ShoulderY + drop);
     const QPointF to = wrist - shoulder;
-    const double reach = std::clamp(std::hypot(to.x(), to.y()), UpperArm - ForeArm + 0.5, UpperArm + ForeArm - 0.5);
+    const double reach = std::clamp(std::hypot(to.x(), to.y()), UpperArm - ForeArm + 0.01, UpperArm + ForeArm - 0.01);
     const double bend =
         std::acos((UpperArm * UpperArm + reach * reach - ForeArm * ForeArm) / (2 * UpperArm * reach)) / Degree;
     // Angles as the cast counts them: from hanging down, positive away from the body.
