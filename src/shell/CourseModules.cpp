@@ -91,7 +91,18 @@
 #include "topics/windows/WndMeretForm.h"
 #include "topics/windows/WndMunkaterForm.h"
 #include "topics/lists/ReflexRules.h"
+#include "topics/menus/MenuAlMenuMForm.h"
+#include "topics/menus/MenuAlmenu2MForm.h"
+#include "topics/menus/MenuAsztalkaMForm.h"
+#include "topics/menus/MenuKedvencMForm.h"
+#include "topics/menus/MenuMenuMForm.h"
 #include "topics/menus/MenuModul.h"
+#include "topics/menus/MenuMondatMForm.h"
+#include "topics/menus/MenuPopUp2MForm.h"
+#include "topics/menus/MenuPopUpMForm.h"
+#include "topics/menus/MenuTornaMForm.h"
+#include "topics/menus/MenusRoad.h"
+#include "topics/menus/SentenceGame.h"
 
 namespace {
 
@@ -309,6 +320,29 @@ std::vector<TSample> PanelsPages()
     };
 }
 
+// The menus road: eight lessons, the sentence game first and as a replay, its evaluation and the
+// closing text.
+std::vector<TSample> MenusPages()
+{
+    const QString result = QStringLiteral("ERTEKEL");
+    return {
+        Sample<TMenuMenuMForm>(QStringLiteral("MenuMenuMForm")),
+        Sample<TMenuKedvencMForm>(QStringLiteral("MenuKedvencMForm")),
+        Sample<TMenuAsztalkaMForm>(QStringLiteral("MenuAsztalkaMForm")),
+        Sample<TMenuTornaMForm>(QStringLiteral("MenuTornaMForm")),
+        Sample<TMenuAlMenuMForm>(QStringLiteral("MenuAlMenuMForm")),
+        Sample<TMenuAlmenu2MForm>(QStringLiteral("MenuAlmenu2MForm")),
+        Sample<TMenuPopUpMForm>(QStringLiteral("MenuPopUpMForm")),
+        Sample<TMenuPopUp2MForm>(QStringLiteral("MenuPopUp2MForm")),
+        Sample<TMenuMondatMForm>(QStringLiteral("MenuMondatMForm")),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_MENUMONDATMFORM"), result,
+                           SentenceGame::ResultText(QStringLiteral("Anna"), QStringLiteral("00:52"), 52, 2)),
+        Sample<TMenuMondatMForm>(QStringLiteral("MenuMondatMForm_MENU_GAME_ROUND"), QStringLiteral("MENU_GAME_ROUND"),
+                                 QStringLiteral("OK")),
+        Sample<TErtekeles>(QStringLiteral("Ertekeles_FINITO"), result, MenusRoad::ClosingText()),
+    };
+}
+
 } // namespace
 
 TModuleTable CourseModules()
@@ -322,6 +356,6 @@ TModuleTable CourseModules()
     table.Add(QStringLiteral("LISTADOBOZOK"), [] { return std::make_shared<TListaModul>(); }, ListsPages);
     table.Add(QStringLiteral("PANELEK"), [] { return std::make_shared<TPanelModul>(); }, PanelsPages);
     table.Add(QStringLiteral("ABLAKOK"), [] { return std::make_shared<TWindowsModul>(); }, WindowsPages);
-    table.Add(QStringLiteral("MENUK"), [] { return std::make_shared<TMenuModul>(); });
+    table.Add(QStringLiteral("MENUK"), [] { return std::make_shared<TMenuModul>(); }, MenusPages);
     return table;
 }
