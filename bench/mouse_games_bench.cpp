@@ -23,6 +23,7 @@ public:
 
 protected:
     void StartModule() override {}
+    void Decide() override {}
 };
 
 using TGamesBench = TPageBench<TBenchModule>;
