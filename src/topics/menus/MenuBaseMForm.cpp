@@ -2,6 +2,9 @@
 
 #include "MenuLessonWindow.h"
 #include "framework/BackAreas.h"
+#include "framework/Image.h"
+#include "framework/MediaAccess.h"
+#include "framework/NoraInfoForm.h"
 #include "framework/PushButton.h"
 #include "framework/WindowGroup.h"
 
@@ -24,4 +27,15 @@ void TMenuBaseMForm::Open(TMenuLessonWindow* window, QPoint at)
 void TMenuBaseMForm::Activate(TPracticeWindow* window)
 {
     TWindowGroup::Of(this).Activate(window);
+}
+
+TNoraInfoForm* TMenuBaseMForm::OpenInfoWindow(QPoint at)
+{
+    auto* info = new TNoraInfoForm(this);
+    info->SetBounds(QRect(at, info->size()));
+    info->imgDlgInfo()->SetPng(LoadPng(QStringLiteral("img_info.png")));
+    info->Button1()->SetCaption(QStringLiteral("Tovább"));
+    info->Button1()->setEnabled(false);
+    info->Button1()->OnClick = [this] { NotifyModule(); };
+    return info;
 }

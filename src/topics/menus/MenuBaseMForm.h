@@ -4,6 +4,7 @@
 
 class TImage;
 class TMenuLessonWindow;
+class TNoraInfoForm;
 class TPracticeWindow;
 
 // A page of the menus topic: the background "menu\baseScr.jpg" with its to-main sign `imgToMenu`,
@@ -21,6 +22,9 @@ protected:
     void Open(TMenuLessonWindow* window, QPoint at);
     // The window becomes the active one again (it gets the keys).
     void Activate(TPracticeWindow* window);
+    // The pop-up lessons' information window at `at`: the information icon and "Tovább", closed
+    // until the lesson opens it, leading to the module.
+    TNoraInfoForm* OpenInfoWindow(QPoint at);
 
 private:
     TImage* imgToMenu_;

@@ -47,8 +47,6 @@ void TMenuMondatMForm::ShowPage()
     TMenuBaseMForm::ShowPage();
     seconds_ = 0;
     errors_ = 0;
-    started_ = false;
-    over_ = false;
     if (Board::Text(Controller(), RoundKey)) {
         imgEndGame_->SetPng(LoadPng(QStringLiteral("egerezes\\game\\button_exitgame.png")));
         imgEndGame_->show();
@@ -56,17 +54,21 @@ void TMenuMondatMForm::ShowPage()
     }
 }
 
+bool TMenuMondatMForm::Started() const
+{
+    return window_->SentenceIndex() > 0;
+}
+
 void TMenuMondatMForm::btnTovabbClick()
 {
-    if (!started_) {
+    if (!Started()) {
         window_->btnTovabb()->hide();
         window_->btnTovabb()->SetCaption(QStringLiteral("Tovább"));
-        started_ = true;
         timer1_->SetEnabled(true);
         window_->Begin();
         return;
     }
-    if (!over_)
+    if (window_->SentenceIndex() <= SentenceGame::Sentences)
         return;
     IModuleController& controller = Controller();
     if (!controller.GetValue(RoundKey))
@@ -88,7 +90,6 @@ void TMenuMondatMForm::GameOver(int errors)
     Controller().RemoveValue(RoundKey);
     timer1_->SetEnabled(false);
     errors_ = errors;
-    over_ = true;
 }
 
 bool TMenuMondatMForm::Replay() const

@@ -22,7 +22,7 @@ public:
     TPageTimer* Timer1() const { return timer1_; }
     int Seconds() const { return seconds_; }
     int Errors() const { return errors_; }
-    bool Started() const { return started_; }
+    bool Started() const;
 
 protected:
     void FormKeyDown(int& key, Qt::KeyboardModifiers shift) override;
@@ -41,6 +41,4 @@ private:
     TMenuMondatForm* window_;
     int seconds_ = 0;
     int errors_ = 0;
-    bool started_ = false;
-    bool over_ = false;
 };

@@ -92,12 +92,7 @@ TMenuPopUp2MForm::TMenuPopUp2MForm() : TMenuBaseMForm(QStringLiteral("MenuPopUp2
     TPopupMenu::Attach(list_, listMenu_);
     TPopupMenu::Attach(list_->viewport(), listMenu_);
 
-    info_ = new TNoraInfoForm(this);
-    info_->SetBounds(QRect(QPoint(110, 520), info_->size()));
-    info_->imgDlgInfo()->SetPng(LoadPng(QStringLiteral("img_info.png")));
-    info_->Button1()->SetCaption(QStringLiteral("Tovább"));
-    info_->Button1()->setEnabled(false);
-    info_->Button1()->OnClick = [this] { NotifyModule(); };
+    info_ = OpenInfoWindow(QPoint(110, 520));
     // Whenever the page is active again, Tivadar's panel has the keys.
     TWindowGroup::Of(this).OnHostActivate = [this] { imgPanel_->setFocus(Qt::OtherFocusReason); };
 }
@@ -123,12 +118,11 @@ bool TMenuPopUp2MForm::Completes(const QString& name) const
     if (name == QLatin1String("newItem"))
         return HungarianText::Lower(listEdit_->text()) == QStringLiteral("körte");
     if (name == QLatin1String("delSel")) {
-        const QList<QListWidgetItem*> selected = list_->selectedItems();
-        const auto has = [this](const QString& text, bool mustBeSelected) {
-            const QList<QListWidgetItem*> found = list_->findItems(text, Qt::MatchExactly);
-            return !found.isEmpty() && (!mustBeSelected || found.first()->isSelected());
-        };
-        return selected.size() == 2 && has(QStringLiteral("alma"), true) && has(QStringLiteral("citrom"), true);
+        QStringList selected;
+        for (const QListWidgetItem* item : list_->selectedItems())
+            selected << item->text();
+        selected.sort();
+        return selected == QStringList{QStringLiteral("alma"), QStringLiteral("citrom")};
     }
     return true;
 }

@@ -56,14 +56,11 @@ TMenuPopUpMForm::TMenuPopUpMForm() : TMenuBaseMForm(QStringLiteral("MenuPopUpMFo
             TPopupMenu::Attach(control, menu);
     }
 
-    info_ = new TNoraInfoForm(this);
-    info_->SetBounds(QRect(QPoint(110, 500), info_->size() + QSize(0, 30)));
-    info_->imgDlgInfo()->SetPng(LoadPng(QStringLiteral("img_info.png")));
+    // 30 px taller than the usual information window, for the longer text.
+    info_ = OpenInfoWindow(QPoint(110, 500));
+    info_->SetBounds(QRect(info_->pos(), info_->size() + QSize(0, 30)));
     info_->txtDialog()->resize(info_->txtDialog()->size() + QSize(0, 30));
     info_->Button1()->move(info_->Button1()->pos() + QPoint(0, 30));
-    info_->Button1()->SetCaption(QStringLiteral("Tovább"));
-    info_->Button1()->setEnabled(false);
-    info_->Button1()->OnClick = [this] { NotifyModule(); };
     TWindowGroup::Of(this).OnHostActivate = [this] { info_->Show(); };
 }
 

@@ -7,7 +7,7 @@ namespace SentenceGame {
 
 namespace {
 
-const char* const Levels[4][6] = {
+const char* const LevelWords[Levels][6] = {
     {"Nóra", "Tárolka", "Lemezke", "Kábel", "Nyilacska", "Tivadar"},
     {"Ödön", "korán", "mosott", "reggel", "ugatásával", "tovább"},
     {"reggel", "hajnalban", "szeret", "alszik", "gyümölcsöket", "mindenkit"},
@@ -16,13 +16,21 @@ const char* const Levels[4][6] = {
 
 void AddLevel(TMenuItem& parent, int level)
 {
-    if (level == 4)
+    if (level == Levels)
         return;
-    for (const char* word : Levels[level])
-        AddLevel(parent.Add(QString::fromUtf8(word)), level + 1);
+    for (const QString& word : Words(level))
+        AddLevel(parent.Add(word), level + 1);
 }
 
 } // namespace
+
+QStringList Words(int level)
+{
+    QStringList words;
+    for (const char* word : LevelWords[level])
+        words << QString::fromUtf8(word);
+    return words;
+}
 
 void BuildWordsMenu(TMenu& menu)
 {

@@ -13,6 +13,10 @@ namespace SentenceGame {
 inline constexpr int WordsTag = 999;
 inline constexpr int Sentences = 6;
 
+inline constexpr int Levels = 4;
+
+// The six words of a level (0: the subjects … 3: the last words), in menu order.
+QStringList Words(int level);
 // "Szavak" with four levels below it, every item of a level with the same six children.
 void BuildWordsMenu(TMenu& menu);
 // The target sentences in order, 1 … 6.

@@ -24,6 +24,7 @@
 #include "topics/menus/MenuPopUpMForm.h"
 #include "topics/menus/MenuTornaForm.h"
 #include "topics/menus/MenuTornaMForm.h"
+#include "topics/menus/SentenceGame.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -248,16 +249,10 @@ void ChooseFromPopup(TLearner& learner, QWidget* control, const std::vector<int>
 
 std::vector<int> SentencePath(const QString& sentence)
 {
-    static const QStringList levels[] = {
-        {"Nóra", "Tárolka", "Lemezke", "Kábel", "Nyilacska", "Tivadar"},
-        {"Ödön", "korán", "mosott", "reggel", "ugatásával", "tovább"},
-        {"reggel", "hajnalban", "szeret", "alszik", "gyümölcsöket", "mindenkit"},
-        {"felkelt.", "tíznél.", "locsol.", "tornázik.", "futni.", "reggelizik."},
-    };
     std::vector<int> path{0};
     const QStringList words = sentence.split(QLatin1Char(' '));
-    for (int level = 0; level < 4 && level < words.size(); ++level)
-        path.push_back(static_cast<int>(levels[level].indexOf(words[level])));
+    for (int level = 0; level < SentenceGame::Levels && level < words.size(); ++level)
+        path.push_back(static_cast<int>(SentenceGame::Words(level).indexOf(words[level])));
     return path;
 }
 
