@@ -102,8 +102,10 @@ bool TPopupAttachments::eventFilter(QObject* watched, QEvent* event)
         ActivateAround(control);
         if (!guard)
             return;
-        if (TPopupMenu* popup = TPopupMenu::PopupAt(canvas, menu, at))
+        if (TPopupMenu* popup = TPopupMenu::PopupAt(canvas, menu, at)) {
             popup->SetOwner(control);
+            menu->Opened(menu->Root());
+        }
     });
     return true;
 }
