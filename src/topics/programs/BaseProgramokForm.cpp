@@ -12,7 +12,6 @@
 #include "framework/PopupMenu.h"
 #include "framework/SpeedButton.h"
 #include "framework/TaskBar.h"
-#include "framework/WindowGroup.h"
 #include "platform/PageTimer.h"
 
 #include <QEvent>
@@ -66,11 +65,6 @@ const QSize StartMenuSize(330, 529);
 
 const QColor CaptionHighlight(10, 36, 106);
 const QColor RowHighlight(49, 106, 197);
-
-// The program windows' tops; each is centred across the page.
-constexpr int KalkTop = 170;
-constexpr int PaintTop = 150;
-constexpr int EditTop = 170;
 
 void SetBackground(QWidget* widget, const QColor& colour)
 {
@@ -198,23 +192,18 @@ void TBaseProgramokForm::MakeStartMenu()
 
 void TBaseProgramokForm::MakePrograms()
 {
+    // Each program places itself, centred at its own top, and turns a close into a hide.
     kalk_ = new TPrgKalkulalForm(this);
     paint_ = new TPrgPaintForm(this);
     edit_ = new TPrgEditorForm(this);
-    const int tops[Programs] = {KalkTop, PaintTop, EditTop};
-    for (int program = Kalk; program <= Edit; ++program) {
-        TBaseCustForm* window = Window(program);
-        window->SetBounds(QRect(QPoint((1024 - window->width()) / 2, tops[program - 1]), window->size()));
-        window->SetStayOnTop(true);
-        window->OnClose = [this, program](TPracticeWindow&, TPracticeWindow::TCloseAction& action) {
-            action = TPracticeWindow::TCloseAction::Hide;
+    for (int program = Kalk; program <= Edit; ++program)
+        Window(program)->OnClosed = [this, program] {
             programOpen_ = false;
             ProgramClosed(program);
         };
-    }
 }
 
-TBaseCustForm* TBaseProgramokForm::Window(int program) const
+TPrgProgramWindow* TBaseProgramokForm::Window(int program) const
 {
     switch (program) {
     case Kalk: return kalk_;
@@ -233,19 +222,18 @@ void TBaseProgramokForm::ClosePage()
 void TBaseProgramokForm::HideAllPrograms()
 {
     for (int program = Kalk; program <= Edit; ++program)
-        if (TBaseCustForm* window = Window(program))
+        if (TPrgProgramWindow* window = Window(program))
             window->Hide();
     programOpen_ = false;
 }
 
 void TBaseProgramokForm::OpenProgram(int program)
 {
-    TBaseCustForm* window = Window(program);
+    TPrgProgramWindow* window = Window(program);
     if (!window)
         return;
     programOpen_ = true;
     window->Show();
-    TWindowGroup::Of(this).Activate(window);
 }
 
 void TBaseProgramokForm::QuickLaunchClick(int program)

@@ -7,7 +7,6 @@
 
 class QFrame;
 class QLabel;
-class TBaseCustForm;
 class TImage;
 class TMenu;
 class TPageTimer;
@@ -15,6 +14,7 @@ class TPracticeWindow;
 class TPrgEditorForm;
 class TPrgKalkulalForm;
 class TPrgPaintForm;
+class TPrgProgramWindow;
 class TTaskBar;
 
 // The programs topic's imitated desktop: the background, five desktop icons (three of them start
@@ -51,7 +51,7 @@ public:
     TPrgKalkulalForm* Kalkulator() const { return kalk_; }
     TPrgPaintForm* Rajzolo() const { return paint_; }
     TPrgEditorForm* Gepelo() const { return edit_; }
-    TBaseCustForm* Window(int program) const;
+    TPrgProgramWindow* Window(int program) const;
 
     bool ProgramOpen() const { return programOpen_; }
     bool StartMenuShown() const { return startShown_; }

@@ -7,6 +7,7 @@
 #include "framework/BalloonHint.h"
 #include "framework/BaseCustForm.h"
 #include "topics/programs/PrgKezelForm.h"
+#include "topics/programs/PrgProgramWindow.h"
 
 // The course opened on the programs topic, with the moves that get the learner to a step.
 class ProgramsCourse : public CourseFixture {

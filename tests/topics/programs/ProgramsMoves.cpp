@@ -10,6 +10,7 @@
 #include "framework/TaskBar.h"
 #include "support/Learner.h"
 #include "topics/programs/PrgKezelForm.h"
+#include "topics/programs/PrgProgramWindow.h"
 
 #include <QFrame>
 #include <QLabel>
