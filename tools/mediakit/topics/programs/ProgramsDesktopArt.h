@@ -14,8 +14,8 @@ QImage Base();
 // "prg\hatter1sz.jpg": one colour (a sea green), nothing else.
 QImage Plain();
 
-// "prg\hatterM.jpg": a 64-pixel tile of little flowers, tone on tone, repeated across the page from its
-// top left corner without a seam.
+// "prg\hatterM.jpg": a 64-pixel tile of little flowers, tone on tone, repeated across the page
+// from its top left corner without a seam.
 QImage Pattern();
 
 } // namespace ProgramsDesktopArt
