@@ -19,14 +19,14 @@ QColor Accent()
     return TopicStyle::Accent(QStringLiteral("PROGRAMOK"));
 }
 
-// The arrow pointing up with its point at the origin: a wide head over a stout shaft, 98 long.
+// The arrow pointing up with its point at the origin: a wide head over a stout shaft, 94 long.
 QPainterPath UpArrow()
 {
     QPainterPath arrow(QPointF(0, 0));
     arrow.lineTo(48, 50);
     arrow.lineTo(20, 50);
-    arrow.lineTo(20, 98);
-    arrow.lineTo(-20, 98);
+    arrow.lineTo(20, 94);
+    arrow.lineTo(-20, 94);
     arrow.lineTo(-20, 50);
     arrow.lineTo(-48, 50);
     arrow.closeSubpath();
@@ -44,9 +44,9 @@ QImage Arrow(TArrow direction)
         qreal scale;
     };
     const TPlacing placing = direction == TArrow::Up     ? TPlacing{{57, 6}, 0, 1}
-                             : direction == TArrow::Down ? TPlacing{{57, 70}, 180, 0.72}
+                             : direction == TArrow::Down ? TPlacing{{38, 72}, 180, 0.66}
                              : direction == TArrow::Left ? TPlacing{{6, 55}, -90, 1}
-                                                         : TPlacing{{106, 55}, 90, 1};
+                                                         : TPlacing{{104, 55}, 90, 1};
     QTransform place;
     place.translate(placing.point.x(), placing.point.y());
     place.rotate(placing.degrees);
@@ -63,7 +63,7 @@ QImage Arrow(TArrow direction)
     };
     // A soft shadow down and to the right, then the dark rim, a light inner rim and the body lit
     // from above.
-    rim(QColor(0x20, 0x20, 0x30, 40), 12, arrow.translated(3, 4));
+    rim(QColor(0x20, 0x20, 0x30, 40), 9, arrow.translated(2, 3));
     rim(QColor(0x9a, 0x4a, 0x06), 9, arrow);
     rim(QColor(0xff, 0xf2, 0xb8), 4, arrow);
     painter.setPen(Qt::NoPen);

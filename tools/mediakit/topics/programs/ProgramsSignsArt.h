@@ -10,6 +10,8 @@ namespace ProgramsSignsArt {
 // "prg\fel.png", "le.png", "balra.png", "jobbra.png", 114 × 114: a big round-cornered arrow in
 // warm yellow with a dark rim. The one pointing down is smaller and ends, shadow and all, above
 // row 80, where the task bar's top edge crosses it on the page; below that the picture is empty.
+// Its point stands 38 px from the left, so that at the page's four places for it (Left 888, 488,
+// 80, -10) it points at the tray, the task bar, the quick-launch buttons and the Start button.
 enum class TArrow { Up, Down, Left, Right };
 QImage Arrow(TArrow direction);
 
