@@ -102,6 +102,35 @@ void PaintLegs(QPainter& painter, const TCastPose& pose)
     }
 }
 
+// Moves the painter onto his trunk: lowered by a squat or a seat and leaning about the hips.
+void OnHips(QPainter& painter, const TCastPose& pose)
+{
+    painter.translate(0, HipDrop(pose));
+    RotateAbout(painter, QPointF(0, -104), pose.bodyLean);
+}
+
+double Bend(const TCastPose& pose)
+{
+    return std::clamp(pose.bend, -1.0, 1.0);
+}
+// Bending at the hips, seen from the front, shortens the trunk: a lot forward, a little back.
+double Trunk(const TCastPose& pose)
+{
+    const double bend = Bend(pose);
+    return bend > 0 ? 1 - 0.5 * bend : 1 + 0.22 * bend;
+}
+QPointF OnTrunk(const TCastPose& pose, QPointF p)
+{
+    return QPointF(p.x(), -104 + (p.y() + 104) * Trunk(pose));
+}
+
+void PaintArmsOnHips(QPainter& painter, const TCastPose& pose)
+{
+    const TArmStyle arm{.upper = 37, .fore = 34, .width = 12.5, .skin = Skin, .sleeve = Shirt, .sleeveLength = 22,
+                        .sleeveWidth = 20, .hand = Skin, .handSize = 13, .outline = Line};
+    Arms(painter, pose, OnTrunk(pose, QPointF(-28, -163)), OnTrunk(pose, QPointF(28, -163)), arm);
+}
+
 } // namespace
 
 void TTivadarFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
@@ -109,13 +138,10 @@ void TTivadarFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
     PaintLegs(painter, pose);
 
     painter.save();
-    painter.translate(0, HipDrop(pose));
-    RotateAbout(painter, QPointF(0, -104), pose.bodyLean);
-
-    // Bending at the hips, seen from the front, shortens the trunk: a lot forward, a little back.
-    const double bend = std::clamp(pose.bend, -1.0, 1.0);
-    const double trunk = bend > 0 ? 1 - 0.5 * bend : 1 + 0.22 * bend;
-    const auto onTrunk = [&](QPointF p) { return QPointF(p.x(), -104 + (p.y() + 104) * trunk); };
+    OnHips(painter, pose);
+    const double bend = Bend(pose);
+    const double trunk = Trunk(pose);
+    const auto onTrunk = [&](QPointF p) { return OnTrunk(pose, p); };
 
     painter.save();
     painter.translate(0, -104);
@@ -146,15 +172,21 @@ void TTivadarFigure::PaintFigure(QPainter& painter, const TCastPose& pose) const
         for (double side : {-1.0, 1.0})
             Shape(painter, Ellipse(QPointF(side * 16, -104), 14, 11), Jeans, Line);
 
-    const TArmStyle arm{.upper = 37, .fore = 34, .width = 12.5, .skin = Skin, .sleeve = Shirt, .sleeveLength = 22,
-                        .sleeveWidth = 20, .hand = Skin, .handSize = 13, .outline = Line};
     // Bent far either way, the arms go behind the head: down past it or up behind it.
     const bool armsBehindHead = std::abs(bend) > 0.25;
     if (armsBehindHead)
-        Arms(painter, pose, onTrunk(QPointF(-28, -163)), onTrunk(QPointF(28, -163)), arm);
+        PaintArmsOnHips(painter, pose);
     PaintHeadAt(painter, pose, onTrunk(QPointF(0, -236)) + QPointF(0, bend > 0 ? 24 * bend : 0));
     if (!armsBehindHead)
-        Arms(painter, pose, onTrunk(QPointF(-28, -163)), onTrunk(QPointF(28, -163)), arm);
+        PaintArmsOnHips(painter, pose);
+    painter.restore();
+}
+
+void TTivadarFigure::PaintArms(QPainter& painter, const TCastPose& pose) const
+{
+    painter.save();
+    OnHips(painter, pose);
+    PaintArmsOnHips(painter, pose);
     painter.restore();
 }
 

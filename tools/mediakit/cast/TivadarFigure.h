@@ -7,4 +7,7 @@ class TTivadarFigure : public TCastFigure {
 public:
     void PaintFigure(QPainter& painter, const TCastPose& pose) const override;
     void PaintHead(QPainter& painter, const TCastPose& pose) const override;
+    // His arms alone, where the figure paints them, for a picture that puts something between
+    // his body and his hands (a desk he reaches over).
+    void PaintArms(QPainter& painter, const TCastPose& pose) const;
 };
