@@ -1,14 +1,11 @@
-// The keyboard topic's pages built and shown, and the letter hunt's answer to a typed target.
+// The practice page's next step and the letter hunt's answer to a typed target (the pages
+// themselves are timed by page_switch).
 #include "support/PageBench.h"
 
-#include "framework/Ertekeles.h"
 #include "shell/Board.h"
 #include "topics/keyboard/Betuvadaszat.h"
-#include "topics/keyboard/BillInfo.h"
 #include "topics/keyboard/BillentyuModul.h"
 #include "topics/keyboard/Billentyuzet.h"
-#include "topics/keyboard/OsztalyBe.h"
-#include "topics/keyboard/Szogepeles.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -21,25 +18,6 @@ namespace {
 struct TKeyboardBench : TPageBench<TBillentyuModul> {
     TKeyboardBench() { Board::PutText(*controller, "OSZTALY", "harmadikos"); }
 };
-
-template <class Page> void PageBuiltAndShown(benchmark::State& state, const char* step)
-{
-    ::PageBuiltAndShown<TKeyboardBench, Page>(state, step);
-}
-void BM_OsztalyBe(benchmark::State& state) { PageBuiltAndShown<TOsztalyBe>(state, ""); }
-void BM_BillentyuzetT(benchmark::State& state) { PageBuiltAndShown<TBillentyuzet>(state, "T"); }
-void BM_BillentyuzetFelso(benchmark::State& state) { PageBuiltAndShown<TBillentyuzet>(state, "FELSO"); }
-void BM_BetuvadaszatR1(benchmark::State& state) { PageBuiltAndShown<TBetuvadaszat>(state, "R1"); }
-void BM_SzogepelesSzavak(benchmark::State& state) { PageBuiltAndShown<TSzogepeles>(state, "SZAVAK"); }
-void BM_Ertekeles(benchmark::State& state) { PageBuiltAndShown<TErtekeles>(state, ""); }
-void BM_BillInfo(benchmark::State& state) { PageBuiltAndShown<TBillInfo>(state, ""); }
-BENCHMARK(BM_OsztalyBe)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BillentyuzetT)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BillentyuzetFelso)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BetuvadaszatR1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SzogepelesSzavak)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Ertekeles)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BillInfo)->Unit(benchmark::kMillisecond);
 
 // The practice page shown again for its next step: text redrawn, hands moved.
 void BM_PracticeNextStep(benchmark::State& state)

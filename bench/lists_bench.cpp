@@ -1,17 +1,10 @@
-// The list box topic's pages built and shown, a reflex game's drop, and sorting the birds' list.
+// A reflex game's drop and sorting the birds' list (the pages themselves are timed by
+// page_switch).
 #include "support/PageBench.h"
 
 #include "framework/DragListBox.h"
 #include "framework/Image.h"
-#include "topics/lists/ListComboForm.h"
-#include "topics/lists/ListEditableLBForm.h"
-#include "topics/lists/ListKajakForm.h"
-#include "topics/lists/ListMertekCsopForm.h"
-#include "topics/lists/ListMindenkiForm.h"
 #include "topics/lists/ListReflexJatekForm.h"
-#include "topics/lists/ListSzulinapForm.h"
-#include "topics/lists/ListTVForm.h"
-#include "topics/lists/List_LY_J_Form.h"
 #include "topics/lists/ListaModul.h"
 
 #include <QMouseEvent>
@@ -20,31 +13,6 @@
 namespace {
 
 using TListsBench = TPageBench<TListaModul>;
-
-template <class Page> void Shown(benchmark::State& state, const char* step = "")
-{
-    PageBuiltAndShown<TListsBench, Page>(state, step);
-}
-void BM_ListMindenkiForm(benchmark::State& state) { Shown<TListMindenkiForm>(state); }
-void BM_ListKajakForm(benchmark::State& state) { Shown<TListKajakForm>(state); }
-void BM_ListSzulinapForm(benchmark::State& state) { Shown<TListSzulinapForm>(state); }
-void BM_ListTVForm(benchmark::State& state) { Shown<TListTVForm>(state); }
-void BM_ListMertekCsopForm(benchmark::State& state) { Shown<TListMertekCsopForm>(state); }
-void BM_List_LY_J_Form_SHIFT(benchmark::State& state) { Shown<TList_LY_J_Form>(state, "SHIFT"); }
-void BM_List_LY_J_Form_CTRL(benchmark::State& state) { Shown<TList_LY_J_Form>(state, "CTRL"); }
-void BM_ListReflexJatekForm(benchmark::State& state) { Shown<TListReflexJatekForm>(state); }
-void BM_ListEditableLBForm(benchmark::State& state) { Shown<TListEditableLBForm>(state); }
-void BM_ListComboForm(benchmark::State& state) { Shown<TListComboForm>(state); }
-BENCHMARK(BM_ListMindenkiForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ListKajakForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ListSzulinapForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ListTVForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ListMertekCsopForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_List_LY_J_Form_SHIFT)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_List_LY_J_Form_CTRL)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ListReflexJatekForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ListEditableLBForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ListComboForm)->Unit(benchmark::kMillisecond);
 
 // One wrong drop of the game's first task: press, drag over, release on the small list.
 void BM_ReflexDrop(benchmark::State& state)

@@ -1,10 +1,9 @@
-// The mouse games' pages built and shown, a tick of each game, and a ball carried one step.
+// A tick of each mouse game and a ball carried one step (the pages themselves are timed by
+// page_switch).
 #include "support/PageBench.h"
 
 #include "framework/ModuleBase.h"
 #include "topics/mouse/Ball.h"
-#include "topics/mouse/DuplaKattForm.h"
-#include "topics/mouse/EgerBallJobbForm.h"
 #include "topics/mouse/EgerBasketBallForm.h"
 #include "topics/mouse/EgerLufipukkForm.h"
 #include "topics/mouse/EgervadaszatForm.h"
@@ -27,23 +26,6 @@ protected:
 };
 
 using TGamesBench = TPageBench<TBenchModule>;
-
-template <class Page> void Shown(benchmark::State& state, const char* step = "")
-{
-    PageBuiltAndShown<TGamesBench, Page>(state, step);
-}
-void BM_LepkevadaszForm(benchmark::State& state) { Shown<TLepkevadaszForm>(state, "LEPKEVADASZ"); }
-void BM_EgerBallJobbForm(benchmark::State& state) { Shown<TEgerBallJobbForm>(state); }
-void BM_EgervadaszatForm(benchmark::State& state) { Shown<TEgervadaszatForm>(state); }
-void BM_DuplaKattForm(benchmark::State& state) { Shown<TDuplaKattForm>(state); }
-void BM_EgerLufipukkForm(benchmark::State& state) { Shown<TEgerLufipukkForm>(state); }
-void BM_EgerBasketBallForm(benchmark::State& state) { Shown<TEgerBasketBallForm>(state); }
-BENCHMARK(BM_LepkevadaszForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EgerBallJobbForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EgervadaszatForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DuplaKattForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EgerLufipukkForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EgerBasketBallForm)->Unit(benchmark::kMillisecond);
 
 // A game page after START (a later round, so without the intro); a new one once the round is over.
 template <class Page> struct TRunningGame {

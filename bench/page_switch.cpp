@@ -1,6 +1,7 @@
 // From a module's SwitchToPage until the new page is on screen (shown and painted once), for
-// every page the module table lists. PageSwitch rows meet the course's clip cache as a page met
-// again does; FirstPageSwitch rows empty it first, as the first page that plays a clip finds it.
+// every page of every module (the samples beside each topic's tests). PageSwitch rows meet the
+// course's clip cache as a page met again does; FirstPageSwitch rows empty it first, as the first
+// page that plays a clip finds it.
 #include "support/QuietCourse.h"
 #include "framework/BaseForm.h"
 #include "framework/ClipCache.h"
@@ -9,11 +10,12 @@
 #include "shell/Board.h"
 
 #include "support/LateRegistration.h"
+#include "support/PageSamples.h"
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void SwitchToSample(benchmark::State& state, const TModuleTable::TRow& row, const TModuleTable::TPageSample& sample,
+void SwitchToSample(benchmark::State& state, const TModuleTable::TRow& row, const TPageSample& sample,
                     bool emptyClipCache)
 {
     TQuietCourse course;
@@ -48,9 +50,7 @@ void SwitchToSample(benchmark::State& state, const TModuleTable::TRow& row, cons
 const bool registered = LateRegistration::Add([] {
     static const TModuleTable table = CourseModules();
     for (const TModuleTable::TRow& row : table.Rows()) {
-        if (!row.pages)
-            continue;
-        for (const TModuleTable::TPageSample& sample : row.pages()) {
+        for (const TPageSample& sample : PageSamples::Of(row.value)) {
             const std::string name = (row.value + '/' + sample.label).toStdString();
             for (const bool first : {false, true}) {
                 const std::string title = (first ? "FirstPageSwitch/" : "PageSwitch/") + name;

@@ -1,44 +1,19 @@
-// The panels topic's pages built and shown, the memory game's tick, card click and shuffle, and
-// the exam's scoring.
+// The memory game's tick, card click and shuffle, and the exam's scoring (the pages themselves
+// are timed by page_switch).
 #include "support/PageBench.h"
 
 #include "platform/MersenneRandom.h"
-#include "topics/panels/ExamAnswers.h"
 #include "topics/panels/ImgPanel.h"
 #include "topics/panels/MemoryGame.h"
 #include "topics/panels/PanelModul.h"
-#include "topics/panels/PnlAutosForm.h"
-#include "topics/panels/PnlFulesPanelForm.h"
-#include "topics/panels/PnlKonyvJelzForm.h"
 #include "topics/panels/PnlMemJatekForm.h"
 #include "topics/panels/PnlMiniVizsgaForm.h"
-#include "topics/panels/PnlMiniVizsgaIntroForm.h"
-#include "topics/panels/PnlNyomtatForm.h"
-#include "topics/panels/PnlPanelForm.h"
 
 #include <QTest>
 
 namespace {
 
 using TPanelsBench = TPageBench<TPanelModul>;
-
-template <class Page> void Shown(benchmark::State& state) { PageBuiltAndShown<TPanelsBench, Page>(state, ""); }
-void BM_PnlNyomtatForm(benchmark::State& state) { Shown<TPnlNyomtatForm>(state); }
-void BM_PnlPanelForm(benchmark::State& state) { Shown<TPnlPanelForm>(state); }
-void BM_PnlAutosForm(benchmark::State& state) { Shown<TPnlAutosForm>(state); }
-void BM_PnlMemJatekForm(benchmark::State& state) { Shown<TPnlMemJatekForm>(state); }
-void BM_PnlKonyvJelzForm(benchmark::State& state) { Shown<TPnlKonyvJelzForm>(state); }
-void BM_PnlFulesPanelForm(benchmark::State& state) { Shown<TPnlFulesPanelForm>(state); }
-void BM_PnlMiniVizsgaIntroForm(benchmark::State& state) { Shown<TPnlMiniVizsgaIntroForm>(state); }
-void BM_PnlMiniVizsgaForm(benchmark::State& state) { Shown<TPnlMiniVizsgaForm>(state); }
-BENCHMARK(BM_PnlNyomtatForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PnlPanelForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PnlAutosForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PnlMemJatekForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PnlKonyvJelzForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PnlFulesPanelForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PnlMiniVizsgaIntroForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PnlMiniVizsgaForm)->Unit(benchmark::kMillisecond);
 
 // Two cards of different pictures on the running board.
 std::pair<int, int> NoPair(const TMemoryGame& game)

@@ -1,12 +1,9 @@
-// The windows topic's pages built and shown, a long title drag, and maximise with restore.
+// A long title drag and maximise with restore (the pages themselves are timed by page_switch).
 #include "support/PageBench.h"
 
 #include "framework/KezelWndForm.h"
 #include "topics/windows/WindowsModul.h"
-#include "topics/windows/WndIntroForm.h"
 #include "topics/windows/WndKezelForm.h"
-#include "topics/windows/WndMasolForm.h"
-#include "topics/windows/WndMeretForm.h"
 #include "topics/windows/WndMunkaterForm.h"
 
 #include <QApplication>
@@ -16,21 +13,6 @@
 namespace {
 
 using TWindowsBench = TPageBench<TWindowsModul>;
-
-template <class Page> void Shown(benchmark::State& state)
-{
-    PageBuiltAndShown<TWindowsBench, Page>(state, "");
-}
-void BM_WndIntroForm(benchmark::State& state) { Shown<TWndIntroForm>(state); }
-void BM_WndKezelForm(benchmark::State& state) { Shown<TWndKezelForm>(state); }
-void BM_WndMeretForm(benchmark::State& state) { Shown<TWndMeretForm>(state); }
-void BM_WndMunkaterForm(benchmark::State& state) { Shown<TWndMunkaterForm>(state); }
-void BM_WndMasolForm(benchmark::State& state) { Shown<TWndMasolForm>(state); }
-BENCHMARK(BM_WndIntroForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WndKezelForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WndMeretForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WndMunkaterForm)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WndMasolForm)->Unit(benchmark::kMillisecond);
 
 // Window 1 dragged by its title in 200 steps across the screen and back, held on it at the edges.
 void BM_TitleDrag200(benchmark::State& state)

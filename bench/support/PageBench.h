@@ -31,17 +31,3 @@ template <class Module> struct TPageBench {
     std::shared_ptr<TModulVezerlo> controller = course.MakeController();
     std::shared_ptr<Module> module = std::make_shared<Module>();
 };
-
-// Builds, shows and paints the page each round; closing it is not timed.
-template <class Bench, class Page> void PageBuiltAndShown(benchmark::State& state, const char* step)
-{
-    Bench bench;
-    for (auto _ : state) {
-        Page* page = bench.template Show<Page>(QString::fromUtf8(step));
-        page->repaint();
-        state.PauseTiming();
-        page->ClosePage();
-        Bench::Settle();
-        state.ResumeTiming();
-    }
-}

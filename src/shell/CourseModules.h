@@ -2,6 +2,5 @@
 
 #include "ModuleTable.h"
 
-// The course's module table: the home and every topic that is built, each with its pages as
-// samples.
+// The course's module table: the home and every topic that is built.
 TModuleTable CourseModules();

@@ -1,14 +1,14 @@
 #include "ModuleTable.h"
 
-void TModuleTable::Add(const QString& value, Factory factory, Samples pages)
+void TModuleTable::Add(const QString& value, Factory factory)
 {
     // One row per value: a later row for the same value takes the earlier one's place.
     for (TRow& row : rows_)
         if (row.value == value) {
-            row = {value, std::move(factory), std::move(pages)};
+            row = {value, std::move(factory)};
             return;
         }
-    rows_.push_back({value, std::move(factory), std::move(pages)});
+    rows_.push_back({value, std::move(factory)});
 }
 
 TModuleTable::Factory TModuleTable::Find(const QString& value) const

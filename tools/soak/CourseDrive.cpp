@@ -5,6 +5,7 @@
 #include "shell/ModulVezerlo.h"
 #include "support/Learner.h"
 #include "support/LearnerMoves.h"
+#include "support/PageSamples.h"
 #include "support/RandomInput.h"
 #include <algorithm>
 #include <cstdio>
@@ -53,9 +54,7 @@ struct TCourseDrive::TState {
         for (const TModuleTable::TRow& row : table.Rows()) {
             const auto module = row.factory();
             moduleWords[std::type_index(typeid(*module))] = row.value;
-            if (!row.pages)
-                continue;
-            for (const TModuleTable::TPageSample& sample : row.pages()) {
+            for (const TPageSample& sample : PageSamples::Of(row.value)) {
                 IModuleElement* page = sample.make();
                 pagesOf[row.value].insert(page->GetPageName());
                 delete dynamic_cast<QWidget*>(page);

@@ -1,17 +1,14 @@
 #include "ButtonsCourse.h"
+#include "support/PageSoak.h"
 #include "support/RandomInput.h"
 
 #include <random>
 
 namespace {
 
-// A long, seeded stream of random keys, Alt-letters, clicks and waits on each page of the topic:
-// nothing may crash, raise an error or leak a page, and the learner stays in the topic or gets
-// back home.
+// A long, seeded stream of random keys, Alt-letters, clicks and waits on each page of the topic.
 class ButtonsSoakTest : public ButtonsCourse, public ::testing::WithParamInterface<TButtonsStop> {
 protected:
-    static constexpr int Events = 200;
-
     void SetUp() override
     {
         std::mt19937 draws(11);
@@ -74,44 +71,22 @@ TEST_P(ButtonsSoakTest, RandomInputOnEveryPage)
     GoTo(GetParam());
     ASSERT_FALSE(HasFailure());
     input.Seed(2000 + static_cast<unsigned>(GetParam()));
-    const QStringList topicPages = {"GombGombForm",        "GombSokfalytaForm",   "GombFokuszosForm", "GombTabulatorForm",
-                                    "GombInaktivForm",     "GombAcceleratedForm", "GombEszkoztarakForm",
-                                    "GombKirakoForm",      "GombAngolForm",       "GombKerdesekForm", "Ertekeles"};
-    QStringList visited;
-    for (int i = 0; i < Events; ++i) {
-        TBaseForm* page = CurrentPage();
-        ASSERT_NE(page, nullptr) << "event " << i;
-        const QString name = page->GetPageName();
-        if (!visited.contains(name))
-            visited << name;
-        if (auto* chooser = CurrentPageAs<TModulValaszt>()) {
-            Click(chooser->Tile(1, 3)); // back into the topic
-            continue;
-        }
-        ASSERT_TRUE(topicPages.contains(name)) << name.toStdString();
-
-        const int kind = Pick(100);
-        if (kind < 25)
-            input.Character(QStringLiteral("eEcCyYnNlLqQrRtTáő0 5,.-"));
-        else if (kind < 45)
-            RandomKey();
-        else if (kind < 55)
-            AltLetter();
-        else if (kind < 65)
-            input.HalfKey();
-        else if (kind < 85)
-            input.Click();
-        else if (kind < 92)
-            input.Wait(3000);
-        else
-            HelpfulMove();
-
-        ASSERT_EQ(PagesAlive(), 1) << "event " << i << " on " << name.toStdString();
-        ASSERT_FALSE(ErrorBoxShown()) << "event " << i << " on " << name.toStdString() << ": "
-                                      << messages.Texts().join(" | ").toStdString();
-        ASSERT_FALSE(messages.Texts().contains("No selected form ")) << "event " << i;
-        ASSERT_EQ(terminations, 0);
-    }
+    TPageSoak soak;
+    soak.topic = "GOMBOK";
+    soak.pages = {"GombGombForm",    "GombSokfalytaForm",   "GombFokuszosForm",    "GombTabulatorForm",
+                  "GombInaktivForm", "GombAcceleratedForm", "GombEszkoztarakForm", "GombKirakoForm",
+                  "GombAngolForm",   "GombKerdesekForm",    "Ertekeles"};
+    soak.events = 200;
+    soak.kinds = {
+        {25, [&] { input.Character(QStringLiteral("eEcCyYnNlLqQrRtTáő0 5,.-")); }},
+        {20, [&] { RandomKey(); }},
+        {10, [&] { AltLetter(); }},
+        {10, [&] { input.HalfKey(); }},
+        {20, [&] { input.Click(); }},
+        {7, [&] { input.Wait(3000); }},
+        {8, [&] { HelpfulMove(); }},
+    };
+    const QStringList visited = soak.Run(*this, input);
     RecordProperty("visited", visited.join(",").toStdString());
 }
 

@@ -1,4 +1,5 @@
 #include "ListsCourse.h"
+#include "support/PageSoak.h"
 #include "support/RandomInput.h"
 
 #include <random>
@@ -6,12 +7,9 @@
 namespace {
 
 // A seeded stream of keys, characters, clicks, drags between the lists and waits on each page of
-// the topic: nothing may crash, raise an error or leak a page, and the learner stays in the topic
-// or gets back home.
+// the topic.
 class ListsSoakTest : public ListsCourse, public ::testing::WithParamInterface<int> {
 protected:
-    static constexpr int Events = 150;
-
     void SetUp() override
     {
         std::mt19937 draws(7);
@@ -48,40 +46,24 @@ TEST_P(ListsSoakTest, RandomInputOnEveryPage)
     GoTo(static_cast<TListsStop>(GetParam()));
     ASSERT_FALSE(HasFailure());
     input.Seed(3000 + static_cast<unsigned>(GetParam()));
-    const QStringList topicPages = {"ListMindenkiForm", "ListKajakForm",       "ListSzulinapForm",
-                                    "ListTVForm",       "ListMertekCsopForm",  "List_LY_J_Form",
-                                    "ListReflexJatekForm", "ListEditableLBForm", "ListComboForm", "Ertekeles"};
-    for (int i = 0; i < Events; ++i) {
-        TBaseForm* page = CurrentPage();
-        ASSERT_NE(page, nullptr) << "event " << i;
-        const QString name = page->GetPageName();
-        if (CurrentPageAs<TModulValaszt>()) {
-            ASSERT_TRUE(LearnerMoves::Choose(*this, QStringLiteral("LISTADOBOZOK")));
-            continue;
-        }
-        ASSERT_TRUE(topicPages.contains(name)) << name.toStdString();
-        const int kind = Pick(100);
-        if (kind < 20)
-            input.Character(QStringLiteral("aÉő5 kL"));
-        else if (kind < 40)
-            input.Key({Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down,
-                       Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Home, Qt::Key_End},
-                      {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier});
-        else if (kind < 60)
-            input.Click();
-        else if (kind < 85)
-            RandomDrag();
-        else if (kind < 93)
-            input.Wait(3000);
-        else
-            ASSERT_TRUE(LearnerMoves::Helpful(*this)) << name.toStdString();
-
-        ASSERT_EQ(PagesAlive(), 1) << "event " << i << " on " << name.toStdString();
-        ASSERT_FALSE(ErrorBoxShown()) << "event " << i << " on " << name.toStdString() << ": "
-                                      << messages.Texts().join(" | ").toStdString();
-        ASSERT_FALSE(messages.Texts().contains("No selected form ")) << "event " << i;
-        ASSERT_EQ(terminations, 0);
-    }
+    TPageSoak soak;
+    soak.topic = "LISTADOBOZOK";
+    soak.pages = {"ListMindenkiForm",   "ListKajakForm",       "ListSzulinapForm",   "ListTVForm",
+                  "ListMertekCsopForm", "List_LY_J_Form",      "ListReflexJatekForm", "ListEditableLBForm",
+                  "ListComboForm",      "Ertekeles"};
+    soak.kinds = {
+        {20, [&] { input.Character(QStringLiteral("aÉő5 kL")); }},
+        {20, [&] {
+             input.Key({Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down,
+                        Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Home, Qt::Key_End},
+                       {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier});
+         }},
+        {20, [&] { input.Click(); }},
+        {25, [&] { RandomDrag(); }},
+        {8, [&] { input.Wait(3000); }},
+        {7, [&] { EXPECT_TRUE(LearnerMoves::Helpful(*this)) << CurrentPageName().toStdString(); }},
+    };
+    soak.Run(*this, input);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, ListsSoakTest, ::testing::Range(0, 12));

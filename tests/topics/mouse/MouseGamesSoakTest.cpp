@@ -1,5 +1,7 @@
 #include "MouseGamesCourse.h"
 #include "MouseGamesMoves.h"
+#include "support/PageSoak.h"
+#include "support/RandomInput.h"
 
 #include "topics/mouse/DuplaKattForm.h"
 #include "topics/mouse/EgerBallJobbForm.h"
@@ -8,18 +10,13 @@
 #include "topics/mouse/EgervadaszatForm.h"
 #include "topics/mouse/LepkevadaszForm.h"
 
-#include <random>
-
 namespace {
 
 // Each game page in every phase: a seeded stream of keys, clicks, double clicks, drags, held
-// buttons and waits, now and then a helpful step. A page that tells its module is followed by a
-// new one, as the module does. Nothing may raise an error or leak a page, counts stay within
-// their round, and only sound "ROUND" values travel on.
+// buttons and waits, now and then a helpful step. Counts stay within their round, and only sound
+// "ROUND" values travel on.
 class MouseGamesSoakTest : public MouseGamesCourse, public ::testing::WithParamInterface<int> {
 protected:
-    static constexpr int Events = 200;
-
     void ShowGame()
     {
         switch (GetParam()) {
@@ -45,39 +42,20 @@ protected:
         Settle();
     }
 
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-    QPoint AnyPoint() { return QPoint(Pick(1024), Pick(768)); }
+    int Pick(int n) { return input.Pick(n); }
 
-    void RandomEvent()
+    // A press somewhere on the page, on whatever lies there, held for a moment.
+    void Hold()
     {
-        static const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_L};
-        static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        TBaseForm* page = CurrentPage();
-        const int kind = Pick(100);
-        const QPoint at = AnyPoint();
+        const QPoint at = input.AnyPoint();
         QWidget* target = WidgetAt(at);
-        const QPoint local = target->mapFrom(page, at);
-        if (kind < 10) {
-            PressKey(keys[Pick(std::size(keys))]);
-        } else if (kind < 35) {
-            Click(target, local, buttons[Pick(std::size(buttons))]);
-        } else if (kind < 45) {
-            DoubleClick(target, local);
-        } else if (kind < 55) {
-            Drag(target, local, target->mapFrom(page, AnyPoint()), 1 + Pick(12));
-        } else if (kind < 60) {
-            Press(target, local);
-            time.Advance(Pick(300));
-            Settle();
-            if (target == WidgetAt(at))
-                Release(target, local);
-            Settle();
-        } else if (kind < 80) {
-            time.Advance(Pick(1500));
-            Settle();
-        } else {
-            MouseGamesMoves::Helpful(*this);
-        }
+        const QPoint local = target->mapFrom(CurrentPage(), at);
+        Press(target, local);
+        time.Advance(Pick(300));
+        Settle();
+        if (target == WidgetAt(at))
+            Release(target, local);
+        Settle();
     }
 
     void CheckCounts(int event)
@@ -100,33 +78,41 @@ protected:
         }
     }
 
-    std::mt19937 rng;
+    TRandomInput input{*this};
 };
 
 TEST_P(MouseGamesSoakTest, RandomInputOnThePage)
 {
-    rng.seed(4100 + static_cast<unsigned>(GetParam()));
+    input.Seed(4100 + static_cast<unsigned>(GetParam()));
     ShowGame();
     std::size_t notes = 0;
-    for (int i = 0; i < Events; ++i) {
-        if (!Games() || !CurrentPage() || CurrentPageName() == "ModulValaszt") {
-            ComeBack();
-            ShowGame();
-            notes = Notes().size();
-        }
-        const QString name = CurrentPage()->GetPageName();
-        RandomEvent();
-        ASSERT_FALSE(ErrorBoxShown()) << "event " << i << " on " << name.toStdString() << ": "
-                                      << messages.Texts().join(" | ").toStdString();
-        ASSERT_EQ(terminations, 0);
-        ASSERT_LE(PagesAlive(), 1) << "event " << i << " on " << name.toStdString();
+    TPageSoak soak;
+    soak.events = 200;
+    soak.kinds = {
+        {10, [&] { input.Key({Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_L}); }},
+        {25, [&] { input.Click(); }},
+        {10, [&] { input.DoubleClick(); }},
+        {10, [&] { input.Drag(); }},
+        {5, [&] { Hold(); }},
+        {20, [&] { input.Wait(1500); }},
+        {20, [&] { MouseGamesMoves::Helpful(*this); }},
+    };
+    // The stand-in module shows nothing itself: a page that told it is followed by a new one, and
+    // the back picture's way home is followed by the way back into the games.
+    soak.comeBack = [&] {
+        ComeBack();
+        ShowGame();
+        notes = Notes().size();
+    };
+    soak.afterEvent = [&](int event) {
         if (Games() && Notes().size() > notes) {
             ShowGame();
             notes = Notes().size();
-            ASSERT_EQ(PagesAlive(), 1) << "event " << i;
+            EXPECT_EQ(PagesAlive(), 1) << "event " << event;
         }
-        CheckCounts(i);
-    }
+        CheckCounts(event);
+    };
+    soak.Run(*this, input);
 }
 
 TEST_P(MouseGamesSoakTest, HelpfulStepsFinishTheGame)

@@ -1,6 +1,7 @@
 #include "PanelsCourse.h"
 
 #include "framework/BaseForm.h"
+#include "support/PageSoak.h"
 #include "support/RandomInput.h"
 
 namespace {
@@ -10,12 +11,9 @@ const QStringList RoadPages = {"PnlNyomtatForm",         "PnlPanelForm",      "P
                                "PnlMiniVizsgaIntroForm", "PnlMiniVizsgaForm", "Ertekeles"};
 
 // A seeded stream of keys, characters, clicks, drags, waits and dialog answers (the close and Esc
-// included) on each page of the topic: nothing may crash, raise an error or leak a page, and the
-// learner stays in the topic or gets back to the chooser.
+// included) on each page of the topic.
 class PanelsSoakTest : public PanelsCourse, public ::testing::WithParamInterface<int> {
 protected:
-    static constexpr int Events = 150;
-
     int Pick(int n) { return input.Pick(n); }
 
     void RandomClick()
@@ -58,36 +56,22 @@ TEST_P(PanelsSoakTest, RandomInputOnEveryPage)
     ASSERT_FALSE(HasFailure());
     input.Seed(5000 + static_cast<unsigned>(stop));
     AnswerDialogsAtRandom();
-    for (int i = 0; i < Events; ++i) {
-        TBaseForm* page = CurrentPage();
-        ASSERT_NE(page, nullptr) << "event " << i;
-        const QString name = page->GetPageName();
-        if (name == "ModulValaszt") {
-            ASSERT_TRUE(LearnerMoves::Choose(*this, QStringLiteral("PANELEK")));
-            continue;
-        }
-        ASSERT_TRUE(RoadPages.contains(name)) << name.toStdString();
-        const int kind = Pick(100);
-        if (kind < 15)
-            input.Character(QStringLiteral("aÉő5 kL"));
-        else if (kind < 35)
-            input.Key({Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Left, Qt::Key_Right,
-                       Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End},
-                      {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier});
-        else if (kind < 60)
-            RandomClick();
-        else if (kind < 75)
-            input.Drag();
-        else if (kind < 90)
-            input.Wait(5000);
-        else
-            ASSERT_TRUE(LearnerMoves::Helpful(*this)) << name.toStdString();
-
-        ASSERT_EQ(PagesAlive(), 1) << "event " << i << " on " << name.toStdString();
-        ASSERT_FALSE(ErrorBoxShown()) << "event " << i << " on " << name.toStdString() << ": "
-                                      << messages.Texts().join(" | ").toStdString();
-        ASSERT_EQ(terminations, 0);
-    }
+    TPageSoak soak;
+    soak.topic = "PANELEK";
+    soak.pages = RoadPages;
+    soak.kinds = {
+        {15, [&] { input.Character(QStringLiteral("aÉő5 kL")); }},
+        {20, [&] {
+             input.Key({Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Left, Qt::Key_Right,
+                        Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End},
+                       {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier});
+         }},
+        {25, [&] { RandomClick(); }},
+        {15, [&] { input.Drag(); }},
+        {15, [&] { input.Wait(5000); }},
+        {10, [&] { EXPECT_TRUE(LearnerMoves::Helpful(*this)) << CurrentPageName().toStdString(); }},
+    };
+    soak.Run(*this, input);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PanelsSoakTest, ::testing::Range(0, 10));
