@@ -11,6 +11,5 @@ inline const QRect Keyboard(892, 644, 100, 55);      // keyboard pages and mouse
 inline const QRect Evaluation(894, 645, 98, 53);     // the evaluation page
 inline const QRect Games(888, 664, 104, 61);         // game pages and button lessons
 inline const QRect SelectionLessons(904, 688, 105, 65);
-inline const QRect Programs(892, 641, 107, 63);       // the imitated desktop: a sign of its own, above the task bar
 
 } // namespace BackAreas

@@ -7,6 +7,7 @@
 #include "topics/menus/MenuModul.h"
 #include "topics/mouse/EgerModul.h"
 #include "topics/panels/PanelModul.h"
+#include "topics/programs/PrgModul.h"
 #include "topics/selection/JelModul.h"
 #include "topics/windows/WindowsModul.h"
 
@@ -22,5 +23,6 @@ TModuleTable CourseModules()
     table.Add(QStringLiteral("PANELEK"), [] { return std::make_shared<TPanelModul>(); });
     table.Add(QStringLiteral("ABLAKOK"), [] { return std::make_shared<TWindowsModul>(); });
     table.Add(QStringLiteral("MENUK"), [] { return std::make_shared<TMenuModul>(); });
+    table.Add(QStringLiteral("PROGRAMOK"), [] { return std::make_shared<TPrgModul>(); });
     return table;
 }

@@ -13,6 +13,7 @@
 #include "topics/lists/ListsMoves.h"
 #include "topics/menus/MenusMoves.h"
 #include "topics/panels/PanelsMoves.h"
+#include "topics/programs/ProgramsMoves.h"
 #include "topics/windows/WindowsMoves.h"
 
 #include <QLineEdit>
@@ -25,7 +26,7 @@ const std::vector<TTopicMove>& Topics()
                                                    MouseGamesMoves::Helpful, ButtonsMoves::Helpful,
                                                    SelectionMoves::Helpful, ListsMoves::Helpful,
                                                    PanelsMoves::Helpful,    WindowsMoves::Helpful,
-                                                   MenusMoves::Helpful};
+                                                   MenusMoves::Helpful,     ProgramsMoves::Helpful};
     return topics;
 }
 

@@ -9,7 +9,7 @@ const std::vector<TModulePages>& Modules()
         {QStringLiteral("EGEREZES"), Mouse},        {QStringLiteral("GOMBOK"), Buttons},
         {QStringLiteral("JELOLESEK"), Selection},   {QStringLiteral("LISTADOBOZOK"), Lists},
         {QStringLiteral("PANELEK"), Panels},        {QStringLiteral("ABLAKOK"), Windows},
-        {QStringLiteral("MENUK"), Menus},
+        {QStringLiteral("MENUK"), Menus},           {QStringLiteral("PROGRAMOK"), Programs},
     };
     return modules;
 }

@@ -59,5 +59,6 @@ std::vector<TPageSample> Lists();
 std::vector<TPageSample> Panels();
 std::vector<TPageSample> Windows();
 std::vector<TPageSample> Menus();
+std::vector<TPageSample> Programs();
 
 } // namespace PageSamples

@@ -16,6 +16,7 @@
 #include "topics/programs/PrgPaintForm.h"
 
 #include <QLabel>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>

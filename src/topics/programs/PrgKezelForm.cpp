@@ -1,6 +1,5 @@
 #include "PrgKezelForm.h"
 
-#include "framework/BackAreas.h"
 #include "framework/BalloonHint.h"
 #include "framework/BaseCustForm.h"
 #include "framework/Controls.h"
@@ -11,12 +10,14 @@
 #include "framework/PushButton.h"
 #include "framework/TaskBar.h"
 #include "platform/PageTimer.h"
+#include "platform/VirtualKey.h"
 
 #include <QLabel>
 
 namespace {
 
 constexpr int BarTop = 704;
+const QRect BackSign(892, 641, 107, 63);
 constexpr int StartMenuAway = -500;
 const QSize ArrowSize(114, 114);
 const QRect DownArrow(888, 624, 114, 114);
@@ -26,6 +27,12 @@ constexpr int TaskBarShift = 400;
 QPoint Above(QPoint corner)
 {
     return corner - QPoint(10, 10);
+}
+
+// Left + Width, as the page places its pictures (QRect::topRight is one pixel short of it).
+QPoint TopRight(const QWidget* widget)
+{
+    return QPoint(widget->x() + widget->width(), widget->y());
 }
 
 } // namespace
@@ -70,8 +77,9 @@ TPrgKezelForm::TPrgKezelForm() : TBaseProgramokForm(QStringLiteral("PrgKezelForm
     btnOk_->setVisible(false);
     btnOk_->OnClick = [this] { NotifyModule(); };
 
-    // The desktop's own back sign stands above the task bar, which moves up to make room below.
-    imgToMenu()->setGeometry(BackAreas::Programs);
+    // The back sign is a picture of its own standing on the task bar, which moves up from the
+    // page's bottom edge.
+    imgToMenu()->setGeometry(BackSign);
     imgToMenu()->SetPng(LoadPng(QStringLiteral("prg\\exitBtn.png")));
     pnlTalca()->move(0, BarTop);
     for (TImage* arrow : {imgKurFel_, imgKurLe_, imgKurBal_, imgKurJobb_})
@@ -162,7 +170,7 @@ void TPrgKezelForm::RunStep()
         imgToMenu()->setVisible(true);
         imgKurLe_->move(imgKurLe_->x() - TaskBarShift, imgKurLe_->y());
         Balloon(QStringLiteral("Tálca"), QStringLiteral("Ide ugranak le a futó, de éppen nem használt programok ablakai."),
-                Above(imgKurLe_->geometry().topRight()));
+                Above(TopRight(imgKurLe_)));
         break;
     case 5:
         imgKurLe_->move(80, imgKurLe_->y());
@@ -171,7 +179,7 @@ void TPrgKezelForm::RunStep()
                 QStringLiteral("Ezek a gyorsindító gombok. \n"
                                "Csak kattintasz, és már indul is a hozzájuk tartozó program. \n"
                                "Próbáld ki valamelyiket! "),
-                Above(imgKurLe_->geometry().topRight()));
+                Above(TopRight(imgKurLe_)));
         break;
     case 6:
         imgKurLe_->move(-10, imgKurLe_->y());
@@ -184,7 +192,7 @@ void TPrgKezelForm::RunStep()
                                "innen a gépen található összes program elindítható, \n"
                                "ezért nagyon sok almenüje is lehet.\n"
                                "Keresd meg, és indítsd el a Rajzolót!"),
-                Above(imgKurLe_->geometry().topRight()));
+                Above(TopRight(imgKurLe_)));
         break;
     case 9:
         startAllowed_ = false;
@@ -197,7 +205,7 @@ void TPrgKezelForm::RunStep()
                                "Ezekkel szintén egyszerűen elindíthatod a programokat.\n"
                                "A képre kattintás (elszíneződik) - majd ENTER. Vagy duplakattintás az ikonon.\n"
                                "Indítsd el valamelyik programot!"),
-                Above(imgKurBal_->geometry().topRight()));
+                Above(TopRight(imgKurBal_)));
         setFocus();
         break;
     case 10:
@@ -209,7 +217,7 @@ void TPrgKezelForm::RunStep()
                                "Ha nem akarod átírni, akkor kattints félre, \n"
                                "vagy üsd le az ESC billentyűt!\n"
                                "Indíts el egy másik programot!"),
-                Above(imgKurBal_->geometry().topRight()));
+                Above(TopRight(imgKurBal_)));
         setFocus();
         break;
     case 11:
@@ -220,7 +228,7 @@ void TPrgKezelForm::RunStep()
                                "jobb gombbal hívd elő a gyorsmenüt! Ott válaszd a \"Megnyitás\" parancsot, \n"
                                "majd klikkelj a bal gombbal!\n"
                                "Most indítsd el egy programot!"),
-                Above(imgKurBal_->geometry().topRight()));
+                Above(TopRight(imgKurBal_)));
         setFocus();
         break;
     case 12:
@@ -320,14 +328,14 @@ void TPrgKezelForm::ProgramClosed(int program)
 void TPrgKezelForm::FormKeyDown(int& key, Qt::KeyboardModifiers shift)
 {
     TBaseProgramokForm::FormKeyDown(key, shift);
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    if (key == VirtualKey::Return)
         enterDown_ = !ProgramOpen();
 }
 
 void TPrgKezelForm::FormKeyUp(int& key, Qt::KeyboardModifiers shift)
 {
     TBaseProgramokForm::FormKeyUp(key, shift);
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+    if (key != VirtualKey::Return)
         return;
     const bool seen = enterDown_;
     enterDown_ = false;

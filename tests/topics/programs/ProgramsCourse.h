@@ -7,6 +7,9 @@
 #include "framework/BalloonHint.h"
 #include "framework/BaseCustForm.h"
 #include "topics/programs/PrgKezelForm.h"
+#include "topics/programs/PrgEditorForm.h"
+#include "topics/programs/PrgKalkulalForm.h"
+#include "topics/programs/PrgPaintForm.h"
 #include "topics/programs/PrgProgramWindow.h"
 
 // The course opened on the programs topic, with the moves that get the learner to a step.
@@ -30,8 +33,9 @@ protected:
         for (int move = 0; page && page->Step() < step && move < 40; ++move)
             ProgramsMoves::LessonStep(*this, *page);
         EXPECT_NE(page, nullptr);
-        if (page)
+        if (page) {
             EXPECT_EQ(page->Step(), step);
+        }
         return page;
     }
 
