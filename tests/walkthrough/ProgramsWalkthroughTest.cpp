@@ -67,13 +67,21 @@ TEST_F(ProgramsWalkthrough, FromTheChooserOverTheDesktopWithEveryProgramUsedBack
             UseCalculator(*page->Kalkulator());
             Click(page->Kalkulator()->LMDButton2()); // "&Kilépés"
             break;
-        case 6:
-            ProgramsMoves::LessonStep(*this, *page);
+        case 6: {
+            Click(page->pnlTalca()->btnStart());
+            Click(page->StartRow(8)); // "Programok"
+            TPopupMenu* programs = TPopupMenu::Current();
+            ASSERT_NE(programs, nullptr);
+            Click(programs, programs->RowRect(2).center()); // "Kellékek"
+            ASSERT_NE(programs->Column(1), nullptr);
+            Note("_start_menu");
+            Click(programs->Column(1), programs->Column(1)->RowRect(0).center()); // "Rajzoló"
             ASSERT_TRUE(page->Rajzolo()->isVisible());
             Drag(page->Rajzolo()->PaintBox(), QPoint(40, 40), QPoint(300, 200), 30);
             Note("_paint");
             MenusMoves::ChooseByMouse(*this, *page->Rajzolo(), {0, 1}); // "Kilépés"
             break;
+        }
         case 9:
             ProgramsMoves::LessonStep(*this, *page);
             ASSERT_TRUE(page->Gepelo()->isVisible());
