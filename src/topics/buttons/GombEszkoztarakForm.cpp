@@ -36,7 +36,8 @@ QString PageMedia(const QString& page, const QString& suffix)
 
 TGombEszkoztarakForm::TGombEszkoztarakForm() : TGombBaseForm(QStringLiteral("GombEszkoztarakForm"))
 {
-    LoadBackground(QStringLiteral("gombok\\GombGombForm.jpg"));
+    // The lesson background with a dark band under the yellow captions, which only this page has.
+    LoadBackground(QStringLiteral("gombok\\") + GetPageName() + QStringLiteral(".jpg"));
     toolGroup_ = new TSpeedButtonGroup(TSpeedButtonGroup::TMode::Exclusive, this);
     houseGroup_ = new TSpeedButtonGroup(TSpeedButtonGroup::TMode::AllowAllUp, this);
     const QString name = GetPageName();

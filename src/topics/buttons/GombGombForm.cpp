@@ -23,7 +23,7 @@ void TGombGombForm::ShowPage()
 {
     TGombBaseForm::ShowPage();
     ShowToMenu();
-    // Wide enough that the instruction ends inside the lesson panel, above the caption band.
+    // Wide enough that the instruction ends inside the lesson panel.
     WriteOnBackground(Instruction, 70, 80, 220, 5);
 }
 

@@ -9,7 +9,8 @@
 namespace ButtonsPlaces {
 
 // The shared lesson background "GombGombForm.jpg": blue instructions from the top 215 down to
-// about 400, and the tool-bar page's two yellow captions at top 420 on a dark band.
+// about 400. The tool-bar page's own copy of it, "GombEszkoztarakForm.jpg", adds a dark band for
+// its two yellow captions at top 420.
 inline const QRect LessonText(60, 205, 904, 192);
 inline const QRect CaptionBand(40, 410, 944, 36);
 
