@@ -34,6 +34,7 @@ const TQuestion Questions[QuizResult::Questions] = {
 
 const int AnswerLefts[] = {40, 130, 220};
 constexpr int QuestionHeight = 22;
+constexpr int RowsRightMargin = 1024 - 876;
 
 } // namespace
 
@@ -78,9 +79,10 @@ void TGombKerdesekForm::ShowPage()
     answers_.clear();
     tags_.clear();
 
-    // Each question just above its own answers, whatever height the font's lines have.
+    // Each question just above its own answers, whatever height the font's lines have, and inside
+    // the rows' panel, which ends before the back picture.
     for (const TQuestion& question : Questions)
-        WriteOnBackground(QString::fromUtf8(question.text), 40, 50, question.top - QuestionHeight, 23, 14);
+        WriteOnBackground(QString::fromUtf8(question.text), 40, RowsRightMargin, question.top - QuestionHeight, 23, 14);
 
     for (int q = 1; q <= QuizResult::Questions; ++q) {
         const TQuestion& question = Questions[q - 1];

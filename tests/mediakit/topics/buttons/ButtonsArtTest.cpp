@@ -128,6 +128,15 @@ TEST(ButtonsArt, OnlyTheToolBarPictureHasTheDarkCaptionBand)
     EXPECT_EQ(toolBar.copy(0, 0, 1024, 400), lesson.copy(0, 0, 1024, 400));
 }
 
+TEST(ButtonsArt, QuizRowsStopBeforeTheBackPicture)
+{
+    // The back picture stands at (888, 664), 104 x 61. From 8 pixels left of it to the page's
+    // right edge, down past the last row, the quiz page is the bare backdrop the plain lesson
+    // picture shows there too: no panel or row stripe runs under the picture.
+    const QRect beside(880, 400, 144, 345);
+    EXPECT_EQ(ButtonsScreensArt::QuizScreen().copy(beside), ButtonsScreensArt::LessonScreen().copy(beside));
+}
+
 TEST(ButtonsArt, PuzzleNoteStaysOutOfTheGuidesClip)
 {
     // The clip's frames are see-through: blue lettering under them would show through the guide.

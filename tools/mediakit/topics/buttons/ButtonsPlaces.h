@@ -51,9 +51,10 @@ inline const QRect EnglishLead(30, 100, 964, 100);
 inline const QRect EnglishBoard(24, 206, 976, 454);
 inline const QRect EnglishLast(30, 672, 850, 40);
 
-// The quiz page: the help button, the question rows and the help panel shown over them.
+// The quiz page: the help button, the question rows and the help panel shown over them. The rows
+// end left of the back picture, which stands beside the last two.
 inline const QRect HelpArea(224, 120, 169, 57);
-inline const QRect QuizRows(30, 196, 964, 548);
+inline const QRect QuizRows(30, 196, 846, 548);
 inline const QRect HelpPanel(24, 200, 837, 537);
 inline const QSize CheckMark(40, 40);
 
