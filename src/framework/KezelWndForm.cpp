@@ -8,8 +8,20 @@
 
 #include <QLabel>
 
+QString TKezelWndForm::Title()
+{
+    return QStringLiteral("Címsáv");
+}
+
+QString TKezelWndForm::FirstTask()
+{
+    return QStringLiteral("Az ablak tetején lévő színes csík a címsáv, ahol például a program nevét is megtalálod. "
+                          "Ha az egérrel a címsávra kattintasz, akkor mozgathatod is a képernyőn az ablakot.\n"
+                          "Használd a \"Fogd és vidd\" módszert! \nVidd az ablakot a bal felső sarokba!\n");
+}
+
 TKezelWndForm::TKezelWndForm(QWidget* host, int tag)
-    : TPracticeWindow(host, QStringLiteral("KezelWndForm"), QStringLiteral("Címsáv")), tag_(tag)
+    : TPracticeWindow(host, QStringLiteral("KezelWndForm"), Title()), tag_(tag)
 {
     SetColour(Qt::white);
     SetStayOnTop(true);
@@ -25,13 +37,8 @@ TKezelWndForm::TKezelWndForm(QWidget* host, int tag)
                                    PixelFont(QStringLiteral("Arial"), 13), Qt::black, Qt::AlignCenter);
     img_ = new TImage(client, QRect(0, 0, 10, 201));
     img_->SetCenter(true);
-    txtTask_ = Controls::Label(client, QRect(0, 201, 10, 10),
-                               QStringLiteral("Az ablak tetején lévő színes csík a címsáv, ahol például a program "
-                                              "nevét is megtalálod. Ha az egérrel a címsávra kattintasz, akkor "
-                                              "mozgathatod is a képernyőn az ablakot.\nHasználd a \"Fogd és vidd\" "
-                                              "módszert! \nVidd az ablakot a bal felső sarokba!\n"),
-                               PixelFont(QStringLiteral("Arial"), 16), Qt::black, Qt::AlignHCenter | Qt::AlignTop,
-                               true);
+    txtTask_ = Controls::Label(client, QRect(0, 201, 10, 10), FirstTask(), PixelFont(QStringLiteral("Arial"), 16),
+                               Qt::black, Qt::AlignHCenter | Qt::AlignTop, true);
     btnNext_ = new TPushButton(client, QRect(192, 360, 75, 25), QStringLiteral("Tovább"));
     btnNext_->setVisible(false);
     anim_ = new TClipPlayer(client);

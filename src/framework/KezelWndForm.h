@@ -17,6 +17,10 @@ public:
 
     explicit TKezelWndForm(QWidget* host, int tag = 0);
 
+    // The window's title, and its task before the lesson gives it another.
+    static QString Title();
+    static QString FirstTask();
+
     int Tag() const { return tag_; }
     QWidget* pnlMenu() const { return pnlMenu_; }
     QLabel* StaticText1() const { return staticText1_; }

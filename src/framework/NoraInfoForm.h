@@ -13,6 +13,9 @@ class TNoraInfoForm : public TPracticeWindow {
 public:
     explicit TNoraInfoForm(QWidget* host);
 
+    // What it says until a page gives it another text.
+    static QString Text();
+
     TImage* imgDlgInfo() const { return imgDlgInfo_; }
     QLabel* txtDialog() const { return txtDialog_; }
     TPushButton* Button1() const { return button1_; }

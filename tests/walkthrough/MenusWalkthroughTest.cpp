@@ -2,6 +2,7 @@
 
 #include "framework/BaseCustForm.h"
 #include "framework/Image.h"
+#include "framework/PopupMenu.h"
 #include "framework/PushButton.h"
 #include "platform/PageTimer.h"
 #include "topics/menus/MenuMondatForm.h"
@@ -27,6 +28,12 @@ protected:
         for (std::size_t level = 1; level < path.size(); ++level) {
             for (int down = 0; down < path[level]; ++down)
                 PressKey(Qt::Key_Down);
+            if (level + 1 == path.size()) {
+                // The sentence's last word lies in the fourth column of the cascade.
+                ASSERT_NE(TPopupMenu::Current(), nullptr);
+                EXPECT_EQ(TPopupMenu::Current()->Depth(), 4);
+                Snapshot(QStringLiteral("menus_sentence_cascade"));
+            }
             PressKey(level + 1 < path.size() ? Qt::Key_Right : Qt::Key_Return);
         }
     }

@@ -8,23 +8,33 @@
 #include <algorithm>
 
 namespace {
-const QString Introduction = QStringLiteral(
-    "A számítástechnika nyelve az angol.<BR>A Te gépeden persze szinte minden program magyar nyelvű, de néha "
-    "előfordul egy-egy angol feliratú gomb is. Például:");
 const QColor Yellow(255, 255, 17);
 constexpr int WordLeft = 60;
 constexpr int WordSize = 14;
 constexpr int ButtonGap = 8;
 
-// The word's own place, or just after its first line where that line would run under the button.
-QPoint ButtonPlace(const EnglishWords::TWord& word)
+} // namespace
+
+QString TGombAngolForm::Introduction()
 {
+    return QStringLiteral(
+        "A számítástechnika nyelve az angol.<BR>A Te gépeden persze szinte minden program magyar nyelvű, de néha "
+        "előfordul egy-egy angol feliratú gomb is. Például:");
+}
+
+QString TGombAngolForm::LastLine()
+{
+    return QStringLiteral("Válaszd ki, hogy melyik gombbal léphetsz tovább!");
+}
+
+QPoint TGombAngolForm::ButtonPlace(const EnglishWords::TWord& word)
+{
+    // The word's own place, or just after its first line where that line would run under the button.
     const QString firstLine = word.text.section(QStringLiteral("<BR>"), 0, 0).trimmed();
     const QFontMetrics metrics(PointFont(QStringLiteral("Arial"), WordSize));
     const int lineEnd = WordLeft + metrics.horizontalAdvance(firstLine);
     return QPoint(std::max(word.button.x(), lineEnd + ButtonGap), word.button.y());
 }
-} // namespace
 
 TGombAngolForm::TGombAngolForm() : TGombBaseForm(QStringLiteral("GombAngolForm"))
 {
@@ -43,12 +53,12 @@ void TGombAngolForm::ShowPage()
 {
     TGombBaseForm::ShowPage();
     ShowToMenu();
-    WriteOnBackground(Introduction, 40, 200, 110, 3);
+    WriteOnBackground(Introduction(), 40, 200, 110, 3);
     int lineSpacing = 3;
     for (const auto& word : EnglishWords::Words()) {
         if (word.caption == QLatin1String("&Quit"))
             lineSpacing = 2;
         WriteOnBackground(word.text, WordLeft, word.rightMargin, word.top, lineSpacing, WordSize, Yellow);
     }
-    WriteOnBackground(QStringLiteral("Válaszd ki, hogy melyik gombbal léphetsz tovább!"), 40, 100, 680, lineSpacing);
+    WriteOnBackground(LastLine(), 40, 100, 680, lineSpacing);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EnglishWords.h"
 #include "GombBaseForm.h"
 
 #include <array>
@@ -14,6 +15,13 @@ public:
     static constexpr int ButtonCount = 13;
 
     TGombAngolForm();
+
+    // The blue lines above and below the board; the yellow ones are EnglishWords::Words().
+    static QString Introduction();
+    static QString LastLine();
+    // Where a word's button stands: its own place, moved right of the word's first line if that
+    // line would run under it.
+    static QPoint ButtonPlace(const EnglishWords::TWord& word);
 
     void ShowPage() override;
 

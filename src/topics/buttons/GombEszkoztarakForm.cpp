@@ -10,11 +10,6 @@
 
 namespace {
 
-const QString Instruction = QStringLiteral(
-    "Vannak olyan gombok, amiken csak rajzok vannak.<BR>Ezeket eszköztárgomboknak hívjuk. Ha lenyomod őket, "
-    "benyomva maradnak.<BR>Az egyik csoportban egy gombot csak egy másik lenyomásával engedhetsz fel, a másik "
-    "csoportban a lenyomott gombra még egyszer kattintva is.<BR>Mindet kapcsold be és ki! Próba!");
-
 const char* const ToolNames[] = {"darts", "sakk", "nyil", "foto"};
 const char* const BigToolNames[] = {"darts", "sakk", "ijj", "foto"};
 const int ToolLefts[] = {59, 147, 235, 323};
@@ -29,14 +24,34 @@ void Count(int& counter)
 
 QString PageMedia(const QString& page, const QString& suffix)
 {
-    return QStringLiteral("gombok\\") + page + suffix;
+    return QStringLiteral(
+        "gombok\\") + page + suffix;
 }
 
 } // namespace
 
+QString TGombEszkoztarakForm::Instruction()
+{
+    return QStringLiteral(
+        "Vannak olyan gombok, amiken csak rajzok vannak.<BR>Ezeket eszköztárgomboknak hívjuk. Ha lenyomod őket, "
+        "benyomva maradnak.<BR>Az egyik csoportban egy gombot csak egy másik lenyomásával engedhetsz fel, a másik "
+        "csoportban a lenyomott gombra még egyszer kattintva is.<BR>Mindet kapcsold be és ki! Próba!");
+}
+
+QString TGombEszkoztarakForm::ToolsCaption()
+{
+    return QStringLiteral("Csak a másikkal kapcsolható ki.");
+}
+
+QString TGombEszkoztarakForm::HousesCaption()
+{
+    return QStringLiteral("Önmagukkal is kikapcsolható gombok.");
+}
+
 TGombEszkoztarakForm::TGombEszkoztarakForm() : TGombBaseForm(QStringLiteral("GombEszkoztarakForm"))
 {
-    LoadBackground(QStringLiteral("gombok\\GombGombForm.jpg"));
+    // The lesson background with a dark band under the yellow captions, which only this page has.
+    LoadBackground(QStringLiteral("gombok\\") + GetPageName() + QStringLiteral(".jpg"));
     toolGroup_ = new TSpeedButtonGroup(TSpeedButtonGroup::TMode::Exclusive, this);
     houseGroup_ = new TSpeedButtonGroup(TSpeedButtonGroup::TMode::AllowAllUp, this);
     const QString name = GetPageName();
@@ -75,10 +90,10 @@ void TGombEszkoztarakForm::ShowPage()
 {
     TGombBaseForm::ShowPage();
     ShowToMenu();
-    WriteOnBackground(Instruction, 80, 200, 215, 3);
+    WriteOnBackground(Instruction(), 80, 200, 215, 3);
     const QColor yellow(255, 255, 51);
-    WriteOnBackground(QStringLiteral("Csak a másikkal kapcsolható ki."), 80, 100, 420, 3, 16, yellow);
-    WriteOnBackground(QStringLiteral("Önmagukkal is kikapcsolható gombok."), 480, 100, 420, 3, 16, yellow);
+    WriteOnBackground(ToolsCaption(), 80, 100, 420, 3, 16, yellow);
+    WriteOnBackground(HousesCaption(), 480, 100, 420, 3, 16, yellow);
 }
 
 void TGombEszkoztarakForm::ToolClick(TSpeedButton* button)

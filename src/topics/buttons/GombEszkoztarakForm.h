@@ -20,6 +20,11 @@ public:
 
     TGombEszkoztarakForm();
 
+    // What the page writes: the instruction, and the yellow captions over the tools and the houses.
+    static QString Instruction();
+    static QString ToolsCaption();
+    static QString HousesCaption();
+
     void ShowPage() override;
 
     TSpeedButton* Tool(int index) const { return tools_[static_cast<std::size_t>(index)]; }

@@ -4,17 +4,23 @@
 #include "framework/MediaAccess.h"
 #include "framework/PushButton.h"
 
-namespace {
-const QString Instruction = QStringLiteral(
-    "Szia!<BR>A monitoron sokszor láthatsz gombokat.<BR>Ezek a gombok nem igaziak, csak úgy néznek ki, mintha "
-    "igaziak lennének.<BR>A képernyőn lévő gombokat úgy használod, hogy a bal egérgombbal rájuk kattintasz.<BR>"
-    "A programokban sokféle gombbal találkozhatsz.<BR>Ez itt egy sima, egyszerű gomb. Kattints rá!");
-} // namespace
+QString TGombGombForm::Instruction()
+{
+    return QStringLiteral(
+        "Szia!<BR>A monitoron sokszor láthatsz gombokat.<BR>Ezek a gombok nem igaziak, csak úgy néznek ki, mintha "
+        "igaziak lennének.<BR>A képernyőn lévő gombokat úgy használod, hogy a bal egérgombbal rájuk kattintasz.<BR>"
+        "A programokban sokféle gombbal találkozhatsz.<BR>Ez itt egy sima, egyszerű gomb. Kattints rá!");
+}
+
+QString TGombGombForm::ButtonCaption()
+{
+    return QStringLiteral("Kattints rám!");
+}
 
 TGombGombForm::TGombGombForm() : TGombBaseForm(QStringLiteral("GombGombForm"))
 {
     LoadBackground(QStringLiteral("gombok\\") + GetPageName() + QStringLiteral(".jpg"));
-    button1_ = new TPushButton(this, QRect(355, 530, 170, 60), QStringLiteral("Kattints rám!"));
+    button1_ = new TPushButton(this, QRect(355, 530, 170, 60), ButtonCaption());
     button1_->setFont(PixelFont(QStringLiteral("Arial"), 24, true));
     button1_->OnClick = [this] { Button1Click(); };
 }
@@ -23,8 +29,8 @@ void TGombGombForm::ShowPage()
 {
     TGombBaseForm::ShowPage();
     ShowToMenu();
-    // Wide enough that the instruction ends inside the lesson panel, above the caption band.
-    WriteOnBackground(Instruction, 70, 80, 220, 5);
+    // Wide enough that the instruction ends inside the lesson panel.
+    WriteOnBackground(Instruction(), 70, 80, 220, 5);
 }
 
 void TGombGombForm::Button1Click()

@@ -10,6 +10,10 @@ class TGombGombForm : public TGombBaseForm {
 public:
     TGombGombForm();
 
+    // What the page writes and its button says.
+    static QString Instruction();
+    static QString ButtonCaption();
+
     void ShowPage() override;
 
     TPushButton* Button1() const { return button1_; }

@@ -9,6 +9,8 @@
 #include "framework/TextImgWriter.h"
 #include "shell/Board.h"
 
+#include <algorithm>
+
 namespace {
 
 struct TQuestion {
@@ -34,6 +36,13 @@ const TQuestion Questions[QuizResult::Questions] = {
 
 const int AnswerLefts[] = {40, 130, 220};
 constexpr int QuestionHeight = 22;
+constexpr int RowsRightMargin = 1024 - 876;
+
+// Question q (1 to 12); one outside them reads as the nearest.
+const TQuestion& At(int question)
+{
+    return Questions[std::clamp(question, 1, QuizResult::Questions) - 1];
+}
 
 } // namespace
 
@@ -45,6 +54,24 @@ TGombKerdesekForm::TGombKerdesekForm() : TGombBaseForm(QStringLiteral("GombKerde
     imgHelp_->OnClick = [this] { imgHelpClick(); };
     imgHelpCont_ = new TImage(this, QRect(24, 200, 837, 537));
     imgHelpCont_->hide();
+}
+
+QString TGombKerdesekForm::Question(int question)
+{
+    return QString::fromUtf8(At(question).text);
+}
+
+QStringList TGombKerdesekForm::Answers(int question)
+{
+    QStringList answers;
+    for (const char* answer : At(question).answers)
+        answers << QString::fromLatin1(answer);
+    return answers;
+}
+
+int TGombKerdesekForm::RowTop(int question)
+{
+    return At(question).top;
 }
 
 QPoint TGombKerdesekForm::CheckMarkPosition(int question)
@@ -78,16 +105,16 @@ void TGombKerdesekForm::ShowPage()
     answers_.clear();
     tags_.clear();
 
-    // Each question just above its own answers, whatever height the font's lines have.
-    for (const TQuestion& question : Questions)
-        WriteOnBackground(QString::fromUtf8(question.text), 40, 50, question.top - QuestionHeight, 23, 14);
+    // Each question just above its own answers, whatever height the font's lines have, and inside
+    // the rows' panel, which ends before the back picture.
+    for (int q = 1; q <= QuizResult::Questions; ++q)
+        WriteOnBackground(Question(q), 40, RowsRightMargin, RowTop(q) - QuestionHeight, 23, 14);
 
     for (int q = 1; q <= QuizResult::Questions; ++q) {
-        const TQuestion& question = Questions[q - 1];
-        for (std::size_t a = 0; a < question.answers.size(); ++a) {
-            const int tag = 10 * q + static_cast<int>(a);
-            auto* button = new TPushButton(this, QRect(AnswerLefts[a], question.top, 81, 20),
-                                           QString::fromLatin1(question.answers[a]));
+        const QStringList answers = Answers(q);
+        for (int a = 0; a < answers.size(); ++a) {
+            const int tag = 10 * q + a;
+            auto* button = new TPushButton(this, QRect(AnswerLefts[a], RowTop(q), 81, 20), answers[a]);
             button->OnClick = [this, tag] { AnswerClick(tag); };
             button->show();
             answers_.push_back(button);

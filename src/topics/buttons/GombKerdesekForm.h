@@ -4,6 +4,7 @@
 #include "QuizResult.h"
 
 #include <QImage>
+#include <QStringList>
 #include <vector>
 
 class TImage;
@@ -16,6 +17,12 @@ class TGombKerdesekForm : public TGombBaseForm {
     Q_OBJECT
 public:
     TGombKerdesekForm();
+
+    // Question q (1 to 12) as the page writes it, its answers' captions left to right, and the
+    // top of its answer row.
+    static QString Question(int question);
+    static QStringList Answers(int question);
+    static int RowTop(int question);
 
     void ShowPage() override;
 

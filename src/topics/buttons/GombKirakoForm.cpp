@@ -8,13 +8,14 @@
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
 
-namespace {
-const QString Instruction = QStringLiteral(
-    "Klikkelj arra a képre, amelyikkel játszani szeretnél, majd kattints a Keverés gombra, és rakd ki a képet! "
-    "Ha elkészültél, válassz másikat vagy keverj újra!<BR>Ha egymás után két kockára kattintasz, azok helyet "
-    "cserélnek. Az a cél, hogy minden kocka a helyére kerüljön.<BR>Ha nem sikerül, nyomd meg újra a Keverés "
-    "gombot!");
-} // namespace
+QString TGombKirakoForm::Instruction()
+{
+    return QStringLiteral(
+        "Klikkelj arra a képre, amelyikkel játszani szeretnél, majd kattints a Keverés gombra, és rakd ki a képet! "
+        "Ha elkészültél, válassz másikat vagy keverj újra!<BR>Ha egymás után két kockára kattintasz, azok helyet "
+        "cserélnek. Az a cél, hogy minden kocka a helyére kerüljön.<BR>Ha nem sikerül, nyomd meg újra a Keverés "
+        "gombot!");
+}
 
 TGombKirakoForm::TGombKirakoForm() : TGombBaseForm(QStringLiteral("GombKirakoForm"), TEscape::Leaves)
 {
@@ -68,7 +69,7 @@ void TGombKirakoForm::ShowPage()
 {
     TGombBaseForm::ShowPage();
     ShowToMenu();
-    WriteOnBackground(Instruction, 40, 100, 490, 3);
+    WriteOnBackground(Instruction(), 40, 100, 490, 3);
     board_.Reset();
     tilesShown_ = false;
     picture_ = 0;

@@ -21,6 +21,8 @@ public:
 
     TGombKirakoForm();
 
+    static QString Instruction();
+
     void ShowPage() override;
 
     TImage* Thumbnail(int picture) const { return picture == 1 ? imgKirakSel1_ : imgKirakSel2_; }

@@ -9,10 +9,6 @@
 
 namespace {
 
-const QString Instruction = QStringLiteral(
-    "Különböző alakú, méretű gombokat látsz, felirattal vagy anélkül. Az egyik úgy néz ki, mint egy fej. "
-    "Mindegyikre kattints rá!<BR>Ha mindet kipróbáltad, akkor klikkelj a \"Tovább\" gombra!");
-
 struct TShapeMedia {
     const char* clip;
     const char* sound;
@@ -28,11 +24,23 @@ const TShapeMedia Media[] = {
 
 } // namespace
 
+QString TGombSokfalytaForm::Instruction()
+{
+    return QStringLiteral(
+        "Különböző alakú, méretű gombokat látsz, felirattal vagy anélkül. Az egyik úgy néz ki, mint egy fej. "
+        "Mindegyikre kattints rá!<BR>Ha mindet kipróbáltad, akkor klikkelj a \"Tovább\" gombra!");
+}
+
+QString TGombSokfalytaForm::ButtonCaption()
+{
+    return QStringLiteral("Kattints rám !");
+}
+
 TGombSokfalytaForm::TGombSokfalytaForm() : TGombBaseForm(QStringLiteral("GombSokfalytaForm"))
 {
     LoadBackground(QStringLiteral("gombok\\") + GetPageName() + QStringLiteral(".jpg"));
-    normalBtn_ = new TPushButton(this, QRect(120, 312, 121, 41), QStringLiteral("Kattints rám !"));
-    coloredBtn_ = new TPushButton(this, QRect(120, 368, 121, 41), QStringLiteral("Kattints rám !   "));
+    normalBtn_ = new TPushButton(this, QRect(120, 312, 121, 41), ButtonCaption());
+    coloredBtn_ = new TPushButton(this, QRect(120, 368, 121, 41), ButtonCaption() + QStringLiteral("   "));
     coloredBtn_->SetColours(QColor(166, 202, 240), QColor(0, 0, 255));
     roundImg_ = new TImage(this, QRect(136, 432, 70, 70));
     ellipseImg_ = new TImage(this, QRect(120, 520, 96, 37));
@@ -67,7 +75,7 @@ void TGombSokfalytaForm::InitPage()
 void TGombSokfalytaForm::ShowPage()
 {
     TGombBaseForm::ShowPage();
-    WriteOnBackground(Instruction, 70, 80, 215, 3);
+    WriteOnBackground(Instruction(), 70, 80, 215, 3);
 }
 
 void TGombSokfalytaForm::ShapeClick(TShape shape)

@@ -18,6 +18,10 @@ public:
 
     TGombSokfalytaForm();
 
+    // What the page writes, and what its two plain buttons say.
+    static QString Instruction();
+    static QString ButtonCaption();
+
     void ShowPage() override;
 
     TPushButton* normalBtn() const { return normalBtn_; }

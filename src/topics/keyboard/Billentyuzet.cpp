@@ -98,6 +98,18 @@ void TBillentyuzet::DrawStep()
     PlaceHands();
 }
 
+QStringList TBillentyuzet::LinesT(const QString& name, const QString& grade)
+{
+    return {
+        "Kedves " + name + "! Ezek szerint " + grade + " vagy.",
+        QStringLiteral("A billentyűzet vagy klaviatúra neve angolul keyboard (kíbord)."),
+        QStringLiteral("Az ujjak a képen a két ENTER-t mutatják."),
+        QStringLiteral("Bármelyiket használhatod."),
+        QStringLiteral("ENTER = Belépés, végrehajtás."),
+        QStringLiteral("Tovább a T billentyűvel!"),
+    };
+}
+
 void TBillentyuzet::DrawLinesT()
 {
     IModuleController& controller = Controller();
@@ -112,16 +124,8 @@ void TBillentyuzet::DrawLinesT()
     canvas.BrushClear = true;
     canvas.SetFont(PointFont(QStringLiteral("Arial"), 18), Blue);
     const int h = canvas.TextHeight(LineMeasure);
-    const QStringList lines = {
-        "Kedves " + *name + "! Ezek szerint " + *grade + " vagy.",
-        QStringLiteral("A billentyűzet vagy klaviatúra neve angolul keyboard (kíbord)."),
-        QStringLiteral("Az ujjak a képen a két ENTER-t mutatják."),
-        QStringLiteral("Bármelyiket használhatod."),
-        QStringLiteral("ENTER = Belépés, végrehajtás."),
-        QStringLiteral("Tovább a T billentyűvel!"),
-    };
     int y = 10;
-    for (const QString& line : lines) {
+    for (const QString& line : LinesT(*name, *grade)) {
         canvas.TextOut(20, y, line);
         y += h + 5;
     }

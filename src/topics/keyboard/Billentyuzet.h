@@ -3,6 +3,7 @@
 #include "framework/BaseBillForm.h"
 #include "framework/GraphObj.h"
 
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -27,6 +28,9 @@ public:
     // Whether a Shift key is down. It outlives the page: Shift may be pressed on one page and let go
     // on another.
     static bool ShiftHeld() { return shiftHeld_; }
+
+    // The lines of the first step, "T", for the learner's name and grade.
+    static QStringList LinesT(const QString& name, const QString& grade);
 
 protected:
     void FormKeyDown(int& key, Qt::KeyboardModifiers shift) override;

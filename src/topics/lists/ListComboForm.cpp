@@ -10,16 +10,25 @@
 
 #include <QLineEdit>
 
+QString TListComboForm::Instruction()
+{
+    return QStringLiteral("Ezek a listadobozok helytakarékosak és szerkeszthetők is. A nevük kombinált "
+                          "(kevert, összetett) lista.\nÚj elemet így vehetsz fel: kattints a "
+                          "szerkesztőmezőbe, gépeld be az új elemet, és nyomd meg az ENTER billentyűt! Elemet "
+                          "úgy törölhetsz, hogy kiválasztod a listából, és megnyomod a DELETE "
+                          "billentyűt.\nÍrd be kedvenc neveidet! Mindegyik lista legalább öt névből álljon! "
+                          "Törölhetsz is!");
+}
+
+QString TListComboForm::Prompt()
+{
+    return QStringLiteral("Ide gépelhetsz");
+}
+
 TListComboForm::TListComboForm() : TListBaseForm(QStringLiteral("ListComboForm"), QStringLiteral("ListComboForm"))
 {
-    SetInstruction(QStringLiteral("Ezek a listadobozok helytakarékosak és szerkeszthetők is. A nevük kombinált "
-                                  "(kevert, összetett) lista.\nÚj elemet így vehetsz fel: kattints a "
-                                  "szerkesztőmezőbe, gépeld be az új elemet, és nyomd meg az ENTER billentyűt! Elemet "
-                                  "úgy törölhetsz, hogy kiválasztod a listából, és megnyomod a DELETE "
-                                  "billentyűt.\nÍrd be kedvenc neveidet! Mindegyik lista legalább öt névből álljon! "
-                                  "Törölhetsz is!"),
-                   21, QRect(40, 40, 944, 172));
-    const QString prompt = QStringLiteral("Ide gépelhetsz");
+    SetInstruction(Instruction(), 21, QRect(40, 40, 944, 172));
+    const QString prompt = Prompt();
     cbLany_ = new TEditCombo(this, QRect(72, 264, 185, 30),
                              {QStringLiteral("Nóra"), QStringLiteral("Veronika"), QStringLiteral("Vanda")}, prompt);
     cbFiu_ = new TEditCombo(this, QRect(632, 264, 185, 30),

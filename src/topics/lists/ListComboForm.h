@@ -14,6 +14,10 @@ public:
 
     TListComboForm();
 
+    // The instruction, and what the two boxes' edit fields say until something is typed.
+    static QString Instruction();
+    static QString Prompt();
+
     void ShowPage() override;
 
     // More than two characters, no digit first, and no item of the box the same in Hungarian casing.

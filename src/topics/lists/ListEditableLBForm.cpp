@@ -16,17 +16,61 @@ namespace {
 const QColor Blue(0, 0, 255);
 const QRect HintStart(736, 248, 257, 73);
 
-const QString FirstText = QStringLiteral(
-    "Ez a lista már szerkeszthető, átalakítható. Új elemet úgy vehetsz fel, hogy begépeled a "
-    "szerkesztőmezőbe, és megnyomod az \"Új elem - Felvétel\" gombot.\nGépeld be a szerkesztőmező feletti "
-    "papíron lévő nevet!");
-
 } // namespace
+
+QString TListEditableLBForm::Instruction(TPhase phase)
+{
+    switch (phase) {
+    case TPhase::New:
+        return QStringLiteral(
+            "Ez a lista már szerkeszthető, átalakítható. Új elemet úgy vehetsz fel, hogy begépeled a "
+            "szerkesztőmezőbe, és megnyomod az \"Új elem - Felvétel\" gombot.\nGépeld be a szerkesztőmező feletti "
+            "papíron lévő nevet!");
+    case TPhase::Insert:
+        return QStringLiteral("Az új elem felvételéhez hasonló az új elem beszúrása. Beszúráskor az új elem nem a "
+                              "lista végére, hanem a listában kijelölt elem fölé kerül. Beszúrás előtt tehát ki "
+                              "kell jelölnöd egy listaelemet!");
+    case TPhase::Delete:
+        return QStringLiteral("Előfordulhat, hogy a listából törölni kell egy vagy több elemet. Figyelmesen jelöld "
+                              "ki a törlendő elemeket, ellenőrizd a kijelölést, és csak azután nyomd meg a \"Törlés\" "
+                              "gombot! Emlékezz vissza, hogyan jelölhetsz ki egyszerre több elemet!");
+    case TPhase::DeleteAll:
+        return QStringLiteral("A lista teljes törlése csak különleges esetekben fordulhat elő. Ezzel a gombbal nagyon "
+                              "óvatosnak kell lenned, mert hosszadalmas visszagépelni a teljes listát!");
+    }
+    return QString();
+}
+
+QString TListEditableLBForm::Hint(TPhase phase)
+{
+    switch (phase) {
+    case TPhase::New:
+        return QStringLiteral("Az új elem felvételéhez ezt a gombot kell használnod! Klikk! Használhatod az ENTER "
+                              "billentyűt is.");
+    case TPhase::Insert: return QStringLiteral("Az új elem beszúrásához ezt a gombot kell használnod! Klikk!");
+    case TPhase::Delete:
+        return QStringLiteral("A kijelölt elem(ek) törléséhez ezt a gombot kell használnod! Klikk!Törléshez "
+                              "használhatod a DELETE billentyűt is.");
+    case TPhase::DeleteAll: return QStringLiteral("A teljes lista törléséhez ezt a gombot kell használnod! Klikk!");
+    }
+    return QString();
+}
+
+QString TListEditableLBForm::InsertOrder(const QString& name, const QString& above)
+{
+    return name + QStringLiteral(", ezt szúrd be ") + above + QStringLiteral(" neve fölé!");
+}
+
+QStringList TListEditableLBForm::ButtonCaptions()
+{
+    return {QStringLiteral("Új elem - Felvétel"), QStringLiteral("Beszúrás"), QStringLiteral("Törlés"),
+            QStringLiteral("Az összes törlése")};
+}
 
 TListEditableLBForm::TListEditableLBForm()
     : TListBaseForm(QStringLiteral("ListEditableLBForm"), QStringLiteral("ListEditableLBForm"), 704)
 {
-    SetInstruction(FirstText, 17, QRect(104, 592, 729, 97));
+    SetInstruction(Instruction(TPhase::New), 17, QRect(104, 592, 729, 97));
     Controls::SetColour(lbText(), Blue);
     lblPapir_ = Controls::Label(this, QRect(384, 112, 329, 57), QString(), PixelFont(QStringLiteral("Arial"), 19),
                                 Qt::black, Qt::AlignCenter, true);
@@ -45,10 +89,11 @@ TListEditableLBForm::TListEditableLBForm()
         made->OnClick = [this, click] { (this->*click)(); };
         return made;
     };
-    btnNew_ = button(272, QStringLiteral("Új elem - Felvétel"), &TListEditableLBForm::Add);
-    btnInsert_ = button(336, QStringLiteral("Beszúrás"), &TListEditableLBForm::btnInsertClick);
-    btnDel_ = button(400, QStringLiteral("Törlés"), &TListEditableLBForm::Delete);
-    btnDelAll_ = button(464, QStringLiteral("Az összes törlése"), &TListEditableLBForm::btnDelAllClick);
+    const QStringList captions = ButtonCaptions();
+    btnNew_ = button(272, captions[0], &TListEditableLBForm::Add);
+    btnInsert_ = button(336, captions[1], &TListEditableLBForm::btnInsertClick);
+    btnDel_ = button(400, captions[2], &TListEditableLBForm::Delete);
+    btnDelAll_ = button(464, captions[3], &TListEditableLBForm::btnDelAllClick);
     connect(efList_, &QLineEdit::textChanged, this, [this] { efListChange(); });
     OnControlKeyDown(efList_, [this](int& key, Qt::KeyboardModifiers) {
         // The edit field swallows Enter always; it adds the name in the "NEW" phase.
@@ -88,14 +133,14 @@ void TListEditableLBForm::Paper(const QString& text)
     PlaySoundFile(QStringLiteral("list_papirvalt.wav"));
 }
 
-void TListEditableLBForm::NewPhase(TPhase phase, const QString& text, const QString& hint)
+void TListEditableLBForm::NewPhase(TPhase phase)
 {
     phase_ = phase;
     step_ = 0;
     blink_ = true;
     blinkCount_ = 0;
-    lbText()->setText(text);
-    lblHint_->setText(hint);
+    lbText()->setText(Instruction(phase));
+    lblHint_->setText(Hint(phase));
     lblHint_->move(lblHint_->x(), lblHint_->y() + HintStep);
 }
 
@@ -106,8 +151,7 @@ void TListEditableLBForm::Advance()
         switch (step_) {
         case 0:
             target_ = QStringLiteral("Lemezke");
-            lblHint_->setText(QStringLiteral("Az új elem felvételéhez ezt a gombot kell használnod! Klikk! Használhatod "
-                                             "az ENTER billentyűt is."));
+            lblHint_->setText(Hint(TPhase::New));
             Paper(target_);
             lblPapir_->show();
             break;
@@ -124,14 +168,10 @@ void TListEditableLBForm::Advance()
             Paper(target_);
             break;
         default:
-            NewPhase(TPhase::Insert,
-                     QStringLiteral("Az új elem felvételéhez hasonló az új elem beszúrása. Beszúráskor az új elem nem a "
-                                    "lista végére, hanem a listában kijelölt elem fölé kerül. Beszúrás előtt tehát ki "
-                                    "kell jelölnöd egy listaelemet!"),
-                     QStringLiteral("Az új elem beszúrásához ezt a gombot kell használnod! Klikk!"));
-            Paper(QStringLiteral("Kábel Ödön, ezt szúrd be Nyilacska neve fölé!"));
+            NewPhase(TPhase::Insert);
             target_ = QStringLiteral("Kábel Ödön");
             second_ = QStringLiteral("Nyilacska");
+            Paper(InsertOrder(target_, second_));
             btnInsert_->setEnabled(true);
             return;
         }
@@ -140,15 +180,10 @@ void TListEditableLBForm::Advance()
         if (step_ == 0) {
             target_ = QStringLiteral("Tárolka");
             second_ = QStringLiteral("Digit Nóra");
-            Paper(QStringLiteral("Tárolka, ezt szúrd be Digit Nóra neve fölé!"));
+            Paper(InsertOrder(target_, second_));
             break;
         }
-        NewPhase(TPhase::Delete,
-                 QStringLiteral("Előfordulhat, hogy a listából törölni kell egy vagy több elemet. Figyelmesen jelöld "
-                                "ki a törlendő elemeket, ellenőrizd a kijelölést, és csak azután nyomd meg a \"Törlés\" "
-                                "gombot! Emlékezz vissza, hogyan jelölhetsz ki egyszerre több elemet!"),
-                 QStringLiteral("A kijelölt elem(ek) törléséhez ezt a gombot kell használnod! Klikk!Törléshez "
-                                "használhatod a DELETE billentyűt is."));
+        NewPhase(TPhase::Delete);
         Paper(QStringLiteral("Tárolka törlése"));
         target_ = QStringLiteral("Tárolka");
         btnDel_->setEnabled(true);
@@ -161,10 +196,7 @@ void TListEditableLBForm::Advance()
             Paper(QStringLiteral("A fiú és a lány törlése"));
             break;
         }
-        NewPhase(TPhase::DeleteAll,
-                 QStringLiteral("A lista teljes törlése csak különleges esetekben fordulhat elő. Ezzel a gombbal nagyon "
-                                "óvatosnak kell lenned, mert hosszadalmas visszagépelni a teljes listát!"),
-                 QStringLiteral("A teljes lista törléséhez ezt a gombot kell használnod! Klikk!"));
+        NewPhase(TPhase::DeleteAll);
         Paper(QStringLiteral("Töröld a teljes listát!"));
         target_.clear();
         btnDelAll_->setEnabled(true);

@@ -2,6 +2,8 @@
 
 #include "ListBaseForm.h"
 
+#include <QStringList>
+
 class QLabel;
 class QLineEdit;
 class TDragListBox;
@@ -19,6 +21,14 @@ public:
     static constexpr int HintStep = 68; // the hint's height less 5: it stands beside the next button
 
     TListEditableLBForm();
+
+    // What the page says in a phase: the instruction, and the hint beside the phase's button.
+    static QString Instruction(TPhase phase);
+    static QString Hint(TPhase phase);
+    // The paper's order to insert a name above another one.
+    static QString InsertOrder(const QString& name, const QString& above);
+    // The four buttons' captions, top to bottom: add, insert, delete, delete all.
+    static QStringList ButtonCaptions();
 
     void ShowPage() override;
 
@@ -42,7 +52,7 @@ protected:
 private:
     // Runs the row of the current phase and step, then moves on to the next step.
     void Advance();
-    void NewPhase(TPhase phase, const QString& text, const QString& hint);
+    void NewPhase(TPhase phase);
     void Paper(const QString& text);
     void efListChange();
     void Add();

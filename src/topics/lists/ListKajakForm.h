@@ -2,6 +2,8 @@
 
 #include "ListBaseForm.h"
 
+#include <QStringList>
+
 class TClipPlayer;
 class TDragListBox;
 
@@ -11,6 +13,10 @@ class TListKajakForm : public TListBaseForm {
     Q_OBJECT
 public:
     TListKajakForm();
+
+    // The instruction, and the foods in the list box, Tárolka's favourite the last.
+    static QString Instruction();
+    static QStringList Foods();
 
     void ShowPage() override;
 

@@ -17,20 +17,39 @@ bool AllOf(const TDragListBox& box, const QStringList& allowed)
 }
 } // namespace
 
+QString TListMertekCsopForm::Instruction()
+{
+    return QStringLiteral("A listadobozok elemei összekeveredtek. A kijelölt elemeket a nyílgombokkal vagy "
+                          "az egérrel húzhatod a helyükre. Emlékezz, hogy mit tanultál a \"Fogd és vidd!\" "
+                          "módszerről!");
+}
+
+std::array<QStringList, 3> TListMertekCsopForm::MixedUnits()
+{
+    return {QStringList{QStringLiteral("Óra"), QStringLiteral("Kilogramm"), QStringLiteral("Centiméter")},
+            QStringList{QStringLiteral("Méter"), QStringLiteral("Másodperc"), QStringLiteral("Dekagramm")},
+            QStringList{QStringLiteral("Perc"), QStringLiteral("Deciméter"), QStringLiteral("Gramm")}};
+}
+
+QString TListMertekCsopForm::RightCaption()
+{
+    return QStringLiteral("Jobbra másol ->");
+}
+
+QString TListMertekCsopForm::LeftCaption()
+{
+    return QStringLiteral("<- Balra másol");
+}
+
 TListMertekCsopForm::TListMertekCsopForm()
     : TListBaseForm(QStringLiteral("ListMertekCsopForm"), QStringLiteral("ListMertekCsopForm"))
 {
-    SetInstruction(QStringLiteral("A listadobozok elemei összekeveredtek. A kijelölt elemeket a nyílgombokkal vagy "
-                                  "az egérrel húzhatod a helyükre. Emlékezz, hogy mit tanultál a \"Fogd és vidd!\" "
-                                  "módszerről!"),
-                   24, QRect(40, 40, 944, 172));
+    SetInstruction(Instruction(), 24, QRect(40, 40, 944, 172));
     const QFont font = PixelFont(QStringLiteral("Arial"), 18);
-    lbHossz_ = new TDragListBox(this, QRect(80, 320, 153, 114),
-                                {QStringLiteral("Óra"), QStringLiteral("Kilogramm"), QStringLiteral("Centiméter")});
-    lbTomeg_ = new TDragListBox(this, QRect(352, 320, 153, 114),
-                                {QStringLiteral("Méter"), QStringLiteral("Másodperc"), QStringLiteral("Dekagramm")});
-    lbIdo_ = new TDragListBox(this, QRect(656, 320, 153, 114),
-                              {QStringLiteral("Perc"), QStringLiteral("Deciméter"), QStringLiteral("Gramm")});
+    const std::array<QStringList, 3> mixed = MixedUnits();
+    lbHossz_ = new TDragListBox(this, QRect(80, 320, 153, 114), mixed[0]);
+    lbTomeg_ = new TDragListBox(this, QRect(352, 320, 153, 114), mixed[1]);
+    lbIdo_ = new TDragListBox(this, QRect(656, 320, 153, 114), mixed[2]);
     lbHossz_->setObjectName(QStringLiteral("lbHossz"));
     lbTomeg_->setObjectName(QStringLiteral("lbTomeg"));
     lbIdo_->setObjectName(QStringLiteral("lbIdo"));
@@ -44,8 +63,8 @@ TListMertekCsopForm::TListMertekCsopForm()
         };
     }
     // As wide as the gap between the lists allows, in the largest font whose captions fit.
-    btnJobbra_ = Button(QRect(240, 336, 105, 30), QStringLiteral("Jobbra másol ->"), 13, false);
-    btnBalra_ = Button(QRect(240, 384, 105, 30), QStringLiteral("<- Balra másol"), 13, false);
+    btnJobbra_ = Button(QRect(240, 336, 105, 30), RightCaption(), 13, false);
+    btnBalra_ = Button(QRect(240, 384, 105, 30), LeftCaption(), 13, false);
     btnJobbra_->setEnabled(false);
     btnBalra_->setEnabled(false);
     lbHossz_->OnSelectionChange = [this] { btnJobbra_->setEnabled(lbHossz_->SelectedCount() > 0); };

@@ -2,6 +2,9 @@
 
 #include "ListBaseForm.h"
 
+#include <QStringList>
+#include <array>
+
 class TDragListBox;
 class TPushButton;
 
@@ -11,6 +14,13 @@ class TListMertekCsopForm : public TListBaseForm {
     Q_OBJECT
 public:
     TListMertekCsopForm();
+
+    // The instruction, the three lists' units as they start (the lengths', masses' and times'
+    // lists, left to right) and the copy buttons' captions.
+    static QString Instruction();
+    static std::array<QStringList, 3> MixedUnits();
+    static QString RightCaption();
+    static QString LeftCaption();
 
     TDragListBox* lbHossz() const { return lbHossz_; }
     TDragListBox* lbTomeg() const { return lbTomeg_; }

@@ -3,6 +3,7 @@
 #include "ListBaseForm.h"
 
 #include <QList>
+#include <QStringList>
 
 class QLabel;
 class TDragListBox;
@@ -12,6 +13,10 @@ class TListMindenkiForm : public TListBaseForm {
     Q_OBJECT
 public:
     TListMindenkiForm();
+
+    // The instruction, and the names in the list box, Tárolka's the third.
+    static QString Instruction();
+    static QStringList Names();
 
     TDragListBox* ListBox1() const { return listBox1_; }
     const QList<QLabel*>& NameLabels() const { return nameLabels_; }

@@ -16,13 +16,17 @@
 #include <QLabel>
 #include <QPointer>
 
+QString TListReflexJatekForm::Instruction()
+{
+    return QStringLiteral("A kijelzőn megjelenő szót vagy szavakat jelöld ki és húzd át a kisebbik "
+                          "listadobozba! Az is számít, hogy milyen gyorsan oldod meg a feladatot. Kattints "
+                          "a játék címére!");
+}
+
 TListReflexJatekForm::TListReflexJatekForm()
     : TListBaseForm(QStringLiteral("ListReflexJatekForm"), QStringLiteral("ListReflexJatekForm"), 704)
 {
-    SetInstruction(QStringLiteral("A kijelzőn megjelenő szót vagy szavakat jelöld ki és húzd át a kisebbik "
-                                  "listadobozba! Az is számít, hogy milyen gyorsan oldod meg a feladatot. Kattints "
-                                  "a játék címére!"),
-                   24, QRect(96, 592, 745, 81));
+    SetInstruction(Instruction(), 24, QRect(96, 592, 745, 81));
     words_ = WordList::Load(EtcPath(QStringLiteral("words.txt")));
     imgStart_ = new TImage(this, QRect(328, 272, 285, 80));
     imgStart_->SetPng(LoadPng(QStringLiteral("\\START.png")));

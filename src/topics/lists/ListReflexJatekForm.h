@@ -20,6 +20,8 @@ public:
 
     TListReflexJatekForm();
 
+    static QString Instruction();
+
     void ShowPage() override;
 
     TImage* imgStart() const { return imgStart_; }

@@ -8,25 +8,46 @@
 #include "platform/Services.h"
 #include "platform/TimeSource.h"
 
-TListSzulinapForm::TListSzulinapForm()
-    : TListBaseForm(QStringLiteral("ListSzulinapForm"), QStringLiteral("ListKajakForm"))
+QString TListSzulinapForm::Instruction()
 {
-    SetInstruction(QStringLiteral("Sok listadoboznak állandó tartalma van, amin nem változtathatsz. Nem is kell, "
-                                  "mert nincs értelme. Például a hét napjainak és a hónapoknak a neve soha nem "
-                                  "változik. Állítsd be, hogy mikor születtél!"),
-                   24, QRect(40, 40, 944, 118));
-    const QStringList months = {QStringLiteral("január"),    QStringLiteral("február"), QStringLiteral("március"),
-                                QStringLiteral("április"),   QStringLiteral("május"),   QStringLiteral("június"),
-                                QStringLiteral("július"),    QStringLiteral("augusztus"),
-                                QStringLiteral("szeptember"), QStringLiteral("október"), QStringLiteral("november"),
-                                QStringLiteral("december")};
+    return QStringLiteral("Sok listadoboznak állandó tartalma van, amin nem változtathatsz. Nem is kell, "
+                          "mert nincs értelme. Például a hét napjainak és a hónapoknak a neve soha nem "
+                          "változik. Állítsd be, hogy mikor születtél!");
+}
+
+QStringList TListSzulinapForm::YearItems(int thisYear)
+{
+    QStringList years;
+    for (int i = 0; i < Years; ++i)
+        years << QString::number(thisYear + YearsAhead - i);
+    return years;
+}
+
+QStringList TListSzulinapForm::Months()
+{
+    return {QStringLiteral("január"),     QStringLiteral("február"), QStringLiteral("március"),
+            QStringLiteral("április"),    QStringLiteral("május"),   QStringLiteral("június"),
+            QStringLiteral("július"),     QStringLiteral("augusztus"),
+            QStringLiteral("szeptember"), QStringLiteral("október"), QStringLiteral("november"),
+            QStringLiteral("december")};
+}
+
+QStringList TListSzulinapForm::Days()
+{
     QStringList days;
     for (int day = 1; day <= 31; ++day)
         days << QString::number(day);
+    return days;
+}
+
+TListSzulinapForm::TListSzulinapForm()
+    : TListBaseForm(QStringLiteral("ListSzulinapForm"), QStringLiteral("ListKajakForm"))
+{
+    SetInstruction(Instruction(), 24, QRect(40, 40, 944, 118));
     const QFont font = PixelFont(QStringLiteral("Arial"), 18);
     lbEv_ = new TDragListBox(this, QRect(372, 248, 100, 180));
-    lbHonap_ = new TDragListBox(this, QRect(492, 248, 140, 180), months);
-    lbNap_ = new TDragListBox(this, QRect(652, 248, 90, 180), days);
+    lbHonap_ = new TDragListBox(this, QRect(492, 248, 140, 180), Months());
+    lbNap_ = new TDragListBox(this, QRect(652, 248, 90, 180), Days());
     Heading(*lbEv_, QStringLiteral("Év"));
     Heading(*lbHonap_, QStringLiteral("Hónap"));
     Heading(*lbNap_, QStringLiteral("Nap"));
@@ -41,11 +62,7 @@ TListSzulinapForm::TListSzulinapForm()
 void TListSzulinapForm::ShowPage()
 {
     TListBaseForm::ShowPage();
-    const int year = Services::Time().Today().year();
-    QStringList years;
-    for (int i = 0; i < Years; ++i)
-        years << QString::number(year + YearsAhead - i);
-    lbEv_->SetItems(years);
+    lbEv_->SetItems(YearItems(Services::Time().Today().year()));
     // The list starts three years ahead; a schoolchild's birth years are further down, so the
     // list opens there, six years back, with nothing chosen yet.
     lbEv_->scrollToItem(lbEv_->item(YearsAhead + 6), QAbstractItemView::PositionAtTop);

@@ -2,6 +2,8 @@
 
 #include "ListBaseForm.h"
 
+#include <QStringList>
+
 class TClipPlayer;
 class TDragListBox;
 
@@ -13,6 +15,12 @@ public:
     static constexpr int Years = 21;
 
     TListSzulinapForm();
+
+    // The instruction and the three lists' items: the years from YearsAhead after this one back.
+    static QString Instruction();
+    static QStringList YearItems(int thisYear);
+    static QStringList Months();
+    static QStringList Days();
 
     void ShowPage() override;
 

@@ -16,14 +16,24 @@ QStringList Numbers(int from, int to)
 
 } // namespace
 
+QString TListTVForm::Instruction()
+{
+    return QStringLiteral("A képernyőn sokszor kell takarékoskodni a hellyel, ezért találkozhatsz a "
+                          "legördíthető listákkal, amelyek kis helyet foglalnak. A lista a jobb oldalán lévő "
+                          "nyílra kattintva nyílik le. A lenyitott listában a nyílbillentyűkkel vagy az "
+                          "egér görgőjével mozoghatsz, a választást ENTER-rel vagy kattintással "
+                          "erősítheted meg.\nKeresd ki és állítsd be Tárolka kedvenc TV-műsorát!");
+}
+
+QStringList TListTVForm::Favourite()
+{
+    return {QStringLiteral("MiaSat"), QStringLiteral("Kandúr Bandi kalandjai"), QStringLiteral("akciófilm"),
+            QStringLiteral("szerda"), QStringLiteral("17"),                     QStringLiteral("55")};
+}
+
 TListTVForm::TListTVForm() : TListBaseForm(QStringLiteral("ListTVForm"), QStringLiteral("ListTVForm"))
 {
-    SetInstruction(QStringLiteral("A képernyőn sokszor kell takarékoskodni a hellyel, ezért találkozhatsz a "
-                                  "legördíthető listákkal, amelyek kis helyet foglalnak. A lista a jobb oldalán lévő "
-                                  "nyílra kattintva nyílik le. A lenyitott listában a nyílbillentyűkkel vagy az "
-                                  "egér görgőjével mozoghatsz, a választást ENTER-rel vagy kattintással "
-                                  "erősítheted meg.\nKeresd ki és állítsd be Tárolka kedvenc TV-műsorát!"),
-                   21, QRect(40, 40, 944, 120));
+    SetInstruction(Instruction(), 21, QRect(40, 40, 944, 120));
     const int top = 568;
     const int height = 26;
     cbAdo_ = new TDropDownList(this, QRect(72, top, 130, height),
@@ -63,9 +73,7 @@ TListTVForm::TListTVForm() : TListBaseForm(QStringLiteral("ListTVForm"), QString
 
 void TListTVForm::Check()
 {
-    btnNext()->setEnabled(cbAdo_->Text() == QLatin1String("MiaSat")
-                          && cbMusor_->Text() == QStringLiteral("Kandúr Bandi kalandjai")
-                          && cbMufaj_->Text() == QStringLiteral("akciófilm")
-                          && cbHNap_->Text() == QLatin1String("szerda") && cbOra_->Text() == QLatin1String("17")
-                          && cbPerc_->Text() == QLatin1String("55"));
+    btnNext()->setEnabled(QStringList{cbAdo_->Text(), cbMusor_->Text(), cbMufaj_->Text(), cbHNap_->Text(),
+                                      cbOra_->Text(), cbPerc_->Text()}
+                          == Favourite());
 }

@@ -2,6 +2,8 @@
 
 #include "ListBaseForm.h"
 
+#include <QStringList>
+
 class TDropDownList;
 
 // The TV guide page: six drop-down lists to set to Tárolka's favourite programme, found in the
@@ -10,6 +12,11 @@ class TListTVForm : public TListBaseForm {
     Q_OBJECT
 public:
     TListTVForm();
+
+    // The instruction, and Tárolka's favourite programme as the six lists are set to it, left to
+    // right: channel, programme, kind, day, hour and minute.
+    static QString Instruction();
+    static QStringList Favourite();
 
     TDropDownList* cbAdo() const { return cbAdo_; }
     TDropDownList* cbMusor() const { return cbMusor_; }

@@ -17,32 +17,41 @@ namespace {
 const QStringList JBirds = {QStringLiteral("Papagáj"), QStringLiteral("Fürj"), QStringLiteral("Héja"),
                             QStringLiteral("Varjú")};
 
-const QString ShiftText = QStringLiteral(
-    "Egyszerre több elemet is kijelölhetsz és cipelhetsz. Szomszédos elemek kijelölése: kattints az első j-s "
-    "madárra, azután a SHIFT + le nyílbillentyűvel a többi j-sre! Ezután a kijelölt elemeket húzd át egérrel a "
-    "helyükre!");
-
-const QString CtrlText = QStringLiteral(
-    "NEM szomszédos elemek kijelölése: Ehhez egy új segédbillentyű kell. A képen pirossal jelöltük a Ctrl "
-    "billentyűt. Tartsd lenyomva, és közben kattints az összes j-s madárra! Ha rossz madárra kattintottál, "
-    "kattints rá még egyszer! Ne engedd el a Ctrl billentyűt, és húzd át egérrel a kijelölt elemeket a másik "
-    "listadobozba!");
-
 // Below the lists; the Ctrl pass shows its keyboard picture above them.
 const QRect TextArea(40, 532, 824, 106);
 
 } // namespace
 
+QString TList_LY_J_Form::ShiftText()
+{
+    return QStringLiteral(
+        "Egyszerre több elemet is kijelölhetsz és cipelhetsz. Szomszédos elemek kijelölése: kattints az első j-s "
+        "madárra, azután a SHIFT + le nyílbillentyűvel a többi j-sre! Ezután a kijelölt elemeket húzd át egérrel a "
+        "helyükre!");
+}
+
+QString TList_LY_J_Form::CtrlText()
+{
+    return QStringLiteral(
+        "NEM szomszédos elemek kijelölése: Ehhez egy új segédbillentyű kell. A képen pirossal jelöltük a Ctrl "
+        "billentyűt. Tartsd lenyomva, és közben kattints az összes j-s madárra! Ha rossz madárra kattintottál, "
+        "kattints rá még egyszer! Ne engedd el a Ctrl billentyűt, és húzd át egérrel a kijelölt elemeket a másik "
+        "listadobozba!");
+}
+
+QStringList TList_LY_J_Form::Birds()
+{
+    return {QStringLiteral("Fogoly"), QStringLiteral("Bagoly"),  QStringLiteral("Karvaly"), QStringLiteral("Ölyv"),
+            QStringLiteral("Gólya"),  QStringLiteral("Sólyom"),  QStringLiteral("Papagáj"), QStringLiteral("Fürj"),
+            QStringLiteral("Héja"),   QStringLiteral("Varjú")};
+}
+
 TList_LY_J_Form::TList_LY_J_Form() : TListBaseForm(QStringLiteral("List_LY_J_Form"), QStringLiteral("List_LY_J_Form"))
 {
-    SetInstruction(ShiftText, 21, TextArea);
+    SetInstruction(ShiftText(), 21, TextArea);
     // All ten birds fit the box without scrolling.
     const QFont font = PixelFont(QStringLiteral("Arial"), 16);
-    lbLY_ = new TDragListBox(this, QRect(80, 256, 153, 202),
-                             {QStringLiteral("Fogoly"), QStringLiteral("Bagoly"), QStringLiteral("Karvaly"),
-                              QStringLiteral("Ölyv"), QStringLiteral("Gólya"), QStringLiteral("Sólyom"),
-                              QStringLiteral("Papagáj"), QStringLiteral("Fürj"), QStringLiteral("Héja"),
-                              QStringLiteral("Varjú")});
+    lbLY_ = new TDragListBox(this, QRect(80, 256, 153, 202), Birds());
     lbLY_->setObjectName(QStringLiteral("lbLY"));
     lbLY_->SetMultiSelect(true);
     lbLY_->SetDragMode(true);
@@ -74,7 +83,7 @@ void TList_LY_J_Form::ShowPage()
         anim_->Seek(1);
         imgBill_->SetPng(LoadPng(QStringLiteral("Lista\\List_LY_J_Form_billentyuzet.png")));
         imgBill_->show();
-        SetInstruction(CtrlText, 19, TextArea);
+        SetInstruction(CtrlText(), 19, TextArea);
     }
     anim_->PlayAll(0);
 }

@@ -21,6 +21,11 @@ public:
 
     TList_LY_J_Form();
 
+    // The instructions of the Shift and the Ctrl pass, and the birds as the first pass starts.
+    static QString ShiftText();
+    static QString CtrlText();
+    static QStringList Birds();
+
     void ShowPage() override;
     // Between the passes: the lists as at the start, the birds sorted, "Tovább" closed.
     void PrepareNextPass();

@@ -11,6 +11,8 @@ class TMenuAlMenuMForm : public TMenuBaseMForm {
 public:
     TMenuAlMenuMForm();
 
+    static QString Info();
+
     TMenuAlmenuForm* AlmenuWindow() const { return window_; }
     // The Tags found so far added up: 2, 4 and 8, 14 when all are found.
     int Found() const { return found_; }

@@ -8,20 +8,36 @@
 
 #include <QLabel>
 
+QString TMenuAlmenu2Form::Title()
+{
+    return QStringLiteral("Tivadar kívánságai");
+}
+
+QStringList TMenuAlmenu2Form::MenuNames()
+{
+    return {QStringLiteral("Szereplők"), QStringLiteral("Színek"), QStringLiteral("Méret")};
+}
+
+QString TMenuAlmenu2Form::Info()
+{
+    return QStringLiteral("Jaj, de unom már ezt az egyhangú ablakot! Változtasd meg a menük segítségével, és hívd "
+                          "ide a barátaimat az almenükből!");
+}
+
 TMenuAlmenu2Form::TMenuAlmenu2Form(QWidget* host)
-    : TMenuLessonWindow(host, QStringLiteral("MenuAlmenu2Form"), QStringLiteral("Tivadar kívánságai"), QSize(617, 582))
+    : TMenuLessonWindow(host, QStringLiteral("MenuAlmenu2Form"), Title(), QSize(617, 582))
 {
     img_ = Picture(QRect(144, 32, 273, 273));
     img2_ = Picture(QRect(416, 120, 120, 170));
     txtInfo_ = Text(QRect(56, 330, 481, 95), Qt::AlignHCenter | Qt::AlignTop);
     txtTask_ = Text(QRect(56, 426, 481, 31), Qt::AlignHCenter | Qt::AlignTop, Qt::red);
     PlaceNext(QPoint(256, 472));
-    txtInfo_->setText(QStringLiteral("Jaj, de unom már ezt az egyhangú ablakot! Változtasd meg a menük "
-                                     "segítségével, és hívd ide a barátaimat az almenükből!"));
+    txtInfo_->setText(Info());
     txtTask_->setText(Wishes::First());
 
     TMenu* menu = NewMenu();
-    TMenuItem& cast = menu->Add(QStringLiteral("Szereplők"));
+    const QStringList names = MenuNames();
+    TMenuItem& cast = menu->Add(names[0]);
     TMenuItem& animals = cast.Add(QStringLiteral("Állatok"));
     animals.Add(QStringLiteral("Lemezke"), 111);
     animals.Add(QStringLiteral("Nyilacska "));
@@ -30,7 +46,7 @@ TMenuAlmenu2Form::TMenuAlmenu2Form(QWidget* host)
     people.Add(QStringLiteral("Pixeles Tivadar"));
     people.Add(QStringLiteral("Kábel Ödön"), 112);
     people.Add(QStringLiteral("Digit Nóra"), 113);
-    TMenuItem& colours = menu->Add(QStringLiteral("Színek"), 200);
+    TMenuItem& colours = menu->Add(names[1], 200);
     TMenuItem& cold = colours.Add(QStringLiteral("Hideg színek"));
     cold.Add(QStringLiteral("Kék"), 211);
     cold.Add(QStringLiteral("Zöld"), 212);
@@ -39,7 +55,7 @@ TMenuAlmenu2Form::TMenuAlmenu2Form(QWidget* host)
     warm.Add(QStringLiteral("Sárga"), 214);
     warm.Add(QStringLiteral("Piros"), 215);
     warm.Add(QStringLiteral("Narancssárga"), 216);
-    TMenuItem& size = menu->Add(QStringLiteral("Méret"), 300);
+    TMenuItem& size = menu->Add(names[2], 300);
     TMenuItem& height = size.Add(QStringLiteral("Magasság"));
     height.Add(QStringLiteral("Csökkentés "), 311);
     height.Add(QStringLiteral("Növelés "), 312);

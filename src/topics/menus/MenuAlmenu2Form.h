@@ -2,6 +2,8 @@
 
 #include "MenuLessonWindow.h"
 
+#include <QStringList>
+
 class TMenuItem;
 
 // "Tivadar kívánságai": Tivadar asks for one change of the window after the other (colour, size,
@@ -10,6 +12,11 @@ class TMenuAlmenu2Form : public TMenuLessonWindow {
     Q_OBJECT
 public:
     explicit TMenuAlmenu2Form(QWidget* host);
+
+    // The window's title, its menus' names and what it says above the wishes.
+    static QString Title();
+    static QStringList MenuNames();
+    static QString Info();
 
     TImage* img() const { return img_; }
     TImage* img2() const { return img2_; }

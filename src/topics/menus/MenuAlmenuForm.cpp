@@ -2,16 +2,25 @@
 
 #include "framework/Menu.h"
 
+QString TMenuAlmenuForm::Title()
+{
+    return QStringLiteral("Lemezke, Nyilacska, Tárolka keresése almenükben");
+}
+
+QString TMenuAlmenuForm::MenuName()
+{
+    return QStringLiteral("Állatok");
+}
+
 TMenuAlmenuForm::TMenuAlmenuForm(QWidget* host)
-    : TMenuLessonWindow(host, QStringLiteral("MenuAlmenuForm"),
-                        QStringLiteral("Lemezke, Nyilacska, Tárolka keresése almenükben"), QSize(520, 571))
+    : TMenuLessonWindow(host, QStringLiteral("MenuAlmenuForm"), Title(), QSize(520, 571))
 {
     img_ = TopPicture(330);
     txtInfo_ = Text(QRect(16, 330, 481, 172), Qt::AlignHCenter | Qt::AlignTop);
     PlaceNext(QPoint(216, 480));
 
     TMenu* menu = NewMenu();
-    TMenuItem& animals = menu->Add(QStringLiteral("Állatok"));
+    TMenuItem& animals = menu->Add(MenuName());
     animals.Add(QStringLiteral("Bogarak "));
     TMenuItem& mice = animals.Add(QStringLiteral("Egerek"));
     mice.Add(QStringLiteral("Inci"));

@@ -9,6 +9,10 @@ class TMenuAlmenuForm : public TMenuLessonWindow {
 public:
     explicit TMenuAlmenuForm(QWidget* host);
 
+    // The window's title and the name of its one menu.
+    static QString Title();
+    static QString MenuName();
+
     TImage* img() const { return img_; }
     QLabel* txtInfo() const { return txtInfo_; }
 

@@ -15,6 +15,13 @@ namespace {
 const QRect Guide(46, 382, 194, 306);
 } // namespace
 
+QString TMenuAsztalkaMForm::Info()
+{
+    return QStringLiteral("Vannak olyan menüpontok, amelyek kipipálhatók. Ha a parancsra kattintasz, akkor "
+                          "megjelenik egy pipa, ha újra klikkelsz, eltűnik. Klikkeléssel tedd az asztalra, amit "
+                          "Tivadar óhajt!");
+}
+
 TMenuAsztalkaMForm::TMenuAsztalkaMForm() : TMenuBaseMForm(QStringLiteral("MenuAsztalkaMForm"))
 {
     imgAsztal_ = new TImage(this, QRect(568, 440, 318, 252));
@@ -29,9 +36,7 @@ TMenuAsztalkaMForm::TMenuAsztalkaMForm() : TMenuBaseMForm(QStringLiteral("MenuAs
     }
 
     window_ = new TMenuAsztalkaForm(this);
-    window_->txtInfo()->setText(QStringLiteral("Vannak olyan menüpontok, amelyek kipipálhatók. Ha a parancsra "
-                                               "kattintasz, akkor megjelenik egy pipa, ha újra klikkelsz, eltűnik. "
-                                               "Klikkeléssel tedd az asztalra, amit Tivadar óhajt!"));
+    window_->txtInfo()->setText(Info());
     window_->Menu()->OnChoose = [this](TMenuItem& item) { Choose(item); };
     Open(window_, QPoint(170, 190));
 

@@ -17,6 +17,8 @@ public:
 
     TMenuAsztalkaMForm();
 
+    static QString Info();
+
     void ShowPage() override;
 
     TMenuAsztalkaForm* AsztalkaWindow() const { return window_; }

@@ -12,23 +12,41 @@
 #include <QLabel>
 
 namespace {
-const QString Info = QStringLiteral("A menükben vándorolhatsz nyílbillentyűkkel is. Enterrel is kiválaszthatsz egy "
-                                    "parancsot. A menüket eltüntetheted félrekattintással vagy az ESC billentyűvel "
-                                    "is. Most válaszd ki Tivadar kedvenc ételeit!");
 // Tivadar's favourite of each menu.
 constexpr int Favourites[] = {16, 23, 33, 45, 53, 65};
 } // namespace
 
+QString TMenuKedvencMForm::Info()
+{
+    return QStringLiteral("A menükben vándorolhatsz nyílbillentyűkkel is. Enterrel is kiválaszthatsz egy parancsot. "
+                          "A menüket eltüntetheted félrekattintással vagy az ESC billentyűvel is. Most válaszd ki "
+                          "Tivadar kedvenc ételeit!");
+}
+
+QString TMenuKedvencMForm::FavouritesCaption()
+{
+    return QStringLiteral("Tivadar kedvencei");
+}
+
+QString TMenuKedvencMForm::ChosenCaption()
+{
+    return QStringLiteral("Kiválasztott ételek");
+}
+
+QStringList TMenuKedvencMForm::FavouriteDishes()
+{
+    QStringList dishes;
+    for (const int tag : Favourites)
+        dishes << TMenuMenuForm::Dish(tag);
+    return dishes;
+}
+
 TMenuKedvencMForm::TMenuKedvencMForm() : TMenuBaseMForm(QStringLiteral("MenuKedvencMForm"))
 {
     const QFont font = PixelFont(QStringLiteral("Arial"), 16);
-    favouritesLabel_ = Controls::Label(this, QRect(24, 272, 160, 20), QStringLiteral("Tivadar kedvencei"), font, Qt::blue);
-    favourites_ = new TDragListBox(this, QRect(32, 296, 137, 185),
-                                   {QStringLiteral("karfiolleves"), QStringLiteral("brassói"),
-                                    QStringLiteral("grízes tészta"), QStringLiteral("spenót"),
-                                    QStringLiteral("négerkocka"), QStringLiteral("eper")});
-    selectedLabel_ =
-        Controls::Label(this, QRect(824, 272, 180, 20), QStringLiteral("Kiválasztott ételek"), font, Qt::blue);
+    favouritesLabel_ = Controls::Label(this, QRect(24, 272, 160, 20), FavouritesCaption(), font, Qt::blue);
+    favourites_ = new TDragListBox(this, QRect(32, 296, 137, 185), FavouriteDishes());
+    selectedLabel_ = Controls::Label(this, QRect(824, 272, 180, 20), ChosenCaption(), font, Qt::blue);
     selList_ = new TDragListBox(this, QRect(824, 296, 137, 185));
     for (TDragListBox* list : {favourites_, selList_}) {
         list->setFont(font);
@@ -45,7 +63,7 @@ void TMenuKedvencMForm::ShowPage()
 {
     TMenuBaseMForm::ShowPage();
     found_ = 0;
-    window_->txtInfo()->setText(Info);
+    window_->txtInfo()->setText(Info());
 }
 
 void TMenuKedvencMForm::Choose(int tag, const QString& caption)

@@ -2,6 +2,8 @@
 
 #include "MenuBaseMForm.h"
 
+#include <QStringList>
+
 class QLabel;
 class TDragListBox;
 class TMenuMenuForm;
@@ -12,6 +14,13 @@ class TMenuKedvencMForm : public TMenuBaseMForm {
     Q_OBJECT
 public:
     TMenuKedvencMForm();
+
+    // What the window says, the captions over the two lists, and Tivadar's favourites, one of
+    // each menu, as the left list shows them.
+    static QString Info();
+    static QString FavouritesCaption();
+    static QString ChosenCaption();
+    static QStringList FavouriteDishes();
 
     void ShowPage() override;
 

@@ -10,6 +10,13 @@
 
 TMenuMenuMForm::TMenuMenuMForm() : TMenuBaseMForm(QStringLiteral("MenuMenuMForm")) {}
 
+QString TMenuMenuMForm::Info()
+{
+    return QStringLiteral("A Címsáv alatt láthatod a menüsort. Ha egy menü nevére kattintasz, lenyílik a táblája. "
+                          "A táblákban menüpontokat, vagyis parancsokat találsz. Válaszd ki minden menüből a kedvenc "
+                          "ételedet!");
+}
+
 void TMenuMenuMForm::ShowPage()
 {
     TMenuBaseMForm::ShowPage();
@@ -18,9 +25,7 @@ void TMenuMenuMForm::ShowPage()
         return;
     window_ = new TMenuMenuForm(this);
     window_->img()->SetPng(LoadPng(QStringLiteral("menu\\menu_j_f.png")));
-    window_->txtInfo()->setText(QStringLiteral("A Címsáv alatt láthatod a menüsort. Ha egy menü nevére kattintasz, "
-                                               "lenyílik a táblája. A táblákban menüpontokat, vagyis parancsokat "
-                                               "találsz. Válaszd ki minden menüből a kedvenc ételedet!"));
+    window_->txtInfo()->setText(Info());
     window_->Menu()->OnChoose = [this](TMenuItem& item) {
         const int menu = item.Tag / 10;
         if (menu < 1 || menu > 6)

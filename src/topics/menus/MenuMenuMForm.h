@@ -10,6 +10,8 @@ class TMenuMenuMForm : public TMenuBaseMForm {
 public:
     TMenuMenuMForm();
 
+    static QString Info();
+
     void ShowPage() override;
 
     TMenuMenuForm* MenuWindow() const { return window_; }

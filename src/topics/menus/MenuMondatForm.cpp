@@ -6,14 +6,24 @@
 
 #include <QLabel>
 
+QString TMenuMondatForm::Title()
+{
+    return QStringLiteral("Mondatösszerakósdi");
+}
+
+QString TMenuMondatForm::Info()
+{
+    return QStringLiteral("Rakd ki a menüből a következő mondatokat! A mondatok első szavát a menüben "
+                          "találod, a többit az almenükben és azok almenüiben. Számít a gyorsaság is! "
+                          "Előbb nézd át a menüt, aztán kezdd a START gombbal!");
+}
+
 TMenuMondatForm::TMenuMondatForm(QWidget* host)
-    : TMenuLessonWindow(host, QStringLiteral("MenuMondatForm"), QStringLiteral("Mondatösszerakósdi"), QSize(521, 494))
+    : TMenuLessonWindow(host, QStringLiteral("MenuMondatForm"), Title(), QSize(521, 494))
 {
     img_ = TopPicture(241);
     txtInfo_ = Text(QRect(16, 250, 481, 172), Qt::AlignHCenter | Qt::AlignTop);
-    txtInfo_->setText(QStringLiteral("Rakd ki a menüből a következő mondatokat! A mondatok első szavát a menüben "
-                                     "találod, a többit az almenükben és azok almenüiben. Számít a gyorsaság is! "
-                                     "Előbb nézd át a menüt, aztán kezdd a START gombbal!"));
+    txtInfo_->setText(Info());
     PlaceNext(QPoint(216, 408));
     TMenu* menu = NewMenu();
     SentenceGame::BuildWordsMenu(*menu);

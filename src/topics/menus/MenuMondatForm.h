@@ -13,6 +13,10 @@ class TMenuMondatForm : public TMenuLessonWindow {
 public:
     explicit TMenuMondatForm(QWidget* host);
 
+    // The window's title and what it says before START.
+    static QString Title();
+    static QString Info();
+
     TImage* img() const { return img_; }
     QLabel* txtInfo() const { return txtInfo_; }
     // 0 before the first sentence, 1 … 6 while building, 7 when all are built.

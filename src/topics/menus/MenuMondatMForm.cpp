@@ -17,11 +17,15 @@ namespace {
 const QString RoundKey = QStringLiteral("MENU_GAME_ROUND");
 } // namespace
 
+QString TMenuMondatMForm::ElapsedCaption()
+{
+    return QStringLiteral("Eltelt idő:");
+}
+
 TMenuMondatMForm::TMenuMondatMForm() : TMenuBaseMForm(QStringLiteral("MenuMondatMForm"))
 {
     const QFont font = PixelFont(QStringLiteral("Arial"), 24);
-    elapsedLabel_ = Controls::Label(this, QRect(824, 192, 168, 32), QStringLiteral("Eltelt idő:"), font, Qt::blue,
-                                    Qt::AlignCenter);
+    elapsedLabel_ = Controls::Label(this, QRect(824, 192, 168, 32), ElapsedCaption(), font, Qt::blue, Qt::AlignCenter);
     ora_ = Controls::Label(this, QRect(824, 224, 168, 32), QStringLiteral("00:00"), font, Qt::blue, Qt::AlignCenter);
     imgEndGame_ = new TImage(this, QRect(888, 560, 104, 61));
     imgEndGame_->setCursor(Qt::PointingHandCursor);

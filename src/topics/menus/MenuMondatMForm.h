@@ -14,6 +14,9 @@ class TMenuMondatMForm : public TMenuBaseMForm {
 public:
     TMenuMondatMForm();
 
+    // The caption over the game's clock.
+    static QString ElapsedCaption();
+
     void ShowPage() override;
 
     TMenuMondatForm* MondatWindow() const { return window_; }

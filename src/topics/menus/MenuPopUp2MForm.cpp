@@ -17,10 +17,6 @@
 
 namespace {
 
-const QString StartText = QStringLiteral(
-    "Gyorsmenüje sok mindennek lehet: képnek, gombnak, listadoboznak vagy ablaknak is. Mindig annak az elemnek a "
-    "gyorsmenüje hívható elő, amin az egérmutató van. Tivadar gyorsmenüjéből válaszd a \"Rejtőzés\" parancsot!");
-
 // The task shown once step n is done (index n − 1).
 const char* const NextTasks[] = {
     "Készíts széles gombot!",
@@ -46,12 +42,37 @@ TMenu* ListCommands(QObject* owner)
 
 } // namespace
 
+QString TMenuPopUp2MForm::StartText()
+{
+    return QStringLiteral(
+        "Gyorsmenüje sok mindennek lehet: képnek, gombnak, listadoboznak vagy ablaknak is. Mindig annak az elemnek a "
+        "gyorsmenüje hívható elő, amin az egérmutató van. Tivadar gyorsmenüjéből válaszd a \"Rejtőzés\" parancsot!");
+}
+
+QString TMenuPopUp2MForm::NextTask(int step)
+{
+    if (step < 1 || step > static_cast<int>(std::size(NextTasks)))
+        return QString();
+    return QString::fromUtf8(NextTasks[step - 1]);
+}
+
+QString TMenuPopUp2MForm::ButtonCaption()
+{
+    return QStringLiteral("GOMB");
+}
+
+QStringList TMenuPopUp2MForm::Fruits()
+{
+    return {QStringLiteral("alma"), QStringLiteral("dinnye"), QStringLiteral("narancs"), QStringLiteral("citrom"),
+            QStringLiteral("szilva")};
+}
+
 TMenuPopUp2MForm::TMenuPopUp2MForm() : TMenuBaseMForm(QStringLiteral("MenuPopUp2MForm"))
 {
     const QFont font = PixelFont(QStringLiteral("Arial"), 16);
     imgPanel_ = new TFocusPanel(this, QRect(56, 202, 353, 297));
     imgPanel_->img()->SetPng(LoadPng(QStringLiteral("menu\\Tivadar_kem_02.png")));
-    btn_ = new TPushButton(this, QRect(672, 328, 113, 33), QStringLiteral("GOMB"));
+    btn_ = new TPushButton(this, QRect(672, 328, 113, 33), ButtonCaption());
     btn_->setFont(font);
     listEdit_ = new QLineEdit(this);
     listEdit_->setGeometry(472, 256, 145, 24);
@@ -60,8 +81,7 @@ TMenuPopUp2MForm::TMenuPopUp2MForm() : TMenuBaseMForm(QStringLiteral("MenuPopUp2
     list_->setGeometry(472, 280, 145, 169);
     list_->setFont(font);
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
-    list_->addItems({QStringLiteral("alma"), QStringLiteral("dinnye"), QStringLiteral("narancs"),
-                     QStringLiteral("citrom"), QStringLiteral("szilva")});
+    list_->addItems(Fruits());
 
     panelMenu_ = new TMenu(this);
     panelMenu_->Add(QStringLiteral("Rejtőzés"), 0, QStringLiteral("Rejt"));
@@ -105,7 +125,7 @@ TImage* TMenuPopUp2MForm::img() const
 void TMenuPopUp2MForm::ShowPage()
 {
     TMenuBaseMForm::ShowPage();
-    info_->txtDialog()->setText(StartText);
+    info_->txtDialog()->setText(StartText());
     info_->Show();
     step_ = 0;
     imgPanel_->setFocus(Qt::OtherFocusReason);
@@ -151,8 +171,8 @@ void TMenuPopUp2MForm::Command(const QString& name)
 void TMenuPopUp2MForm::Done()
 {
     ++step_;
-    if (step_ <= static_cast<int>(std::size(NextTasks)))
-        info_->txtDialog()->setText(QString::fromUtf8(NextTasks[step_ - 1]));
+    if (const QString next = NextTask(step_); !next.isEmpty())
+        info_->txtDialog()->setText(next);
     else
         info_->Button1()->setEnabled(true);
 }

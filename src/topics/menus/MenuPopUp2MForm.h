@@ -2,6 +2,8 @@
 
 #include "MenuBaseMForm.h"
 
+#include <QStringList>
+
 class QLineEdit;
 class QListWidget;
 class TFocusPanel;
@@ -15,6 +17,13 @@ class TMenuPopUp2MForm : public TMenuBaseMForm {
     Q_OBJECT
 public:
     TMenuPopUp2MForm();
+
+    // What the information window says first, and the task once step n (from 1) is done; the
+    // button's caption and the fruits the list starts with.
+    static QString StartText();
+    static QString NextTask(int step);
+    static QString ButtonCaption();
+    static QStringList Fruits();
 
     void ShowPage() override;
 

@@ -64,13 +64,18 @@ TMenuPopUpMForm::TMenuPopUpMForm() : TMenuBaseMForm(QStringLiteral("MenuPopUpMFo
     TWindowGroup::Of(this).OnHostActivate = [this] { info_->Show(); };
 }
 
+QString TMenuPopUpMForm::Info()
+{
+    return QStringLiteral(
+        "Vannak rejtett gyorsmenük is, amelyeken a legfontosabb parancsokat láthatod. A jobb egérgombbal "
+        "nyithatod ki őket, a parancsot pedig a bal gombbal adhatod ki. Az Esc billentyűvel bezárhatod őket. "
+        "Próbáld ki a szereplőkön!");
+}
+
 void TMenuPopUpMForm::ShowPage()
 {
     TMenuBaseMForm::ShowPage();
-    info_->txtDialog()->setText(QStringLiteral(
-        "Vannak rejtett gyorsmenük is, amelyeken a legfontosabb parancsokat láthatod. A jobb egérgombbal "
-        "nyithatod ki őket, a parancsot pedig a bal gombbal adhatod ki. Az Esc billentyűvel bezárhatod őket. "
-        "Próbáld ki a szereplőkön!"));
+    info_->txtDialog()->setText(Info());
     info_->Show();
     commands_ = 0;
 }

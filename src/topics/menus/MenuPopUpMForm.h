@@ -18,6 +18,9 @@ public:
 
     TMenuPopUpMForm();
 
+    // What the information window says.
+    static QString Info();
+
     void ShowPage() override;
 
     TNoraInfoForm* InfoWindow() const { return info_; }

@@ -2,6 +2,8 @@
 
 #include "MenuLessonWindow.h"
 
+#include <QStringList>
+
 class TClipPlayer;
 
 // "Torna": Tivadar's exercises in two menus, every item but one with a shortcut; the clip shows
@@ -10,6 +12,10 @@ class TMenuTornaForm : public TMenuLessonWindow {
     Q_OBJECT
 public:
     explicit TMenuTornaForm(QWidget* host);
+
+    // The window's title and its menus' names, "&" before each one's Alt letter.
+    static QString Title();
+    static QStringList MenuNames();
 
     TImage* img() const { return img_; }
     QLabel* txtTask() const { return txtTask_; }

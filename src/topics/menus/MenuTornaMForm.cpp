@@ -8,6 +8,7 @@
 #include "framework/PushButton.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 
@@ -33,13 +34,27 @@ constexpr int ExerciseCount = static_cast<int>(std::size(Exercises));
 
 } // namespace
 
+QString TMenuTornaMForm::Info(int step)
+{
+    if (step == 0)
+        return QStringLiteral("Billentyűkkel is kezelhető minden menü. Tartsd lenyomva az Alt billentyűt, amely a "
+                              "szóköz bal oldalán van (nem az Alt Gr-t)! Közben nyomd meg a menü nevében aláhúzott "
+                              "betűt!");
+    return QStringLiteral("Gördítsd le a menüket, és figyeld meg a menüpontok után írt billentyűparancsokat! Ezekkel "
+                          "a menü lenyitása nélkül is kiadhatod a parancsot, csak meg kell jegyezned őket. A piros "
+                          "betűs gyakorlatokat Tivadar végzi el, ha kiadod a parancsukat.");
+}
+
+QString TMenuTornaMForm::Exercise(int n)
+{
+    return QString::fromUtf8(Exercises[std::clamp(n, 1, ExerciseCount) - 1].task);
+}
+
 TMenuTornaMForm::TMenuTornaMForm() : TMenuBaseMForm(QStringLiteral("MenuTornaMForm"))
 {
     window_ = new TMenuTornaForm(this);
     window_->SetPicture(LoadPng(QStringLiteral("menu\\menu_j_h.png")));
-    window_->txtInfo()->setText(QStringLiteral("Billentyűkkel is kezelhető minden menü. Tartsd lenyomva az Alt "
-                                               "billentyűt, amely a szóköz bal oldalán van (nem az Alt Gr-t)! "
-                                               "Közben nyomd meg a menü nevében aláhúzott betűt!"));
+    window_->txtInfo()->setText(Info(0));
     window_->Menu()->OnOpen = [this](TMenuItem&) { Opened(); };
     window_->Menu()->OnChoose = [this](TMenuItem& item) { Choose(item); };
     Open(window_, QPoint(170, 200));
@@ -80,13 +95,10 @@ void TMenuTornaMForm::Advance()
         window_->txtTask()->clear();
     } else if (step_ == 1) {
         window_->img()->setVisible(false);
-        window_->txtInfo()->setText(QStringLiteral(
-            "Gördítsd le a menüket, és figyeld meg a menüpontok után írt billentyűparancsokat! Ezekkel a menü "
-            "lenyitása nélkül is kiadhatod a parancsot, csak meg kell jegyezned őket. A piros betűs gyakorlatokat "
-            "Tivadar végzi el, ha kiadod a parancsukat."));
-        window_->txtTask()->setText(QString::fromUtf8(Exercises[0].task));
+        window_->txtInfo()->setText(Info(1));
+        window_->txtTask()->setText(Exercise(1));
     } else if (step_ <= ExerciseCount) {
-        window_->txtTask()->setText(QString::fromUtf8(Exercises[step_ - 1].task));
+        window_->txtTask()->setText(Exercise(step_));
     } else if (step_ == ExerciseCount + 1) {
         window_->btnTovabb()->setVisible(true);
     }

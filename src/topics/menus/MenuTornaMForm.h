@@ -13,6 +13,11 @@ class TMenuTornaMForm : public TMenuBaseMForm {
 public:
     TMenuTornaMForm();
 
+    // What the window says before a menu is opened (step 0) and after (1), and the red task of
+    // exercise n (from 1).
+    static QString Info(int step);
+    static QString Exercise(int n);
+
     void ShowPage() override;
 
     TMenuTornaForm* TornaWindow() const { return window_; }

@@ -32,9 +32,14 @@ QStringList Words(int level)
     return words;
 }
 
+QString WordsMenuName()
+{
+    return QStringLiteral("Szavak");
+}
+
 void BuildWordsMenu(TMenu& menu)
 {
-    AddLevel(menu.Add(QStringLiteral("Szavak"), WordsTag), 0);
+    AddLevel(menu.Add(WordsMenuName(), WordsTag), 0);
 }
 
 QString Target(int index)

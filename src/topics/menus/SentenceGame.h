@@ -17,6 +17,8 @@ inline constexpr int Levels = 4;
 
 // The six words of a level (0: the subjects … 3: the last words), in menu order.
 QStringList Words(int level);
+// The one menu's name, "Szavak".
+QString WordsMenuName();
 // "Szavak" with four levels below it, every item of a level with the same six children.
 void BuildWordsMenu(TMenu& menu);
 // The target sentences in order, 1 … 6.

@@ -26,6 +26,15 @@ TDuplaKattForm::TDuplaKattForm() : TBaseBlueForm(QStringLiteral("DuplaKattForm")
 
 TDuplaKattForm::~TDuplaKattForm() = default;
 
+QString TDuplaKattForm::Instruction()
+{
+    return QStringLiteral(
+        "Biztosan remekül megy már a bal- és jobbkattintás,<BR>de létezik olyan is, hogy DUPLAKATTINTÁS!<BR>Kettőt "
+        "csak ballal szokás klikkelni.<BR>Fontos, hogy a két kattintás közt ne várj, hanem minél gyorsabban klikkelj "
+        "kettőt,<BR>az egeret pedig ne mozgasd el! Gyakorolj Nyilacskán, Tárolkán és Lemezkén!<BR>Ha úgy érzed, hogy "
+        "már jól megy, akkor kattints jobb gombbal Nyilacskán!");
+}
+
 void TDuplaKattForm::ShowPage()
 {
     TBaseBlueForm::ShowPage();
@@ -49,11 +58,7 @@ void TDuplaKattForm::ShowPage()
     writer.SetFont(PointFont(QStringLiteral("Arial"), 15), QColor(0, 0, 255));
     writer.SetMargins(140, 120, 85, 500);
     writer.SetImage(hatter());
-    writer.SetText(QStringLiteral(
-        "Biztosan remekül megy már a bal- és jobbkattintás,<BR>de létezik olyan is, hogy DUPLAKATTINTÁS!<BR>Kettőt "
-        "csak ballal szokás klikkelni.<BR>Fontos, hogy a két kattintás közt ne várj, hanem minél gyorsabban klikkelj "
-        "kettőt,<BR>az egeret pedig ne mozgasd el! Gyakorolj Nyilacskán, Tárolkán és Lemezkén!<BR>Ha úgy érzed, hogy "
-        "már jól megy, akkor kattints jobb gombbal Nyilacskán!"));
+    writer.SetText(Instruction());
     writer.WriteText();
 }
 

@@ -14,6 +14,8 @@ class TDuplaKattForm : public TBaseBlueForm {
     Q_OBJECT
 public:
     TDuplaKattForm();
+
+    static QString Instruction();
     ~TDuplaKattForm() override;
 
     void ShowPage() override;

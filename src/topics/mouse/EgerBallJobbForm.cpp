@@ -22,6 +22,13 @@ TEgerBallJobbForm::TEgerBallJobbForm() : TBaseBlueForm(QStringLiteral("EgerBallJ
 
 TEgerBallJobbForm::~TEgerBallJobbForm() = default;
 
+QString TEgerBallJobbForm::Instruction()
+{
+    return QStringLiteral("Ballal már tudsz kattintani, most következzen a jobb gomb!<BR>10 Nyilacskát látsz "
+                          "majd egymás után.<BR>Ha Nyilacska balra mutat, ballal, ha jobbra, jobbal "
+                          "klikkelj!<BR>Most kattints a jobb gombbal az egeret bemutató rajzon!");
+}
+
 void TEgerBallJobbForm::ShowPage()
 {
     TBaseBlueForm::ShowPage();
@@ -30,9 +37,7 @@ void TEgerBallJobbForm::ShowPage()
     writer.SetImage(hatter());
     writer.SetAlignment(QStringLiteral("wlfLeft"));
     writer.SetMargins(200, 160, 170, 270);
-    writer.SetText(QStringLiteral("Ballal már tudsz kattintani, most következzen a jobb gomb!<BR>10 Nyilacskát látsz "
-                                  "majd egymás után.<BR>Ha Nyilacska balra mutat, ballal, ha jobbra, jobbal "
-                                  "klikkelj!<BR>Most kattints a jobb gombbal az egeret bemutató rajzon!"));
+    writer.SetText(Instruction());
     writer.WriteText();
     jobbBalAnim_->Open(AviPath(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral(".avi")));
     jobbBalAnim_->PlayAll(2);

@@ -10,6 +10,8 @@ class TEgerBallJobbForm : public TBaseBlueForm {
     Q_OBJECT
 public:
     TEgerBallJobbForm();
+
+    static QString Instruction();
     ~TEgerBallJobbForm() override;
 
     void ShowPage() override;

@@ -142,12 +142,17 @@ void TEgerBasketBallForm::GameTick()
         ball->Fall();
 }
 
+QString TEgerBasketBallForm::ScoreText(const QString& recordText, int milliseconds)
+{
+    return QStringLiteral("Rekord: ") + recordText + QStringLiteral("\nJátékidő: ") +
+           MouseResults::TimeText(milliseconds);
+}
+
 void TEgerBasketBallForm::UpdateScore()
 {
-    eredmeny_->setText(Playing()
-                           ? QStringLiteral("Rekord: ") + recordText_ + QStringLiteral("\nJátékidő: ") +
-                                 MouseResults::TimeText(gameTime_)
-                           : QStringLiteral("Rekord : ") + recordText_ + QStringLiteral("\nJátékidő : ") + NoTime);
+    eredmeny_->setText(Playing() ? ScoreText(recordText_, gameTime_)
+                                 : QStringLiteral("Rekord : ") + recordText_ + QStringLiteral("\nJátékidő : ") +
+                                       NoTime);
     eredmeny_->show();
     eredmeny_->raise();
 }

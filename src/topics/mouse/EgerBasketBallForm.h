@@ -17,6 +17,10 @@ public:
     static constexpr int Balls = 10;
 
     TEgerBasketBallForm();
+
+    // The score panel's text while playing: the record as shown when the game began, and the
+    // time played.
+    static QString ScoreText(const QString& recordText, int milliseconds);
     ~TEgerBasketBallForm() override;
 
     void ShowPage() override;

@@ -12,6 +12,8 @@ class TEgerDragDropForm : public TBaseBlueForm {
 public:
     TEgerDragDropForm();
 
+    static QString Instruction();
+
     void ShowPage() override;
 
     TImage* imgNyilacska() const { return imgNyilacska_; }

@@ -29,12 +29,16 @@ TEgerKattInfoForm::TEgerKattInfoForm() : TBaseBillForm(QStringLiteral("EgerKattI
     timer_.SetEnabled(true);
 }
 
+QString TEgerKattInfoForm::Instruction()
+{
+    return QStringLiteral("A kattintást klikkelésnek is nevezzük.<BR>A legtöbbször az egér bal gombjával "
+                          "kattintunk.<BR>Mozgasd a nyilat a képekre, és mindegyiken kattints!");
+}
+
 void TEgerKattInfoForm::ShowPage()
 {
     TBaseBillForm::ShowPage();
-    MouseText::Write(*this, *hatter(), {16, 100, 200, 280, 50, 7},
-                     QStringLiteral("A kattintást klikkelésnek is nevezzük.<BR>A legtöbbször az egér bal gombjával "
-                                    "kattintunk.<BR>Mozgasd a nyilat a képekre, és mindegyiken kattints!"));
+    MouseText::Write(*this, *hatter(), {16, 100, 200, 280, 50, 7}, Instruction());
     Compose(*jobbkez_, QStringLiteral("egerezes\\EgerKattInfoForm_jobbkatt.png"),
             QStringLiteral("Jobbkezes kéztartás"), 10, 16);
     Compose(*balkez_, QStringLiteral("egerezes\\EgerKattInfoForm_helyes.png"), QStringLiteral("Balkezes kéztartás"),

@@ -14,6 +14,8 @@ class TEgerKattInfoForm : public TBaseBillForm {
 public:
     TEgerKattInfoForm();
 
+    static QString Instruction();
+
     void ShowPage() override;
 
     TImage* jobbkez() const { return jobbkez_; }

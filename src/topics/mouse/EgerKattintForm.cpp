@@ -37,13 +37,17 @@ TEgerKattintForm::TEgerKattintForm() : TBaseBillForm(QStringLiteral("EgerKattint
     timer_.SetEnabled(true);
 }
 
+QString TEgerKattintForm::Instruction()
+{
+    return QStringLiteral("Mostantól csak kattintanod kell.<BR>Figyelj arra, hogy kattintás közben ne "
+                          "mozgasd az egeret!<BR>Mindig a nyíl hegye legyen az ábrán!<BR>Minden képre "
+                          "kattints rá!");
+}
+
 void TEgerKattintForm::ShowPage()
 {
     TBaseBillForm::ShowPage();
-    MouseText::Write(*this, *hatter(), {16, 100, 200, 240, 50, 7},
-                     QStringLiteral("Mostantól csak kattintanod kell.<BR>Figyelj arra, hogy kattintás közben ne "
-                                    "mozgasd az egeret!<BR>Mindig a nyíl hegye legyen az ábrán!<BR>Minden képre "
-                                    "kattints rá!"));
+    MouseText::Write(*this, *hatter(), {16, 100, 200, 240, 50, 7}, Instruction());
     // A frame stays where each head was, so the learner sees which are still to find.
     QPainter painter(&hatter()->Canvas().Target());
     painter.setPen(QColor(0, 0, 255));

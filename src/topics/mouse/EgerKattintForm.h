@@ -17,6 +17,8 @@ public:
 
     TEgerKattintForm();
 
+    static QString Instruction();
+
     void ShowPage() override;
 
     const std::array<TImage*, Heads>& Images() const { return images_; }

@@ -119,12 +119,15 @@ void TEgerLufipukkForm::Pop(TLufi& balloon)
     UpdateScore();
 }
 
+QString TEgerLufipukkForm::ScoreText(int level, int popped)
+{
+    return MouseResults::LevelLine(level) + QStringLiteral("<BR>%1:%2").arg(Balloons).arg(popped);
+}
+
 void TEgerLufipukkForm::UpdateScore()
 {
-    const QString level = MouseResults::LevelLine(round_.Level());
-    SetSmallPanelText(Playing()
-                          ? level + QStringLiteral("<BR>6:") + QString::number(popped_)
-                          : level + QStringLiteral("<BR>--:--"));
+    SetSmallPanelText(Playing() ? ScoreText(round_.Level(), popped_)
+                                : MouseResults::LevelLine(round_.Level()) + QStringLiteral("<BR>--:--"));
 }
 
 void TEgerLufipukkForm::RoundEnd()

@@ -14,6 +14,9 @@ public:
     static constexpr int Balloons = 6;
 
     TEgerLufipukkForm();
+
+    // The score panel's text while playing: the level, then the balloons and how many are popped.
+    static QString ScoreText(int level, int popped);
     ~TEgerLufipukkForm() override;
 
     void ShowPage() override;

@@ -65,7 +65,7 @@ void TEgervadaszatForm::Info()
     writer.SetMargins(0, 0, 100, 0);
     writer.SetAlignment(QStringLiteral("wlfCenter"));
     SetInfoFontSize(24);
-    SetInfoText(QStringLiteral("Ha felkészültél a játékra, <BR>az indításhoz kattints a bal egérgombbal a START-ra!"));
+    SetInfoText(StartText());
     ShowStart(LoadPng(QStringLiteral("egerezes\\START.png")));
 }
 
@@ -122,12 +122,21 @@ void TEgervadaszatForm::hatterClick()
         game_.Miss();
 }
 
+QString TEgervadaszatForm::StartText()
+{
+    return QStringLiteral("Ha felkészültél a játékra, <BR>az indításhoz kattints a bal egérgombbal a START-ra!");
+}
+
+QString TEgervadaszatForm::ScoreText(int level, int shown, int hits)
+{
+    return MouseResults::LevelLine(level) + QLatin1Char('\n') + QString::number(shown) + QLatin1Char(':') +
+           QString::number(hits);
+}
+
 void TEgervadaszatForm::UpdateScore()
 {
-    const QString level = MouseResults::LevelLine(round_.Level()) + QLatin1Char('\n');
-    eredmeny_->setText(Playing()
-                           ? level + QString::number(game_.Shown()) + QLatin1Char(':') + QString::number(game_.Hits())
-                           : level + QStringLiteral("--:--"));
+    eredmeny_->setText(Playing() ? ScoreText(round_.Level(), game_.Shown(), game_.Hits())
+                                 : MouseResults::LevelLine(round_.Level()) + QStringLiteral("\n--:--"));
     eredmeny_->raise();
 }
 

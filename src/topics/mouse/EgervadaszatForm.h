@@ -13,6 +13,11 @@ class TEgervadaszatForm : public TRoundGameForm {
     Q_OBJECT
 public:
     TEgervadaszatForm();
+
+    // The info panel's text before START, and the score panel's while playing: the level, then
+    // the arrows shown and hit.
+    static QString StartText();
+    static QString ScoreText(int level, int shown, int hits);
     ~TEgervadaszatForm() override;
 
     void ShowPage() override;

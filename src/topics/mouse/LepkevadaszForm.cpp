@@ -12,6 +12,7 @@
 #include "shell/IModule.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +30,17 @@ const TCloudRow CloudRows[] = {{{8, 17}, "Lassú"}, {{189, 29}, "Normál"}, {{38
                                {{580, 10}, "Gyors"}, {{830, 5}, "Villám"}};
 
 } // namespace
+
+QString TLepkevadaszForm::LevelCaption(int level)
+{
+    return QString::fromUtf8(CloudRows[std::clamp(level, 1, 5) - 1].caption);
+}
+
+QString TLepkevadaszForm::ScoreText(int level, int shown, int caught)
+{
+    return MouseResults::LevelLine(level) + QLatin1Char('\n') + QString::number(shown) + QLatin1Char(':') +
+           QString::number(caught);
+}
 
 TLepkevadaszForm::TLepkevadaszForm()
     : TBaseBlueForm(QStringLiteral("LepkevadaszForm")), butterfly_(Services::Random()), timer1_(this)
@@ -216,8 +228,7 @@ void TLepkevadaszForm::ShowButterfly()
 
 void TLepkevadaszForm::UpdateScore()
 {
-    eredmeny_->setText(MouseResults::LevelLine(level_) + QLatin1Char('\n') +
-                       QString::number(number_) + QLatin1Char(':') + QString::number(caught_));
+    eredmeny_->setText(ScoreText(level_, number_, caught_));
     eredmeny_->show();
     eredmeny_->raise();
 }

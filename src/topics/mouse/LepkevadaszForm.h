@@ -22,6 +22,11 @@ public:
     TLepkevadaszForm();
     ~TLepkevadaszForm() override;
 
+    // The caption of the cloud that sets level 1 to 5, and the score panel's text while playing:
+    // the level, then the butterflies shown and caught.
+    static QString LevelCaption(int level);
+    static QString ScoreText(int level, int shown, int caught);
+
     void ShowPage() override;
     void ClosePage() override;
 

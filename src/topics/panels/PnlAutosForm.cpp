@@ -85,15 +85,23 @@ TPnlAutosForm::TPnlAutosForm() : TPnlBaseForm(QStringLiteral("PnlAutosForm"), QS
     BuildSettings();
 }
 
+QString TPnlAutosForm::SettingsTitle()
+{
+    return QStringLiteral("Lemezke autója");
+}
+
+QString TPnlAutosForm::SettingsText()
+{
+    return QStringLiteral("Állítsd be a helyes válaszokat, majd kattints az Alkalmaz gombra!\nHa ezután nem lesz "
+                          "aktív az OK gomb, akkor valamelyik válaszod hibás. Változtass a beállításokon, és nyomd "
+                          "meg újra az Alkalmaz gombot! Ha minden válaszod helyes, az OK gombbal továbbléphetsz.");
+}
+
 void TPnlAutosForm::BuildSettings()
 {
-    pnlSetting_ = new TMessagePanel(this, QRect(168, 202, 593, 535), QStringLiteral("Lemezke autója"));
+    pnlSetting_ = new TMessagePanel(this, QRect(168, 202, 593, 535), SettingsTitle());
     pnlSetting_->hide();
-    QLabel* intro = pnlSetting_->AddText(
-        QRect(24, 32, 521, 74),
-        QStringLiteral("Állítsd be a helyes válaszokat, majd kattints az Alkalmaz gombra!\nHa ezután nem lesz "
-                       "aktív az OK gomb, akkor valamelyik válaszod hibás. Változtass a beállításokon, és nyomd "
-                       "meg újra az Alkalmaz gombot! Ha minden válaszod helyes, az OK gombbal továbbléphetsz."));
+    QLabel* intro = pnlSetting_->AddText(QRect(24, 32, 521, 74), SettingsText());
     intro->setFont(PixelFont(QStringLiteral("Arial"), 13));
     rbgUtasok_ = new TRadioGroup(pnlSetting_, QRect(32, 128, 513, 41), QString(),
                                  {QStringLiteral("Lemezke egyedül utazott"), QStringLiteral("Lemezke barátjával utazott")},

@@ -29,6 +29,10 @@ public:
 
     TPnlAutosForm();
 
+    // The settings panel's title and its first lines.
+    static QString SettingsTitle();
+    static QString SettingsText();
+
     void ShowPage() override;
 
     int Step() const { return step_; }

@@ -11,10 +11,15 @@
 #include <QLabel>
 #include <QTabWidget>
 
+QString TPnlFulesPanelForm::PanelTitle()
+{
+    return QStringLiteral("Többlapos panel");
+}
+
 TPnlFulesPanelForm::TPnlFulesPanelForm()
     : TPnlBaseForm(QStringLiteral("PnlFulesPanelForm"), QStringLiteral("PnlAutosForm"))
 {
-    pnlOK_ = new TMessagePanel(this, QRect(216, 210, 545, 439), QStringLiteral("Többlapos panel"));
+    pnlOK_ = new TMessagePanel(this, QRect(216, 210, 545, 439), PanelTitle());
     pageControl_ = new QTabWidget(pnlOK_);
     pageControl_->setGeometry(56, 48, 433, 313);
     pageControl_->setFont(PixelFont(QStringLiteral("Arial"), 14));

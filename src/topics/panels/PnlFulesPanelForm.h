@@ -18,6 +18,8 @@ public:
 
     TPnlFulesPanelForm();
 
+    static QString PanelTitle();
+
     void ShowPage() override;
 
     TMessagePanel* pnlOK() const { return pnlOK_; }

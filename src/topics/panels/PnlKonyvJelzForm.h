@@ -11,6 +11,9 @@ class TPnlKonyvJelzForm : public TPnlBaseForm {
 public:
     TPnlKonyvJelzForm();
 
+    // What the panel says.
+    static QString PanelText();
+
     TMessagePanel* pnlOK() const { return pnlOK_; }
     TPushButton* btnOk() const { return btnOk_; }
 

@@ -108,6 +108,11 @@ void TPnlMemJatekForm::AfterAnswer(TDialogResult answer)
     Notify();
 }
 
+QString TPnlMemJatekForm::CardTitle(int place)
+{
+    return QStringLiteral(" Panel %1").arg(place);
+}
+
 void TPnlMemJatekForm::StartGame()
 {
     ++games_;
@@ -116,7 +121,7 @@ void TPnlMemJatekForm::StartGame()
         TImgPanel* panel = Card(card);
         const int place = game_.Place(card);
         panel->move(TMemoryGame::PlaceLeft(place), TMemoryGame::PlaceTop(place));
-        panel->Title()->setText(QStringLiteral(" Panel %1").arg(place));
+        panel->Title()->setText(CardTitle(place));
         panel->Title()->resize(86, panel->Title()->height());
         panel->Face()->hide();
         panel->setEnabled(true);

@@ -18,6 +18,9 @@ class TPnlMemJatekForm : public TPnlBaseForm {
 public:
     TPnlMemJatekForm();
 
+    // The title strip of the card at a place (1 to 36).
+    static QString CardTitle(int place);
+
     void ShowPage() override;
 
     // Card numbers are 1 … 36.

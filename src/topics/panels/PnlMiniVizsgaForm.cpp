@@ -55,10 +55,20 @@ const QStringList PanelKinds{QStringLiteral("Információs panel"), QStringLiter
                              QStringLiteral("Hibát jelző panel")};
 } // namespace
 
+QString TPnlMiniVizsgaForm::PanelTitle()
+{
+    return QStringLiteral("Többlapos párbeszédpanel");
+}
+
+QString TPnlMiniVizsgaForm::PanelsTask()
+{
+    return QStringLiteral("Válaszd ki a rajzoknak megfelelő panelt!");
+}
+
 TPnlMiniVizsgaForm::TPnlMiniVizsgaForm()
     : TPnlBaseForm(QStringLiteral("PnlMiniVizsgaForm"), QStringLiteral("PnlMiniVizsgaForm"))
 {
-    pnlVizsga_ = new TMessagePanel(this, QRect(136, 202, 649, 535), QStringLiteral("Többlapos párbeszédpanel"));
+    pnlVizsga_ = new TMessagePanel(this, QRect(136, 202, 649, 535), PanelTitle());
     pageControl_ = new QTabWidget(pnlVizsga_);
     pageControl_->setGeometry(16, 32, 617, 457);
     pageControl_->setFont(ExamFont(14));
@@ -226,7 +236,7 @@ void TPnlMiniVizsgaForm::BuildLists()
 void TPnlMiniVizsgaForm::BuildPanels()
 {
     QWidget* page = AddPage(QStringLiteral("Panelek"));
-    Caption(page, QRect(16, 8, 580, 20), QStringLiteral("Válaszd ki a rajzoknak megfelelő panelt!"));
+    Caption(page, QRect(16, 8, 580, 20), PanelsTask());
     const std::pair<const char*, TDropDownList**> rows[] = {
         {"error_dialog", &cbError_}, {"info_dialog", &cbInfo_}, {"warning_dialog", &cbWarning_}};
     int top = 40;

@@ -28,6 +28,10 @@ public:
 
     TPnlMiniVizsgaForm();
 
+    // The exam panel's title, and the task its "Panelek" page starts with.
+    static QString PanelTitle();
+    static QString PanelsTask();
+
     void ShowPage() override;
 
     TMessagePanel* pnlVizsga() const { return pnlVizsga_; }

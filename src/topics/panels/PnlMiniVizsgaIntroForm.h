@@ -12,6 +12,10 @@ class TPnlMiniVizsgaIntroForm : public TPnlBaseForm {
 public:
     TPnlMiniVizsgaIntroForm();
 
+    // The panel's title and what it says.
+    static QString PanelTitle();
+    static QString PanelText();
+
     TMessagePanel* pnlOK() const { return pnlOK_; }
     TPushButton* btnOk() const { return btnOk_; }
 

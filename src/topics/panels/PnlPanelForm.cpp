@@ -6,13 +6,17 @@
 #include "framework/PushButton.h"
 #include "platform/PageTimer.h"
 
+QString TPnlPanelForm::PanelText()
+{
+    return QStringLiteral("Az operációs rendszer panelekre írja ki üzeneteit. A panel hasonlít a táblára, "
+                          "amire az osztályban írunk: általában téglalap alakú és szürke. A paneleket "
+                          "üzenetük tartalma szerint csoportokba soroljuk.");
+}
+
 TPnlPanelForm::TPnlPanelForm() : TPnlBaseForm(QStringLiteral("PnlPanelForm"), QStringLiteral("PnlPanelForm"))
 {
     pnlOK_ = new TMessagePanel(this, QRect(216, 584, 489, 169), QString());
-    pnlOK_->AddText(QRect(16, 28, 457, 100),
-                    QStringLiteral("Az operációs rendszer panelekre írja ki üzeneteit. A panel hasonlít a táblára, "
-                                   "amire az osztályban írunk: általában téglalap alakú és szürke. A paneleket "
-                                   "üzenetük tartalma szerint csoportokba soroljuk."));
+    pnlOK_->AddText(QRect(16, 28, 457, 100), PanelText());
     btnOk_ = pnlOK_->AddOk(QPoint(200, 134));
     btnOk_->OnClick = [this] { Notify(); };
     pnlOK_->OnClose = [this] { Notify(); };

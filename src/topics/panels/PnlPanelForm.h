@@ -16,6 +16,9 @@ public:
 
     TPnlPanelForm();
 
+    // What the panel says.
+    static QString PanelText();
+
     void ShowPage() override;
 
     TMessagePanel* pnlOK() const { return pnlOK_; }

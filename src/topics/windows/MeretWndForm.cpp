@@ -9,8 +9,13 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+QString TMeretWndForm::Title()
+{
+    return QStringLiteral("Méretezés");
+}
+
 TMeretWndForm::TMeretWndForm(QWidget* host)
-    : TPracticeWindow(host, QStringLiteral("MeretWndForm"), QStringLiteral("Méretezés"))
+    : TPracticeWindow(host, QStringLiteral("MeretWndForm"), Title())
 {
     AllowMove = AllowMinimize = AllowMaximize = AllowClose = false;
     AllowSize = true;

@@ -12,6 +12,8 @@ class TMeretWndForm : public TPracticeWindow {
 public:
     explicit TMeretWndForm(QWidget* host);
 
+    static QString Title();
+
     QLabel* taskText() const { return taskText_; }
     QLabel* sizeText() const { return sizeText_; }
     TImage* img() const { return img_; }

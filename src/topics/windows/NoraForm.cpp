@@ -2,7 +2,12 @@
 
 #include "framework/Image.h"
 
-TNoraForm::TNoraForm(QWidget* host) : TPracticeWindow(host, QStringLiteral("NoraForm"), QStringLiteral("Nóra Ablaka"))
+QString TNoraForm::Title()
+{
+    return QStringLiteral("Nóra Ablaka");
+}
+
+TNoraForm::TNoraForm(QWidget* host) : TPracticeWindow(host, QStringLiteral("NoraForm"), Title())
 {
     AllowSize = AllowMaximize = AllowMinimize = AllowMove = AllowClose = false;
     SetColour(Qt::white);

@@ -11,6 +11,8 @@ class TNoraForm : public TPracticeWindow {
 public:
     explicit TNoraForm(QWidget* host);
 
+    static QString Title();
+
     TImage* imgNora() const { return imgNora_; }
 
 private:

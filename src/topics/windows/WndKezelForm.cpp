@@ -225,6 +225,38 @@ const std::vector<TWndKezelForm::TStepRow>& TWndKezelForm::Steps()
     return steps;
 }
 
+const TWndKezelForm::TStepRow* TWndKezelForm::RowOf(TStep step)
+{
+    const std::vector<TStepRow>& steps = Steps();
+    const auto row = std::find_if(steps.begin(), steps.end(), [step](const TStepRow& at) { return at.step == step; });
+    return row == steps.end() ? nullptr : &*row;
+}
+
+QString TWndKezelForm::NoraTask(TStep step)
+{
+    const TStepRow* row = RowOf(step);
+    return row && row->noraTask.text ? QString::fromUtf8(row->noraTask.text) : QString();
+}
+
+QString TWndKezelForm::TivadarTask(TStep step)
+{
+    const TStepRow* row = RowOf(step);
+    return row && row->tivadarTask.text ? QString::fromUtf8(row->tivadarTask.text) : QString();
+}
+
+QString TWndKezelForm::StillToGo(TStep step, int n)
+{
+    const TStepRow* row = RowOf(step);
+    if (!row || !row->stillN)
+        return QString();
+    return QString::fromUtf8(row->stillN).replace(QStringLiteral("%1"), QString::number(n));
+}
+
+QString TWndKezelForm::WindowName(int tag)
+{
+    return tag == 1 ? QStringLiteral("Nóra ablaka") : QStringLiteral("Tivadar ablaka");
+}
+
 TWndKezelForm::TWndKezelForm() : TWndBaseForm(QStringLiteral("WndKezelForm"))
 {
     // The lesson shows the task bar's buttons and presses them itself, step by step.
@@ -270,8 +302,8 @@ TWndKezelForm::TWndKezelForm() : TWndBaseForm(QStringLiteral("WndKezelForm"))
     };
     window2_->OnActivate = [this](TPracticeWindow&) { ActivationHandler(2); };
 
-    sbtnNora_ = pnlTalca_->AddWindow(window1_, QStringLiteral("Nóra ablaka"));
-    sbtnTivadar_ = pnlTalca_->AddWindow(window2_, QStringLiteral("Tivadar ablaka"));
+    sbtnNora_ = pnlTalca_->AddWindow(window1_, WindowName(1));
+    sbtnTivadar_ = pnlTalca_->AddWindow(window2_, WindowName(2));
 
     Windows().OnHostActivate = [this] { ActivationHandler(PageTag); };
     window1_->Show();
@@ -305,9 +337,7 @@ bool TWndKezelForm::Done(const TStepRow& row)
     case TDone::AtOnce: return true;
     case TDone::Place: return KezelPlaces::Reached(static_cast<int>(row.step), window1_->geometry());
     case TDone::Count: {
-        const auto stillN = [&row](int n) {
-            return QString::fromUtf8(row.stillN).replace(QStringLiteral("%1"), QString::number(n));
-        };
+        const auto stillN = [&row](int n) { return StillToGo(row.step, n); };
         QString text;
         if (count_.Count(row.limit, QString::fromUtf8(row.lastTime), stillN, text))
             return true;

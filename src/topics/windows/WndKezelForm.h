@@ -18,20 +18,6 @@ class TSpeedButton;
 class TWndKezelForm : public TWndBaseForm {
     Q_OBJECT
 public:
-    TWndKezelForm();
-
-    void ShowPage() override;
-
-    int Step() const { return static_cast<int>(step_); }
-    int ActiveWindow() const { return activeWindow_; }
-    TKezelWndForm* Window1() const { return window1_; }
-    TKezelWndForm* Window2() const { return window2_; }
-    TTaskBar* pnlTalca() const { return pnlTalca_; }
-    TSpeedButton* sbtnNora() const { return sbtnNora_; }
-    TSpeedButton* sbtnTivadar() const { return sbtnTivadar_; }
-    TPageTimer* Timer1() const { return timer1_; }
-
-private:
     // The lesson's steps in the order they come; the numbers are the ones the lesson is known by.
     enum class TStep {
         Start = 0,
@@ -52,8 +38,32 @@ private:
         ActivateNora = 36,
         Menus = 100,
     };
+
+    TWndKezelForm();
+
+    // The task the end of a step gives Nóra's or Tivadar's window, empty where it gives none;
+    // what Nóra's window says while a counting step has n more to go; the task bar button's
+    // caption of window 1 (Nóra's) or 2 (Tivadar's).
+    static QString NoraTask(TStep step);
+    static QString TivadarTask(TStep step);
+    static QString StillToGo(TStep step, int n);
+    static QString WindowName(int tag);
+
+    void ShowPage() override;
+
+    int Step() const { return static_cast<int>(step_); }
+    int ActiveWindow() const { return activeWindow_; }
+    TKezelWndForm* Window1() const { return window1_; }
+    TKezelWndForm* Window2() const { return window2_; }
+    TTaskBar* pnlTalca() const { return pnlTalca_; }
+    TSpeedButton* sbtnNora() const { return sbtnNora_; }
+    TSpeedButton* sbtnTivadar() const { return sbtnTivadar_; }
+    TPageTimer* Timer1() const { return timer1_; }
+
+private:
     struct TStepRow;
     static const std::vector<TStepRow>& Steps();
+    static const TStepRow* RowOf(TStep step);
 
     void StepLogic();
     // True when the step is done; a counting step that is not shows what is left.

@@ -79,6 +79,16 @@ void TWndMasolForm::FillSource()
     source_->LayOut();
 }
 
+QString TWndMasolForm::TaskTitle(int task)
+{
+    return QString::fromUtf8(TaskOf(task).title);
+}
+
+QString TWndMasolForm::TaskText(int task)
+{
+    return QString::fromUtf8(TaskOf(task).text);
+}
+
 void TWndMasolForm::Advance()
 {
     ++task_;
@@ -87,11 +97,10 @@ void TWndMasolForm::Advance()
         target_->Clear();
     }
     if (task_ <= 5) {
-        const TTask& task = TaskOf(task_);
-        Controls::SetColour(source_->txtTask(), task.colour);
-        source_->txtTask()->setText(QString::fromUtf8(task.text));
-        source_->SetCaption(QString::fromUtf8(task.title));
-        target_->SetCaption(QString::fromUtf8(task.title));
+        Controls::SetColour(source_->txtTask(), TaskOf(task_).colour);
+        source_->txtTask()->setText(TaskText(task_));
+        source_->SetCaption(TaskTitle(task_));
+        target_->SetCaption(TaskTitle(task_));
         FillSource();
         return;
     }

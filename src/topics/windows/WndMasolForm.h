@@ -12,6 +12,10 @@ class TWndMasolForm : public TWndBaseForm {
 public:
     TWndMasolForm();
 
+    // Task 1 to 5: the two windows' title and the task the first one shows.
+    static QString TaskTitle(int task);
+    static QString TaskText(int task);
+
     void ShowPage() override;
 
     int Task() const { return task_; }

@@ -23,6 +23,18 @@ TWndMeretForm::TWndMeretForm() : TWndBaseForm(QStringLiteral("WndMeretForm"))
     window_->Button1()->OnClick = [this] { Notify(); };
 }
 
+QString TWndMeretForm::Task(int step)
+{
+    if (step == 1)
+        return QStringLiteral("Az ablakok mérete változtatható. Az ablak bármelyik szélét elmozdíthatod, ha lenyomod "
+                              "rajta az egérgombot, és közben mozgatod az egeret. Akkor nyomd le a gombot, amikor "
+                              "az egérmutató fekete kettős nyíllá változik! Most kicsinyítsd le az ablakot, "
+                              "amennyire csak lehet!");
+    if (step == 2)
+        return QStringLiteral("Most nagyítsd fel, amekkorára csak tudod!");
+    return QString();
+}
+
 void TWndMeretForm::ShowPage()
 {
     TWndBaseForm::ShowPage();
@@ -42,15 +54,11 @@ void TWndMeretForm::Advance()
     ++step_;
     switch (step_) {
     case 1:
-        window_->taskText()->setText(
-            QStringLiteral("Az ablakok mérete változtatható. Az ablak bármelyik szélét elmozdíthatod, ha lenyomod "
-                           "rajta az egérgombot, és közben mozgatod az egeret. Akkor nyomd le a gombot, amikor "
-                           "az egérmutató fekete kettős nyíllá változik! Most kicsinyítsd le az ablakot, "
-                           "amennyire csak lehet!"));
+        window_->taskText()->setText(Task(1));
         break;
     case 2:
         Controls::SetColour(window_->taskText(), QColor(0, 128, 0));
-        window_->taskText()->setText(QStringLiteral("Most nagyítsd fel, amekkorára csak tudod!"));
+        window_->taskText()->setText(Task(2));
         window_->img()->SetPng(LoadPng(QStringLiteral("ablakok\\wnd_v.png")));
         break;
     case 3:

@@ -11,6 +11,9 @@ class TWndMeretForm : public TWndBaseForm {
 public:
     TWndMeretForm();
 
+    // The window's task in step 1 (make it as small as it goes) and step 2 (as large).
+    static QString Task(int step);
+
     void ShowPage() override;
 
     int Step() const { return step_; }

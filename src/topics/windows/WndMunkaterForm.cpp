@@ -7,6 +7,14 @@
 
 #include <QLabel>
 
+QString TWndMunkaterForm::Text()
+{
+    return QStringLiteral("Az ablakok legnagyobb része a munkaterület, ahol dolgozol. A munkaterület "
+                          "többnyire fehér. Hogy mit látsz rajta, az a feladattól függ: lehetnek rajta "
+                          "képek, gombok, listadobozok, csúszkák. Az ablakokban játszhatsz, rajzolhatsz, "
+                          "írhatsz és számolhatsz is.");
+}
+
 TWndMunkaterForm::TWndMunkaterForm() : TWndBaseForm(QStringLiteral("WndMunkaterForm"))
 {
     window_ = new TKezelWndForm(this);
@@ -29,9 +37,6 @@ TWndMunkaterForm::TWndMunkaterForm() : TWndBaseForm(QStringLiteral("WndMunkaterF
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const int top = anim->height() + 5;
     text->setGeometry(10, top, window_->Width() - 40, next->y() - top - 4);
-    text->setText(QStringLiteral("Az ablakok legnagyobb része a munkaterület, ahol dolgozol. A munkaterület "
-                                 "többnyire fehér. Hogy mit látsz rajta, az a feladattól függ: lehetnek rajta "
-                                 "képek, gombok, listadobozok, csúszkák. Az ablakokban játszhatsz, rajzolhatsz, "
-                                 "írhatsz és számolhatsz is."));
+    text->setText(Text());
     window_->Show();
 }

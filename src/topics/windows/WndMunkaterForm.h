@@ -10,6 +10,9 @@ class TWndMunkaterForm : public TWndBaseForm {
 public:
     TWndMunkaterForm();
 
+    // What the window says under the clip.
+    static QString Text();
+
     TKezelWndForm* Window() const { return window_; }
 
 private:

@@ -231,6 +231,22 @@ TEST_F(QuizPageTest, EachQuestionStandsAboveItsOwnAnswers)
     }
 }
 
+TEST_F(QuizPageTest, NothingOfTheRowsReachesTheBackPicture)
+{
+    // The back picture at (888, 664), 104 x 61, beside the last two rows; 8 pixels kept clear.
+    const QRect back(888, 664, 104, 61);
+    ASSERT_EQ(page->imgToMenu()->geometry(), back);
+    const QRect clear = back.adjusted(-8, -8 - 2 * 45, 8, 8);
+    EXPECT_TRUE(WrittenBounds(page->hatter(), "gombok\\GombKerdesekForm.jpg", clear).isEmpty());
+    for (TPushButton* button : page->AnswerButtons())
+        EXPECT_FALSE(button->geometry().intersects(clear)) << button->text().toStdString();
+    for (int q = 11; q <= 12; ++q) {
+        Click(page->Row(q)[static_cast<std::size_t>(QuizResult::RightAnswer(q))]);
+        EXPECT_FALSE(QRect(page->CheckMarkPosition(q), QSize(40, 40)).intersects(clear));
+    }
+    EXPECT_TRUE(WrittenBounds(page->hatter(), "gombok\\GombKerdesekForm.jpg", clear).isEmpty()) << "check marks";
+}
+
 TEST_F(QuizPageTest, RowIsAnsweredOnceAndStaysDisabledAcrossHelp)
 {
     const QImage before = page->hatter()->Picture().image.copy(QRect(page->CheckMarkPosition(2), QSize(40, 40)));

@@ -46,6 +46,22 @@ TEST_F(LessonPagesTest, PlainInstructionStaysInsideItsPanel)
         << written.x() << "," << written.y() << " " << written.width() << "x" << written.height();
 }
 
+TEST_F(LessonPagesTest, OnlyTheToolBarPageShowsTheDarkCaptionBand)
+{
+    // Inside the band's right end, level with the yellow captions; no page writes there.
+    const auto bandShown = [this] {
+        return QColor(CurrentPage()->hatter()->Picture().image.pixel(970, 428)).value() < 140;
+    };
+    for (TButtonsStop stop : {TButtonsStop::Plain, TButtonsStop::Shapes, TButtonsStop::Focus, TButtonsStop::Tab,
+                              TButtonsStop::Inactive, TButtonsStop::Accelerator, TButtonsStop::ToolBar}) {
+        SCOPED_TRACE(CurrentPageName().toStdString());
+        EXPECT_EQ(bandShown(), stop == TButtonsStop::ToolBar);
+        if (stop != TButtonsStop::ToolBar)
+            Pass(stop);
+    }
+    EXPECT_EQ(CurrentPageName(), "GombEszkoztarakForm");
+}
+
 TEST_F(LessonPagesTest, ShapesRepeatClickReplaysAndTheFifthMarkOpensTovabb)
 {
     auto* page = Reach<TGombSokfalytaForm>(TButtonsStop::Shapes);

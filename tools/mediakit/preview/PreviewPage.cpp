@@ -1,5 +1,7 @@
 #include "PreviewPage.h"
 
+#include "PreviewPaint.h"
+
 TPreviewPage::TPreviewPage(const QImage& background)
     : image(background)
     , painter(&image)
@@ -8,11 +10,7 @@ TPreviewPage::TPreviewPage(const QImage& background)
 
 void TPreviewPage::Text(QRect rect, const QString& text, int pixelSize, QColor colour, int flags)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixelSize);
-    painter.setFont(font);
-    painter.setPen(colour);
-    painter.drawText(rect, flags, text);
+    PreviewPaint::Text(painter, rect, text, pixelSize, colour, flags);
 }
 
 QImage TPreviewPage::Done()

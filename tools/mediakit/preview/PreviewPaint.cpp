@@ -78,7 +78,7 @@ void Text(QPainter& p, QRect rect, const QString& text, int pixelSize, QColor co
 {
     p.setFont(Arial(pixelSize));
     p.setPen(colour);
-    p.drawText(rect, flags, text);
+    p.drawText(rect, flags, QString(text).replace(QStringLiteral("<BR>"), QStringLiteral("\n")));
 }
 
 void PushButton(QPainter& p, QRect rect, const QString& caption)

@@ -36,7 +36,8 @@ struct TTitleButtons {
 QRect Window(QPainter& p, QRect outer, const QString& title, bool active, TTitleButtons buttons, bool resizable,
              QColor client = Qt::white);
 
-// Text in the pages' font, centred across the rectangle from its top unless told.
+// Text in the pages' font, centred across the rectangle from its top unless told; "<BR>" breaks
+// the line, as in the pages' own texts.
 void Text(QPainter& p, QRect rect, const QString& text, int pixelSize = 16, QColor colour = Qt::black,
           int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
 

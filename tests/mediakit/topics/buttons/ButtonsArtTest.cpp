@@ -11,6 +11,7 @@
 #include <QColor>
 #include <gtest/gtest.h>
 
+using PictureChecks::Count;
 using PictureChecks::ExpectPaintedUnder;
 using PictureChecks::LeastContrast;
 
@@ -104,7 +105,7 @@ TEST(ButtonsArt, WritingAreasStayReadable)
     EXPECT_GE(LeastContrast(ButtonsScreensArt::ShapesScreen(), QRect(70, 215, 870, 80), blue), 6.0);
     EXPECT_GE(LeastContrast(ButtonsScreensArt::PuzzleScreen(), QRect(40, 490, 880, 150), blue), 6.0);
     // The tool-bar page's yellow captions at top 420.
-    EXPECT_GE(LeastContrast(ButtonsScreensArt::LessonScreen(), QRect(80, 418, 840, 24), qRgb(255, 255, 51)), 7.0);
+    EXPECT_GE(LeastContrast(ButtonsScreensArt::ToolBarScreen(), QRect(80, 418, 840, 24), qRgb(255, 255, 51)), 7.0);
     // The English page: blue above and below the board, yellow on it.
     const QImage english = ButtonsScreensArt::EnglishScreen();
     EXPECT_GE(LeastContrast(english, QRect(40, 110, 780, 80), blue), 6.0);
@@ -113,6 +114,27 @@ TEST(ButtonsArt, WritingAreasStayReadable)
     // The quiz's questions left of the check marks, and the help panel.
     EXPECT_GE(LeastContrast(ButtonsScreensArt::QuizScreen(), QRect(40, 200, 740, 540), blue), 6.0);
     EXPECT_GE(LeastContrast(ButtonsScreensArt::HelpPanel(), QRect(20, 20, 797, 500), blue), 6.0);
+}
+
+TEST(ButtonsArt, OnlyTheToolBarPictureHasTheDarkCaptionBand)
+{
+    const QRect band(40, 410, 944, 36);
+    const auto dark = [](const QColor& c) { return c.value() < 140; };
+    const QImage lesson = ButtonsScreensArt::LessonScreen();
+    const QImage toolBar = ButtonsScreensArt::ToolBarScreen();
+    EXPECT_EQ(Count(lesson, band, dark), 0) << "the five other lesson pages write nothing there";
+    EXPECT_GT(Count(toolBar, band, dark), 944 * 36 * 3 / 4);
+    // Above the band the two pictures are the same page.
+    EXPECT_EQ(toolBar.copy(0, 0, 1024, 400), lesson.copy(0, 0, 1024, 400));
+}
+
+TEST(ButtonsArt, QuizRowsStopBeforeTheBackPicture)
+{
+    // The back picture stands at (888, 664), 104 x 61. From 8 pixels left of it to the page's
+    // right edge, down past the last row, the quiz page is the bare backdrop the plain lesson
+    // picture shows there too: no panel or row stripe runs under the picture.
+    const QRect beside(880, 400, 144, 345);
+    EXPECT_EQ(ButtonsScreensArt::QuizScreen().copy(beside), ButtonsScreensArt::LessonScreen().copy(beside));
 }
 
 TEST(ButtonsArt, PuzzleNoteStaysOutOfTheGuidesClip)

@@ -25,6 +25,7 @@ TEST(ButtonsMediaFiles, EveryPictureAndClipThePagesNameIsWrittenAtTheirSize)
         {"images/egerezes/game/button_exitgame.png", "104x61"},
         {"images/egerezes/game/button_beck.png", "104x61"},
         {"images/gombok/gombgombform.jpg", "1024x768"},
+        {"images/gombok/gombeszkoztarakform.jpg", "1024x768"},
         {"images/gombok/gombsokfalytaform.jpg", "1024x768"},
         {"images/gombok/gombkirakoform.jpg", "1024x768"},
         {"images/gombok/gombangolform.jpg", "1024x768"},

@@ -262,6 +262,26 @@ TEST(MouseLessonsArt, ChoicePicturesAndGameTitlesLieUnderTheirAreas)
     ExpectDrawnUnder(MouseLessonsInfoArt::KindsOfMiceScreen(), QRect(591, 463, 238, 163), Dark, "imgHanyatteger");
 }
 
+TEST(MouseLessonsArt, EveryGameTitleKeepsAMarginInsideItsSign)
+{
+    const QImage chooser = MouseLessonsInfoArt::ChooserScreen();
+    // The brown lettering; the rim is a lighter brown, the sky and the pictures are not brown.
+    const auto lettering = [](const QColor& c) { return c.red() < 175 && c.green() < 110 && c.blue() < 60; };
+    const QRect signs[] = {{80, 310, 295, 100}, {480, 310, 315, 105}, {60, 480, 365, 75}, {500, 480, 260, 75}};
+    for (const QRect& sign : signs) {
+        SCOPED_TRACE(sign.x());
+        // Right of the game's picture, which ends 7 pixels short of a square as wide as the sign is high.
+        const QRect beside = sign.adjusted(sign.height() - 6, 0, 0, 0);
+        const QRect ink = Area(chooser, beside, lettering);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_GE(ink.height(), 18) << "large enough to read";
+        EXPECT_GE(ink.left() - beside.left(), 10) << "clear of the picture";
+        EXPECT_GE(sign.right() - ink.right(), 14);
+        EXPECT_GE(ink.top() - sign.top(), 14);
+        EXPECT_GE(sign.bottom() - ink.bottom(), 14);
+    }
+}
+
 TEST(MouseLessonsArt, PicturesThePagesShowThemselvesAreNotDrawnIntoTheBackgrounds)
 {
     const auto hair = [](const QColor& c) { return c.hsvHue() >= 10 && c.hsvHue() <= 30 && c.hsvSaturation() > 120; };

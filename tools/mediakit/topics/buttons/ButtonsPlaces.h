@@ -9,7 +9,8 @@
 namespace ButtonsPlaces {
 
 // The shared lesson background "GombGombForm.jpg": blue instructions from the top 215 down to
-// about 400, and the tool-bar page's two yellow captions at top 420 on a dark band.
+// about 400. The tool-bar page's own copy of it, "GombEszkoztarakForm.jpg", adds a dark band for
+// its two yellow captions at top 420.
 inline const QRect LessonText(60, 205, 904, 192);
 inline const QRect CaptionBand(40, 410, 944, 36);
 
@@ -50,9 +51,10 @@ inline const QRect EnglishLead(30, 100, 964, 100);
 inline const QRect EnglishBoard(24, 206, 976, 454);
 inline const QRect EnglishLast(30, 672, 850, 40);
 
-// The quiz page: the help button, the question rows and the help panel shown over them.
+// The quiz page: the help button, the question rows and the help panel shown over them. The rows
+// end left of the back picture, which stands beside the last two.
 inline const QRect HelpArea(224, 120, 169, 57);
-inline const QRect QuizRows(30, 196, 964, 548);
+inline const QRect QuizRows(30, 196, 846, 548);
 inline const QRect HelpPanel(24, 200, 837, 537);
 inline const QSize CheckMark(40, 40);
 

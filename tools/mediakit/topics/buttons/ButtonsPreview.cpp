@@ -6,6 +6,13 @@
 #include "mediakit/topics/mouse/GameButtonsMedia.h"
 #include "mediakit/preview/PreviewOutput.h"
 #include "mediakit/preview/PreviewPaint.h"
+#include "topics/buttons/EnglishWords.h"
+#include "topics/buttons/GombAngolForm.h"
+#include "topics/buttons/GombEszkoztarakForm.h"
+#include "topics/buttons/GombGombForm.h"
+#include "topics/buttons/GombKerdesekForm.h"
+#include "topics/buttons/GombKirakoForm.h"
+#include "topics/buttons/GombSokfalytaForm.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -83,18 +90,14 @@ int main(int argc, char** argv)
 
     QImage lesson = ButtonsScreensArt::LessonScreen();
     out.Save(lesson, "bg_gombgombform.png");
-    QImage gomb = Written(lesson, 70, 200, 220, 5,
-                          "Szia!<BR>A monitoron sokszor láthatsz gombokat. Ezek nem igazi gombok, csak úgy néznek ki. "
-                          "A bal egérgombbal kattintva használhatod őket.<BR>A programokban sokféle gomb van.<BR>"
-                          "Ez itt egy sima, egyszerű gomb. Kattints rá!");
-    gomb = WithButton(gomb, QRect(355, 530, 170, 60), "Kattints rám!", 24);
+    QImage gomb = Written(lesson, 70, 80, 220, 5, TGombGombForm::Instruction());
+    gomb = WithButton(gomb, QRect(355, 530, 170, 60), TGombGombForm::ButtonCaption(), 24);
     out.Save(Over(gomb, back, Places::BackPicture.topLeft()), "page_gombgomb.png");
-    QImage tools = Written(lesson, 80, 200, 215, 3,
-                           "Vannak olyan gombok, amiken csak rajzok vannak. Ezeket eszköztárgomboknak hívjuk. Az egyik "
-                           "csoportban egy gombot csak egy másik lenyomásával engedhetsz fel, a másikban a lenyomott gombra "
-                           "kattintva is. Mindet kapcsold be és ki! Próba!");
-    tools = Written(tools, 80, 100, 420, 3, "Csak a másikkal kapcsolható ki.", QColor(255, 255, 51));
-    tools = Written(tools, 480, 100, 420, 3, "Önmagukkal is kikapcsolható gombok.", QColor(255, 255, 51));
+    const QImage toolBar = ButtonsScreensArt::ToolBarScreen();
+    out.Save(toolBar, "bg_gombeszkoztarakform.png");
+    QImage tools = Written(toolBar, 80, 200, 215, 3, TGombEszkoztarakForm::Instruction());
+    tools = Written(tools, 80, 100, 420, 3, TGombEszkoztarakForm::ToolsCaption(), QColor(255, 255, 51));
+    tools = Written(tools, 480, 100, 420, 3, TGombEszkoztarakForm::HousesCaption(), QColor(255, 255, 51));
     for (int i = 0; i < 4; ++i) {
         tools = WithButton(tools, QRect(59 + 88 * i, 450, 75, 75), QString());
         tools = WithButton(tools, QRect(483 + 88 * i, 450, 75, 75), QString());
@@ -103,77 +106,44 @@ int main(int argc, char** argv)
 
     const QImage shapes = ButtonsScreensArt::ShapesScreen();
     out.Save(shapes, "bg_gombsokfalytaform.png");
-    QImage shapesPage = Written(shapes, 70, 80, 215, 3,
-                                "Különböző alakú, méretű gombokat látsz, felirattal vagy anélkül. Az egyik úgy néz ki, "
-                                "mint egy fej. Mindegyikre kattints rá!<BR>Ha mindet kipróbáltad, akkor klikkelj a "
-                                "\"Tovább\" gombra!");
-    shapesPage = WithButton(shapesPage, Places::NormalButton, "Kattints rám !");
-    shapesPage = WithButton(shapesPage, Places::ColouredButton, "Kattints rám !");
+    QImage shapesPage = Written(shapes, 70, 80, 215, 3, TGombSokfalytaForm::Instruction());
+    shapesPage = WithButton(shapesPage, Places::NormalButton, TGombSokfalytaForm::ButtonCaption());
+    shapesPage = WithButton(shapesPage, Places::ColouredButton, TGombSokfalytaForm::ButtonCaption());
     out.Save(Over(shapesPage, back, Places::BackPicture.topLeft()), "page_sokfalyta.png");
 
     const QImage puzzle = ButtonsScreensArt::PuzzleScreen();
     out.Save(puzzle, "bg_gombkirakoform.png");
-    out.Save(Over(Written(puzzle, 40, 100, 490, 3,
-                      "Klikkelj arra a képre, amelyikkel játszani szeretnél, majd kattints a Keverés gombra, és rakd ki "
-                      "a képet! Ha elkészültél, válassz másikat vagy keverj újra!<BR>Két egymás után megnyomott kocka "
-                      "helyet cserél.<BR>A cél, hogy minden kocka a helyére kerüljön.<BR>Ha nem sikerül, nyomd meg "
-                      "újra a Keverés gombot!"),
-              back, Places::BackPicture.topLeft()),
-         "page_kirako.png");
+    const QImage puzzlePage = Written(puzzle, 40, 100, 490, 3, TGombKirakoForm::Instruction());
+    out.Save(Over(puzzlePage, back, Places::BackPicture.topLeft()), "page_kirako.png");
 
     const QImage english = ButtonsScreensArt::EnglishScreen();
     out.Save(english, "bg_gombangolform.png");
-    QImage englishPage = Written(english, 40, 200, 110, 3,
-                                 "A számítástechnika nyelve az angol.<BR>A Te gépeden persze szinte minden program "
-                                 "magyar nyelvű, de néha előfordul egy-egy angol feliratú gomb is. Például:");
-    const struct {
-        int top;
-        int right;
-        const char* text;
-        QPoint button;
-        const char* caption;
-    } lines[] = {
-        {220, 100, "OK  = oké, rendben. Általában parancsvégrehajtásra használjuk.", {600, 216}, "OK"},
-        {250, 0, "YES = jesz, azaz igen. Ha a program kérdez valamit, akkor ez az egyik lehetséges válasz.", {816, 248}, "Yes"},
-        {280, 100, "NO  = nó, azaz nem.  Kérdésnél ezt is válaszolhatod.", {512, 280}, "No"},
-        {310, 0, "CANCEL = kenszöl, azaz mégsem. Ha nem tudod eldönteni, hogy igen vagy nem, <BR>akkor ezt választod, és a gép nem hajtja végre az utasítást.", {752, 320}, "Cancel"},
-        {370, 100, "ABORT  = ebort, azaz megszakítás. Valamilyen folyamat idő előtti leállítása.", {704, 368}, "Abort"},
-        {400, 0, "RETRY  = ritráj, azaz ismétlés. A program megpróbálja újra végrehajtani az utasítást.", {776, 400}, "Retry"},
-        {430, 100, "GO = gó, azaz gyerünk, rajta, indulás.", {384, 432}, "GO"},
-        {465, 100, "BEGIN = bigin, azaz kezdés, indulás.", {384, 464}, "Begin"},
-        {495, 100, "PLAY =  lejátszás, játékindítás.", {344, 496}, "Play"},
-        {530, 100, "EXIT = ekszit, azaz kijárat, kilépés.", {360, 528}, "Exit"},
-        {560, 100, "QUIT = kvit, azaz leállás, kilépés.", {360, 560}, "Quit"},
-        {590, 100, "CLOSE = klóz, azaz bezárás, kilépés.", {392, 592}, "Close"},
-        {625, 100, "CONTINUE = kántinyú, azaz valaminek a folytatása, tovább.", {568, 624}, "Continue"},
-    };
-    for (const auto& line : lines) {
-        englishPage = Written(englishPage, 60, line.right, line.top, 3, QString::fromUtf8(line.text), QColor(255, 255, 17), 14);
-        englishPage = WithButton(englishPage, QRect(line.button, QSize(75, 25)), QString::fromUtf8(line.caption), 12);
+    QImage englishPage = Written(english, 40, 200, 110, 3, TGombAngolForm::Introduction());
+    for (const EnglishWords::TWord& word : EnglishWords::Words()) {
+        englishPage = Written(englishPage, 60, word.rightMargin, word.top, 3, word.text, QColor(255, 255, 17), 14);
+        englishPage = WithButton(englishPage, QRect(TGombAngolForm::ButtonPlace(word), QSize(75, 25)),
+                                 QString(word.caption).remove('&'), 12);
     }
-    englishPage = Written(englishPage, 40, 200, 680, 3, "Válaszd ki, hogy melyik gombbal léphetsz tovább!");
+    englishPage = Written(englishPage, 40, 100, 680, 3, TGombAngolForm::LastLine());
     out.Save(Over(englishPage, back, Places::BackPicture.topLeft()), "page_angol.png");
 
     const QImage quiz = ButtonsScreensArt::QuizScreen();
     out.Save(quiz, "bg_gombkerdesekform.png");
     const QImage help = ButtonsScreensArt::HelpPanel();
     out.Save(help, "gombkerdesekform_help.png");
-    QString questions;
-    for (int q = 1; q <= 12; ++q)
-        questions += QStringLiteral("%1. A gomboknak csak téglalap alakjuk lehet, igaz vagy nem?<BR>").arg(q);
-    QImage quizPage = Written(quiz, 40, 50, 200, 23, questions, QColor(0, 0, 255), 14);
-    for (int q = 0; q < 12; ++q) {
-        quizPage = WithButton(quizPage, QRect(40, 222 + 45 * q, 75, 20), "Yes", 12);
-        quizPage = WithButton(quizPage, QRect(130, 222 + 45 * q, 75, 20), "No", 12);
+    QImage quizPage = quiz;
+    for (int q = 1; q <= 12; ++q) {
+        const int top = TGombKerdesekForm::RowTop(q);
+        quizPage = Written(quizPage, 40, 148, top - 22, 23, TGombKerdesekForm::Question(q), QColor(0, 0, 255), 14);
+        const QStringList answers = TGombKerdesekForm::Answers(q);
+        for (int a = 0; a < answers.size(); ++a)
+            quizPage = WithButton(quizPage, QRect(40 + 90 * a, top, 81, 20), answers[a], 12);
     }
     out.Save(Over(quizPage, back, Places::BackPicture.topLeft()), "page_kerdesek.png");
-    out.Save(Over(Over(quiz, Written(help, 20, 20, 20, 10,
-                                 "OK  = oké, rendben. Általában parancsvégrehajtásra használjuk.<BR>YES = jesz, azaz igen. "
-                                 "Ha a gép kérdez, akkor dönthetsz, hogyan válaszolsz.<BR>NO = nó, azaz nem.",
-                                 QColor(0, 0, 255), 14),
-                   Places::HelpPanel.topLeft()),
-              back, Places::BackPicture.topLeft()),
-         "page_kerdesek_help.png");
+    out.Save(Over(Over(quiz, Written(help, 20, 20, 20, 10, EnglishWords::HelpText(), QColor(0, 0, 255), 14),
+                       Places::HelpPanel.topLeft()),
+                  back, Places::BackPicture.topLeft()),
+             "page_kerdesek_help.png");
     // Every small picture on one sheet, on the page grey and on white.
     std::vector<std::pair<QString, QImage>> pictures = {
         {"exitgame", GameButtonsMedia::ExitGameButton()}, {"beck", back},
@@ -221,7 +191,7 @@ int main(int argc, char** argv)
     out.Save(toolsShown, "page_eszkoztarak_shown.png");
 
     // The puzzle with its first picture in tiles (85 px pieces on 89 px buttons) and the thumbnails.
-    QImage puzzleShown = Over(Over(puzzle, PuzzleArt::Thumbnail(1), Places::PuzzleChoice1.topLeft()),
+    QImage puzzleShown = Over(Over(puzzlePage, PuzzleArt::Thumbnail(1), Places::PuzzleChoice1.topLeft()),
                               PuzzleArt::Thumbnail(2), Places::PuzzleChoice2.topLeft());
     const QImage big = PuzzleArt::Picture(1);
     for (int k = 0; k < 9; ++k) {

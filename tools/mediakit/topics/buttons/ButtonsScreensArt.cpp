@@ -250,6 +250,14 @@ QImage LessonScreen()
     QPainter painter(&image);
     TopicIcons::DrawButtons(painter, QRect(840, 38, 150, 130));
     ArtKit::DrawSoftPanel(painter, LessonText);
+    painter.end();
+    return image;
+}
+
+QImage ToolBarScreen()
+{
+    QImage image = LessonScreen();
+    QPainter painter(&image);
     DrawDarkBand(painter, CaptionBand);
     painter.end();
     return image;

@@ -7,7 +7,8 @@
 // text is blue, dark where it is yellow.
 namespace ButtonsScreensArt {
 
-QImage LessonScreen();  // "gombok\GombGombForm.jpg", which six lesson pages share
+QImage LessonScreen();  // "gombok\GombGombForm.jpg", which five lesson pages share
+QImage ToolBarScreen(); // "gombok\GombEszkoztarakForm.jpg": the lesson screen, a dark band under the yellow captions
 QImage ShapesScreen();  // "gombok\GombSokfalytaForm.jpg": the button board and a little stage for the clips
 QImage PuzzleScreen();  // "gombok\GombKirakoForm.jpg": the tile tray, painted Keverés and Tovább
 QImage EnglishScreen(); // "gombok\GombAngolForm.jpg": a blackboard for the yellow explanations

@@ -4,6 +4,8 @@
 #include "mediakit/topics/keyboard/KeyboardPagesArt.h"
 #include "mediakit/preview/PreviewOutput.h"
 #include "mediakit/preview/PreviewPaint.h"
+#include "topics/keyboard/Billentyuzet.h"
+#include "topics/keyboard/KeyboardResults.h"
 #include "topics/keyboard/PracticeSteps.h"
 
 #include <QFontMetrics>
@@ -57,17 +59,12 @@ int main(int argc, char** argv)
         out.Save(withHands(QString::fromUtf8(step)), QStringLiteral("step_%1.png").arg(QString::fromUtf8(step)));
 
     const QImage stepT = withHands(QStringLiteral("T"));
-    out.Save(WithText(stepT, KeyboardPagesArt::Places::PracticeTask,
-                  {"Kedves Anna! Ezek szerint elsős vagy.",
-                   "A billentyűzet vagy klaviatúra neve angolul keyboard (kíbord).",
-                   "Az ujjak a képen a két ENTER-t mutatják.", "Bármelyiket használhatod.",
-                   "ENTER = Belépés, végrehajtás.", "Tovább a T billentyűvel!"}),
-         "page_billentyuzet_T.png");
+    out.Save(WithText(stepT, KeyboardPagesArt::Places::PracticeTask, TBillentyuzet::LinesT("Anna", "elsős")),
+             "page_billentyuzet_T.png");
+    // A first letter hunt's result, one error in 17 seconds.
     out.Save(WithText(KeyboardPagesArt::EvaluationScreen(), KeyboardPagesArt::Places::EvaluationText.adjusted(-20, 0, 0, 0),
-                  {"Témakör: Billentyűzet", "Feladat: Első betűvadászat", "", "Név: Anna", "Évfolyam: elsős",
-                   "Teljesítmény: 10/9", "Értékelés: Egy-két hiba még nem veszélyes.", "Idő: 00:17",
-                   "Értékelés: Szuper jó az időeredményed!", "", "Ha elolvastad, akkor nyomd meg az L billentyűt!"}),
-         "page_ertekeles_text.png");
+                      KeyboardResults::HuntResult("R1", "Anna", "elsős", 1, 17).split("<BR>")),
+             "page_ertekeles_text.png");
     out.Save(KeyboardPagesArt::LetterHuntScreen(), "bg_betuvadaszat.png");
     out.Save(KeyboardPagesArt::TypingScreen(), "bg_szogepeles.png");
     const QImage evaluation = KeyboardPagesArt::EvaluationScreen();

@@ -7,10 +7,21 @@
 #include "mediakit/topics/lists/ListsPicturesArt.h"
 #include "mediakit/topics/lists/ListsPlaces.h"
 #include "mediakit/topics/lists/ListsScreensArt.h"
+#include "platform/HungarianText.h"
+#include "topics/lists/ListComboForm.h"
+#include "topics/lists/ListEditableLBForm.h"
+#include "topics/lists/ListKajakForm.h"
+#include "topics/lists/ListMertekCsopForm.h"
+#include "topics/lists/ListMindenkiForm.h"
 #include "topics/lists/ListNamePlaces.h"
+#include "topics/lists/ListReflexJatekForm.h"
+#include "topics/lists/ListSzulinapForm.h"
+#include "topics/lists/ListTVForm.h"
+#include "topics/lists/List_LY_J_Form.h"
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -61,12 +72,8 @@ int main(int argc, char** argv)
 
     {
         TMock mock(NamesScreen());
-        mock.Text(Places::NamesText.adjusted(8, 6, -8, 0),
-                  QString::fromUtf8("Ez egy számítógépes felsorolás, azaz lista. A lista egy listadobozban van. Felsorolhatsz "
-                                    "neveket, számokat, színeket, mértékegységeket stb. A listából kattintással választhatsz ki "
-                                    "szavakat, azaz elemeket.\nVálaszd ki Tárolka nevét! Kattints rá!"));
-        mock.List(Places::NamesList, {QString::fromUtf8("Digit Nóra"), "Pixeles Tivadar", QString::fromUtf8("Tárolka"),
-                                      QString::fromUtf8("Kábel Ödön"), "Lemezke", "Nyilacska"}, 2);
+        mock.Text(Places::NamesText.adjusted(8, 6, -8, 0), TListMindenkiForm::Instruction());
+        mock.List(Places::NamesList, TListMindenkiForm::Names(), 2);
         for (const auto& guide : ListNamePlaces::Guides)
             mock.Text(guide.label, QString::fromUtf8(guide.name), 18, QColor(0, 0, 255), Qt::AlignCenter);
         mock.Button(Places::NextButton, QString::fromUtf8("Tovább"));
@@ -75,83 +82,70 @@ int main(int argc, char** argv)
     const auto firstFrame = [](const std::vector<QImage>& frames) { return frames.front(); };
     {
         TMock mock(FoodScreen());
-        mock.Text(Places::FoodText.adjusted(8, 6, -8, 0),
-                  QString::fromUtf8("A listadobozok mérete néha kisebb, mint a lista. Ilyenkor a gördítősávval, a "
-                                    "nyílbillentyűkkel vagy az egér görgőjével mozoghatsz a listában. Válaszd ki Tárolka "
-                                    "kedvenc ételét!"), 21);
+        mock.Text(Places::FoodText.adjusted(8, 6, -8, 0), TListKajakForm::Instruction(), 21);
         mock.Picture(Places::FoodClip.topLeft(), firstFrame(ListsClipsArt::FoodClip()));
-        mock.List(Places::FoodList, {QString::fromUtf8("Húsleves"), QString::fromUtf8("Rántott hús"), "Palacsinta",
-                                     QString::fromUtf8("Rétes"), QString::fromUtf8("Krémes"), QString::fromUtf8("Tökfőzelék"),
-                                     "Kefir", "Sajt", QString::fromUtf8("Krumpliprósza")});
+        mock.List(Places::FoodList, TListKajakForm::Foods());
         out.Page(mock.Done(), "food.png");
     }
     {
         TMock mock(FoodScreen());
+        mock.Text(Places::FoodText.adjusted(8, 6, -8, 0), TListSzulinapForm::Instruction());
         mock.Picture(Places::FoodClip.topLeft(), firstFrame(ListsClipsArt::BirthdayClip()));
         const QRect lists = Places::BirthdayLists;
-        mock.List(QRect(lists.left(), lists.top(), 120, 220), {"2029", "2028", "2027", "2026", "2025"});
-        mock.List(QRect(lists.left() + 140, lists.top(), 140, 220), {QString::fromUtf8("január"), QString::fromUtf8("február")});
-        mock.List(QRect(lists.left() + 300, lists.top(), 120, 220), {"1", "2", "3", "4"});
+        mock.List(QRect(lists.left(), lists.top(), 120, 220), TListSzulinapForm::YearItems(2026));
+        mock.List(QRect(lists.left() + 140, lists.top(), 140, 220), TListSzulinapForm::Months());
+        mock.List(QRect(lists.left() + 300, lists.top(), 120, 220), TListSzulinapForm::Days());
         out.Page(mock.Done(), "birthday.png");
     }
     {
         TMock mock(TvScreen());
-        mock.Text(Places::TvText.adjusted(8, 6, -8, 0),
-                  QString::fromUtf8("A képernyőn sokszor kell takarékoskodni a hellyel, ezért találkozhatsz a legördíthető "
-                                    "listákkal, amelyek kis helyet foglalnak. Keresd ki és állítsd be Tárolka kedvenc TV műsorát!"), 21);
-        const char* shown[] = {"MiaSat", "Kandúr Bandi kalandjai", "akciófilm", "szerda", "17", "55"};
+        mock.Text(Places::TvText.adjusted(8, 6, -8, 0), TListTVForm::Instruction(), 21);
+        const QStringList shown = TListTVForm::Favourite();
         const int widths[] = {130, 250, 150, 130, 80, 80};
         int x = 24;
         for (int i = 0; i < 6; ++i) {
-            mock.List(QRect(x, 568, widths[i], 26), {QString::fromUtf8(shown[i])});
+            mock.List(QRect(x, 568, widths[i], 26), {shown[i]});
             x += widths[i] + 12;
         }
         out.Page(mock.Done(), "tv.png");
     }
     {
         TMock mock(UnitsScreen());
-        mock.Text(Places::UnitsText.adjusted(8, 6, -8, 0),
-                  QString::fromUtf8("A listadobozok elemei összekeveredtek. A kijelölt elemeket a nyílgombokkal vagy az "
-                                    "egérrel húzhatod a helyükre. Emlékezz, hogy mit tanultál a \"Fogd és vidd!\" módszerről!"));
-        mock.List(Places::LengthList, {QString::fromUtf8("Óra"), "Kilogramm", QString::fromUtf8("Centiméter")});
-        mock.List(Places::MassList, {QString::fromUtf8("Méter"), QString::fromUtf8("Másodperc"), "Dekagramm"});
-        mock.List(Places::TimeList, {"Perc", QString::fromUtf8("Deciméter"), "Gramm"});
-        mock.Button(QRect(240, 336, 105, 25), QString::fromUtf8("Jobbra másol ->"));
-        mock.Button(QRect(240, 384, 105, 25), QString::fromUtf8("<- Balra másol"));
+        mock.Text(Places::UnitsText.adjusted(8, 6, -8, 0), TListMertekCsopForm::Instruction());
+        const auto units = TListMertekCsopForm::MixedUnits();
+        mock.List(Places::LengthList, units[0]);
+        mock.List(Places::MassList, units[1]);
+        mock.List(Places::TimeList, units[2]);
+        mock.Button(QRect(240, 336, 105, 25), TListMertekCsopForm::RightCaption());
+        mock.Button(QRect(240, 384, 105, 25), TListMertekCsopForm::LeftCaption());
         out.Page(mock.Done(), "units.png");
     }
     {
         TMock mock(BirdsScreen());
         mock.Picture(Places::KeyboardPicture.topLeft(), ListsPicturesArt::CtrlKeyboard());
         mock.Picture(Places::BirdsClip.topLeft(), firstFrame(ListsClipsArt::BirdsClip()));
-        mock.List(Places::LyList, {"Bagoly", "Fogoly", QString::fromUtf8("Fürj"), QString::fromUtf8("Gólya"), QString::fromUtf8("Héja"),
-                                   "Karvaly", QString::fromUtf8("Ölyv"), QString::fromUtf8("Papagáj"), QString::fromUtf8("Sólyom"),
-                                   QString::fromUtf8("Varjú")}, 4);
+        // The Ctrl pass: the birds in Hungarian order.
+        QStringList birds = TList_LY_J_Form::Birds();
+        std::sort(birds.begin(), birds.end(),
+                  [](const QString& a, const QString& b) { return HungarianText::Compare(a, b) < 0; });
+        mock.List(Places::LyList, birds, 4);
         mock.List(Places::JList, {});
-        mock.Text(Places::Warning.adjusted(8, 8, -8, 0),
-                  QString::fromUtf8("Kérlek, hogy egyszerre húzd át az összes j-s elemet! Próbáld újra!"), 20, QColor(0, 128, 0));
-        mock.Text(Places::BirdsText.adjusted(8, 6, -8, 0),
-                  QString::fromUtf8("NEM szomszédos elemek kijelölése: Ehhez egy új segédbillentyű kell. A képen pirossal "
-                                    "jelöltük a Ctrl billentyűt. Tartsd lenyomva, és kattints sorban minden j-s madárra!"), 23);
+        mock.Text(Places::Warning.adjusted(8, 8, -8, 0), TList_LY_J_Form::Warning, 20, QColor(0, 128, 0));
+        mock.Text(Places::BirdsText.adjusted(8, 6, -8, 0), TList_LY_J_Form::CtrlText(), 19);
         out.Page(mock.Done(), "birds.png");
     }
     {
         TMock mock(ComboScreen());
-        mock.Text(Places::ComboText.adjusted(8, 6, -8, 0),
-                  QString::fromUtf8("Ezek a listadobozok helytakarékosak és szerkeszthetők is. Ez a kombinált (kevert, "
-                                    "összetett) lista. Írd be kedvenc neveidet! Mindegyik lista legalább öt névből álljon! "
-                                    "Törölhetsz is!"), 21);
-        mock.List(Places::GirlsCombo.adjusted(0, 0, 0, -6), {"Ide gépelhetsz"});
-        mock.List(Places::BoysCombo.adjusted(0, 0, 0, -6), {"Ide gépelhetsz"});
+        mock.Text(Places::ComboText.adjusted(8, 6, -8, 0), TListComboForm::Instruction(), 21);
+        mock.List(Places::GirlsCombo.adjusted(0, 0, 0, -6), {TListComboForm::Prompt()});
+        mock.List(Places::BoysCombo.adjusted(0, 0, 0, -6), {TListComboForm::Prompt()});
         mock.Picture(Places::ComboClip.topLeft(), ListsClipsArt::ComboClip()[14]);
         out.Page(mock.Done(), "combo.png");
     }
     {
         const QImage reflex = ReflexScreen(); // one background for the three pages
         TMock mock(reflex);
-        mock.Text(Places::ReflexText, QString::fromUtf8("A kijelzőn megjelenő szót vagy szavakat jelöld ki és húzd át a "
-                                                        "kisebbik listadobozba! Az is számít, hogy milyen gyorsan oldod meg "
-                                                        "a feladatot. Kattints a játék címére!"));
+        mock.Text(Places::ReflexText, TListReflexJatekForm::Instruction());
         mock.Text(Places::ReflexWords, QString::fromUtf8("alma, körte, szilva"), 19, Qt::black, Qt::AlignCenter);
         mock.Text(Places::ReflexClock, "01:05", 24, QColor(0, 0, 255), Qt::AlignCenter);
         out.Page(mock.Done(), "reflex_start.png");
@@ -167,18 +161,20 @@ int main(int argc, char** argv)
     }
     {
         TMock mock(EditableScreen());
-        mock.Text(Places::Paper, QString::fromUtf8("Kábel Ödön, ezt szúrd be Nyilacska neve fölé!"), 19, Qt::black,
+        // The insert phase: the names added so far, Nyilacska chosen to insert above.
+        using TPhase = TListEditableLBForm::TPhase;
+        const QString name = QStringLiteral("Kábel Ödön");
+        mock.Text(Places::Paper, TListEditableLBForm::InsertOrder(name, QStringLiteral("Nyilacska")), 19, Qt::black,
                   Qt::AlignCenter | Qt::TextWordWrap);
-        mock.List(Places::EditField, {QString::fromUtf8("Kábel Ödön")});
-        mock.List(Places::EditableList, {"Pixeles Tivadar", "Lemezke", "Nyilacska", QString::fromUtf8("Digit Nóra")}, 2);
-        const char* buttons[] = {"Új elem - Felvétel", "Beszúrás", "Törlés", "Az összes törlése"};
+        mock.List(Places::EditField, {name});
+        mock.List(Places::EditableList, {QStringLiteral("Pixeles Tivadar"), QStringLiteral("Lemezke"),
+                                         QStringLiteral("Nyilacska"), QStringLiteral("Digit Nóra")}, 2);
+        const QStringList buttons = TListEditableLBForm::ButtonCaptions();
         for (int i = 0; i < 4; ++i)
-            mock.Button(QRect(584, 272 + 64 * i, 137, 25), QString::fromUtf8(buttons[i]));
-        mock.Text(QRect(736, 248 + 68, 257, 73), QString::fromUtf8("Az új elem beszúrásához ezt a gombot kell használnod! Klikk!"),
-                  16, Qt::black, Qt::AlignCenter | Qt::TextWordWrap);
-        mock.Text(Places::EditText, QString::fromUtf8("Az új elem felvételéhez hasonló az új elem beszúrása. Beszúráskor az "
-                                                      "új elem nem a lista végére, hanem a listában kijelölt elem fölé kerül."),
-                  17);
+            mock.Button(QRect(584, 272 + 64 * i, 137, 25), buttons[i]);
+        mock.Text(QRect(736, 248 + TListEditableLBForm::HintStep, 257, 73), TListEditableLBForm::Hint(TPhase::Insert),
+                  15, Qt::black, Qt::AlignCenter | Qt::TextWordWrap);
+        mock.Text(Places::EditText, TListEditableLBForm::Instruction(TPhase::Insert), 17);
         out.Page(mock.Done(), "editable.png");
     }
     out.Save(ListsPicturesArt::CtrlKeyboard(), "keyboard_ctrl.png");

@@ -11,10 +11,28 @@
 #include "mediakit/topics/menus/MenusPlaces.h"
 #include "mediakit/topics/menus/MenusTivadarArt.h"
 #include "mediakit/topics/mouse/GameButtonsMedia.h"
+#include "topics/menus/MenuAlMenuMForm.h"
+#include "topics/menus/MenuAlmenu2Form.h"
+#include "topics/menus/MenuAlmenuForm.h"
+#include "topics/menus/MenuAsztalkaForm.h"
+#include "topics/menus/MenuAsztalkaMForm.h"
+#include "topics/menus/MenuKedvencMForm.h"
+#include "topics/menus/MenuMenuForm.h"
+#include "topics/menus/MenuMenuMForm.h"
+#include "topics/menus/MenuMondatForm.h"
+#include "topics/menus/MenuMondatMForm.h"
+#include "topics/menus/MenuPopUp2MForm.h"
+#include "topics/menus/MenuPopUpMForm.h"
+#include "topics/menus/MenuTornaForm.h"
+#include "topics/menus/MenuTornaMForm.h"
+#include "topics/menus/SentenceGame.h"
+#include "topics/menus/TableRequests.h"
+#include "topics/menus/Wishes.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -26,11 +44,6 @@ using PreviewPaint::Face;
 using PreviewPaint::PushButton;
 using PreviewPaint::Text;
 
-QString U(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 // A practice window with a menu bar under its title; returns the client area below the bar. The
 // menu at open (if any) is drawn dropped down with its items.
 QRect MenuWindow(QPainter& p, QRect outer, const QString& title, const QStringList& menus, QColor client = Qt::white)
@@ -41,7 +54,9 @@ QRect MenuWindow(QPainter& p, QRect outer, const QString& title, const QStringLi
     int x = bar.left() + 6;
     p.setFont(Arial(14));
     p.setPen(Qt::black);
-    for (const QString& menu : menus) {
+    for (const QString& name : menus) {
+        // "&" marks the letter the menu underlines.
+        const QString menu = QString(name).remove('&');
         const int width = p.fontMetrics().horizontalAdvance(menu) + 14;
         p.drawText(QRect(x, bar.top(), width, bar.height()), Qt::AlignCenter, menu);
         x += width;
@@ -82,13 +97,13 @@ void Balloon(QPainter& p, QPoint at, const QString& text)
     Text(p, box.adjusted(6, 0, -6, 0), text, 14, Qt::black, Qt::AlignCenter | Qt::TextWordWrap);
 }
 
-// The information window of the pop-up pages.
+// The information window of the pop-up pages, which has no title.
 void InfoWindow(QPainter& p, QRect outer, const QString& text)
 {
-    const QRect inside = PreviewPaint::Window(p, outer, U("Információ"), true, {}, false, Face);
+    const QRect inside = PreviewPaint::Window(p, outer, QString(), true, {.close = true}, false, Face);
     Text(p, QRect(inside.left() + 60, inside.top() + 12, inside.width() - 76, inside.height() - 50), text, 16, Qt::black,
          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
-    PushButton(p, QRect(inside.center().x() - 37, inside.bottom() - 34, 75, 25), U("Tovább"));
+    PushButton(p, QRect(inside.center().x() - 37, inside.bottom() - 34, 75, 25), QStringLiteral("Tovább"));
 }
 
 QImage Page(const QImage& background, const std::function<void(QPainter&)>& paint)
@@ -101,8 +116,18 @@ QImage Page(const QImage& background, const std::function<void(QPainter&)>& pain
     return image;
 }
 
-const QStringList FoodMenus = {"Levesek", U("Húsételek"), U("Tészták"), U("Főzelékek"), U("Sütemények"), "Fagyik"};
-const QStringList Favourites = {"karfiolleves", U("brassói"), U("grízes tészta"), U("spenót"), U("négerkocka"), "eper"};
+// The plates on the table once the requests before request `index` are granted, in their slots.
+std::vector<int> PlatesBefore(int index)
+{
+    std::vector<int> plates(3, 0);
+    for (int i = 0; i < index; ++i) {
+        const TableRequests::TRequest& request = TableRequests::At(i);
+        const auto found = std::find(plates.begin(), plates.end(), request.checked ? 0 : request.tag);
+        if (found != plates.end())
+            *found = request.checked ? request.tag : 0;
+    }
+    return plates;
+}
 
 } // namespace
 
@@ -119,107 +144,99 @@ int main(int argc, char** argv)
     out.Save(background, "baseScr.png");
 
     out.Page(Page(background, [](QPainter& p) {
-        const QRect client = MenuWindow(p, QRect(170, 200, 549, 554), U("Kedvenc ételek"), FoodMenus);
+        const QRect client =
+            MenuWindow(p, QRect(170, 200, 549, 554), TMenuMenuForm::Title(), TMenuMenuForm::MenuNames());
         Centred(p, QRect(client.left(), client.top(), client.width(), 330), Explaining());
-        Text(p, QRect(client.left() + 16, client.top() + 330, 513, 165),
-             U("A Címsáv alatt láthatod a menüsort. Ha egy menüre kattintasz, legördül a táblája. A táblán "
-               "menüpontok, vagyis parancsok vannak. Válassz ki minden menüből egy kedvenc ételt!"));
+        Text(p, QRect(client.left() + 16, client.top() + 330, 513, 165), TMenuMenuMForm::Info());
     }), "page_menu_bar.png");
     const auto favouritesPage = [&](bool done) {
         return Page(background, [done](QPainter& p) {
-            Text(p, QRect(24, 272, 160, 24), "Tivadar kedvencei", 16, QColor(0, 0, 255), Qt::AlignLeft);
-            ListBox(p, QRect(32, 296, 137, 185), Favourites);
-            Text(p, QRect(824, 272, 170, 24), U("Kiválasztott ételek"), 16, QColor(0, 0, 255), Qt::AlignLeft);
-            ListBox(p, QRect(824, 296, 137, 185), done ? Favourites : Favourites.mid(0, 2));
-            const QRect client = MenuWindow(p, QRect(220, 200, 549, 554), U("Kedvenc ételek"), FoodMenus);
+            const QStringList favourites = TMenuKedvencMForm::FavouriteDishes();
+            Text(p, QRect(24, 272, 160, 24), TMenuKedvencMForm::FavouritesCaption(), 16, QColor(0, 0, 255),
+                 Qt::AlignLeft);
+            ListBox(p, QRect(32, 296, 137, 185), favourites);
+            Text(p, QRect(824, 272, 170, 24), TMenuKedvencMForm::ChosenCaption(), 16, QColor(0, 0, 255), Qt::AlignLeft);
+            ListBox(p, QRect(824, 296, 137, 185), done ? favourites : favourites.mid(0, 2));
+            const QRect client =
+                MenuWindow(p, QRect(220, 200, 549, 554), TMenuMenuForm::Title(), TMenuMenuForm::MenuNames());
             Centred(p, QRect(client.left(), client.top(), client.width(), 330),
                     done ? MenusFoodArt::FavouritesServed() : Hungry());
             if (done)
-                PushButton(p, QRect(client.left() + 232, client.top() + 464, 75, 25), U("Tovább !"));
+                PushButton(p, QRect(client.left() + 232, client.top() + 464, 75, 25), QStringLiteral("Tovább !"));
             else
-                Text(p, QRect(client.left() + 16, client.top() + 330, 513, 165),
-                     U("A menükben vándorolhatsz nyílbillentyűkkel is. Enterrel is kiválaszthatsz egy paracsot. A "
-                       "menüket eltüntetheted félrekattintással vagy az ESC billentyűvel is. Most válaszd ki Tivadar "
-                       "kedvenc ételeit!"));
+                Text(p, QRect(client.left() + 16, client.top() + 330, 513, 165), TMenuKedvencMForm::Info());
         });
     };
     out.Page(favouritesPage(false), "page_favourites.png");
     out.Page(favouritesPage(true), "page_favourites_done.png");
 
-    const auto tablePage = [&](std::initializer_list<int> plates, const QString& request) {
+    // Request `index` asked, the ones before it granted.
+    const auto tablePage = [&](int index) {
         return Page(background, [&](QPainter& p) {
-            const QRect client = MenuWindow(p, QRect(170, 190, 547, 175), U("Terülj-terülj asztalkám"),
-                                            {U("Csokoládék"), U("Üdítők"), U("Sütemények")});
-            Text(p, QRect(client.left() + 8, client.top(), 521, 112),
-                 U("Vannak olyan menüpontok, amelyek kipipálhatók. Ha a parancsra kattintasz, akkor megjelenik egy "
-                   "pipa, ha újra klikkelsz, eltűnik. Klikkeléssel tedd az asztalra, amit Tivadar óhajt!"));
+            const QRect client = MenuWindow(p, QRect(170, 190, 547, 175), TMenuAsztalkaForm::Title(),
+                                            TMenuAsztalkaForm::MenuNames());
+            Text(p, QRect(client.left() + 8, client.top(), 521, 112), TMenuAsztalkaMForm::Info());
             p.drawImage(Places::Table.topLeft(), MenusFoodArt::Table());
             p.drawImage(Places::GuideOnPage.topLeft(), Standing());
-            int slot = 0;
-            for (const int tag : plates)
-                p.drawImage(Places::PlateSlots[slot++].topLeft(), MenusFoodArt::Plate(tag));
-            Balloon(p, QPoint(Places::GuideOnPage.right() + 1, Places::GuideOnPage.top() + 50), request);
+            const std::vector<int> plates = PlatesBefore(index);
+            for (std::size_t slot = 0; slot < plates.size(); ++slot)
+                if (plates[slot] != 0)
+                    p.drawImage(Places::PlateSlots[slot].topLeft(), MenusFoodArt::Plate(plates[slot]));
+            Balloon(p, QPoint(Places::GuideOnPage.right() + 1, Places::GuideOnPage.top() + 50),
+                    QString::fromUtf8(TableRequests::At(index).text));
         });
     };
-    out.Page(tablePage({23, 33, 13}, U("Egy vaníliás csoki jól esne!")), "page_checkmarks.png");
-    out.Page(tablePage({12, 31, 23}, U("A vaníliás csoki helyett mogyorósat kérek!")), "page_checkmarks_other.png");
-    out.Page(tablePage({11, 21, 32}, U("Puncsos sütit kívánok!")), "page_checkmarks_spare.png");
-    out.Page(tablePage({22}, U("Narancslét szeretnék inni!")), "page_checkmarks_one.png");
+    out.Page(tablePage(3), "page_checkmarks.png");
+    out.Page(tablePage(8), "page_checkmarks_other.png");
+    out.Page(tablePage(1), "page_checkmarks_spare.png");
+    out.Page(tablePage(0), "page_checkmarks_one.png");
 
     const std::vector<QImage> headRight = MenusClipsArt::Exercise(TExercise::HeadRight);
     const auto shortcutPage = [&](bool started) {
         return Page(background, [&](QPainter& p) {
-            const QRect client = MenuWindow(p, QRect(170, 200, 504, 537), "Torna", {"Torna", "Aerobic"});
+            const QRect client =
+                MenuWindow(p, QRect(170, 200, 504, 537), TMenuTornaForm::Title(), TMenuTornaForm::MenuNames());
             if (started) {
                 p.drawImage(client.topLeft() + QPoint(144, 40), PreviewPaint::SeeThrough(headRight[12]));
-                Text(p, QRect(client.left() + 7, client.top() + 264, 481, 49), U("Fejdöntés jobbra"), 16, Qt::red);
+                Text(p, QRect(client.left() + 7, client.top() + 264, 481, 49), TMenuTornaMForm::Exercise(1), 16,
+                     Qt::red);
             } else {
                 p.save();
                 p.setClipRect(client);
                 p.drawImage(client.topLeft() + QPoint(144, Places::ShortcutPictureTop), Standing());
                 p.restore();
             }
-            Text(p, QRect(client.left() + 8, client.top() + 288, 481, 161),
-                 started ? U("Gördítsd le a menüket, és figyeld meg a menüpontok után írt billentyűparancsokat! Ezekkel "
-                             "a menü megnyitása nélkül is kiadhatod a parancsot. Jegyezd meg őket! A piros gyakorlatokkal "
-                             "Tivadart mozgathatod.")
-                         : U("Billentyűkkel is kezelhető minden menü. Tartsd lenyomva az Alt billentyűt (a szóköztől "
-                             "balra, nem az Alt Gr-t), és nyomd meg a menü aláhúzott betűjét!"));
+            Text(p, QRect(client.left() + 8, client.top() + 288, 481, 161), TMenuTornaMForm::Info(started ? 1 : 0));
         });
     };
     out.Page(shortcutPage(false), "page_shortcuts.png");
     out.Page(shortcutPage(true), "page_shortcuts_exercise.png");
 
     out.Page(Page(background, [](QPainter& p) {
-        const QRect client = MenuWindow(p, QRect(170, 180, 520, 571), U("Lemezke, Nyilacska, Tárolka keresése almenükben"),
-                                        {U("Állatok")});
+        const QRect client =
+            MenuWindow(p, QRect(170, 180, 520, 571), TMenuAlmenuForm::Title(), {TMenuAlmenuForm::MenuName()});
         Centred(p, QRect(client.left(), client.top(), client.width(), 330), MenusGuidesArt::Found(TCastMember::Lemezke));
-        Text(p, QRect(client.left() + 16, client.top() + 330, 481, 172),
-             U("Egyes parancsok végén kicsi nyilat látsz. Ha az egérmutatót egy ilyen parancson pihenteted, vagy "
-               "rákattintasz, kinyílik az almenü. A jobbra és balra nyíl is nyitja és zárja az almenüket. Keresd meg "
-               "az almenükben Lemezkét, Nyilacskát és Tárolkát!"));
+        Text(p, QRect(client.left() + 16, client.top() + 330, 481, 172), TMenuAlMenuMForm::Info());
     }), "page_submenus.png");
 
     const auto wishPage = [&](QColor colour, int narrower, const QImage& friendPicture, const QString& wish) {
         return Page(background, [&](QPainter& p) {
-            const QRect client = MenuWindow(p, QRect(200, 170, 617 - narrower, 582), U("Tivadar kívánságai"),
-                                            {U("Szereplők"), U("Színek"), U("Méret")}, colour);
+            const QRect client = MenuWindow(p, QRect(200, 170, 617 - narrower, 582), TMenuAlmenu2Form::Title(),
+                                            TMenuAlmenu2Form::MenuNames(), colour);
             p.drawImage(client.topLeft() + QPoint(144, 32), Armchair());
             if (!friendPicture.isNull())
                 p.drawImage(client.topLeft() + QPoint(416, 120), friendPicture);
-            Text(p, QRect(client.left() + 56, client.top() + 330, 481, 95),
-                 U("Jaj, de unom már ezt az egyhangú ablakot! Változtasd meg, és hozd vissza a barátaimat az almenük "
-                   "segítségével!"));
+            Text(p, QRect(client.left() + 56, client.top() + 330, 481, 95), TMenuAlmenu2Form::Info());
             Text(p, QRect(client.left() + 56, client.top() + 426, 481, 31), wish, 16, Qt::red);
         });
     };
-    out.Page(wishPage(Qt::white, 0, QImage(), U("Elsőként kék hátteret szeretnék!")), "page_wishes.png");
-    out.Page(wishPage(QColor(0, 0, 255), 0, MenusGuidesArt::Wish(TCastMember::Nora), U("Fesd pirosra a hátteret!")),
-             "page_wishes_nora.png");
-    out.Page(wishPage(QColor(255, 255, 0), 50, MenusGuidesArt::Wish(TCastMember::Lemezke),
-                      U("Szűk ez az ablak, növeld a szélességét!")),
+    // The wish that follows wish `step` once it is granted.
+    const auto after = [](int step) { return QString::fromUtf8(Wishes::At(step).next); };
+    out.Page(wishPage(Qt::white, 0, QImage(), Wishes::First()), "page_wishes.png");
+    out.Page(wishPage(QColor(0, 0, 255), 0, MenusGuidesArt::Wish(TCastMember::Nora), after(2)), "page_wishes_nora.png");
+    out.Page(wishPage(QColor(255, 255, 0), 50, MenusGuidesArt::Wish(TCastMember::Lemezke), after(7)),
              "page_wishes_lemezke.png");
-    out.Page(wishPage(QColor(255, 255, 0), 0, MenusGuidesArt::Wish(TCastMember::Odon), U("Kérem a tanár urat!")),
+    out.Page(wishPage(QColor(255, 255, 0), 0, MenusGuidesArt::Wish(TCastMember::Odon), after(9)),
              "page_wishes_odon.png");
 
     const std::vector<QImage> tivadarSpin = MenusClipsArt::Trick(TCastMember::Tivadar, TTrick::Spin);
@@ -233,38 +250,32 @@ int main(int argc, char** argv)
             p.drawImage(panel.topLeft() + QPoint(1, 1), MenusGuidesArt::Portrait(guides[i]));
         }
         p.drawImage(QPoint(345, 241), PreviewPaint::SeeThrough(tivadarSpin[6]));
-        InfoWindow(p, QRect(110, 500, 625, 188),
-                   U("Vannak rejtett gyorsmenük is, amelyeken a legfontosabb parancsokat láthatod. Az egér jobb "
-                     "gombjával nyithatod ki őket, a bal gombbal adhatsz parancsot, az Esc-kel bezárhatod. Próbáld ki "
-                     "a szereplőkön!"));
+        InfoWindow(p, QRect(110, 500, 625, 188), TMenuPopUpMForm::Info());
     }), "page_popup.png");
 
     const auto hidingPage = [&](const QImage& tivadar, const QString& task) {
         return Page(background, [&](QPainter& p) {
             p.drawImage(Places::HidingPanel.topLeft(), tivadar);
-            PushButton(p, QRect(672, 328, 143, 33), "GOMB");
+            PushButton(p, QRect(672, 328, 143, 33), TMenuPopUp2MForm::ButtonCaption());
             p.fillRect(QRect(472, 256, 145, 22), Qt::white);
             p.setPen(QColor(0x80, 0x80, 0x80));
             p.drawRect(QRect(472, 256, 144, 21));
-            ListBox(p, QRect(472, 280, 145, 169), {"alma", "dinnye", "narancs", "citrom", "szilva"}, {0, 3});
+            ListBox(p, QRect(472, 280, 145, 169), TMenuPopUp2MForm::Fruits(), {0, 3});
             InfoWindow(p, QRect(110, 520, 625, 158), task);
         });
     };
-    out.Page(hidingPage(ComingOut(), U("Gyorsmenüje sok mindennek lehet: képnek, gombnak, listadoboznak vagy "
-                                       "ablaknak is. Tivadar gyorsmenüjéből válaszd a \"Rejtőzés\" parancsot!")),
-             "page_popup2.png");
-    out.Page(hidingPage(Hidden(), U("Készíts széles gombot!")), "page_popup2_hidden.png");
-    out.Page(hidingPage(Watching(), U("Vedd fel a gyümölcsök közé a körtét!")), "page_popup2_watching.png");
+    out.Page(hidingPage(ComingOut(), TMenuPopUp2MForm::StartText()), "page_popup2.png");
+    out.Page(hidingPage(Hidden(), TMenuPopUp2MForm::NextTask(1)), "page_popup2_hidden.png");
+    out.Page(hidingPage(Watching(), TMenuPopUp2MForm::NextTask(3)), "page_popup2_watching.png");
 
     out.Page(Page(background, [](QPainter& p) {
-        Text(p, QRect(824, 192, 170, 32), U("Eltelt idő:"), 24, QColor(0, 0, 255), Qt::AlignCenter);
+        Text(p, QRect(824, 192, 170, 32), TMenuMondatMForm::ElapsedCaption(), 24, QColor(0, 0, 255), Qt::AlignCenter);
         Text(p, QRect(824, 224, 170, 32), "00:42", 24, QColor(0, 0, 255), Qt::AlignCenter);
         p.drawImage(Places::ExitGame.topLeft(), GameButtonsMedia::ExitGameButton());
-        const QRect client = MenuWindow(p, QRect(170, 200, 521, 494), U("Mondatösszerakósdi"), {"Szavak"});
+        const QRect client =
+            MenuWindow(p, QRect(170, 200, 521, 494), TMenuMondatForm::Title(), {SentenceGame::WordsMenuName()});
         Centred(p, QRect(client.left(), client.top(), client.width(), 241), WordCards());
-        Text(p, QRect(client.left() + 16, client.top() + 250, 481, 172),
-             U("Rakd ki a menüből a következő mondatokat! Az első szavakat a menüben találod, a többit az almenükben "
-               "és azok almenüiben. A gyorsaság is számít! Nézd át a menüt, és kezdd a START gombbal!"));
+        Text(p, QRect(client.left() + 16, client.top() + 250, 481, 172), TMenuMondatForm::Info());
         PushButton(p, QRect(client.left() + 216, client.top() + 408, 75, 25), "START");
     }), "page_sentences.png");
 

@@ -11,6 +11,13 @@
 #include "mediakit/topics/mouse/MouseGamesPicturesArt.h"
 #include "mediakit/topics/mouse/MouseGamesPlaces.h"
 #include "mediakit/topics/mouse/MouseGamesScreensArt.h"
+#include "topics/mouse/DuplaKattForm.h"
+#include "topics/mouse/EgerBallJobbForm.h"
+#include "topics/mouse/EgerBasketBallForm.h"
+#include "topics/mouse/EgerLufipukkForm.h"
+#include "topics/mouse/EgervadaszatForm.h"
+#include "topics/mouse/LepkevadaszForm.h"
+#include "topics/mouse/MouseResults.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -36,11 +43,6 @@ struct TMock : TPreviewPage {
         Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
     }
 };
-
-QString U(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
@@ -75,10 +77,9 @@ int main(int argc, char** argv)
         out.Page(intro.Done(), "butterfly_intro.png");
 
         TMock game(butterfly);
-        const char* captions[] = {"Lassú", "Normál", "Fürge", "Gyors", "Villám"};
         for (int i = 0; i < 5; ++i) {
             game.Picture(Places::CloudAt[i], Art::Cloud(i + 1));
-            game.Text(QRect(Places::CloudAt[i], Places::Cloud), U(captions[i]), i == 2 ? 26 : 21,
+            game.Text(QRect(Places::CloudAt[i], Places::Cloud), TLepkevadaszForm::LevelCaption(i + 1), i == 2 ? 26 : 21,
                       i == 2 ? QColor(0, 128, 0) : QColor(0, 0, 255), Qt::AlignCenter);
         }
         const char* colours[] = {"lila", "piros", "kek", "sarga", "zold"};
@@ -86,15 +87,12 @@ int main(int argc, char** argv)
             game.Picture(QPoint(220 + 120 * i, 560 - 90 * i + (i % 2) * 150), Art::Butterfly(colours[i]));
         game.Picture(QPoint(470, 660), Art::Butterfly("kek")); // rising from behind the grass
         game.Furniture();
-        game.Text(QRect(20, 630, 220, 130), U("Fokozat: fürge\n2:1"), 24, QColor(0, 0, 255), Qt::AlignCenter);
+        game.Text(QRect(20, 630, 220, 130), TLepkevadaszForm::ScoreText(3, 2, 1), 24, QColor(0, 0, 255), Qt::AlignCenter);
         out.Page(game.Done(), "butterfly_game.png");
     }
     {
         TMock page(RightClickScreen());
-        page.Text(Places::RightClickWriting,
-                  U("Ballal már tudsz kattintani, most következzen a jobb gomb!\n10 Nyilacskát látsz majd egymás után.\n"
-                    "Ha Nyilacska balra mutat, ballal, ha jobbra, jobbal klikkelj!\nMost kattints a jobb gombbal az egeret "
-                    "bemutató rajzon!"));
+        page.Text(Places::RightClickWriting, TEgerBallJobbForm::Instruction());
         page.Picture(Places::RightClickClip.topLeft(), PreviewPaint::SeeThrough(rightClick[6]));
         page.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
         out.Page(page.Done(), "right_click.png");
@@ -110,8 +108,8 @@ int main(int argc, char** argv)
 
         TMock start(hunt);
         start.Picture(info.topLeft(), GamePanelsMedia::InfoPanel());
-        start.Text(info.adjusted(0, 100, 0, 0), U("Ha felkészültél a játékra, \naz indításhoz kattints a bal egérgombbal a START-ra!"),
-                   24, QColor(0, 0, 255), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
+        start.Text(info.adjusted(0, 100, 0, 0), TEgervadaszatForm::StartText(), 24, QColor(0, 0, 255),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
         start.Picture(QPoint(376, 312), Art::StartButton());
         start.Picture(QPoint(20, 630), GamePanelsMedia::SmallPanel());
         start.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
@@ -122,19 +120,14 @@ int main(int argc, char** argv)
         game.Picture(QPoint(200, 120), Art::NyilacskaPointing(false));
         game.Picture(QPoint(620, 360), Art::NyilacskaPointing(true));
         game.Picture(QPoint(20, 630), GamePanelsMedia::SmallPanel());
-        game.Text(QRect(20, 630, 220, 130), U("Fokozat: lassú\n3:2"), 24, QColor(0, 0, 255), Qt::AlignCenter);
+        game.Text(QRect(20, 630, 220, 130), TEgervadaszatForm::ScoreText(1, 3, 2), 24, QColor(0, 0, 255), Qt::AlignCenter);
         game.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
         game.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());
         out.Page(game.Done(), "hunt_game.png");
     }
     {
         TMock page(DoubleClickScreen());
-        page.Text(Places::DoubleClickWriting,
-                  U("Biztosan remekül megy már a bal- és jobbkattintás,\nde létezik olyan is, hogy DUPLAKATTINTÁS!\nKettőt csak "
-                    "ballal szokás klikkelni.\nFontos, hogy a két kattintás közt ne várj, hanem minél gyorsabban klikkelj "
-                    "kettőt,\naz egeret pedig ne mozgasd el! Gyakorolj Nyilacskán, Tárolkán és Lemezkén!\nHa úgy érzed, hogy "
-                    "már jól megy, akkor kattints jobb gombbal Nyilacskán!"),
-                  20);
+        page.Text(Places::DoubleClickWriting, TDuplaKattForm::Instruction(), 20);
         page.Picture(Places::DoubleClickDemo.topLeft(), PreviewPaint::SeeThrough(doubleClick[10]));
         for (int i = 0; i < 3; ++i)
             page.Picture(QPoint(Places::GuideClipLeft[i], Places::GuideClipTop),
@@ -156,7 +149,7 @@ int main(int argc, char** argv)
         for (int i = 0; i < 6; ++i)
             game.Picture(QPoint(150 + 110 * i, tops[i]), Art::Balloon(colours[i]));
         game.Furniture();
-        game.Text(QRect(20, 660, 220, 80), U("Fokozat: lassú\n6:2"), 26, QColor(0, 0, 255), Qt::AlignCenter);
+        game.Text(QRect(20, 660, 220, 80), TEgerLufipukkForm::ScoreText(1, 2), 26, QColor(0, 0, 255), Qt::AlignCenter);
         out.Page(game.Done(), "balloon_game.png");
     }
     {
@@ -172,7 +165,8 @@ int main(int argc, char** argv)
         game.Picture(QPoint(470, 278), Art::Ball()); // released inside the hoop
         game.Picture(QPoint(780, 420), Art::Ball()); // being carried
         game.Picture(Places::BasketScore.topLeft(), GamePanelsMedia::SmallPanel());
-        game.Text(Places::BasketScore.adjusted(0, 20, 0, -10), U("Rekord: 0:24\nJátékidő: 0:7"), 24, QColor(0, 0, 255),
+        game.Text(Places::BasketScore.adjusted(0, 20, 0, -10),
+                  TEgerBasketBallForm::ScoreText(MouseResults::TimeText(24000), 7000), 24, QColor(0, 0, 255),
                   Qt::AlignCenter);
         game.Picture(QPoint(888, 576), GameButtonsMedia::ExitGameButton());
         game.Picture(QPoint(888, 664), GameButtonsMedia::BackButton());

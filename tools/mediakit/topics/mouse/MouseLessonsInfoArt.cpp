@@ -66,10 +66,26 @@ void DrawBasketball(QPainter& p, QPointF c, double r)
     p.drawArc(QRectF(c.x() + r * 0.4, c.y() - r, r * 1.2, r * 2), 120 * 16, 120 * 16);
 }
 
+// The title's letters at the largest size whose ink fits the box, centred in it. Measured by the
+// ink, not the advance, so a wide last letter cannot reach past the box.
+QPainterPath FittedLettering(const QString& title, const QRectF& box, int maxPixelSize)
+{
+    QPainterPath letters;
+    for (int size = maxPixelSize; size >= 8; --size) {
+        letters = QPainterPath();
+        letters.addText(0, 0, ArtKit::LabelFont(size), title);
+        const QRectF ink = letters.boundingRect();
+        if (ink.width() <= box.width() && ink.height() <= box.height())
+            break;
+    }
+    return letters.translated(box.center() - letters.boundingRect().center());
+}
+
 // A title sign filling its area: the yellow face with the game's picture at the left and its
-// name beside it.
+// name beside it, the lettering kept TitleMargin inside the rim so no title touches it.
 void DrawTitle(QPainter& p, const QRect& area, const QString& title, const std::function<void(QPainter&, QRectF)>& icon)
 {
+    constexpr qreal TitleMargin = 16;
     const QRectF r = QRectF(area).adjusted(1, 1, -1, -3);
     ArtKit::DrawCard(p, r, {.radius = 18, .drop = {0, 3}, .fill = ArtKit::Downwards(r, SignTop, SignBottom),
                             .edge = QPen(QColor(0xb8, 0x6a, 0x10), 3)});
@@ -77,11 +93,12 @@ void DrawTitle(QPainter& p, const QRect& area, const QString& title, const std::
     p.save();
     icon(p, iconBox);
     p.restore();
-    const QRectF text(iconBox.right() + 6, r.top(), r.right() - iconBox.right() - 14, r.height());
-    const int size = ArtKit::FittingPixelSize({title}, int(text.width()), int(r.height() * 0.42));
-    p.setFont(ArtKit::LabelFont(size));
-    p.setPen(QColor(0x8a, 0x3a, 0x08));
-    p.drawText(text, Qt::AlignCenter, title);
+    const QRectF text = QRectF(QPointF(iconBox.right() + TitleMargin, r.top()), r.bottomRight())
+                            .adjusted(0, TitleMargin, -TitleMargin, -TitleMargin);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillPath(FittedLettering(title, text, int(r.height() * 0.42)), QColor(0x8a, 0x3a, 0x08));
+    p.restore();
 }
 
 } // namespace

@@ -11,6 +11,9 @@
 #include "mediakit/topics/mouse/MouseLessonsIntroArt.h"
 #include "mediakit/topics/mouse/MouseLessonsMedia.h"
 #include "mediakit/topics/selection/SelectionPicturesArt.h"
+#include "topics/mouse/EgerDragDropForm.h"
+#include "topics/mouse/EgerKattInfoForm.h"
+#include "topics/mouse/EgerKattintForm.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -62,8 +65,6 @@ int main(int argc, char** argv)
             out.Save(image, file);
     }
 
-    const auto lorem = QString::fromUtf8("Mozgasd a nyilat a képekre, és mindegyiken kattints! A legtöbbször az egér bal "
-                                         "gombjával kattintunk. Figyelj arra, hogy kattintás közben ne mozgasd az egeret!");
     {
         using namespace MouseLessonsIntroArt;
         using MouseLessonsDevicesArt::THold;
@@ -71,14 +72,14 @@ int main(int argc, char** argv)
         // Each clip drawn once, after its page (text drawn earlier can change how a heading's glyphs
         // come out): the pages show a frame of it, the contact sheet all of it.
         const std::vector<QImage> click = MouseLessonsClipsArt::ClickClip();
-        mock.Text(Places::ClickInfoText, lorem, 21);
+        mock.Text(Places::ClickInfoText, TEgerKattInfoForm::Instruction(), 21);
         mock.Picture(Places::ClickClip.topLeft(), click[8]);
         mock.Picture(Places::RightHand.topLeft(), HandPicture(THold::Right));
         mock.Picture(Places::LeftHand.topLeft(), HandPicture(THold::Left));
         mock.Picture(Places::WrongHold.topLeft(), HandPicture(THold::Wrong));
         out.Page(mock.Done(), "click_shown.png");
         TPreviewPage heads(HeadsScreen());
-        heads.Text(Places::HeadsText, lorem, 21);
+        heads.Text(Places::HeadsText, TEgerKattintForm::Instruction(), 21);
         heads.Picture(Places::HeadsClip.topLeft(), click[2]);
         const QRect boxes[] = {{48, 576, 125, 70}, {190, 584, 101, 55}, {304, 588, 81, 46}, {401, 592, 67, 38},
                                {484, 596, 54, 30}, {551, 598, 45, 25},  {606, 600, 36, 21}, {656, 601, 31, 19},
@@ -97,7 +98,7 @@ int main(int argc, char** argv)
         using namespace MouseLessonsDragArt;
         TPreviewPage explanation(ExplanationScreen());
         const std::vector<QImage> drag = MouseLessonsClipsArt::DragClip();
-        explanation.Text(Places::DragText, lorem + " " + lorem, 20);
+        explanation.Text(Places::DragText, TEgerDragDropForm::Instruction(), 20);
         explanation.Picture(Places::DragClip.topLeft(), drag[10]);
         explanation.Picture(Places::Nyilacska.topLeft(), ExplainingNyilacska());
         explanation.Picture(Places::ToMenu.topLeft(), GameButtonsMedia::BackButton());

@@ -11,6 +11,14 @@
 #include "mediakit/topics/panels/PanelsPlaces.h"
 #include "mediakit/topics/panels/PanelsScreensArt.h"
 #include "mediakit/topics/panels/RoadSignsArt.h"
+#include "topics/panels/PnlAutosForm.h"
+#include "topics/panels/PnlFulesPanelForm.h"
+#include "topics/panels/PnlKonyvJelzForm.h"
+#include "topics/panels/PnlMemJatekForm.h"
+#include "topics/panels/PnlMiniVizsgaForm.h"
+#include "topics/panels/PnlMiniVizsgaIntroForm.h"
+#include "topics/panels/PnlNyomtatForm.h"
+#include "topics/panels/PnlPanelForm.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -87,7 +95,7 @@ QImage MemoryPage()
         font.setBold(true);
         p.setFont(font);
         p.setPen(QColor(238, 238, 238));
-        p.drawText(strip, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral(" Panel %1").arg(n));
+        p.drawText(strip, Qt::AlignLeft | Qt::AlignVCenter, TPnlMemJatekForm::CardTitle(n));
     }
     QFont clock(QStringLiteral("Liberation Sans"));
     clock.setPixelSize(51);
@@ -100,9 +108,7 @@ QImage MemoryPage()
 
 QImage RacePage()
 {
-    QImage page = WithPanel(PanelsScreensArt::RaceScreen(), Places::PanelPanel, QString(),
-                            QStringLiteral("Az operációs rendszer panelekre írja ki üzeneteit. A panel hasonlít a "
-                                           "táblára, amire az osztályban írunk: általában téglalap alakú és szürke."));
+    QImage page = WithPanel(PanelsScreensArt::RaceScreen(), Places::PanelPanel, QString(), TPnlPanelForm::PanelText());
     QPainter p(&page);
     p.drawImage(Places::RaceStart.topLeft(), PanelsPicturesArt::Runner(TCastMember::Tarolka));
     p.drawImage(Places::RaceStart.topLeft() + QPoint(420, 0), PanelsPicturesArt::Runner(TCastMember::Lemezke));
@@ -111,9 +117,9 @@ QImage RacePage()
 
 QImage IntroPage()
 {
-    QImage page = WithPanel(PanelsScreensArt::ExamIntroScreen(), Places::IntroPanel, QStringLiteral("Információs panel"),
-                            QStringLiteral("          Az OK-ra kattintás után egy hatlapos panelt látsz, amelyen az "
-                                           "eddig tanult témakörökből olvashatsz kérdéseket."));
+    // Spaces keep the first line clear of the icon.
+    QImage page = WithPanel(PanelsScreensArt::ExamIntroScreen(), Places::IntroPanel, TPnlMiniVizsgaIntroForm::PanelTitle(),
+                            QStringLiteral("          ") + TPnlMiniVizsgaIntroForm::PanelText());
     QPainter p(&page);
     p.drawImage(Places::IntroPanel.topLeft() + QPoint(24, 41), DialogIconsArt::Information());
     return page;
@@ -121,8 +127,8 @@ QImage IntroPage()
 
 QImage ExamPage()
 {
-    QImage page = WithPanel(PanelsScreensArt::ExamScreen(), Places::ExamPanel, QStringLiteral("Többlapos párbeszédpanel"),
-                            QStringLiteral("Válaszd ki a rajzoknak megfelelő panelt!"));
+    QImage page = WithPanel(PanelsScreensArt::ExamScreen(), Places::ExamPanel, TPnlMiniVizsgaForm::PanelTitle(),
+                            TPnlMiniVizsgaForm::PanelsTask());
     QPainter p(&page);
     const QPoint at = Places::ExamPanel.topLeft() + QPoint(40, 80);
     const QImage icons[] = {DialogIconsArt::Error(), DialogIconsArt::Information(), DialogIconsArt::Warning()};
@@ -135,8 +141,7 @@ QImage ExamPage()
 
 QImage TabbedPage(const QImage& trip)
 {
-    QImage page = WithPanel(trip, Places::TabbedPanel, QStringLiteral("Többlapos panel"),
-                            QString());
+    QImage page = WithPanel(trip, Places::TabbedPanel, TPnlFulesPanelForm::PanelTitle(), QString());
     QPainter p(&page);
     const TCastMember guides[] = {TCastMember::Odon, TCastMember::Nora, TCastMember::Tivadar, TCastMember::Nyilacska,
                                   TCastMember::Lemezke};
@@ -189,8 +194,7 @@ int main(int argc, char** argv)
         return 2;
 
     using namespace PanelsScreensArt;
-    out.Page(WithPanel(OperatingSystemScreen(), Places::NyomtatPanel, QString(),
-                       QStringLiteral("A gépet az operációs rendszer felügyeli. Több feladata is van:")),
+    out.Page(WithPanel(OperatingSystemScreen(), Places::NyomtatPanel, QString(), TPnlNyomtatForm::PanelText()),
              "page_nyomtat.png");
     out.Page(RacePage(), "page_panel.png");
     const QImage signs[] = {RoadSignsArt::Restaurant(), RoadSignsArt::Stop(), RoadSignsArt::Signpost(),
@@ -202,13 +206,10 @@ int main(int argc, char** argv)
         out.Save(signs[i], QStringLiteral("sign_%1.png").arg(signNames[i]));
         out.Page(TripAtSign(trip, signs[i], rolling.front()), QStringLiteral("page_autos_%1.png").arg(signNames[i]));
     }
-    out.Page(WithPanel(trip, Places::SettingsPanel, QStringLiteral("Lemezke autója"),
-                       QStringLiteral("Állítsd be a helyes válaszokat, majd kattints az Alkalmaz gombra!")),
+    out.Page(WithPanel(trip, Places::SettingsPanel, TPnlAutosForm::SettingsTitle(), TPnlAutosForm::SettingsText()),
              "page_autos_settings.png");
     out.Page(MemoryPage(), "page_memjatek.png");
-    out.Page(WithPanel(BookmarkScreen(), Places::KonyvJelzPanel, QString(),
-                       QStringLiteral("Egy panelen nem mindig fér el minden, amit szeretnénk, ezért vannak "
-                                      "többlapos panelek. Ezeken a fülekkel lapozhatsz.")),
+    out.Page(WithPanel(BookmarkScreen(), Places::KonyvJelzPanel, QString(), TPnlKonyvJelzForm::PanelText()),
              "page_konyvjelz.png");
     out.Page(TabbedPage(trip), "page_fulespanel.png");
     out.Page(IntroPage(), "page_minivizsga_intro.png");

@@ -7,6 +7,14 @@
 #include "mediakit/topics/windows/WindowsDesktopArt.h"
 #include "mediakit/topics/windows/WindowsGuidesArt.h"
 #include "mediakit/topics/windows/WindowsPlaces.h"
+#include "framework/KezelWndForm.h"
+#include "framework/NoraInfoForm.h"
+#include "topics/windows/MeretWndForm.h"
+#include "topics/windows/NoraForm.h"
+#include "topics/windows/WndKezelForm.h"
+#include "topics/windows/WndMasolForm.h"
+#include "topics/windows/WndMeretForm.h"
+#include "topics/windows/WndMunkaterForm.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -29,11 +37,11 @@ void TaskBar(QPainter& p, bool noraDown, bool tivadar)
     p.setPen(Qt::white);
     p.drawLine(bar.topLeft(), bar.topRight());
     PushButton(p, QRect(2, bar.top() + 3, 60, 25), QStringLiteral("Start"));
-    PushButton(p, QRect(96, bar.top() + 3, 113, 25), QString::fromUtf8("Nóra ablaka"));
+    PushButton(p, QRect(96, bar.top() + 3, 113, 25), TWndKezelForm::WindowName(1));
     if (noraDown)
         p.fillRect(QRect(97, bar.top() + 4, 111, 23), QColor(255, 255, 255, 90));
     if (tivadar)
-        PushButton(p, QRect(216, bar.top() + 3, 113, 25), QStringLiteral("Tivadar ablaka"));
+        PushButton(p, QRect(216, bar.top() + 3, 113, 25), TWndKezelForm::WindowName(2));
     PushButton(p, QRect(bar.right() - 60, bar.top() + 3, 58, 25), QStringLiteral("00:00"));
 }
 
@@ -41,7 +49,7 @@ void TaskBar(QPainter& p, bool noraDown, bool tivadar)
 void PracticeWindow(QPainter& p, QRect outer, const QImage& guide, const QString& task, QColor colour, bool active,
                     PreviewPaint::TTitleButtons buttons, bool resizable)
 {
-    const QRect client = Window(p, outer, QString::fromUtf8("Címsáv"), active, buttons, resizable);
+    const QRect client = Window(p, outer, TKezelWndForm::Title(), active, buttons, resizable);
     Centred(p, QRect(client.left(), client.top(), client.width(), 201), guide);
     Text(p, QRect(client.left() + 4, client.top() + 205, client.width() - 8, client.height() - 205), task, 16, colour);
 }
@@ -85,73 +93,57 @@ int main(int argc, char** argv)
     };
 
     page("intro.png", [](QPainter& p) {
-        const QRect nora = Window(p, Places::NoraWindow, QString::fromUtf8("Nóra Ablaka"), false, {}, false);
+        const QRect nora = Window(p, Places::NoraWindow, TNoraForm::Title(), false, {}, false);
         p.drawImage(nora.topLeft() + QPoint(104, 40), NoraWelcome());
         const QRect info = Window(p, Places::InfoWindow, QString(), true, {.close = true}, false, Face);
         p.drawImage(info.topLeft() + QPoint(16, 16), InfoIcon());
-        Text(p, QRect(info.left() + 64, info.top() + 16, 547, 74),
-             QString::fromUtf8("A legismertebb operációs rendszer neve Windows (vindóz) = ablakok. Ha ezt használod, akkor "
-                               "a képernyőn minden program ablakban jelenik meg. Az ablakok könnyen kinyithatók és "
-                               "bezárhatók. Az ablakok mérete változtatható, és egyszerre több is elfér a képernyőn."),
-             16, Qt::black, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+        Text(p, QRect(info.left() + 64, info.top() + 16, 547, 74), TNoraInfoForm::Text(), 16, Qt::black,
+             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
         PushButton(p, QRect(info.left() + 272, info.top() + 100, 89, 25), QStringLiteral("Ok"));
     });
     page("practice_corner.png", [](QPainter& p) {
-        PracticeWindow(p, QRect(0, 0, 470, 415), NoraPointingUp(),
-                       QString::fromUtf8("Az ablak tetején lévő színes csík a címsáv, ahol például a program nevét is "
-                                         "megtalálod. Ha az egérrel a címsávra kattintasz, akkor mozgathatod is a "
-                                         "képernyőn az ablakot.\nHasználd a \"Fogd és vidd\" módszert!\nVidd az ablakot a "
-                                         "bal felső sarokba!\n"),
-                       Qt::black, true, {}, true);
+        PracticeWindow(p, QRect(0, 0, 470, 415), NoraPointingUp(), TKezelWndForm::FirstTask(), Qt::black, true, {},
+                       true);
     });
     page("practice_taskbar.png", [](QPainter& p) {
+        // The task the closing step's end gives: the task bar has come.
         PracticeWindow(p, Places::PracticeWindow, NoraPointingUp(),
-                       QString::fromUtf8("Alul megjelent a TÁLCA. Ide is helyezheted ablakaidat. Ekkor az ablak nem zárul "
-                                         "be, csak leugrik a TÁLCÁRA, hogy ne foglalja a helyet. A fekvő pálcikát ábrázoló "
-                                         "kis gombbal ugraszd le Nóra ablakát a TÁLCÁRA! Visszahozni a TÁLCÁN látható "
-                                         "gombra klikkelve tudod. Próba háromszor!"),
-                       QColor(128, 0, 128), true, {.minimise = true, .maximise = true, .close = true}, false);
+                       TWndKezelForm::NoraTask(TWndKezelForm::TStep::CloseButton), QColor(128, 0, 128), true,
+                       {.minimise = true, .maximise = true, .close = true}, false);
         TaskBar(p, true, false);
     });
     page("practice_two_windows.png", [](QPainter& p) {
-        const QRect two = Window(p, QRect(120, 160, 470, 415), QStringLiteral("Címsáv"), false, {.minimise = true, .maximise = true, .close = true}, false);
+        using TStep = TWndKezelForm::TStep;
+        const QRect two = Window(p, QRect(120, 160, 470, 415), TKezelWndForm::Title(), false,
+                                 {.minimise = true, .maximise = true, .close = true}, false);
         Centred(p, QRect(two.left(), two.top(), two.width(), 201), Tivadar());
         Text(p, QRect(two.left() + 4, two.top() + 205, two.width() - 8, two.height() - 205),
-             QString::fromUtf8("Válts vissza Nórára!"), 16, QColor(0, 0, 255));
-        PracticeWindow(p, Places::PracticeWindow, NoraPointingUp(), QString::fromUtf8("Még 5 váltás van vissza!"),
+             TWndKezelForm::TivadarTask(TStep::NoraBack), 16, QColor(0, 0, 255));
+        PracticeWindow(p, Places::PracticeWindow, NoraPointingUp(), TWndKezelForm::StillToGo(TStep::Switching, 5),
                        Qt::blue, true, {.minimise = true, .maximise = true, .close = true}, false);
         TaskBar(p, true, true);
     });
     const auto resize = [&](const QString& name, QRect outer, const QImage& guide, const QString& task, QColor colour) {
         page(name, [&](QPainter& p) {
-            const QRect client = Window(p, outer, QString::fromUtf8("Méretezés"), true, {}, true);
+            const QRect client = Window(p, outer, TMeretWndForm::Title(), true, {}, true);
             Text(p, QRect(client.left(), client.top(), client.width(), 170), task, 16, colour);
             Centred(p, QRect(client.left(), client.top() + 170, client.width(), client.height() - 170), guide);
         });
     };
-    resize("resize_start.png", Places::PracticeWindow, NoraCrouching(),
-           QString::fromUtf8("Az ablakok mérete változtatható. Bármelyik szélét elmozdíthatod, ha az egérgombot lenyomod "
-                             "rajta, és elmozdítod az egeret. Akkor nyomd le a gombot, amikor az egérmutató fekete "
-                             "kettős nyíllá változott! Most kicsinyítsd le az ablakot, amennyire csak lehet!"),
-           QColor(0, 0, 255));
-    resize("resize_large.png", QRect(100, 100, 820, 555), Nora(),
-           QString::fromUtf8("Most nagyítsd fel, amekkorára csak tudod!"), QColor(0, 128, 0));
+    resize("resize_start.png", Places::PracticeWindow, NoraCrouching(), TWndMeretForm::Task(1), QColor(0, 0, 255));
+    resize("resize_large.png", QRect(100, 100, 820, 555), Nora(), TWndMeretForm::Task(2), QColor(0, 128, 0));
     page("work_area.png", [&](QPainter& p) {
-        const QRect client = Window(p, Places::PracticeWindow, QString::fromUtf8("Címsáv"), true, {}, true);
+        const QRect client = Window(p, Places::PracticeWindow, TKezelWndForm::Title(), true, {}, true);
         p.drawImage(client.topLeft() + QPoint(128, 0), PreviewPaint::SeeThrough(waving[5]));
-        Text(p, QRect(client.left() + 10, client.top() + 206, 430, 150),
-             QString::fromUtf8("Az ablakok legnagyobb része a munkaterület, ahol dolgozol. A munkaterület általában "
-                               "fehér. Hogy mi látható rajta, az a feladattól függ: képek, gombok, listadobozok, "
-                               "csúszkák. Az ablakokban játszhatsz, rajzolhatsz, írhatsz és számolhatsz."),
-             16, Qt::black, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+        Text(p, QRect(client.left() + 10, client.top() + 206, 430, 150), TWndMunkaterForm::Text(), 16, Qt::black,
+             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
         PushButton(p, QRect(client.left() + 192, 415 - 25 - 50 + Places::PracticeWindow.top(), 75, 25), QString::fromUtf8("Tovább"));
     });
     page("copy_icons.png", [](QPainter& p) {
-        IconWindow(p, Places::SourceWindow, QString::fromUtf8("Áthelyezés"), Nora(),
+        IconWindow(p, Places::SourceWindow, TWndMasolForm::TaskTitle(3), Nora(),
                    {TCastMember::Tarolka, TCastMember::Nyilacska, TCastMember::Lemezke}, 0b011,
-                   QString::fromUtf8("Most jelöld ki egyszerre az összes ikont! Shift + nyíl, vagy Ctrl + egér. Ezután "
-                                     "helyezd át őket a másik ablakba!"), QColor(0, 128, 0));
-        IconWindow(p, Places::TargetWindow, QString::fromUtf8("Áthelyezés"), Tivadar(),
+                   TWndMasolForm::TaskText(3), QColor(0, 128, 0));
+        IconWindow(p, Places::TargetWindow, TWndMasolForm::TaskTitle(3), Tivadar(),
                    {TCastMember::Tivadar, TCastMember::Nora, TCastMember::Odon}, 0b100, QString(), Qt::black);
     });
     page("copy_done.png", [](QPainter& p) {
