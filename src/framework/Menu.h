@@ -20,9 +20,10 @@ public:
 
     // A leaf was chosen (never a disabled or a submenu item).
     std::function<void(TMenuItem& item)> OnChoose;
-    // A top menu of a bar was opened, by any means (a click, Alt + letter, arrows); for a pop-up
-    // attached to a control, the pop-up opened (a right press, Shift+F10, the menu key) with its root.
+    // A top menu of a bar was opened, by any means (a click, Alt + letter, arrows).
     std::function<void(TMenuItem& top)> OnOpen;
+    // A pop-up attached to a control was opened on it (a right press, Shift+F10, the menu key).
+    std::function<void()> OnPopup;
 
     // Reports a choice: OnChoose when the item is an enabled leaf; true then. The bar, the pop-up
     // and the shortcuts all report through here.

@@ -104,7 +104,8 @@ bool TPopupAttachments::eventFilter(QObject* watched, QEvent* event)
             return;
         if (TPopupMenu* popup = TPopupMenu::PopupAt(canvas, menu, at)) {
             popup->SetOwner(control);
-            menu->Opened(menu->Root());
+            if (menu->OnPopup)
+                menu->OnPopup();
         }
     });
     return true;

@@ -126,7 +126,7 @@ void TBaseProgramokForm::MakeIcons()
             if (item.Tag >= Kalk && item.Tag <= Edit)
                 IconMenuOpenProgram(item.Tag);
         };
-        menu->OnOpen = [this, program](TMenuItem&) { IconMenuOpen(program); };
+        menu->OnPopup = [this, program] { IconMenuOpen(program); };
 
         iconPanels_[Index(program)] = panel;
         iconPictures_[Index(program)] = picture;
@@ -343,6 +343,7 @@ void TBaseProgramokForm::HoverStartRow(int row)
 
 void TBaseProgramokForm::OpenProgramsPopup()
 {
+    HoverStartRow(ProgramsRow);
     if (TPopupMenu::Current())
         return;
     QLabel* label = startRows_[ProgramsRow];

@@ -120,6 +120,8 @@ TEST(ButtonsArt, OnlyTheToolBarPictureHasTheDarkCaptionBand)
 {
     const QRect band(40, 410, 944, 36);
     const auto dark = [](const QColor& c) { return c.value() < 140; };
+    // The first drawing in a process differs from later ones by a few pixels; compare two later ones.
+    ButtonsScreensArt::LessonScreen();
     const QImage lesson = ButtonsScreensArt::LessonScreen();
     const QImage toolBar = ButtonsScreensArt::ToolBarScreen();
     EXPECT_EQ(Count(lesson, band, dark), 0) << "the five other lesson pages write nothing there";
