@@ -70,12 +70,9 @@ TEST_F(ProgramsWalkthrough, FromTheChooserOverTheDesktopWithEveryProgramUsedBack
         case 6: {
             Click(page->pnlTalca()->btnStart());
             Click(page->StartRow(8)); // "Programok"
-            TPopupMenu* programs = TPopupMenu::Current();
-            ASSERT_NE(programs, nullptr);
-            Click(programs, programs->RowRect(2).center()); // "Kellékek"
-            ASSERT_NE(programs->Column(1), nullptr);
+            ASSERT_TRUE(MenusMoves::ClickRow(*this, 0, 2)); // "Kellékek"
             Note("_start_menu");
-            Click(programs->Column(1), programs->Column(1)->RowRect(0).center()); // "Rajzoló"
+            ASSERT_TRUE(MenusMoves::ClickRow(*this, 1, 0)); // "Rajzoló"
             ASSERT_TRUE(page->Rajzolo()->isVisible());
             Drag(page->Rajzolo()->PaintBox(), QPoint(40, 40), QPoint(300, 200), 30);
             Note("_paint");

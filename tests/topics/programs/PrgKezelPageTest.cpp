@@ -1,4 +1,5 @@
 #include "ProgramsCourse.h"
+#include "topics/menus/MenusMoves.h"
 
 #include "framework/Image.h"
 #include "framework/PopupMenu.h"
@@ -13,13 +14,6 @@
 namespace {
 
 using PrgKezelPageTest = ProgramsCourse;
-
-void ClickRow(TLearner& learner, int depth, int index)
-{
-    TPopupMenu* column = TPopupMenu::Current() ? TPopupMenu::Current()->Column(depth) : nullptr;
-    ASSERT_NE(column, nullptr) << "depth " << depth;
-    learner.Click(column, column->RowRect(index).center());
-}
 
 TEST_F(PrgKezelPageTest, TovabbShowsOnlyAfterAllThreeBackgroundsInAnyOrder)
 {
@@ -99,8 +93,8 @@ TEST_F(PrgKezelPageTest, TheStartMenuLessonOpensOnlyThePaintProgram)
     EXPECT_EQ(page->pnlStart()->geometry(), QRect(0, 175, 330, 529));
     EXPECT_EQ(page->StartRow(15)->text(), "A számítógép kikapcsolása...");
     Click(page->StartRow(8));
-    ClickRow(*this, 0, 2);
-    ClickRow(*this, 1, 1); // "Számoló"
+    ASSERT_TRUE(MenusMoves::ClickRow(*this, 0, 2));
+    ASSERT_TRUE(MenusMoves::ClickRow(*this, 1, 1)); // "Számoló"
     EXPECT_EQ(ProgramsVisible(*page), 0);
     EXPECT_FALSE(page->ProgramOpen());
 
@@ -108,8 +102,8 @@ TEST_F(PrgKezelPageTest, TheStartMenuLessonOpensOnlyThePaintProgram)
     if (!page->StartMenuShown())
         Click(page->pnlTalca()->btnStart());
     Click(page->StartRow(8));
-    ClickRow(*this, 0, 2);
-    ClickRow(*this, 1, 0); // "Rajzoló"
+    ASSERT_TRUE(MenusMoves::ClickRow(*this, 0, 2));
+    ASSERT_TRUE(MenusMoves::ClickRow(*this, 1, 0)); // "Rajzoló"
     EXPECT_TRUE(page->Rajzolo()->isVisible());
     EXPECT_FALSE(page->StartMenuShown());
     ProgramsMoves::CloseProgram(*this, *page);
@@ -144,12 +138,12 @@ TEST_F(PrgKezelPageTest, MegnyitasNotesTheOpenProgramSoASecondOneWaits)
     ASSERT_NE(page, nullptr);
     Click(page->IconPanel(TBaseProgramokForm::Edit), QPoint(16, 16), Qt::RightButton);
     EXPECT_EQ(page->SelectedIcon(), TBaseProgramokForm::Edit);
-    ClickRow(*this, 0, 0);
+    ASSERT_TRUE(MenusMoves::ClickRow(*this, 0, 0));
     EXPECT_TRUE(page->Gepelo()->isVisible());
     EXPECT_TRUE(page->ProgramOpen());
 
     Click(page->IconPanel(TBaseProgramokForm::Kalk), QPoint(16, 16), Qt::RightButton);
-    ClickRow(*this, 0, 0);
+    ASSERT_TRUE(MenusMoves::ClickRow(*this, 0, 0));
     EXPECT_EQ(ProgramsVisible(*page), 1);
 
     ProgramsMoves::CloseProgram(*this, *page);

@@ -9,6 +9,8 @@
 #include "framework/SpeedButton.h"
 #include "framework/TaskBar.h"
 #include "support/Learner.h"
+#include "topics/windows/WindowsMoves.h"
+#include "topics/menus/MenusMoves.h"
 #include "topics/programs/PrgKezelForm.h"
 #include "topics/programs/PrgProgramWindow.h"
 
@@ -19,24 +21,13 @@ namespace ProgramsMoves {
 
 namespace {
 
-// A click on row `index` of the open pop-up column at `depth`.
-bool ClickRow(TLearner& learner, int depth, int index)
-{
-    TPopupMenu* menu = TPopupMenu::Current();
-    TPopupMenu* column = menu ? menu->Column(depth) : nullptr;
-    if (!column)
-        return false;
-    learner.Click(column, column->RowRect(index).center());
-    return true;
-}
-
 void StartPaintFromTheStartMenu(TLearner& learner, TPrgKezelForm& page)
 {
     if (!page.StartMenuShown())
         learner.Click(page.pnlTalca()->btnStart());
     learner.Click(page.StartRow(8)); // "Programok"
-    ClickRow(learner, 0, 2);         // "Kellékek"
-    ClickRow(learner, 1, 0);         // "Rajzoló"
+    MenusMoves::ClickRow(learner, 0, 2); // "Kellékek"
+    MenusMoves::ClickRow(learner, 1, 0); // "Rajzoló"
 }
 
 } // namespace
@@ -46,7 +37,7 @@ bool CloseProgram(TLearner& learner, TPrgKezelForm& page)
     for (int program = TBaseProgramokForm::Kalk; program <= TBaseProgramokForm::Edit; ++program) {
         TBaseCustForm* window = page.Window(program);
         if (window && window->isVisible()) {
-            learner.Click(window, window->Frame().CloseButtonRect().center());
+            WindowsMoves::ClickClose(learner, *window);
             return true;
         }
     }
@@ -80,7 +71,7 @@ void LessonStep(TLearner& learner, TPrgKezelForm& page)
     case 10: learner.DoubleClick(page.IconPicture(TBaseProgramokForm::Kalk)); break;
     case 11:
         learner.Click(page.IconPanel(TBaseProgramokForm::Paint), QPoint(16, 16), Qt::RightButton);
-        ClickRow(learner, 0, 0); // "Megnyitás"
+        MenusMoves::ClickRow(learner, 0, 0); // "Megnyitás"
         break;
     case 12: learner.Click(page.btnOk()); break;
     default: break;
