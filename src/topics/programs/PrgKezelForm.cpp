@@ -9,6 +9,7 @@
 #include "framework/NoraInfoForm.h"
 #include "framework/PushButton.h"
 #include "framework/TaskBar.h"
+#include "framework/WindowGroup.h"
 #include "platform/PageTimer.h"
 #include "platform/VirtualKey.h"
 
@@ -148,6 +149,9 @@ void TPrgKezelForm::RunStep()
             Advance();
         };
         info_->Show();
+        // Keys go to the information window, its "Ok" taking Enter and Space, as a dialog's does.
+        info_->Button1()->setFocus();
+        TWindowGroup::Of(this).Activate(info_);
         break;
     }
     case 2:

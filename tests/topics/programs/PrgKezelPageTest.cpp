@@ -15,6 +15,15 @@ namespace {
 
 using PrgKezelPageTest = ProgramsCourse;
 
+TEST_F(PrgKezelPageTest, EnterOnTheIntroductionGoesOnWithoutTheMouse)
+{
+    TPrgKezelForm* page = OpenProgramsTopic();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->Step(), 1);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(page->Step(), 2);
+}
+
 TEST_F(PrgKezelPageTest, TovabbShowsOnlyAfterAllThreeBackgroundsInAnyOrder)
 {
     TPrgKezelForm* page = ReachStep(2);
