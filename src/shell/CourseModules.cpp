@@ -9,6 +9,7 @@
 #include "topics/panels/PanelModul.h"
 #include "topics/programs/PrgModul.h"
 #include "topics/selection/JelModul.h"
+#include "topics/summary/OszzeFoglModul.h"
 #include "topics/windows/WindowsModul.h"
 
 TModuleTable CourseModules()
@@ -24,5 +25,6 @@ TModuleTable CourseModules()
     table.Add(QStringLiteral("ABLAKOK"), [] { return std::make_shared<TWindowsModul>(); });
     table.Add(QStringLiteral("MENUK"), [] { return std::make_shared<TMenuModul>(); });
     table.Add(QStringLiteral("PROGRAMOK"), [] { return std::make_shared<TPrgModul>(); });
+    table.Add(QStringLiteral("OSSZEFOGL"), [] { return std::make_shared<TOszzeFoglModul>(); });
     return table;
 }

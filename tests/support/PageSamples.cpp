@@ -10,6 +10,7 @@ const std::vector<TModulePages>& Modules()
         {QStringLiteral("JELOLESEK"), Selection},   {QStringLiteral("LISTADOBOZOK"), Lists},
         {QStringLiteral("PANELEK"), Panels},        {QStringLiteral("ABLAKOK"), Windows},
         {QStringLiteral("MENUK"), Menus},           {QStringLiteral("PROGRAMOK"), Programs},
+        {QStringLiteral("OSSZEFOGL"), Summary},
     };
     return modules;
 }

@@ -60,5 +60,6 @@ std::vector<TPageSample> Panels();
 std::vector<TPageSample> Windows();
 std::vector<TPageSample> Menus();
 std::vector<TPageSample> Programs();
+std::vector<TPageSample> Summary();
 
 } // namespace PageSamples

@@ -51,7 +51,9 @@ QLabel* BigCharacter(QWidget* parent, int left, const QColor& colour)
 
 } // namespace
 
-TBetuvadaszat::TBetuvadaszat() : TBaseBillForm(QStringLiteral("Betuvadaszat"))
+TBetuvadaszat::TBetuvadaszat() : TBetuvadaszat(QStringLiteral("Betuvadaszat")) {}
+
+TBetuvadaszat::TBetuvadaszat(const QString& pageName) : TBaseBillForm(pageName)
 {
     LoadBackground(QStringLiteral("betuvadaszat.jpg"));
     Services::Random().Randomize();

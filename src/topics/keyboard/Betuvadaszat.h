@@ -47,6 +47,9 @@ public:
     static constexpr int MaxSeconds = 255 * 60 + 59;
 
 protected:
+    // A derived hunt has a page name of its own.
+    explicit TBetuvadaszat(const QString& pageName);
+
     void InitPage() override;
     void FormKeyDown(int& key, Qt::KeyboardModifiers shift) override;
     void FormKeyPress(QChar& key) override;

@@ -1,0 +1,6 @@
+#include "OsszeFoglBillForm.h"
+
+TOsszeFoglBillForm::TOsszeFoglBillForm() : TBaseForm(QStringLiteral("OsszeFoglBillForm"))
+{
+    LoadBackground(QStringLiteral("osszefoglal\\OsszeFoglBillForm.jpg"));
+}

@@ -1,0 +1,6 @@
+#include "OsszeFoglEgerForm.h"
+
+TOsszeFoglEgerForm::TOsszeFoglEgerForm() : TBaseBillForm(QStringLiteral("OsszeFoglEgerForm"))
+{
+    LoadBackground(QStringLiteral("osszefoglal\\OsszeFoglEgerForm.jpg"));
+}

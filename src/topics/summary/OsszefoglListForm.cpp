@@ -1,0 +1,6 @@
+#include "OsszefoglListForm.h"
+
+TOsszefoglListForm::TOsszefoglListForm() : TBaseBillForm(QStringLiteral("OsszefoglListForm"))
+{
+    LoadBackground(QStringLiteral("osszefoglal\\OsszeFoglEgerForm.jpg"));
+}
