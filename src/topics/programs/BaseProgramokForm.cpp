@@ -349,12 +349,16 @@ void TBaseProgramokForm::OpenProgramsPopup()
     QLabel* label = startRows_[ProgramsRow];
     // The pop-up's first row level with "Programok".
     const QPoint at = label->mapTo(this, QPoint(label->width(), -TPopupMenu::Edge));
-    if (TPopupMenu* popup = TPopupMenu::PopupAt(popupStart_, at))
-        popup->OnClosed = [this](bool) {
-            // Closed by a click elsewhere: the Start menu goes too unless the pointer is back on it.
-            if (startShown_ && !pnlStart_->underMouse())
-                HideStartMenu();
-        };
+    TPopupMenu* popup = TPopupMenu::PopupAt(popupStart_, at);
+    if (!popup)
+        return;
+    // A click on "Programok" after the pointer opened the pop-up keeps it, as a Start menu does.
+    popup->SetOwner(label);
+    popup->OnClosed = [this](bool) {
+        // Closed by a click elsewhere: the Start menu goes too unless the pointer is back on it.
+        if (startShown_ && !pnlStart_->underMouse())
+            HideStartMenu();
+    };
 }
 
 bool TBaseProgramokForm::eventFilter(QObject* watched, QEvent* event)

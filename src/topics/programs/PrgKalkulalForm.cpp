@@ -217,6 +217,8 @@ void TPrgKalkulalForm::Judge()
 
 void TPrgKalkulalForm::Reset()
 {
+    // The last verdict belongs to the task that is gone.
+    errorMsg_->hide();
     pnlFeladat_->hide();
     muveletekPnl_->show();
     eredmeny_->clear();

@@ -252,8 +252,10 @@ TEST_F(ProgramWindowsTest, CalculatorKeepsItsCountersAndChoicesAcrossOpenings)
     EXPECT_EQ(calc->feladatSzam()->text(), "2");
     EXPECT_EQ(calc->hibaSzam()->text(), "1");
 
-    // "&Mást választok" goes back to the operations; each shows its own range panel.
+    // "&Mást választok" goes back to the operations, the last verdict with its task; each operation
+    // shows its own range panel.
     Click(calc->LMDButton1());
+    EXPECT_FALSE(calc->errorMsg()->isVisible());
     Click(calc->muveletekPnl()->Item(2));
     EXPECT_TRUE(calc->szorzasPnl()->isVisible());
     EXPECT_FALSE(calc->szamkorPnl()->isVisible());
