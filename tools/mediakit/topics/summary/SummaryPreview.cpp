@@ -1,11 +1,15 @@
 // summarypreview OUTPUT_DIR [SHEET]: the summary topic's pictures as plain PNGs (the icons also
-// sixteen times enlarged), mock-ups of its pages with their tables, controls, windows, portraits
-// and the board where the pages put them, and the review sheet.
+// sixteen times enlarged), mock-ups of its pages with their tables, controls, windows, portraits,
+// icons and the board where the pages put them (and the other topics' pictures they borrow), and
+// the review sheet.
 
 #include "mediakit/cast/CastPictures.h"
 #include "mediakit/preview/PreviewOutput.h"
 #include "mediakit/preview/PreviewPage.h"
 #include "mediakit/preview/PreviewPaint.h"
+#include "mediakit/topics/buttons/ButtonsPicturesArt.h"
+#include "mediakit/topics/mouse/MouseLessonsClipsArt.h"
+#include "mediakit/topics/mouse/MouseLessonsIntroArt.h"
 #include "mediakit/topics/summary/SummaryPicturesArt.h"
 #include "mediakit/topics/summary/SummaryPlaces.h"
 #include "mediakit/topics/summary/SummaryScreensArt.h"
@@ -116,16 +120,61 @@ void MouseReview(TPreviewOutput& out)
            {U("Jobbkattintás"), U("- A gyorsmenük előhívása.")},
            {U("Duplakattintás"), U("- Programok indítása, kiválasztás.")},
            {U("Gombnyomás és\negérmozgatás"), U("- Fogd és vidd! Vonszolás egérrel. Rajzolás egérrel. Kivágás - Másolás.")}});
-    // The click clip and the three hand pictures, as frames where the page puts them.
-    page.painter.setPen(QPen(QColor(0x90, 0x90, 0x90), 1, Qt::DashLine));
-    page.painter.setBrush(Qt::NoBrush);
-    for (const QRect r : {QRect(320, 364, 232, 160), QRect(80, 536, 193, 145), QRect(344, 536, 200, 145), QRect(616, 504, 185, 193)})
-        page.painter.drawRect(r);
-    page.Text(QRect(90, 665, 180, 20), U("Jobbkezes kéztartás"), 13);
-    page.Text(QRect(364, 665, 180, 20), U("Balkezes kéztartás"), 13);
-    page.Text(QRect(636, 665, 180, 20), U("Rossz egértartás és klikkelés"), 13);
+    // The click clip and the three hand pictures, each with its caption, where the page puts them.
+    using MouseLessonsDevicesArt::THold;
+    page.Picture(QPoint(320, 364), PreviewPaint::SeeThrough(MouseLessonsClipsArt::ClickClip().front()));
+    page.Picture(QPoint(80, 536), MouseLessonsIntroArt::HandPicture(THold::Right));
+    page.Picture(QPoint(344, 536), MouseLessonsIntroArt::HandPicture(THold::Left));
+    page.Picture(QPoint(616, 504), MouseLessonsIntroArt::HandPicture(THold::Wrong));
+    page.Text(QRect(90, 665, 173, 20), U("Jobbkezes kéztartás"), 13);
+    page.Text(QRect(364, 665, 170, 20), U("Balkezes kéztartás"), 13);
+    page.Text(QRect(636, 665, 155, 32), U("Rossz egértartás és klikkelés"), 13);
     PushButton(page.painter, QRect(384, 720, 89, 25), U("Tovább"));
     out.Page(page.Done(), "page_eger_review.png");
+}
+
+// A tool-bar button with its icon and caption; a pressed one sunken and lighter.
+void ToolButton(QPainter& p, QRect rect, const QImage& icon, const QString& caption, bool pressed)
+{
+    p.fillRect(rect, pressed ? QColor(0xe8, 0xe6, 0xe2) : Face);
+    p.setPen(pressed ? QColor(0x80, 0x80, 0x80) : Qt::white);
+    p.drawLine(rect.topLeft(), rect.topRight());
+    p.drawLine(rect.topLeft(), rect.bottomLeft());
+    p.setPen(pressed ? Qt::white : QColor(0x80, 0x80, 0x80));
+    p.drawLine(rect.bottomLeft(), rect.bottomRight());
+    p.drawLine(rect.topRight(), rect.bottomRight());
+    const QPoint shift = pressed ? QPoint(1, 1) : QPoint();
+    p.drawImage(rect.topLeft() + QPoint(6, (rect.height() - 16) / 2) + shift, icon);
+    PreviewPaint::Text(p, rect.adjusted(26, 0, 0, 0).translated(shift), caption, 13, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void ButtonReview(TPreviewOutput& out)
+{
+    TPreviewPage page(SummaryScreensArt::SharedScreen());
+    QPainter& p = page.painter;
+    page.Text(QRect(48, 96, 800, 80),
+              U("A képernyőn különféle gombokat látsz. A gombok alakja, mérete, színe, felirata, feladata eltérő lehet. Ha "
+                "rákattintasz egy gombra, valamilyen utasítást adsz a gépnek.<BR>Az eszköztárgombok közül egyszerre csak egy "
+                "lehet benyomva!"),
+              16);
+    PushButton(p, QRect(56, 200, 75, 25), U("Gomb"));
+    p.drawImage(QPoint(150, 178), ButtonsPicturesArt::RoundButton());
+    p.fillRect(QRect(240, 200, 75, 25), QColor(0x87, 0xce, 0xeb));
+    PreviewPaint::Text(p, QRect(240, 200, 75, 25), U("Gomb  "), 13, Qt::black, Qt::AlignCenter);
+    p.drawImage(QPoint(336, 194), ButtonsPicturesArt::EllipseButton());
+    ToolButton(p, QRect(452, 198, 80, 28), FolderIcon(), U("Mappa"), false);
+    ToolButton(p, QRect(532, 198, 110, 28), CalculatorIcon(), U("Számológép"), true);
+    PushButton(p, QRect(662, 192, 90, 40), U("Gomb, hosszú<BR>szöveggel"));
+    PushButton(p, QRect(768, 200, 85, 25), U("Inaktív gomb"));
+    Table(p, QPoint(48, 260), 220, 580,
+          {{U("A gomb jellemzője:"), U("A jellemző leírása:")},
+           {U("Állapot"), U("- Aktív = működő. Inaktív (leszürkült) = nem működő.")},
+           {U("Állás"), U("- Felengedett, benyomott.")},
+           {U("Kijelöltség"), U("- A fókuszkeret látszik a gombon. (Váltás Tabbal, nyilakkal.)")},
+           {U("Működtetés (egér)"), U("- Balklikk.")},
+           {U("Működtetés (billentyű)"), U("- Enter, Szóköz, a gomb feliratának aláhúzott karaktere.")}});
+    PushButton(p, QRect(392, 720, 75, 25), U("Tovább"));
+    out.Page(page.Done(), "page_gomb_review.png");
 }
 
 void ButtonMatching(TPreviewOutput& out)
@@ -244,6 +293,7 @@ int main(int argc, char** argv)
         return 2;
     KeyboardReview(out);
     MouseReview(out);
+    ButtonReview(out);
     ButtonMatching(out);
     PanelReview(out);
     Detective(out);
