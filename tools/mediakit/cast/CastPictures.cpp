@@ -114,6 +114,24 @@ QImage OdonGreeting()
     return image;
 }
 
+QImage FramedPortrait(TCastMember who, const TCastPose& pose, const QColor& outside)
+{
+    QImage image = Transparent(QSize(174, 124));
+    image.fill(outside);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF frame = QRectF(image.rect()).adjusted(2, 2, -2, -2);
+    p.setPen(QPen(QColor(0x4a, 0x8f, 0xd8), 2));
+    p.setBrush(ArtKit::Downwards(frame, QColor(0xe8, 0xf3, 0xff), QColor(0xff, 0xfb, 0xee)));
+    p.drawRoundedRect(frame, 12, 12);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xb8, 0xe0, 0x9a));
+    p.drawRoundedRect(QRectF(8, 104, 158, 14), 7, 7);
+    PaintCastMember(p, who, pose, QRectF(20, 8, 134, 104));
+    p.end();
+    return image;
+}
+
 QImage Sheet()
 {
     struct TColumn {

@@ -13,6 +13,11 @@ namespace CastPictures {
 QImage Together();    // "egyutt_kicsi.png": the whole cast greeting, 430 × 321, transparent
 QImage NoraHead();    // "nora_feje.png": the chooser's cursor, 131 × 75, transparent
 QImage OdonGreeting(); // "osszefoglal/odon.png": Kábel Ödön introducing himself, 234 × 261
+// A guide in a little framed scene, 174 × 124, as the tab pages and the summary show them: a
+// rounded frame edged in blue over a pale sky, a strip of grass to stand on, the guide in the
+// pose. Outside the frame's rounded corners the picture is the outside colour (see-through unless
+// told).
+QImage FramedPortrait(TCastMember who, const TCastPose& pose, const QColor& outside = Qt::transparent);
 QImage Sheet();       // every guide in every pose, labelled, for review
 
 // The page colour: the background of clips, whose top-left pixel is the key colour the clip

@@ -1,6 +1,7 @@
 #include "PanelsPicturesArt.h"
 
 #include "mediakit/ArtKit.h"
+#include "mediakit/cast/CastPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -50,18 +51,6 @@ QImage Runner(TCastMember who)
 
 QImage TabGuide(TCastMember who)
 {
-    QImage image(174, 124, QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(0xf0, 0xf0, 0xf0));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF frame = QRectF(image.rect()).adjusted(2, 2, -2, -2);
-    p.setPen(QPen(QColor(0x4a, 0x8f, 0xd8), 2));
-    p.setBrush(ArtKit::Downwards(frame, QColor(0xe8, 0xf3, 0xff), QColor(0xff, 0xfb, 0xee)));
-    p.drawRoundedRect(frame, 12, 12);
-    // A strip of floor for the guide to stand on.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xb8, 0xe0, 0x9a));
-    p.drawRoundedRect(QRectF(8, 104, 158, 14), 7, 7);
     TCastPose pose = TCastPose::Waving(0.25);
     if (who == TCastMember::Nyilacska)
         pose = TCastPose::Pointing(180);
@@ -69,9 +58,8 @@ QImage TabGuide(TCastMember who)
         pose = TCastPose::Talking(0.3);
     else if (who == TCastMember::Lemezke)
         pose = TCastPose::ThumbsUp();
-    PaintCastMember(p, who, pose, QRectF(20, 8, 134, 104));
-    p.end();
-    return image;
+    // The tab sheet's own light grey round the frame.
+    return CastPictures::FramedPortrait(who, pose, QColor(0xf0, 0xf0, 0xf0));
 }
 
 QImage WaitingLemezke()
