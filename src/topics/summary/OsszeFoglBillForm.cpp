@@ -7,8 +7,8 @@ TOsszeFoglBillForm::TOsszeFoglBillForm() : TBaseForm(QStringLiteral("OsszeFoglBi
 {
     UseTabStops();
     imgToMenu_ = AddBackArea(BackAreas::Usual);
-    table_ = ReviewTable::Build(this, QPoint(56, 120), 190, 720, Rows());
-    btnTovabb_ = new TPushButton(this, QRect(384, 728, 91, 25), QStringLiteral("Tovább"));
+    table_ = ReviewTable::Build(this, QPoint(50, 250), 180, 620, Rows());
+    btnTovabb_ = new TPushButton(this, QRect(384, 728, 75, 25), QStringLiteral("Tovább"));
     btnTovabb_->OnClick = [this] { NotifyModule(); };
     FormCreate();
 }

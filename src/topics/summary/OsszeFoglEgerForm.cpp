@@ -10,7 +10,7 @@ TOsszeFoglEgerForm::TOsszeFoglEgerForm() : TBaseBillForm(QStringLiteral("OsszeFo
 {
     UseTabStops();
     LoadBackground(QStringLiteral("osszefoglal\\OsszeFoglEgerForm.jpg"));
-    table_ = ReviewTable::Build(this, QPoint(112, 110), 200, 600, Rows());
+    table_ = ReviewTable::Build(this, QPoint(64, 140), 190, 580, Rows());
     kattintAnim_ = new TClipPlayer(this);
     kattintAnim_->setGeometry(320, 364, 232, 160);
     kattintAnim_->Open(AviPath(QStringLiteral("04_kattintas_fogalma.avi")));

@@ -37,7 +37,7 @@ TOsszefoglGombForm::TOsszefoglGombForm() : TBaseBillForm(QStringLiteral("Osszefo
 {
     UseTabStops();
     LoadBackground(QStringLiteral("osszefoglal\\OsszeFoglEgerForm.jpg"));
-    lblBevezeto_ = Controls::Label(this, QRect(48, 40, 928, 100), Introduction(),
+    lblBevezeto_ = Controls::Label(this, QRect(48, 48, 812, 96), Introduction(),
                                    PixelFont(QStringLiteral("Arial"), 20), DelphiColor(0xFF0000),
                                    Qt::AlignLeft | Qt::AlignTop, true);
 
@@ -65,7 +65,7 @@ TOsszefoglGombForm::TOsszefoglGombForm() : TBaseBillForm(QStringLiteral("Osszefo
     for (TPushButton* sample : {normalBtn_, coloredBtn_, button2_, button3_})
         sample->setFont(captions);
 
-    table_ = ReviewTable::Build(this, QPoint(312, 200), 200, 460, Rows());
+    table_ = ReviewTable::Build(this, QPoint(296, 200), 190, 370, Rows());
     btnTovabb_ = new TPushButton(this, QRect(392, 712, 91, 25), QStringLiteral("Tovább"));
     btnTovabb_->OnClick = [this] { NotifyModule(); };
 }

@@ -50,23 +50,23 @@ TOsszefoglJelolForm::TOsszefoglJelolForm() : TBaseBillForm(QStringLiteral("Ossze
 {
     UseTabStops();
     LoadBackground(QStringLiteral("osszefoglal\\OsszeFoglEgerForm.jpg"));
-    lblBevezeto_ = Controls::Label(this, QRect(48, 40, 928, 80), Introduction(), PixelFont(QStringLiteral("Arial"), 20),
+    lblBevezeto_ = Controls::Label(this, QRect(48, 48, 812, 96), Introduction(), PixelFont(QStringLiteral("Arial"), 20),
                                    Blue, Qt::AlignLeft | Qt::AlignTop, true);
 
     // The samples in a column on the left, the table beside them.
-    radioGroup1_ = new TRadioGroup(this, QRect(48, 136, 260, 110), QStringLiteral("Rádiógomb csoport"),
+    radioGroup1_ = new TRadioGroup(this, QRect(48, 152, 260, 110), QStringLiteral("Rádiógomb csoport"),
                                    {QStringLiteral("Rádiógomb 1"), QStringLiteral("Rádiógomb 2"),
                                     QStringLiteral("Rádiógomb 3")});
     radioGroup1_->setFont(SampleFont());
     groupBox1_ = new QGroupBox(QStringLiteral("Jelölőnégyzet csoport"), this);
-    groupBox1_->setGeometry(48, 258, 260, 110);
+    groupBox1_->setGeometry(48, 274, 260, 110);
     groupBox1_->setFont(SampleFont());
     for (int i = 0; i < 3; ++i)
         checkBoxes_.push_back(
             new TCheckBox(groupBox1_, QRect(12, 24 + 27 * i, 236, 24), QStringLiteral("Jelölőnégyzet %1").arg(i + 1)));
 
-    Caption(QRect(48, 382, 260, 20), QStringLiteral("Nyílgombos szerkesztőmező"));
-    spinEdit1_ = new TSpinEdit(this, QRect(48, 404, 60, 24), 0, 100, 1);
+    Caption(QRect(48, 398, 260, 20), QStringLiteral("Nyílgombos szerkesztőmező"));
+    spinEdit1_ = new TSpinEdit(this, QRect(48, 420, 60, 24), 0, 100, 1);
     spinEdit1_->Edit()->setFont(SampleFont());
     // Nothing is typed into the field: its arrows and the arrow keys set it.
     spinEdit1_->Edit()->setReadOnly(true);
@@ -78,17 +78,17 @@ TOsszefoglJelolForm::TOsszefoglJelolForm() : TBaseBillForm(QStringLiteral("Ossze
         }
     });
 
-    Caption(QRect(48, 442, 260, 20), QStringLiteral("Csúszka"));
-    trackBar1_ = new TTrackBar(this, QRect(48, 464, 220, 33), Qt::Horizontal, 0, 10, 3, 1);
+    Caption(QRect(48, 458, 260, 20), QStringLiteral("Csúszka"));
+    trackBar1_ = new TTrackBar(this, QRect(48, 480, 220, 33), Qt::Horizontal, 0, 10, 3, 1);
     trackBar1_->setTickPosition(QSlider::TicksBelow);
     trackBar1_->setTickInterval(1);
     trackBar1_->OnChange = [this] { TrackBar1Change(); };
-    Caption(QRect(48, 510, 260, 20), QStringLiteral("Folyamatjelző"));
-    progressBar1_ = new TProgressBar(this, QRect(48, 532, 260, 24), TProgressBar::TLook::Continuous);
+    Caption(QRect(48, 526, 260, 20), QStringLiteral("Folyamatjelző"));
+    progressBar1_ = new TProgressBar(this, QRect(48, 548, 260, 24), TProgressBar::TLook::Continuous);
     progressBar1_->setFont(SampleFont());
     progressBar1_->SetPosition(30);
 
-    table_ = ReviewTable::Build(this, QPoint(340, 160), 200, 440, Rows());
+    table_ = ReviewTable::Build(this, QPoint(336, 176), 190, 330, Rows());
     btnTovabb_ = new TPushButton(this, QRect(392, 712, 91, 25), QStringLiteral("Tovább"));
     btnTovabb_->OnClick = [this] { NotifyModule(); };
 }

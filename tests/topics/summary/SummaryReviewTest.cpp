@@ -40,10 +40,12 @@ protected:
         ADD_FAILURE() << "no row " << left.toStdString();
     }
 
-    // Every text whole and inside its column's frame; nothing but the back area under the back
-    // sign, nothing under "Tovább".
-    static void ExpectLaidOut(TBaseForm& page, const ReviewTable::TTable& table, QWidget* tovabb, QWidget* backArea)
+    // The table inside the plain room the background keeps for it, every text whole and inside its
+    // column's frame; nothing but the back area under the back sign, nothing under "Tovább".
+    static void ExpectLaidOut(TBaseForm& page, const ReviewTable::TTable& table, QWidget* tovabb, QWidget* backArea,
+                              const QRect& room = QRect(40, 80, 820, 660))
     {
+        EXPECT_TRUE(room.contains(table.area)) << table.area.bottom() << " " << table.area.right();
         for (std::size_t i = 0; i < table.labels.size(); ++i) {
             const QLabel* label = table.labels[i];
             const QFrame* frame = i % 2 == 0 ? table.leftFrame : table.rightFrame;
@@ -70,7 +72,7 @@ TEST_F(SummaryReviewTest, KeyboardReviewTellsWhatTheKeysAreFor)
     ExpectRow(page->Table(), "CTRL",
               "- Nem szomszédos elemek kijelöléséhez és másoláshoz használható segédbillentyű.");
     EXPECT_EQ(page->btnTovabb()->geometry().topLeft(), QPoint(384, 728));
-    ExpectLaidOut(*page, page->Table(), page->btnTovabb(), page->imgToMenu());
+    ExpectLaidOut(*page, page->Table(), page->btnTovabb(), page->imgToMenu(), QRect(40, 100, 820, 600));
 
     Click(page->imgToMenu());
     EXPECT_NE(CurrentPageAs<TModulValaszt>(), nullptr);
@@ -141,6 +143,8 @@ TEST_F(SummaryReviewTest, SelectionReviewsTrackBarDrivesItsProgressBar)
     ASSERT_NE(page, nullptr);
     ExpectRow(page->Table(), "Nyílgombos\nszerkesztőmező", "- Az érték a nyílgombokkal és gépeléssel is beállítható.");
     ExpectLaidOut(*page, page->Table(), page->btnTovabb(), page->vissza());
+    EXPECT_LE(page->lblBevezeto()->heightForWidth(page->lblBevezeto()->width()), page->lblBevezeto()->height());
+    EXPECT_LT(page->lblBevezeto()->geometry().bottom(), page->RadioGroup1()->y());
     EXPECT_EQ(page->RadioGroup1()->ItemIndex(), -1);
 
     EXPECT_EQ(page->ProgressBar1()->Position(), 30);
