@@ -74,6 +74,12 @@ void TPushButton::SetColours(const QColor& face, const QColor& caption)
     setPalette(colours);
 }
 
+void TPushButton::SetWordWrap(bool wrap)
+{
+    wordWrap_ = wrap;
+    update();
+}
+
 TPushButton* TPushButton::ForAccelerator(QWidget* window, const QKeyEvent& event)
 {
     if (event.type() != QEvent::KeyPress || event.isAutoRepeat())
@@ -108,8 +114,9 @@ void TPushButton::paintEvent(QPaintEvent*)
     QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     if (isDown() || isChecked())
         contents.translate(1, 1);
-    style()->drawItemText(&painter, contents, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), caption_,
-                          QPalette::ButtonText);
+    const int wrap = wordWrap_ ? Qt::TextWordWrap : 0;
+    style()->drawItemText(&painter, contents, Qt::AlignCenter | Qt::TextShowMnemonic | wrap, palette(), isEnabled(),
+                          caption_, QPalette::ButtonText);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);

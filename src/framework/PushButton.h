@@ -23,6 +23,8 @@ public:
     // A tab stop takes the focus by Tab and by click; otherwise by click only.
     void SetTabStop(bool tabStop);
     void SetColours(const QColor& face, const QColor& caption);
+    // A long caption breaks into lines at the button's width.
+    void SetWordWrap(bool wrap);
 
     // The enabled, visible button of the window whose accelerator the key is: its letter with at
     // most Shift and Alt held. Without Alt a control that takes typed text keeps its letters.
@@ -45,6 +47,7 @@ protected:
 
 private:
     QString caption_;
+    bool wordWrap_ = false;
     // The button holds the focus it was last given by a move between controls.
     bool entered_ = false;
 };

@@ -1,11 +1,10 @@
 #include "EgerKattInfoForm.h"
 
 #include "MouseText.h"
+#include "framework/CaptionedPicture.h"
 #include "framework/ClipPlayer.h"
-#include "framework/Fonts.h"
 #include "framework/Image.h"
 #include "framework/MediaAccess.h"
-#include "framework/TextImgWriter.h"
 #include "shell/IModule.h"
 
 TEgerKattInfoForm::TEgerKattInfoForm() : TBaseBillForm(QStringLiteral("EgerKattInfoForm"))
@@ -51,15 +50,8 @@ void TEgerKattInfoForm::ShowPage()
 
 void TEgerKattInfoForm::Compose(TImage& picture, const QString& file, const QString& caption, int left, int lift)
 {
-    picture.SetBitmap(hatter()->Canvas().CopyRect(picture.geometry()));
-    picture.Canvas().Draw(0, 0, LoadPng(file));
-    TTextImgWriter writer;
-    writer.SetFont(PointFont(PageFont().family(), 10), QColor(0, 0, 255));
-    writer.SetImage(&picture);
-    writer.SetLineSpacing(0);
-    writer.SetMargins(left, 10, picture.height() - lift, 10);
-    writer.SetText(caption);
-    writer.WriteText();
+    CaptionedPicture::Compose(picture, *hatter(), LoadPng(file), caption, PageFont().family(), left,
+                              picture.height() - lift);
 }
 
 void TEgerKattInfoForm::HandClick(TImage* hand)
