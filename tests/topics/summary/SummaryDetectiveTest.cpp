@@ -7,9 +7,7 @@
 #include "framework/WindowGroup.h"
 #include "topics/summary/OsszefoglMenuForm.h"
 #include "topics/summary/OsszefoglPanel2Form.h"
-#include "topics/summary/OsszefoglPanelFrmForm.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QTabBar>
@@ -23,7 +21,7 @@ enum { Odon = 1, Nora, Tivadar, Lemezke, Tarolka, Nyilacska };
 
 class SummaryDetectiveTest : public SummaryCourse {
 protected:
-    // The exercise with its first steps done right, up to the given one.
+    // The exercise with its steps before the given one done right.
     TOsszefoglPanel2Form* Detective(int step)
     {
         OpenSummaryTopic();
@@ -33,7 +31,6 @@ protected:
         while (page->Step() < step && !HasFailure()) {
             const int before = page->Step();
             SummaryPanelMoves::DetectiveStep(*this, *page);
-            Settle();
             EXPECT_EQ(page->Step(), before + 1);
         }
         dialogs.Clear();
@@ -46,7 +43,7 @@ protected:
         Click(bar, bar->tabRect(number - 1).center());
     }
 
-    // The answers the dialogs gave, each as "icon: text".
+    // The boxes shown, each as "?: question" or "i: information".
     QStringList DialogTexts() const
     {
         QStringList texts;
@@ -64,37 +61,42 @@ protected:
         return document.toPlainText();
     }
 
+    static QStringList Statements(const TWindow& window, int from)
+    {
+        QStringList texts;
+        for (int number = from; number <= Nyilacska; ++number)
+            texts << Said(window.Statement(number));
+        return texts;
+    }
+
     static std::vector<int> ShownTabs(const TWindow& window)
     {
         std::vector<int> shown;
-        for (int number = 1; number <= 6; ++number)
+        for (int number = Odon; number <= Nyilacska; ++number)
             if (window.TabShown(number))
                 shown.push_back(number);
         return shown;
     }
 
-    // Every statement fits in its tab and above what lies over the tab's lower part.
+    // Every statement's lines lie in its tab, clear of the picture and of what is shown over the tab.
     static void ExpectStatementsFit(const TWindow& window)
     {
-        for (int number = 1; number <= 6; ++number) {
-            const QLabel* statement = window.Statement(number);
-            SCOPED_TRACE(Said(statement).toStdString());
-            const QRect text = statement->geometry().adjusted(
-                0, 0, 0, statement->heightForWidth(statement->width()) - statement->height());
+        for (int number = Odon; number <= Nyilacska; ++number) {
+            const QLabel* label = window.Statement(number);
+            SCOPED_TRACE(Said(label).toStdString());
+            const QRect text(label->pos(), QSize(label->width(), label->heightForWidth(label->width())));
             EXPECT_TRUE(window.Tab(number)->rect().contains(text));
             EXPECT_FALSE(text.intersects(window.Picture(number)->geometry()));
-            const QPoint onClient = window.Tab(number)->mapTo(window.Client(), QPoint(0, 0));
-            for (const QFrame* below : {window.pnlBtn(), window.pnlChkBox()}) {
-                EXPECT_FALSE(below->isVisible() && text.translated(onClient).intersects(below->geometry()));
-            }
-            if (number == Odon && window.btnOdonYes()->isVisible()) {
-                EXPECT_FALSE(text.intersects(window.btnOdonYes()->geometry()));
-            }
+            const QRect onClient = text.translated(window.Tab(number)->mapTo(window.Client(), QPoint(0, 0)));
+            for (const QFrame* over : {window.pnlBtn(), window.pnlChkBox()})
+                EXPECT_FALSE(over->isVisible() && onClient.intersects(over->geometry()));
+            EXPECT_FALSE(number == Odon && window.btnOdonYes()->isVisible()
+                         && text.intersects(window.btnOdonYes()->geometry()));
         }
     }
 };
 
-TEST_F(SummaryDetectiveTest, TheDialogStandsLockedOverThePageWithEveryonesStatement)
+TEST_F(SummaryDetectiveTest, TheLockedDialogShowsEveryonesStatementAndItsControlsApart)
 {
     TOsszefoglPanel2Form* page = Detective(1);
     ASSERT_NE(page, nullptr);
@@ -104,96 +106,80 @@ TEST_F(SummaryDetectiveTest, TheDialogStandsLockedOverThePageWithEveryonesStatem
     EXPECT_EQ(window.Caption(), "Nyomozás");
     EXPECT_EQ(window.geometry().topLeft(), QPoint(200, 100));
     EXPECT_EQ(window.Client()->size(), QSize(597, 471));
-    EXPECT_TRUE(window.StayOnTop());
     EXPECT_EQ(TWindowGroup::Of(page).Active(), &window);
     for (auto command : {TPracticeWindow::TCommand::Move, TPracticeWindow::TCommand::Minimize,
                          TPracticeWindow::TCommand::Maximize, TPracticeWindow::TCommand::Close})
         EXPECT_FALSE(window.SystemCommand(command));
     PressKey(Qt::Key_F4, Qt::AltModifier);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.geometry().topLeft(), QPoint(200, 100));
 
     QStringList captions;
     for (int tab = 0; tab < window.nyomozas()->count(); ++tab)
         captions << window.nyomozas()->tabText(tab);
-    EXPECT_EQ(captions, QStringList({"Kábel Ödön", "Digit Nóra", "Pixeles Tivadar", "Lemezke", "Tárolka",
-                                     "Nyilacska"}));
-    EXPECT_EQ(Said(window.Statement(Odon)),
-              "Ma mindenkinek makarónit szerettem volna készíteni. Délelőtt megvásároltam a hozzávalókat, kilenc "
-              "és tíz óra között dolgozatokat javítottam, aztán benéztem a hűtőbe. Valaki megette a sajtot és a "
-              "húst! Fuccs a makaróninak! \nVajon ki a tettes? Olvasd el, hogy ki mit mond!");
-    EXPECT_EQ(window.Statement(Nora)->text(), "Nyolctól tízig a nagymamámnak segítettünk takarítani a barátnőmmel.");
-    EXPECT_EQ(window.Statement(Tivadar)->text(), "Kilenctől tizenegyig fociedzésen voltam.");
-    EXPECT_EQ(window.Statement(Lemezke)->text(), "Kilenctől tízig kutyaiskolában voltam.");
-    EXPECT_EQ(window.Statement(Tarolka)->text(), "Tízig aludtam. Lemezke keltett fel, amikor megjött.");
-    EXPECT_EQ(window.Statement(Nyilacska)->text(),
-              "Kilenctől tízig néztem a kedvenc sorozatomat. Űregér a címe, a 12. részt láttam");
-    for (int number = 1; number <= 6; ++number) {
-        EXPECT_EQ(window.Picture(number)->geometry(), QRect(200, 24, 174, 124));
-        EXPECT_TRUE(window.Tab(number)->rect().contains(window.Picture(number)->geometry()));
+    EXPECT_EQ(captions,
+              QStringList({"Kábel Ödön", "Digit Nóra", "Pixeles Tivadar", "Lemezke", "Tárolka", "Nyilacska"}));
+    EXPECT_EQ(Statements(window, Odon),
+              QStringList({"Ma mindenkinek makarónit szerettem volna készíteni. Délelőtt megvásároltam a "
+                           "hozzávalókat, kilenc és tíz óra között dolgozatokat javítottam, aztán benéztem a hűtőbe. "
+                           "Valaki megette a sajtot és a húst! Fuccs a makaróninak! \n"
+                           "Vajon ki a tettes? Olvasd el, hogy ki mit mond!",
+                           "Nyolctól tízig a nagymamámnak segítettünk takarítani a barátnőmmel.",
+                           "Kilenctől tizenegyig fociedzésen voltam.", "Kilenctől tízig kutyaiskolában voltam.",
+                           "Tízig aludtam. Lemezke keltett fel, amikor megjött.",
+                           "Kilenctől tízig néztem a kedvenc sorozatomat. Űregér a címe, a 12. részt láttam"}));
+    for (int number = Odon; number <= Nyilacska; ++number) {
+        EXPECT_TRUE(window.Tab(number)->rect().contains(window.Picture(number)->geometry())) << number;
         EXPECT_FALSE(window.Picture(number)->Picture().Empty()) << number;
-        EXPECT_EQ(window.Statement(number)->geometry().topLeft(), QPoint(72, 176));
-        EXPECT_EQ(window.Statement(number)->width(), 433);
     }
     ExpectStatementsFit(window);
-
-    // The strip under the tabs, all disabled; the answer panels and Ödön's "YES" hidden.
-    const QRect tabs = window.nyomozas()->geometry();
-    QRect strip;
-    for (const auto& [button, caption] : {std::pair{window.OKBtn(), "OK"}, {window.ApplyBtn(), "ALKALMAZ"},
-                                          {window.CancelBtn(), "MÉGSEM"}}) {
-        EXPECT_EQ(button->Caption(), caption);
-        EXPECT_FALSE(button->isEnabled()) << caption;
-        EXPECT_GT(button->geometry().top(), tabs.bottom()) << caption;
-        EXPECT_TRUE(window.Client()->rect().contains(button->geometry())) << caption;
-        EXPECT_FALSE(strip.intersects(button->geometry())) << caption;
-        strip |= button->geometry();
-    }
     EXPECT_FALSE(window.pnlBtn()->isVisible());
     EXPECT_FALSE(window.pnlChkBox()->isVisible());
     EXPECT_FALSE(window.btnOdonYes()->isVisible());
-    EXPECT_EQ(window.btnOdonYes()->Caption(), "YES");
-    EXPECT_EQ(window.btnOdonYes()->geometry().topLeft(), QPoint(248, 352));
-    EXPECT_TRUE(window.Tab(Odon)->rect().contains(window.btnOdonYes()->geometry()));
-    EXPECT_EQ(window.pnlBtn()->geometry().topLeft(), QPoint(200, 320));
-    EXPECT_EQ(window.btnIgaz()->Caption(), "IGAZ");
-    EXPECT_EQ(window.btnHamis()->Caption(), "HAMIS");
-    EXPECT_FALSE(window.btnIgaz()->geometry().intersects(window.btnHamis()->geometry()));
-    for (const TPushButton* button : {window.btnIgaz(), window.btnHamis()})
-        EXPECT_TRUE(window.pnlBtn()->rect().contains(button->geometry()));
-    EXPECT_EQ(window.pnlChkBox()->geometry(), QRect(64, 280, 465, 129));
-    QStringList checks;
-    std::vector<QRect> placed;
-    for (int number = 1; number <= 6; ++number) {
-        const TCheckBox* box = window.Check(number);
-        checks << box->text();
-        EXPECT_FALSE(box->isChecked());
-        EXPECT_TRUE(window.pnlChkBox()->rect().contains(box->geometry())) << number;
-        EXPECT_LE(box->sizeHint().width(), box->width()) << number;
-        for (const QRect& other : placed)
-            EXPECT_FALSE(other.intersects(box->geometry())) << number;
-        placed.push_back(box->geometry());
+
+    // The strip below the tabs, all disabled; each panel's controls side by side inside it.
+    const std::vector<const QWidget*> strip{window.OKBtn(), window.ApplyBtn(), window.CancelBtn()};
+    std::vector<const QWidget*> checks;
+    QStringList texts;
+    for (int number = Odon; number <= Nyilacska; ++number) {
+        checks.push_back(window.Check(number));
+        texts << window.Check(number)->text();
+        EXPECT_LE(window.Check(number)->sizeHint().width(), window.Check(number)->width()) << number;
     }
-    EXPECT_EQ(checks, QStringList({"Kábel Ödön", "Digit Nóra", "Pixeles Tivadar", "Lemezke", "Tárolka", "Nyilacska"}));
-    EXPECT_EQ(window.Check(Lemezke)->objectName(), "chkLemez");
+    EXPECT_EQ(texts, captions);
+    for (const auto& [controls, area] : {std::pair{strip, window.Client()->rect()},
+                                         {std::vector<const QWidget*>{window.btnIgaz(), window.btnHamis()},
+                                          window.pnlBtn()->rect()},
+                                         {checks, window.pnlChkBox()->rect()}}) {
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            EXPECT_TRUE(area.contains(controls[i]->geometry())) << i;
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry())) << i << " " << j;
+        }
+    }
+    for (const QWidget* button : strip) {
+        EXPECT_FALSE(button->isEnabled());
+        EXPECT_GT(button->geometry().top(), window.nyomozas()->geometry().bottom());
+    }
+    EXPECT_EQ((QStringList{window.OKBtn()->Caption(), window.ApplyBtn()->Caption(), window.CancelBtn()->Caption(),
+                           window.btnIgaz()->Caption(), window.btnHamis()->Caption(), window.btnOdonYes()->Caption()}),
+              QStringList({"OK", "ALKALMAZ", "MÉGSEM", "IGAZ", "HAMIS", "YES"}));
     Snapshot(QStringLiteral("OsszefoglPanel2Form_1"));
 }
 
-TEST_F(SummaryDetectiveTest, AlkalmazOpensOnlyOnceEveryOtherTabWasRead)
+TEST_F(SummaryDetectiveTest, AlkalmazOpensOnceEveryTabWasReadThenHiddenTabsAreOutOfReach)
 {
     TOsszefoglPanel2Form* page = Detective(1);
     ASSERT_NE(page, nullptr);
     TWindow& window = *page->Window();
-    for (int tab = Nora; tab <= Tarolka; ++tab)
+    QTabBar* bar = window.nyomozas()->tabBar();
+    const QPoint noraCaption = bar->tabRect(Nora - 1).center();
+    for (int tab : {Nora, Tivadar, Lemezke, Tarolka, Odon})
         OpenTab(window, tab);
-    OpenTab(window, Odon);
     EXPECT_FALSE(window.ApplyBtn()->isEnabled());
     Click(window.ApplyBtn());
     EXPECT_EQ(page->Step(), 1);
-    EXPECT_FALSE(window.pnlBtn()->isVisible());
-
     // Nyilacska's tab by the keys: Ctrl+Shift+Tab turns back from Ödön's to the last.
-    ASSERT_EQ(page->focusWidget(), window.nyomozas()->tabBar()) << page->focusWidget()->metaObject()->className();
+    ASSERT_EQ(page->focusWidget(), bar);
     PressKey(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(window.CurrentTab(), Nyilacska);
     EXPECT_FALSE(window.pnlBtn()->isVisible());
@@ -202,36 +188,21 @@ TEST_F(SummaryDetectiveTest, AlkalmazOpensOnlyOnceEveryOtherTabWasRead)
 
     EXPECT_EQ(page->Step(), 2);
     EXPECT_EQ(ShownTabs(window), std::vector<int>{Odon});
-    EXPECT_EQ(window.CurrentTab(), Odon);
     EXPECT_EQ(Said(window.Statement(Odon)), "Nézd meg, hogy ki mikor látta a másikat! Ha valaki nem mond igazat, "
                                             "akkor kattints a HAMIS feliratú gombra!");
     EXPECT_TRUE(window.btnOdonYes()->isVisible());
     EXPECT_FALSE(window.ApplyBtn()->isEnabled());
-    EXPECT_FALSE(window.OKBtn()->isEnabled());
     ExpectStatementsFit(window);
-}
-
-TEST_F(SummaryDetectiveTest, HiddenTabsAreOutOfReachOfTheKeysAndTheMouse)
-{
-    TOsszefoglPanel2Form* page = Detective(1);
-    ASSERT_NE(page, nullptr);
-    TWindow& window = *page->Window();
-    QTabBar* bar = window.nyomozas()->tabBar();
-    const QPoint noraCaption = bar->tabRect(Nora - 1).center();
-    SummaryPanelMoves::DetectiveStep(*this, *page);
-    ASSERT_EQ(page->Step(), 2);
-
     OpenTab(window, Odon);
-    ASSERT_EQ(page->focusWidget(), bar) << page->focusWidget()->metaObject()->className();
-    PressKey(Qt::Key_Right);
-    PressKey(Qt::Key_Left);
-    PressKey(Qt::Key_Tab, Qt::ControlModifier);
-    PressKey(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Right, Qt::KeyboardModifiers()}, {Qt::Key_Left, {}},
+                                         {Qt::Key_Tab, Qt::ControlModifier},
+                                         {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}})
+        PressKey(key, modifiers);
     Click(bar, noraCaption);
     EXPECT_EQ(window.CurrentTab(), Odon);
     EXPECT_FALSE(window.pnlBtn()->isVisible());
 
-    // Questioned again, everyone is in reach once more, and the answer buttons come with them.
+    // Questioned again, everyone is in reach once more, the answer buttons with them.
     Click(window.btnOdonYes());
     ASSERT_EQ(page->Step(), 3);
     EXPECT_EQ(ShownTabs(window), std::vector<int>({Odon, Nora, Tivadar, Lemezke, Tarolka, Nyilacska}));
@@ -249,33 +220,29 @@ TEST_F(SummaryDetectiveTest, FirstRoundOnlyNyilacskaLiesAndWrongAnswersAreExplai
     TOsszefoglPanel2Form* page = Detective(3);
     ASSERT_NE(page, nullptr);
     TWindow& window = *page->Window();
-    EXPECT_EQ(window.Statement(Nora)->text(), "Tíz óra után Tivadar kivételével már mindenki itthon volt.");
-    EXPECT_EQ(window.Statement(Tivadar)->text(), "Mire én hazaértem, már mindenki itthon volt.");
-    EXPECT_EQ(window.Statement(Lemezke)->text(),
-              "10-kor felébresztettem Tárolkát. Nyilacska a TV szobában volt. Nóra is hazaért. Tivadar nem.");
-    EXPECT_EQ(window.Statement(Tarolka)->text(),
-              "10-kor Lemezke ébresztett. Nyilacska a TV szobában volt. Nóra is hazaért. Tivadar nem.");
-    EXPECT_EQ(window.Statement(Nyilacska)->text(),
-              "Mondtam már, hogy TV-t néztem. A Bőregér című sorozat 16. részét. Fél tíz körül rászóltam "
-              "Tárolkára, mert hangosan énekelt mosakodás közben. 10 után hazaért Nóra, és később Tivadar is.");
+    EXPECT_EQ(Statements(window, Nora),
+              QStringList({"Tíz óra után Tivadar kivételével már mindenki itthon volt.",
+                           "Mire én hazaértem, már mindenki itthon volt.",
+                           "10-kor felébresztettem Tárolkát. Nyilacska a TV szobában volt. Nóra is hazaért. Tivadar nem.",
+                           "10-kor Lemezke ébresztett. Nyilacska a TV szobában volt. Nóra is hazaért. Tivadar nem.",
+                           "Mondtam már, hogy TV-t néztem. A Bőregér című sorozat 16. részét. Fél tíz körül rászóltam "
+                           "Tárolkára, mert hangosan énekelt mosakodás közben. 10 után hazaért Nóra, és később "
+                           "Tivadar is."}));
     ExpectStatementsFit(window);
 
     OpenTab(window, Nora);
     EXPECT_TRUE(window.pnlBtn()->isVisible());
     Snapshot(QStringLiteral("OsszefoglPanel2Form_3"));
     Click(window.btnHamis());
-    EXPECT_EQ(DialogTexts(), QStringList{"i: Ez a szereplő nem füllentett!"});
-    OpenTab(window, Odon);
-    EXPECT_FALSE(window.pnlBtn()->isVisible());
-    Click(window.btnHamis()); // hidden with Ödön's tab: no answer
-    EXPECT_EQ(page->Answered(), std::set<int>{Nora});
-
-    dialogs.Clear();
     OpenTab(window, Nyilacska);
     dialogs.AnswerNext(TDialogResult::Yes);
     Click(window.btnIgaz());
-    EXPECT_EQ(DialogTexts(), QStringList({"?: Biztos vagy benne, hogy igazat mondott?", "i: Sajnos nem figyeltél eléggé!"}));
-    EXPECT_EQ(dialogs.Shown().front().buttons, TDialogButtons::YesNo);
+    EXPECT_EQ(DialogTexts(), QStringList({"i: Ez a szereplő nem füllentett!",
+                                          "?: Biztos vagy benne, hogy igazat mondott?",
+                                          "i: Sajnos nem figyeltél eléggé!"}));
+    OpenTab(window, Odon);
+    EXPECT_FALSE(window.pnlBtn()->isVisible());
+    EXPECT_EQ(page->Answered(), std::set<int>({Nora, Nyilacska}));
 
     dialogs.Clear();
     for (int tab : {Tivadar, Lemezke, Tarolka}) {
@@ -288,51 +255,49 @@ TEST_F(SummaryDetectiveTest, FirstRoundOnlyNyilacskaLiesAndWrongAnswersAreExplai
     EXPECT_EQ(ShownTabs(window), std::vector<int>{Odon});
     EXPECT_FALSE(window.pnlBtn()->isVisible());
     EXPECT_TRUE(window.btnOdonYes()->isVisible());
-    EXPECT_EQ(window.Statement(Odon)->text(),
+    EXPECT_EQ(Said(window.Statement(Odon)),
               "Aha, szóval a rosszcsont egérke füllentett. Azt is mondta, hogy Tárolka éneke zavarta. Szerinte "
               "Tárolka fél tízkor már mosakodott, Tárolka viszont azt állítja, hogy aludt. Erről is kérdezz meg "
               "mindenkit.");
     ExpectStatementsFit(window);
 }
 
-TEST_F(SummaryDetectiveTest, SecondRoundTarolkaLiesTooThenTheSuspectsAreNamed)
+TEST_F(SummaryDetectiveTest, SecondRoundTarolkaLiesTooThenTheCulpritsAreToBeNamed)
 {
     TOsszefoglPanel2Form* page = Detective(5);
     ASSERT_NE(page, nullptr);
     TWindow& window = *page->Window();
-    EXPECT_FALSE(window.btnOdonYes()->isVisible());
-    EXPECT_EQ(window.Statement(Nora)->text(), "Tárolkát Lemezke ébresztette 10-kor. Észrevettem, hogy a "
-                                              "fördőszobatükör párás volt. Onnan tudom, hogy fésülködni akartam.");
-    EXPECT_EQ(window.Statement(Tivadar)->text(), "Nekem Tárolka azt mondta, hogy tízig aludt.");
-    EXPECT_EQ(window.Statement(Lemezke)->text(), "10-kor ébresztettem Tárolkát. Előtte kezet mostam. Tárolka "
-                                                 "törölközője vizes volt, mert véletlenül abba töröltem a kezem.");
-    EXPECT_EQ(window.Statement(Tarolka)->text(),
-              "10-ig aludtam. Lemezke ébresztett fel. Azt sem hallottam, amikor Nyilacska a sajtot ette.");
-    EXPECT_EQ(window.Statement(Nyilacska)->text(),
-              "Bevallom, hogy én ettem meg a sajtot, de a húsról nem tudok semmit.");
+    EXPECT_EQ(Statements(window, Nora),
+              QStringList({"Tárolkát Lemezke ébresztette 10-kor. Észrevettem, hogy a fördőszobatükör párás volt. "
+                           "Onnan tudom, hogy fésülködni akartam.",
+                           "Nekem Tárolka azt mondta, hogy tízig aludt.",
+                           "10-kor ébresztettem Tárolkát. Előtte kezet mostam. Tárolka törölközője vizes volt, mert "
+                           "véletlenül abba töröltem a kezem.",
+                           "10-ig aludtam. Lemezke ébresztett fel. Azt sem hallottam, amikor Nyilacska a sajtot ette.",
+                           "Bevallom, hogy én ettem meg a sajtot, de a húsról nem tudok semmit."}));
     ExpectStatementsFit(window);
 
     OpenTab(window, Tarolka);
     dialogs.AnswerNext(TDialogResult::No);
     Click(window.btnIgaz());
-    EXPECT_EQ(DialogTexts(), QStringList{"?: Biztos vagy benne, hogy igazat mondott?"});
     OpenTab(window, Lemezke);
     Click(window.btnHamis());
-    OpenTab(window, Nyilacska);
-    Click(window.btnHamis());
-    OpenTab(window, Nora);
-    Click(window.btnIgaz());
-    EXPECT_EQ(DialogTexts(), QStringList({"?: Biztos vagy benne, hogy igazat mondott?", "i: Ez a szereplő nem füllentett!"}));
+    for (const auto& [tab, button] : {std::pair{Nyilacska, window.btnHamis()}, {Nora, window.btnIgaz()}}) {
+        OpenTab(window, tab);
+        Click(button);
+    }
+    EXPECT_EQ(DialogTexts(), QStringList({"?: Biztos vagy benne, hogy igazat mondott?",
+                                          "i: Ez a szereplő nem füllentett!"}));
     EXPECT_EQ(page->Step(), 5);
     OpenTab(window, Tivadar);
-    Click(window.btnHamis());
+    Click(window.btnIgaz());
 
     EXPECT_EQ(page->Step(), 6);
     EXPECT_EQ(ShownTabs(window), std::vector<int>{Odon});
     EXPECT_FALSE(window.pnlBtn()->isVisible());
     EXPECT_TRUE(window.pnlChkBox()->isVisible());
     EXPECT_TRUE(window.ApplyBtn()->isEnabled());
-    EXPECT_EQ(window.Statement(Odon)->text(), "Jelöld be a torkos tetteseket, aztán klikkelj az ALKALMAZ gombra!");
+    EXPECT_EQ(Said(window.Statement(Odon)), "Jelöld be a torkos tetteseket, aztán klikkelj az ALKALMAZ gombra!");
     EXPECT_EQ(window.Statement(Odon)->alignment(), Qt::AlignHCenter | Qt::AlignTop);
     ExpectStatementsFit(window);
     Snapshot(QStringLiteral("OsszefoglPanel2Form_6"));
@@ -343,16 +308,20 @@ TEST_F(SummaryDetectiveTest, NamingExactlyTarolkaAndNyilacskaSolvesTheCaseAndOkG
     TOsszefoglPanel2Form* page = Detective(6);
     ASSERT_NE(page, nullptr);
     TWindow& window = *page->Window();
-    Click(window.Check(Tarolka));
-    Click(window.ApplyBtn()); // Nyilacska missing: asked, and No keeps the exercise
-    EXPECT_EQ(DialogTexts(), QStringList{"?: Biztos vagy benne, hogy Nyilacska és Tárolka igazat mondott?"});
+    for (int tab : {Odon, Tarolka, Nyilacska})
+        Click(window.Check(tab));
+    Click(window.ApplyBtn()); // one too many: asked, and the script's No keeps the exercise
+    EXPECT_EQ(DialogTexts(),
+              QStringList{"?: Biztos vagy benne, hogy Nyilacskán és Tárolkán kívül mások sem mondotak igazat?"});
+    EXPECT_EQ(dialogs.Shown().front().buttons, TDialogButtons::YesNo);
+    EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(page->Step(), 6);
     dialogs.Clear();
-    Click(window.Check(Nyilacska));
+    Click(window.Check(Odon));
     Click(window.ApplyBtn());
     EXPECT_TRUE(dialogs.Shown().empty());
     EXPECT_EQ(page->Step(), 7);
-    EXPECT_EQ(window.Statement(Odon)->text(), "Ügyes nyomozó vagy, gratulálok! Kattints az OK gombra!");
+    EXPECT_EQ(Said(window.Statement(Odon)), "Ügyes nyomozó vagy, gratulálok! Kattints az OK gombra!");
     EXPECT_FALSE(window.ApplyBtn()->isEnabled());
     EXPECT_TRUE(window.OKBtn()->isEnabled());
     EXPECT_FALSE(window.CancelBtn()->isEnabled());
@@ -362,23 +331,12 @@ TEST_F(SummaryDetectiveTest, NamingExactlyTarolkaAndNyilacskaSolvesTheCaseAndOkG
     EXPECT_NE(On<TOsszefoglMenuForm>(), nullptr);
 }
 
-TEST_F(SummaryDetectiveTest, AWrongVerdictIsAskedAgainAndOnYesExplainedAndLeftBehind)
+TEST_F(SummaryDetectiveTest, AWrongVerdictConfirmedIsExplainedAndLeftBehind)
 {
     TOsszefoglPanel2Form* page = Detective(6);
     ASSERT_NE(page, nullptr);
     QPointer<TWindow> window = page->Window();
-    for (int tab : {Odon, Tarolka, Nyilacska})
-        Click(window->Check(tab));
-    dialogs.AnswerNext(TDialogResult::No);
-    Click(window->ApplyBtn());
-    EXPECT_EQ(DialogTexts(),
-              QStringList{"?: Biztos vagy benne, hogy Nyilacskán és Tárolkán kívül mások sem mondotak igazat?"});
-    EXPECT_EQ(dialogs.Shown().front().buttons, TDialogButtons::YesNo);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(CurrentPageName(), "OsszefoglPanel2Form");
-
-    dialogs.Clear();
-    for (int tab : {Odon, Tarolka, Nyilacska, Lemezke})
+    for (int tab : {Tarolka, Lemezke})
         Click(window->Check(tab));
     std::vector<bool> windowShown;
     dialogs.OnShow = [&](const TDialogRequest&) { windowShown.push_back(window && window->isVisible()); };
@@ -388,10 +346,10 @@ TEST_F(SummaryDetectiveTest, AWrongVerdictIsAskedAgainAndOnYesExplainedAndLeftBe
     EXPECT_EQ(DialogTexts(), QStringList({"?: Biztos vagy benne, hogy Nyilacska és Tárolka igazat mondott?",
                                           "i: Nem figyeltél eléggé! Nyilacska és Tárolka füllentettek. Ők ették meg "
                                           "a sajtot és a húst."}));
+    // The explanation comes with the dialog gone.
     EXPECT_EQ(windowShown, std::vector<bool>({true, false}));
     Settle();
     EXPECT_NE(On<TOsszefoglMenuForm>(), nullptr);
-    EXPECT_TRUE(!window || !window->isVisible());
 }
 
 TEST_F(SummaryDetectiveTest, TheBackAreaTakesTheDialogAwayAtOnce)
@@ -404,21 +362,6 @@ TEST_F(SummaryDetectiveTest, TheBackAreaTakesTheDialogAwayAtOnce)
     Settle();
     EXPECT_EQ(CurrentPageName(), "ModulValaszt");
     EXPECT_TRUE(window.isNull());
-}
-
-TEST_F(SummaryDetectiveTest, EveryVisitStartsTheCaseAfresh)
-{
-    TOsszefoglPanel2Form* page = Detective(6);
-    ASSERT_NE(page, nullptr);
-    QPointer<TWindow> first = page->Window();
-    page->ShowPage();
-    Settle();
-    EXPECT_TRUE(first.isNull());
-    ASSERT_NE(page->Window(), nullptr);
-    EXPECT_EQ(page->Step(), 1);
-    EXPECT_TRUE(page->Answered().empty());
-    EXPECT_EQ(ShownTabs(*page->Window()).size(), 6u);
-    EXPECT_FALSE(page->Window()->pnlChkBox()->isVisible());
 }
 
 } // namespace
