@@ -31,6 +31,15 @@ TMenuAlmenu2Form::TMenuAlmenu2Form(QWidget* host)
     img2_ = Picture(QRect(416, 120, 120, 170));
     txtInfo_ = Text(QRect(56, 330, 481, 95), Qt::AlignHCenter | Qt::AlignTop);
     txtTask_ = Text(QRect(56, 426, 481, 31), Qt::AlignHCenter | Qt::AlignTop, Qt::red);
+    // The wishes paint the window red or blue: the texts keep a light backing so they stay legible.
+    for (QLabel* text : {txtInfo_, txtTask_}) {
+        QPalette colours = text->palette();
+        colours.setColor(QPalette::Window, Qt::white);
+        text->setPalette(colours);
+        text->setAttribute(Qt::WA_TranslucentBackground, false);
+        text->setAttribute(Qt::WA_NoSystemBackground, false);
+        text->setAutoFillBackground(true);
+    }
     PlaceNext(QPoint(256, 472));
     txtInfo_->setText(Info());
     txtTask_->setText(Wishes::First());

@@ -142,6 +142,10 @@ TEST_F(MenusPagesTest, WishesGrantOnlyTheWishOnScreenAndNoraComesAndGoes)
     EXPECT_TRUE(window->img2()->isVisible());
     MenusMoves::ChooseByMouse(*this, *window, {1, 1, 1}); // Piros
     EXPECT_EQ(window->txtTask()->text(), "Nóra menjen haza!");
+    // Red text on the red window stays legible: it stands on a light backing.
+    const QPoint beside = window->txtTask()->mapTo(window, QPoint(10, window->txtTask()->height() / 2));
+    const QColor backing = window->grab().toImage().pixelColor(beside);
+    EXPECT_GT(backing.lightness(), 200) << backing.name().toStdString();
     MenusMoves::ChooseByMouse(*this, *window, {0, 1, 2}); // Digit Nóra at wish 4
     EXPECT_FALSE(nora->Checked);
     EXPECT_FALSE(window->img2()->isVisible());
