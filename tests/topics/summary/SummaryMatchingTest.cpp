@@ -163,18 +163,6 @@ TEST_F(SummaryMatching, DropsBesideTheLabelsDoNothing)
     drag.Cancel();
 }
 
-TEST_F(SummaryMatching, AButtonIsOnlyDraggedItNeverPushesIn)
-{
-    TPushButton& play = ButtonOf("PLAY ");
-    QTest::mousePress(&play, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    EXPECT_FALSE(play.isDown());
-    QTest::mouseRelease(&play, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    Settle();
-    EXPECT_TRUE(play.isVisible());
-    EXPECT_EQ(page->Wrong(), 0);
-    EXPECT_FALSE(page->odonOk()->Active());
-}
-
 TEST_F(SummaryMatching, TheWrongCountStopsAt255)
 {
     TPushButton& yes = ButtonOf("YES ");
