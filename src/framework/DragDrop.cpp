@@ -17,8 +17,9 @@ TDragDrop& TDragDrop::Of(QWidget* owner)
     return *new TDragDrop(owner);
 }
 
-void TDragDrop::FollowMouse()
+void TDragDrop::FollowMouse(bool takeLeftButton)
 {
+    takeLeftButton_ = takeLeftButton;
     owner_->removeEventFilter(this);
     owner_->installEventFilter(this);
 }
@@ -106,18 +107,19 @@ bool TDragDrop::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonDblClick: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         Press(mouse->position().toPoint(), mouse->button());
-        break;
+        return takeLeftButton_ && mouse->button() == Qt::LeftButton;
     }
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         Move(mouse->position().toPoint(), mouse->buttons());
-        break;
+        return takeLeftButton_ && (mouse->buttons() & Qt::LeftButton);
     }
     case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && Release(mouse->position().toPoint()))
-            return true; // a drag's release is no click on the source
-        break;
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        // A drag's release is no click on the source.
+        return Release(mouse->position().toPoint()) || takeLeftButton_;
     }
     default:
         break;

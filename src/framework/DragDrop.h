@@ -25,8 +25,10 @@ public:
     // The control's helper, made on first use.
     static TDragDrop& Of(QWidget* owner);
 
-    // The helper watches the owner's mouse events: every left press on it arms a drag.
-    void FollowMouse();
+    // The helper watches the owner's mouse events: every left press on it arms a drag. With
+    // takeLeftButton the owner never sees the left button at all: a button that is only dragged
+    // neither pushes in nor clicks.
+    void FollowMouse(bool takeLeftButton = false);
 
     // Positions are in the owner's coordinates.
     void Press(QPoint at, Qt::MouseButton button);
@@ -57,6 +59,7 @@ private:
     void ShowCursor(QPoint at);
 
     QWidget* owner_;
+    bool takeLeftButton_ = false;
     bool armed_ = false;
     bool dragging_ = false;
     QPoint pressAt_;

@@ -5,7 +5,26 @@
 
 #include <QMouseEvent>
 #include <QPointer>
+#include <QStyledItemDelegate>
 #include <algorithm>
+
+namespace {
+
+// Items of one height.
+class TFixedHeightDelegate : public QStyledItemDelegate {
+public:
+    TFixedHeightDelegate(QObject* parent, int height) : QStyledItemDelegate(parent), height_(height) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
+};
+
+} // namespace
 
 TDragListBox::TDragListBox(QWidget* parent, const QRect& geometry, const QStringList& items) : QListWidget(parent)
 {
@@ -93,6 +112,13 @@ void TDragListBox::Delete(int index)
     delete takeItem(index);
 }
 
+void TDragListBox::DeleteSelected()
+{
+    const QList<int> rows = SelectedRows();
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        Delete(*row);
+}
+
 QList<int> TDragListBox::SelectedRows() const
 {
     QList<int> rows;
@@ -130,6 +156,14 @@ void TDragListBox::SetItemsColour(const QColor& colour)
 {
     for (int i = 0; i < count(); ++i)
         item(i)->setForeground(colour);
+}
+
+void TDragListBox::SetItemHeight(int pixels)
+{
+    QAbstractItemDelegate* old = itemDelegate();
+    setItemDelegate(new TFixedHeightDelegate(this, pixels));
+    delete old;
+    setUniformItemSizes(true);
 }
 
 void TDragListBox::mousePressEvent(QMouseEvent* event)

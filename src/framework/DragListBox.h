@@ -41,6 +41,8 @@ public:
     // Appends, or inserts at its sorted place in sorted mode.
     void Add(const QString& text);
     void Delete(int index);
+    // Deletes the selected items, bottom up.
+    void DeleteSelected();
     // The selected items' texts and rows, in list order.
     QStringList SelectedItems() const;
     QList<int> SelectedRows() const;
@@ -51,6 +53,8 @@ public:
     int ItemIndex() const { return currentRow(); }
     void SetItemIndex(int index);
     void SetItemsColour(const QColor& colour);
+    // Every item this many pixels high, whatever its font.
+    void SetItemHeight(int pixels);
 
     // Any change of the selection, by mouse or keys.
     std::function<void()> OnSelectionChange;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -86,6 +87,32 @@ TEST_F(DragDropTest, AClickARightPressOrAHiddenTargetDropsNothing)
     QTest::mouseRelease(source, Qt::LeftButton, Qt::NoModifier, QPoint(110, 20));
     EXPECT_EQ(starts, 1);
     EXPECT_TRUE(drops.isEmpty());
+}
+
+TEST_F(DragDropTest, ASourceThatTakesTheLeftButtonIsNeverPushedNorClicked)
+{
+    auto* button = new QPushButton("YES", &window);
+    button->setObjectName("pot");
+    button->setGeometry(0, 60, 50, 30);
+    button->show();
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    TDragDrop::Of(button).FollowMouse(true);
+
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_FALSE(button->isDown());
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(clicks, 0);
+
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    const QPoint over = button->mapFrom(&window, QPoint(110, 20));
+    QMouseEvent move(QEvent::MouseMove, QPointF(over), button->mapToGlobal(QPointF(over)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &move);
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, over);
+    EXPECT_EQ(drops, QStringList{"pot 10,20"});
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(button->isDown());
 }
 
 } // namespace

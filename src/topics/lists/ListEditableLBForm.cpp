@@ -253,8 +253,7 @@ void TListEditableLBForm::Delete()
             if (item != target_ && item != second_)
                 return;
     }
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-        lbEditable_->Delete(*row);
+    lbEditable_->DeleteSelected();
     Advance();
 }
 

@@ -115,10 +115,8 @@ void TList_LY_J_Form::lbJDragDrop()
         lbLY_->clearSelection();
         return;
     }
-    const QList<int> rows = lbLY_->SelectedRows();
     for (const QString& bird : selected)
         lbJ_->Add(bird);
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-        lbLY_->Delete(*row);
+    lbLY_->DeleteSelected();
     btnNext()->setEnabled(true);
 }
