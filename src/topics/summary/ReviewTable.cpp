@@ -35,11 +35,11 @@ int TextHeight(const QString& text, const QFont& font, int width)
 
 } // namespace
 
-TTable Build(QWidget* parent, QPoint at, int leftWidth, int rightWidth, const std::vector<TRow>& rows)
+TTable Build(QWidget* parent, QPoint at, int leftWidth, int rightWidth, const std::vector<TRow>& rows, int textPixels)
 {
     const QColor blue = DelphiColor(0xFF0000);
-    const QFont plain = PixelFont(QStringLiteral("Arial"), 16);
-    const QFont bold = PixelFont(QStringLiteral("Arial"), 16, true);
+    const QFont plain = PixelFont(QStringLiteral("Arial"), textPixels);
+    const QFont bold = PixelFont(QStringLiteral("Arial"), textPixels, true);
     const int leftText = leftWidth - 2 * Padding;
     const int rightText = rightWidth - 2 * Padding;
 

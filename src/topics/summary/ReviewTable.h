@@ -27,8 +27,10 @@ struct TTable {
     QRect area;                  // both frames together
 };
 
-// Builds the table with its top-left corner at `at`; the frames are as tall as the rows need.
-TTable Build(QWidget* parent, QPoint at, int leftWidth, int rightWidth, const std::vector<TRow>& rows);
+// Builds the table with its top-left corner at `at`; the frames are as tall as the rows need. A table
+// in a small place (a window's panel) may ask for smaller texts.
+TTable Build(QWidget* parent, QPoint at, int leftWidth, int rightWidth, const std::vector<TRow>& rows,
+             int textPixels = 16);
 
 // The heading row, then the rows.
 std::vector<TRow> WithHeading(const QString& left, const QString& right, std::vector<TRow> rows);
