@@ -10,6 +10,7 @@
 #include "topics/mouse/MouseGamesMoves.h"
 #include "topics/mouse/MouseMoves.h"
 #include "topics/selection/SelectionMoves.h"
+#include "topics/summary/SummaryMoves.h"
 #include "topics/lists/ListsMoves.h"
 #include "topics/menus/MenusMoves.h"
 #include "topics/panels/PanelsMoves.h"
@@ -22,7 +23,8 @@ namespace LearnerMoves {
 
 const std::vector<TTopicMove>& Topics()
 {
-    static const std::vector<TTopicMove> topics = {KeyboardMoves::Helpful,  MouseMoves::Helpful,
+    // The summary first: it plays the other topics' games its own way.
+    static const std::vector<TTopicMove> topics = {SummaryMoves::Helpful,   KeyboardMoves::Helpful,  MouseMoves::Helpful,
                                                    MouseGamesMoves::Helpful, ButtonsMoves::Helpful,
                                                    SelectionMoves::Helpful, ListsMoves::Helpful,
                                                    PanelsMoves::Helpful,    WindowsMoves::Helpful,

@@ -21,7 +21,7 @@ void PrintTo(const TTopic& topic, std::ostream* out)
 // A topic that lands adds its row.
 const TTopic Topics[] = {{"BILLENTYU", 16}, {"EGEREZES", 27}, {"GOMBOK", 13},     {"JELOLESEK", 16},
                          {"LISTADOBOZOK", 11}, {"PANELEK", 10}, {"ABLAKOK", 6},
-                         {"MENUK", 12},        {"PROGRAMOK", 2}};
+                         {"MENUK", 12},        {"PROGRAMOK", 2},    {"OSSZEFOGL", 19}};
 
 using THandOver = std::tuple<TTopic, int, TTopic>; // leave this topic, at this page, then play that one
 

@@ -24,6 +24,8 @@ public:
 
     int Level() const { return level_; }
     int State() const { return state_; }
+    // The learner's first game of this kind in the visit (it begins with the intro).
+    bool First() const { return first_; }
     void Enter(int phase) { state_ = phase; }
     // The phase now running is over (+128).
     void Finish() { state_ += Finished; }

@@ -26,6 +26,7 @@ void Hunt(TLearner& learner, TOsszefoglBill2Form& hunt)
         if (!hunt.txtBetuMutat()->text().isEmpty())
             learner.TypeText(hunt.txtBetuMutat()->text());
         learner.time.Advance(1000);
+        TLearner::Settle(); // the last second may have closed the page
     }
 }
 
