@@ -55,11 +55,13 @@ small programs. Every text the learner sees is Hungarian.
 
 Besides the menu entry, the package adds an X session that runs only the
 course, for pupils' accounts.")
-# The libraries come from what the program links. Nothing links the two things it needs at run
-# time beyond them: Arial's metric twin and Qt's Hungarian button texts.
+# The libraries come from what the program links. Nothing links what it needs at run time beyond
+# them: Arial's metric twin, Qt's Hungarian button texts and the results store's SQLite driver
+# (the PostgreSQL driver only for a school that keeps results on a server).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/packaging/conffiles)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 
 # A native package carries its changelog, compressed without a time stamp.
 string(TIMESTAMP BITLAK_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)

@@ -25,6 +25,7 @@ ISoundOutput* sound = &silence;
 IRandomSource* randomSource = &defaultRandom;
 ITimeSource* timeSource = &stillTime;
 const TSchoolSettings* settings = &defaultSettings;
+IResultsRecorder* results = nullptr;
 
 std::function<void()> terminate;
 
@@ -50,6 +51,8 @@ void SetTime(ITimeSource* service) { Replace<ITimeSource>(timeSource, service, &
 
 const TSchoolSettings& Settings() { return *settings; }
 void SetSettings(const TSchoolSettings* service) { Replace<const TSchoolSettings>(settings, service, &defaultSettings); }
+IResultsRecorder* Results() { return results; }
+void SetResults(IResultsRecorder* recorder) { results = recorder; }
 
 void TerminateApplication()
 {

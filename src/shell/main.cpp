@@ -10,6 +10,8 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtSoundOutput.h"
 #include "platform/RealTime.h"
+#include "platform/ResultsQueue.h"
+#include "platform/ResultsWriter.h"
 #include "platform/SchoolSettings.h"
 #include "platform/Services.h"
 #include "platform/Stage.h"
@@ -19,6 +21,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -49,6 +52,11 @@ int main(int argc, char** argv)
     TMersenneRandom random;
     TCanvasMessageDialogs dialogs(stage.Canvas());
     Services::SetSettings(&settings);
+    // Off by default: then nothing is recorded and nothing is written anywhere.
+    std::unique_ptr<TResultsWriter> results;
+    if (settings.Store() != TSchoolSettings::TStore::Off)
+        results = std::make_unique<TResultsWriter>(settings, TResultsQueue::DefaultPath());
+    Services::SetResults(results.get());
     Services::SetMessages(&messages);
     Services::SetDialogs(&dialogs);
     Services::SetSound(&sound);
@@ -85,6 +93,8 @@ int main(int argc, char** argv)
     Services::SetSound(nullptr);
     Services::SetTime(nullptr);
     Services::SetRandom(nullptr);
+    Services::SetResults(nullptr);
+    results.reset(); // what the store has not taken waits in the learner's queue file
     Services::SetSettings(nullptr);
     return result;
 }
