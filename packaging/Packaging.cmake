@@ -11,14 +11,16 @@ string(TIMESTAMP BITLAK_RELEASE_DATE "%Y-%m-%d" UTC)
 set(bitlak_home lib/bitlak)
 set(packaging ${CMAKE_CURRENT_LIST_DIR})
 
-install(TARGETS bitlak RUNTIME DESTINATION ${bitlak_home}/bin)
+install(TARGETS bitlak bitlak-report RUNTIME DESTINATION ${bitlak_home}/bin)
 install(DIRECTORY ${BITLAK_RES_DIR}/ DESTINATION ${bitlak_home}/res
         PATTERN listing.txt EXCLUDE PATTERN words.txt EXCLUDE)
 
 # /usr/bin/bitlak is a relative link: the program resolves its own folder through it.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging/etc)
 file(CREATE_LINK ../${bitlak_home}/bin/bitlak ${CMAKE_BINARY_DIR}/packaging/bitlak SYMBOLIC)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/bitlak DESTINATION ${CMAKE_INSTALL_BINDIR})
+file(CREATE_LINK ../${bitlak_home}/bin/bitlak-report ${CMAKE_BINARY_DIR}/packaging/bitlak-report SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/bitlak ${CMAKE_BINARY_DIR}/packaging/bitlak-report
+        DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # A teacher may replace the word list; as a configuration file it survives upgrades, and the
 # course still reads it from res/etc.

@@ -23,7 +23,7 @@ debs=("$work"/out/bitlak_*_amd64.deb)
 deb=${debs[0]}
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for path in ./usr/bin/bitlak ./usr/lib/bitlak/bin/bitlak \
+for path in ./usr/bin/bitlak ./usr/lib/bitlak/bin/bitlak ./usr/bin/bitlak-report ./usr/lib/bitlak/bin/bitlak-report \
             ./usr/lib/bitlak/res/images/ ./usr/lib/bitlak/res/sound/ ./usr/lib/bitlak/res/avis/ \
             ./usr/lib/bitlak/res/etc/ ./usr/lib/bitlak/res/etc/words.txt ./etc/bitlak/words.txt \
             ./usr/share/applications/bitlak.desktop ./usr/share/xsessions/bitlak.desktop \
