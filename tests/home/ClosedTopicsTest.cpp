@@ -59,6 +59,7 @@ protected:
 
 TEST_F(ClosedTopicsTest, ClosedTilesAreGreyAndOpenNothing)
 {
+    Snapshot("home_chooser_closed_topics");
     EXPECT_TRUE(page->TileOpen(1, 1));
     EXPECT_FALSE(page->TileOpen(1, 2));
     EXPECT_TRUE(page->TileOpen(1, 3));
