@@ -135,4 +135,20 @@ TEST_F(SchoolSettingsTest, AFileThatCannotBeReadKeepsEveryDefault)
     EXPECT_EQ(settings.Describe(), DefaultsShown);
 }
 
+TEST_F(SchoolSettingsTest, TheShippedFileShowsEveryKeyCommentedOutAndChangesNothing)
+{
+    const QString shipped = QStringLiteral(BITLAK_PACKAGING_DIR "/bitlak.conf");
+    const TSchoolSettings settings(shipped);
+    EXPECT_TRUE(settings.Problems().isEmpty()) << settings.Problems().join("\n").toStdString();
+    EXPECT_EQ(settings.Describe(), DefaultsShown);
+
+    QFile file(shipped);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    for (const char* line : {";topics = all", ";enabled = true", ";volume = 100", ";double_click_ms = 0", ";store = off",
+                             ";sqlite_path = /var/lib/bitlak/results.sqlite", ";host =", ";port = 5432",
+                             ";database = bitlak", ";user = bitlak", ";password =", ";keep_days = 365"})
+        EXPECT_TRUE(text.contains(QString("\n") + line + "\n")) << line;
+}
+
 } // namespace
