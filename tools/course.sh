@@ -12,6 +12,7 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libqt6svg6
   libpng-dev libjpeg-dev zlib1g-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libxcb-screensaver0-dev
+  libqt6sql6-sqlite libqt6sql6-psql postgresql poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation openclipart-svg
   xvfb xdotool imagemagick x11-utils

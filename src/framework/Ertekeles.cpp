@@ -4,7 +4,11 @@
 #include "ClipPlayer.h"
 #include "Image.h"
 #include "MediaAccess.h"
+#include "ModuleBase.h"
 #include "TextImgWriter.h"
+#include "platform/EvaluationRecord.h"
+#include "platform/ResultsRecorder.h"
+#include "platform/Services.h"
 #include "shell/Board.h"
 #include "shell/IModule.h"
 
@@ -31,6 +35,7 @@ void TErtekeles::ShowPage()
     IModuleController& controller = Controller();
     text_ = Board::Text(controller, QStringLiteral("ERTEKEL")).value_or(QString());
     controller.RemoveValue(QStringLiteral("ERTEKEL"));
+    Record(controller);
 
     // Shown again, the page must not keep the text of the earlier showing.
     hatter()->SetBitmap(cleanBackground_);
@@ -44,6 +49,18 @@ void TErtekeles::ShowPage()
     odon_->Open(AviPath(QStringLiteral("kabel_odon_bizivel.avi")));
     odon_->Play(1, 12, 0);
     PlaySoundFile(QStringLiteral("harang.wav"));
+}
+
+void TErtekeles::Record(const IModuleController& controller) const
+{
+    IResultsRecorder* results = Services::Results();
+    if (!results || text_.isEmpty())
+        return;
+    const auto module = std::dynamic_pointer_cast<TModuleBase>(Module());
+    results->Record(TEvaluationRecord::Make(
+        controller.CurrentModuleName(), module ? module->CurrentPageName() : QString(),
+        Board::Text(controller, QStringLiteral("USERNAME")).value_or(QString()),
+        Board::Text(controller, QStringLiteral("OSZTALY")).value_or(QString()), text_));
 }
 
 void TErtekeles::ClosePage()

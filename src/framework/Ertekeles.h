@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+class IModuleController;
 class TClipPlayer;
 class TImage;
 
@@ -29,6 +30,8 @@ protected:
 
 private:
     void lattamClick();
+    // Into the school's results store, when it is on.
+    void Record(const IModuleController& controller) const;
 
     TImage* lattam_;
     TImage* vissza_;

@@ -31,6 +31,10 @@ public:
     // table's samples this way.
     TBaseForm* SwitchTo(TBaseForm* page, const std::function<void()>& prepare = {});
 
+    // The current page's name upper-cased; empty when there is none. While a new page is being
+    // shown it is still the page that led there.
+    QString CurrentPageName() const;
+
 protected:
     // ownKeys: the board keys the module's pages and games leave besides "STEP" and "STEP_READY";
     // a visit's keys must not outlive it nor come into another visit.
@@ -43,8 +47,6 @@ protected:
 
     IModuleController& Controller() const;
     TBaseForm* CurrentPage() const { return page_; }
-    // The current page's name upper-cased; empty when there is none.
-    QString CurrentPageName() const;
 
     // Creates a page of class Page, gives it this module, runs prepare (board values the page reads
     // when shown), shows it, then closes the old page.

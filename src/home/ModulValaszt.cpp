@@ -6,10 +6,13 @@
 #include "framework/Image.h"
 #include "framework/MediaAccess.h"
 #include "platform/CourseError.h"
+#include "platform/SchoolSettings.h"
+#include "platform/Services.h"
 #include "platform/VirtualKey.h"
 #include "shell/Board.h"
 
 #include <QLabel>
+#include <QPainter>
 
 namespace {
 
@@ -46,6 +49,29 @@ const QStringList GreetingLines(const QString& name)
     };
 }
 
+// A tile the school turned off: its picture in grey, faded, with a padlock over it.
+QImage ClosedTile(const QImage& tile)
+{
+    QImage closed = tile.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&closed);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(closed.rect(), QColor(255, 255, 255, 120));
+    const QPoint centre = closed.rect().center() + QPoint(0, 20);
+    const QColor lock(70, 70, 80);
+    painter.setPen(QPen(lock, 9, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRect(centre.x() - 22, centre.y() - 50, 44, 60), 0, 180 * 16);
+    painter.drawLine(centre.x() - 22, centre.y() - 20, centre.x() - 22, centre.y() - 8);
+    painter.drawLine(centre.x() + 22, centre.y() - 20, centre.x() + 22, centre.y() - 8);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(lock);
+    painter.drawRoundedRect(QRect(centre.x() - 36, centre.y() - 10, 72, 56), 8, 8);
+    painter.setBrush(QColor(220, 220, 225));
+    painter.drawEllipse(QPoint(centre.x(), centre.y() + 12), 7, 7);
+    painter.drawRect(QRect(centre.x() - 3, centre.y() + 14, 6, 18));
+    return closed;
+}
+
 } // namespace
 
 TModulValaszt::TModulValaszt() : TBaseForm(QStringLiteral("ModulValaszt"))
@@ -77,6 +103,11 @@ TModulValaszt::TModulValaszt() : TBaseForm(QStringLiteral("ModulValaszt"))
 QString TModulValaszt::SelectedTopic() const
 {
     return QString::fromLatin1(TileSpecs[SelectedIndex()].name).toUpper();
+}
+
+bool TModulValaszt::TileOpen(int row, int column) const
+{
+    return Services::Settings().TopicOffered(QString::fromLatin1(TileSpecs[Index(row, column)].name));
 }
 
 int TModulValaszt::SelectedIndex() const
@@ -149,6 +180,14 @@ void TModulValaszt::StartChooser()
     for (int i = 0; i < move.size(); ++i)
         centred(210 + i * (h + 4), move[i]);
 
+    for (int i = 0; i < Rows * Columns; ++i) {
+        if (TileOpen(i / Columns + 1, i % Columns + 1))
+            continue;
+        const QRect tile = tiles_[static_cast<std::size_t>(i)]->geometry();
+        canvas.Draw(tile.left(), tile.top(), ClosedTile(canvas.CopyRect(tile)));
+        tiles_[static_cast<std::size_t>(i)]->setCursor(Qt::ForbiddenCursor);
+    }
+
     lblKilep_->setFont(font);
     lblKilep_->adjustSize(); // the whole sentence, full stop included
     lblKilep_->show();
@@ -189,9 +228,17 @@ void TModulValaszt::FormKeyPress(QChar& key)
 
 void TModulValaszt::enterClick()
 {
-    if (mode_ == TMode::Chooser)
+    if (mode_ == TMode::Chooser) {
+        if (!SelectedOpen())
+            return;
         PostModul();
+    }
     NotifyModule();
+}
+
+bool TModulValaszt::SelectedOpen() const
+{
+    return Services::Settings().TopicOffered(SelectedTopic());
 }
 
 void TModulValaszt::ablakokClick(int tile)
@@ -225,6 +272,9 @@ void TModulValaszt::PostModul()
 
 void TModulValaszt::Choose()
 {
+    // A closed tile opens nothing; the head stays on it so the learner sees which one it was.
+    if (!SelectedOpen())
+        return;
     PlaySoundFile(QStringLiteral("select.wav"));
     PostModul();
     NotifyModule();

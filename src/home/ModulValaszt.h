@@ -26,6 +26,8 @@ public:
     // The selected tile's board value ("BILLENTYU" ...).
     QString SelectedTopic() const;
     TImage* Tile(int row, int column) const { return tiles_[Index(row, column)]; }
+    // False for a topic the school's settings do not offer: drawn closed, it opens nothing.
+    bool TileOpen(int row, int column) const;
     TImage* enter() const { return enter_; }
     TImage* kilep() const { return kilep_; }
     TImage* imgEmptyScr() const { return imgEmptyScr_; }
@@ -41,6 +43,7 @@ protected:
 private:
     static int Index(int row, int column) { return (row - 1) * Columns + (column - 1); }
     int SelectedIndex() const;
+    bool SelectedOpen() const;
     void StartIntro();
     void StartChooser();
     void enterClick();

@@ -8,7 +8,10 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-TQtSoundOutput::TQtSoundOutput() : available_(!QMediaDevices::audioOutputs().isEmpty()) {}
+TQtSoundOutput::TQtSoundOutput(bool on, int volume)
+    : available_(on && !QMediaDevices::audioOutputs().isEmpty()), volume_(static_cast<float>(volume) / 100.0F)
+{
+}
 
 TQtSoundOutput::~TQtSoundOutput() = default;
 
@@ -33,5 +36,6 @@ void TQtSoundOutput::Play(const QString& path)
     // One effect at a time: replacing it stops the sound that is still playing.
     playing_ = std::make_unique<QSoundEffect>();
     playing_->setSource(QUrl::fromLocalFile(path));
+    playing_->setVolume(volume_);
     playing_->play();
 }

@@ -11,7 +11,8 @@ class QSoundEffect;
 
 class TQtSoundOutput : public ISoundOutput {
 public:
-    TQtSoundOutput();
+    // on false: the school turned the sound off; volume 0 to 100.
+    explicit TQtSoundOutput(bool on = true, int volume = 100);
     ~TQtSoundOutput() override;
     bool Available() const override { return available_; }
     void Play(const QString& path) override;
@@ -22,6 +23,7 @@ private:
     bool Playable(const QString& path);
 
     bool available_;
+    float volume_;
     std::unique_ptr<QSoundEffect> playing_;
     QHash<QString, bool> playable_;
 };

@@ -3,6 +3,7 @@
 #include "ManualTime.h"
 #include "MersenneRandom.h"
 #include "RecordingSoundOutput.h"
+#include "SchoolSettings.h"
 #include "ScriptedMessageBoxes.h"
 #include "ScriptedMessageDialogs.h"
 
@@ -16,12 +17,15 @@ TScriptedMessageDialogs quietDialogs;
 TRecordingSoundOutput silence(false);
 TMersenneRandom defaultRandom;
 TManualTime stillTime;
+const TSchoolSettings defaultSettings;
 
 IMessageBoxes* messages = &quietMessages;
 IMessageDialogs* dialogs = &quietDialogs;
 ISoundOutput* sound = &silence;
 IRandomSource* randomSource = &defaultRandom;
 ITimeSource* timeSource = &stillTime;
+const TSchoolSettings* settings = &defaultSettings;
+IResultsRecorder* results = nullptr;
 
 std::function<void()> terminate;
 
@@ -44,6 +48,11 @@ void SetDialogs(IMessageDialogs* service) { Replace<IMessageDialogs>(dialogs, se
 void SetSound(ISoundOutput* service) { Replace<ISoundOutput>(sound, service, &silence); }
 void SetRandom(IRandomSource* service) { Replace<IRandomSource>(randomSource, service, &defaultRandom); }
 void SetTime(ITimeSource* service) { Replace<ITimeSource>(timeSource, service, &stillTime); }
+
+const TSchoolSettings& Settings() { return *settings; }
+void SetSettings(const TSchoolSettings* service) { Replace<const TSchoolSettings>(settings, service, &defaultSettings); }
+IResultsRecorder* Results() { return results; }
+void SetResults(IResultsRecorder* recorder) { results = recorder; }
 
 void TerminateApplication()
 {

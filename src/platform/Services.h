@@ -5,6 +5,8 @@ class IMessageDialogs;
 class ISoundOutput;
 class IRandomSource;
 class ITimeSource;
+class IResultsRecorder;
+class TSchoolSettings;
 
 #include <functional>
 
@@ -23,6 +25,13 @@ void SetDialogs(IMessageDialogs* service);
 void SetSound(ISoundOutput* service);
 void SetRandom(IRandomSource* service);
 void SetTime(ITimeSource* service);
+
+// The school's settings for the whole PC; the defaults until the program reads the file.
+const TSchoolSettings& Settings();
+void SetSettings(const TSchoolSettings* settings);
+// Where the learner's evaluations are recorded; nullptr while the results store is off.
+IResultsRecorder* Results();
+void SetResults(IResultsRecorder* recorder);
 
 // Ends the message loop after the current event (the desktop is given back on the way out).
 // Tests put a recorder in its place.

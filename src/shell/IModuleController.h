@@ -17,4 +17,6 @@ public:
     virtual void SetValue(const QString& key, std::unique_ptr<TBoardValue> value) = 0;
     // nullptr when the key is not on the board.
     virtual const TBoardValue* GetValue(const QString& key) const = 0;
+    // The "CHANGE_MODUL" value of the module on screen (the chooser's word); empty when unknown.
+    virtual QString CurrentModuleName() const { return QString(); }
 };

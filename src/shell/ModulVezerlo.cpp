@@ -15,6 +15,7 @@ void TModulVezerlo::Start()
     if (!home)
         return; // a course without its home module has nothing to show
     current_ = home();
+    currentName_ = HomeValue;
     current_->SetController(shared_from_this());
     current_->Start();
 }
@@ -55,6 +56,7 @@ void TModulVezerlo::ChangeModule(const QString& value)
     if (old)
         old->Stop();
     current_ = next;
+    currentName_ = value;
 }
 
 void TModulVezerlo::Stop() {}

@@ -23,6 +23,7 @@ public:
     void RemoveValue(const QString& key) override;
     void SetValue(const QString& key, std::unique_ptr<TBoardValue> value) override;
     const TBoardValue* GetValue(const QString& key) const override;
+    QString CurrentModuleName() const override { return currentName_; }
 
     std::shared_ptr<IModule> CurrentModule() const { return current_; }
     const THashMap& Board() const { return board_; }
@@ -34,6 +35,7 @@ private:
 
     THashMap board_;
     std::shared_ptr<IModule> current_;
+    QString currentName_;
     TModuleTable table_;
     std::function<void()> terminate_;
 };

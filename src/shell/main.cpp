@@ -10,12 +10,18 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtSoundOutput.h"
 #include "platform/RealTime.h"
+#include "platform/ResultsQueue.h"
+#include "platform/ResultsWriter.h"
+#include "platform/SchoolSettings.h"
 #include "platform/Services.h"
 #include "platform/Stage.h"
 #include "platform/StageDisplayModes.h"
 #include "platform/TerminationSignals.h"
 
 #include <QTimer>
+
+#include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -25,6 +31,10 @@ int main(int argc, char** argv)
     const TCommandLine command = TCommandLine::Parse(arguments, QStringLiteral(BITLAK_VERSION));
     if (!command.StartsCourse())
         return command.Answer();
+    // The school's settings hold for every account on the PC: the file is read here, once.
+    const TSchoolSettings settings(TSchoolSettings::InstalledPath);
+    for (const QString& problem : settings.Problems())
+        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
     // Under Wayland the course runs through XWayland: only the X plugin gives it the keyboard
     // grab and a full-screen window that stays on top.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -33,13 +43,20 @@ int main(int argc, char** argv)
     TBitlakApplication app(argc, argv);
     app.setStyle(QStringLiteral("Windows"));
     app.LoadHungarianTranslation();
+    settings.ApplyDoubleClickTime();
 
     TStage stage(command.Windowed());
     TQtMessageBoxes messages(&stage);
-    TQtSoundOutput sound;
+    TQtSoundOutput sound(settings.SoundOn(), settings.Volume());
     TRealTime time;
     TMersenneRandom random;
     TCanvasMessageDialogs dialogs(stage.Canvas());
+    Services::SetSettings(&settings);
+    // Off by default: then nothing is recorded and nothing is written anywhere.
+    std::unique_ptr<TResultsWriter> results;
+    if (settings.Store() != TSchoolSettings::TStore::Off)
+        results = std::make_unique<TResultsWriter>(settings, TResultsQueue::DefaultPath());
+    Services::SetResults(results.get());
     Services::SetMessages(&messages);
     Services::SetDialogs(&dialogs);
     Services::SetSound(&sound);
@@ -76,5 +93,8 @@ int main(int argc, char** argv)
     Services::SetSound(nullptr);
     Services::SetTime(nullptr);
     Services::SetRandom(nullptr);
+    Services::SetResults(nullptr);
+    results.reset(); // what the store has not taken waits in the learner's queue file
+    Services::SetSettings(nullptr);
     return result;
 }

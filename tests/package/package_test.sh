@@ -23,12 +23,13 @@ debs=("$work"/out/bitlak_*_amd64.deb)
 deb=${debs[0]}
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for path in ./usr/bin/bitlak ./usr/lib/bitlak/bin/bitlak \
+for path in ./usr/bin/bitlak ./usr/lib/bitlak/bin/bitlak ./usr/bin/bitlak-report ./usr/lib/bitlak/bin/bitlak-report \
             ./usr/lib/bitlak/res/images/ ./usr/lib/bitlak/res/sound/ ./usr/lib/bitlak/res/avis/ \
             ./usr/lib/bitlak/res/etc/ ./usr/lib/bitlak/res/etc/words.txt ./etc/bitlak/words.txt \
             ./usr/share/applications/bitlak.desktop ./usr/share/xsessions/bitlak.desktop \
             ./usr/share/metainfo/hu.bitlak.Bitlak.metainfo.xml \
-            ./usr/share/doc/bitlak/copyright ./usr/share/doc/bitlak/changelog.gz; do
+            ./usr/share/doc/bitlak/copyright ./usr/share/doc/bitlak/changelog.gz ./etc/bitlak/bitlak.conf \
+            ./usr/share/man/man1/bitlak.1.gz ./usr/share/man/man1/bitlak-report.1.gz; do
   grep -qxF "$path" <<< "$contents" || fail "the package lacks $path"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -38,8 +39,12 @@ done
   fail "/usr/bin/bitlak is not the relative link to the program"
 [ "$(dpkg-deb -c "$deb" | awk '$6 == "./usr/lib/bitlak/res/etc/words.txt" {print $8}')" = /etc/bitlak/words.txt ] ||
   fail "the course's word list is not the link to /etc/bitlak/words.txt"
-dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles | grep -qxF /etc/bitlak/words.txt ||
-  fail "/etc/bitlak/words.txt is not a configuration file"
+for conffile in /etc/bitlak/words.txt /etc/bitlak/bitlak.conf; do
+  dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles | grep -qxF "$conffile" ||
+    fail "$conffile is not a configuration file"
+done
+dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postinst | grep -q 'addgroup --quiet --system bitlak' ||
+  fail "postinst does not make the bitlak group"
 # Dependencies come from what the program links.
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the linked Qt libraries"
 

@@ -1,5 +1,7 @@
 #include "shell/CommandLine.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,6 +53,37 @@ TEST(CommandLineTest, AnythingElseNamesTheFirstWrongOptionAndExitsWithTwo)
         EXPECT_EQ(command.Text(), "bitlak: ismeretlen kapcsoló: " + wrong +
                                       "\nA kapcsolók listáját a „bitlak --help” parancs írja ki.\n");
     }
+}
+
+TEST(CommandLineTest, CheckConfigShowsTheSettingsInEffectAndExitsWithTwoOnABadValue)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("bitlak.conf");
+    const auto check = [&path] { return TCommandLine::Parse({"--check-config"}, "3.2", path); };
+
+    const TCommandLine missing = check();
+    EXPECT_FALSE(missing.StartsCourse());
+    EXPECT_EQ(missing.ExitCode(), 0);
+    EXPECT_TRUE(missing.Text().startsWith("[course]\ntopics = billentyu, egerezes, gombok,")) << missing.Text().toStdString();
+    EXPECT_TRUE(missing.Problems().isEmpty());
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[sound]\nvolume = 40\n[mouse]\ndouble_click_ms = 900\n");
+    file.close();
+    const TCommandLine good = check();
+    EXPECT_EQ(good.ExitCode(), 0);
+    EXPECT_TRUE(good.Text().contains("\n[sound]\nenabled = true\nvolume = 40\n[mouse]\ndouble_click_ms = 900\n"));
+
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[sound]\nvolume = hangos\n");
+    file.close();
+    const TCommandLine bad = check();
+    EXPECT_FALSE(bad.StartsCourse());
+    EXPECT_EQ(bad.ExitCode(), 2);
+    EXPECT_TRUE(bad.Text().contains("\nvolume = 100\n"));
+    EXPECT_EQ(bad.Problems(), "bitlak: " + path +
+                                  ": [sound] volume = „hangos”: 0 és 100 közötti egész szám kell; marad az alapérték: 100\n");
 }
 
 } // namespace
