@@ -1,4 +1,4 @@
-#include "ThrowawayPostgres.h"
+#include "support/ThrowawayPostgres.h"
 #include "support/SettingsFile.h"
 
 #include "platform/ResultsQueue.h"
