@@ -36,6 +36,14 @@ QString IsoUtc(const QDateTime& time)
     return time.toUTC().toString(Qt::ISODateWithMs);
 }
 
+// Qt SQL binds a null string as NULL, which the table refuses: a pupil who has not typed a grade yet
+// (the keyboard topic asks it) gives an empty one, and a refused record would hold up every record
+// queued after it.
+QString Text(const QString& value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
 } // namespace
 
 TResultsStore::TResultsStore(const TSchoolSettings& settings, const QString& connectionName)
@@ -49,8 +57,11 @@ TResultsStore::TResultsStore(const TSchoolSettings& settings, const QString& con
         db.setDatabaseName(settings.Database());
         db.setUserName(settings.User());
         db.setPassword(settings.Password());
-        // A server that does not answer must not hold the worker (nor the course's exit) for long.
-        db.setConnectOptions(QStringLiteral("connect_timeout=5;tcp_user_timeout=5000"));
+        // A server that does not answer must not hold the worker (nor the course's exit) for long;
+        // nor must a table another session holds (a lock, a long transaction), which a statement
+        // would otherwise wait for without end.
+        db.setConnectOptions(
+            QStringLiteral("connect_timeout=5;tcp_user_timeout=5000;options='-c statement_timeout=5000'"));
     } else {
         db.setDatabaseName(settings.SqlitePath());
         // Another pupil's course may be writing the same file a moment before.
@@ -125,8 +136,8 @@ bool TResultsStore::Insert(const TEvaluationRecord& record)
     const bool written = Exec(QStringLiteral("INSERT INTO bitlak_results (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?) "
                                              "ON CONFLICT (id) DO NOTHING")
                                   .arg(QLatin1String(Columns)),
-                              {record.id, record.TimeText(), record.host, record.name, record.grade, record.topic,
-                               record.page, record.text});
+                              {record.id, record.TimeText(), Text(record.host), Text(record.name), Text(record.grade),
+                               Text(record.topic), Text(record.page), Text(record.text)});
     if (!written)
         Close();
     return written;

@@ -61,15 +61,15 @@ bool GradeBefore(const QString& a, const QString& b)
     return HungarianText::Compare(a, b) < 0;
 }
 
-// The evaluation's own lines without what the sheet says elsewhere (topic, name) and the page's
-// instruction to go on.
+// The evaluation's own lines without what the sheet says elsewhere (topic, name, grade) and the
+// page's instruction to go on.
 QStringList EvaluationLines(const QString& text)
 {
     QStringList lines;
     for (const QString& part : text.split(QRegularExpression(QStringLiteral("<BR>"), QRegularExpression::CaseInsensitiveOption))) {
         const QString line = part.trimmed();
         if (line.isEmpty() || line.startsWith(QStringLiteral("Témakör:")) || line.startsWith(QStringLiteral("Név:"))
-            || line.startsWith(QStringLiteral("Ha elolvastad")))
+            || line.startsWith(QStringLiteral("Évfolyam:")) || line.startsWith(QStringLiteral("Ha elolvastad")))
             continue;
         lines << line;
     }

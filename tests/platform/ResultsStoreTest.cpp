@@ -1,4 +1,4 @@
-#include "ThrowawayPostgres.h"
+#include "support/ThrowawayPostgres.h"
 #include "support/SettingsFile.h"
 
 #include "platform/ResultsQueue.h"
@@ -7,6 +7,7 @@
 #include "platform/SchoolSettings.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -204,6 +205,72 @@ TEST_F(ResultsStoreTest, PostgresqlServerStoppedAndStartedAgainGetsEveryRecordOn
 
     ASSERT_TRUE(server.Start()) << server.Failure().toStdString();
     ASSERT_TRUE(writer.WaitUntilStored(PatienceMs));
+    ExpectEachOnce(Stored(settings), sent);
+    EXPECT_FALSE(QFile::exists(QueuePath()));
+}
+
+// The grade is asked by the keyboard topic only: a pupil who starts with another topic has none,
+// and a page may have no name; such a record is stored, and holds up none queued after it.
+TEST_F(ResultsStoreTest, ARecordWithoutGradeOrPageIsStoredAndHoldsUpNoneAfterIt)
+{
+    const TSchoolSettings settings = Sqlite(folder.filePath("results.sqlite"));
+    const std::vector<TEvaluationRecord> sent{
+        TEvaluationRecord::Make("EGEREZES", QString(), "Dani", QString(), "Feladat: Lepkevadászat"),
+        Evaluation("Emese", "Ügyes vagy!"),
+    };
+    TResultsWriter writer(settings, QueuePath(), RetryMs);
+    for (const TEvaluationRecord& record : sent)
+        writer.Record(record);
+    ASSERT_TRUE(writer.WaitUntilStored(PatienceMs));
+    const std::vector<TEvaluationRecord> stored = Stored(settings);
+    ExpectEachOnce(stored, sent);
+    const auto dani = std::find_if(stored.begin(), stored.end(), [](const auto& row) { return row.name == "Dani"; });
+    ASSERT_NE(dani, stored.end());
+    EXPECT_EQ(dani->grade, "");
+    EXPECT_FALSE(QFile::exists(QueuePath()));
+}
+
+// An administrator's session that holds the table (a long transaction, a lock) is a store that
+// cannot be written: the record waits in the queue, not in a statement that never ends, and the
+// course's end does not wait for the lock either.
+TEST_F(ResultsStoreTest, PostgresqlTableLockedByAnotherSessionHoldsNeitherTheRecordNorTheEnd)
+{
+    TThrowawayPostgres server;
+    ASSERT_TRUE(server.Start()) << server.Failure().toStdString();
+    const TSchoolSettings settings = Settings(server.SettingsText());
+    std::vector<TEvaluationRecord> sent;
+    {
+        QSqlDatabase admin = QSqlDatabase::addDatabase("QPSQL", "admin");
+        admin.setHostName(server.SocketFolder());
+        admin.setPort(TThrowawayPostgres::Port);
+        admin.setDatabaseName("postgres");
+        admin.setUserName(TThrowawayPostgres::User);
+        ASSERT_TRUE(admin.open());
+        QElapsedTimer ending;
+        {
+            TResultsWriter writer(settings, QueuePath(), RetryMs);
+            sent.push_back(Evaluation("Anna", "Ügyes vagy!"));
+            writer.Record(sent.back());
+            ASSERT_TRUE(writer.WaitUntilStored(PatienceMs));
+
+            ASSERT_TRUE(admin.transaction());
+            ASSERT_TRUE(QSqlQuery(admin).exec("LOCK TABLE bitlak_results IN ACCESS EXCLUSIVE MODE"));
+            sent.push_back(Evaluation("Bence", "Nagyon jó!"));
+            writer.Record(sent.back());
+            const bool queued = Eventually([this] { return Queued() == 1; });
+            EXPECT_TRUE(queued) << "the record is held by the locked table";
+            if (!queued)
+                admin.rollback(); // else the writer would never end
+            ending.start();
+        }
+        EXPECT_LT(ending.elapsed(), 10000);
+        admin.rollback();
+        admin.close();
+    }
+    QSqlDatabase::removeDatabase("admin");
+
+    TResultsWriter next(settings, QueuePath(), RetryMs);
+    ASSERT_TRUE(next.WaitUntilStored(PatienceMs));
     ExpectEachOnce(Stored(settings), sent);
     EXPECT_FALSE(QFile::exists(QueuePath()));
 }

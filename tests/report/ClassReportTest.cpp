@@ -4,6 +4,7 @@
 #include "platform/ResultsStore.h"
 #include "platform/SchoolSettings.h"
 #include "support/SettingsFile.h"
+#include "support/ThrowawayPostgres.h"
 
 #include <QFile>
 #include <QProcess>
@@ -20,13 +21,19 @@ TEvaluationRecord Evaluation(const QString& topic, const QString& name, const QS
     return record;
 }
 
-// The class's evaluations in a real SQLite store, the sheet made by bitlak-report's own code and
-// the PDF read back as text.
-class ClassReportTest : public ::testing::Test {
+// The class's evaluations in a real store (an SQLite file, a throwaway PostgreSQL server), the sheet
+// made by bitlak-report's own code and the PDF read back as text.
+class ClassReportTest : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override
     {
-        settingsPath = WriteSettingsFile(folder, SqliteStoreText(folder));
+        if (QString(GetParam()) == "postgresql") {
+            server = std::make_unique<TThrowawayPostgres>();
+            ASSERT_TRUE(server->Start()) << server->Failure().toStdString();
+            settingsPath = WriteSettingsFile(folder, server->SettingsText());
+        } else {
+            settingsPath = WriteSettingsFile(folder, SqliteStoreText(folder));
+        }
 
         const QDateTime monday(QDate(2026, 12, 7), QTime(9, 15));
         const TSchoolSettings settings(settingsPath);
@@ -34,7 +41,7 @@ protected:
         ASSERT_TRUE(store.Open()) << store.Error().toStdString();
         for (const TEvaluationRecord& record : {
                  Evaluation("GOMBOK", "Zoltán", "harmadikos",
-                            "Feladat: Teszt <BR>Név: Zoltán<BR>Teljesítmény: 12/11 <BR>Értékelés: Egy-két hiba nem a "
+                            "Feladat: Teszt <BR>Név: Zoltán<BR>Évfolyam: harmadikos<BR>Teljesítmény: 12/11 <BR>Értékelés: Egy-két hiba nem a "
                             "világ, jó vagy!<BR><BR>Ha elolvastad, akkor nyomd meg az L billentyűt!",
                             monday),
                  Evaluation("BILLENTYU", "Ágnes", "Harmadikos",
@@ -76,12 +83,13 @@ protected:
     }
 
     QTemporaryDir folder;
+    std::unique_ptr<TThrowawayPostgres> server;
     QString settingsPath;
     QString out;
     QString err;
 };
 
-TEST_F(ClassReportTest, TheSheetListsEachGradeAndNameWithTheirTopicsAndRatings)
+TEST_P(ClassReportTest, TheSheetListsEachGradeAndNameWithTheirTopicsAndRatings)
 {
     ASSERT_EQ(Report({}), 0) << err.toStdString();
     Snapshot("report_class_sheet");
@@ -103,6 +111,7 @@ TEST_F(ClassReportTest, TheSheetListsEachGradeAndNameWithTheirTopicsAndRatings)
     EXPECT_TRUE(text.contains("Teljesítmény: 12/11 Értékelés: Egy-két hiba nem a világ, jó vagy!"));
     EXPECT_FALSE(text.contains("Ha elolvastad"));
     EXPECT_FALSE(text.contains("Név: Zoltán"));
+    EXPECT_FALSE(text.contains("Évfolyam:")); // the grade's heading says it
 
     QFile html(folder.filePath("bitlak-eredmenyek.html"));
     ASSERT_TRUE(html.open(QIODevice::ReadOnly));
@@ -112,7 +121,7 @@ TEST_F(ClassReportTest, TheSheetListsEachGradeAndNameWithTheirTopicsAndRatings)
                               "Ügyes vagy!</td>"));
 }
 
-TEST_F(ClassReportTest, OneGradeAndADateRangeLeaveTheRestOut)
+TEST_P(ClassReportTest, OneGradeAndADateRangeLeaveTheRestOut)
 {
     ASSERT_EQ(Report({"--grade", "HARMADIKOS", "--from", "2026-12-07", "--to", "2026-12-08"}), 0) << err.toStdString();
     EXPECT_TRUE(out.startsWith("2 értékelés\n"));
@@ -127,7 +136,7 @@ TEST_F(ClassReportTest, OneGradeAndADateRangeLeaveTheRestOut)
     EXPECT_TRUE(PdfText().contains("Nincs eredmény a megadott időszakban."));
 }
 
-TEST_F(ClassReportTest, WrongOptionsAndAStoreTurnedOffSayWhy)
+TEST_P(ClassReportTest, WrongOptionsAndAStoreTurnedOffSayWhy)
 {
     EXPECT_EQ(Report({"--from", "12/07"}), 2);
     EXPECT_EQ(err, "bitlak-report: --from 12/07: ÉÉÉÉ-HH-NN alakú dátum kell\n");
@@ -144,5 +153,8 @@ TEST_F(ClassReportTest, WrongOptionsAndAStoreTurnedOffSayWhy)
                        ": [results] store = off)\n");
     EXPECT_FALSE(QFile::exists(folder.filePath("bitlak-eredmenyek.pdf")));
 }
+
+INSTANTIATE_TEST_SUITE_P(Stores, ClassReportTest, ::testing::Values("sqlite", "postgresql"),
+                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace

@@ -1,15 +1,18 @@
 // The course under load and bad input. Usage:
-//   course_soak [--events N] [--fuzz N] [--seed S]
+//   course_soak [--events N] [--fuzz N] [--seed S] [--results-store]
 // --events: learner's events sent to the whole course; --fuzz: damaged inputs per reader
-// (pictures, clips, sounds); --seed: the run to replay. Prints its figures; a failure prints the
+// (pictures, clips, sounds); --seed: the run to replay; --results-store: the school's results
+// store on (SQLite in a temporary folder), each evaluation read stored once. Prints its figures; a failure prints the
 // seed and the event or input so that the run can be replayed.
 #include "CourseDrive.h"
 #include "ProcessMemory.h"
 #include "ReaderFuzz.h"
+#include "SoakStore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <csignal>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -45,6 +48,7 @@ struct TOptions {
     long events = 100000;
     int fuzz = 10000;
     std::uint64_t seed = std::random_device{}();
+    bool resultsStore = false;
 };
 
 TOptions Parse(const QStringList& arguments)
@@ -60,10 +64,12 @@ TOptions Parse(const QStringList& arguments)
             options.fuzz = arguments[++i].toInt(&ok);
         else if (argument == QLatin1String("--seed") && hasValue)
             options.seed = arguments[++i].toULongLong(&ok);
+        else if (argument == QLatin1String("--results-store"))
+            ok = options.resultsStore = true;
         else
             ok = false;
         if (!ok || options.fuzz < 0 || options.events < 0) {
-            std::fprintf(stderr, "usage: course_soak [--events N] [--fuzz N] [--seed S]\n");
+            std::fprintf(stderr, "usage: course_soak [--events N] [--fuzz N] [--seed S] [--results-store]\n");
             std::exit(2);
         }
     }
@@ -102,6 +108,14 @@ int main(int argc, char** argv)
 
     int failed = 0;
     if (options.events > 0) {
+        std::unique_ptr<TSoakStore> store;
+        if (options.resultsStore) {
+            store = std::make_unique<TSoakStore>();
+            if (!store->Failure().isEmpty()) {
+                std::fprintf(stderr, "course_soak: %s\n", qPrintable(store->Failure()));
+                return 1;
+            }
+        }
         QElapsedTimer clock;
         clock.start();
         TCourseDrive drive(options.seed);
@@ -118,6 +132,13 @@ int main(int argc, char** argv)
         if (!failure.isEmpty()) {
             std::fprintf(stderr, "course_soak: %s\n", qPrintable(failure));
             ++failed;
+        }
+        if (store) {
+            const QString stored = store->Finish();
+            if (!stored.isEmpty()) {
+                std::fprintf(stderr, "course_soak: %s\n", qPrintable(stored));
+                ++failed;
+            }
         }
         std::fflush(stdout);
     }
