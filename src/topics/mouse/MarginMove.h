@@ -5,7 +5,8 @@
 
 // Where a dragged picture may go on the 1024 × 768 page. Clear of the margin on every side it
 // follows the pointer; touching a margin it may only move away from that margin, so it never
-// slides along the edge out of the screen.
+// slides along the edge out of the screen. Wherever the pointer asks, the picture stays whole on
+// the page.
 namespace MarginMove {
 
 struct TMove {

@@ -117,6 +117,8 @@ int TOsszefoglPanelFrmForm::CurrentTab() const
 
 void TOsszefoglPanelFrmForm::SetTabShown(int number, bool shown)
 {
+    // Qt 6.4's arrows, Ctrl+Tab and wheel skip only disabled tabs, hidden ones they still open.
+    nyomozas_->setTabEnabled(number - 1, shown);
     nyomozas_->setTabVisible(number - 1, shown);
 }
 

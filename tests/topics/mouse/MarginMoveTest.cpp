@@ -49,4 +49,16 @@ TEST(MarginMoveTest, AtTheBottomMarginOnlyUpwards)
     EXPECT_EQ(Follow(corner, QPoint(950, 700), 20).topLeft, QPoint(901, 645));
 }
 
+TEST(MarginMoveTest, ALongJumpStopsAtThePageEdge)
+{
+    // A fast pointer asks a ball clear of the margins to go past the right edge, or out on the band
+    // beside the page: it stops whole on the page, its right edge at 1024.
+    EXPECT_EQ(Follow(QRect(800, 300, 103, 103), QPoint(1150, 300), 20).topLeft, QPoint(921, 300));
+    EXPECT_EQ(Follow(QRect(500, 300, 103, 103), QPoint(-260, -90), 20).topLeft, QPoint(0, 0));
+    // From the left margin a jump to the right is allowed, but not past the page either.
+    EXPECT_EQ(Follow(QRect(10, 300, 103, 103), QPoint(1400, 300), 20).topLeft, QPoint(921, 300));
+    // From the floor upwards past the top.
+    EXPECT_EQ(Follow(QRect(400, 665, 103, 103), QPoint(400, -50), 20).topLeft, QPoint(400, 0));
+}
+
 } // namespace

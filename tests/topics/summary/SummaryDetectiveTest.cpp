@@ -8,11 +8,13 @@
 #include "topics/summary/OsszefoglMenuForm.h"
 #include "topics/summary/OsszefoglPanel2Form.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QWheelEvent>
 
 namespace {
 
@@ -194,10 +196,21 @@ TEST_F(SummaryDetectiveTest, AlkalmazOpensOnceEveryTabWasReadThenHiddenTabsAreOu
     EXPECT_FALSE(window.ApplyBtn()->isEnabled());
     ExpectStatementsFit(window);
     OpenTab(window, Odon);
+    // Each on its own: a pair that undoes the other would hide a key that opens a hidden tab.
     for (const auto& [key, modifiers] : {std::pair{Qt::Key_Right, Qt::KeyboardModifiers()}, {Qt::Key_Left, {}},
-                                         {Qt::Key_Tab, Qt::ControlModifier},
-                                         {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}})
+                                         {Qt::Key_End, {}}, {Qt::Key_Tab, Qt::ControlModifier},
+                                         {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}}) {
         PressKey(key, modifiers);
+        EXPECT_EQ(window.CurrentTab(), Odon) << "key " << key << " modifiers " << modifiers.toInt();
+        OpenTab(window, Odon);
+    }
+    for (const int delta : {-120, 120}) {
+        const QPointF at = bar->tabRect(Odon - 1).center();
+        QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &wheel);
+        EXPECT_EQ(window.CurrentTab(), Odon) << "wheel " << delta;
+    }
     Click(bar, noraCaption);
     EXPECT_EQ(window.CurrentTab(), Odon);
     EXPECT_FALSE(window.pnlBtn()->isVisible());
