@@ -68,5 +68,7 @@ QString TRandomInput::Wait(int maxMs)
 {
     const int ms = Pick(maxMs);
     learner_.time.Advance(ms);
+    // A page a timer closed is deleted after the tick, as the event loop does between events.
+    learner_.Settle();
     return QStringLiteral("%1 ms").arg(ms);
 }

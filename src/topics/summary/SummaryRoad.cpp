@@ -81,7 +81,8 @@ QString ClosingText()
         "<BR>Most már tudod, hogyan kell a számítógépet használni. Használd bátran tanulásra, munkára és "
         "szórakozásra is: írj, rajzolj, számolj, játssz vele!<BR>Sok sikert kívánnak a Bitlak készítői!"
         "<BR><BR>A Bitlak egy számítógép-kezelést tanító program iskolásoknak.<BR>Készítette: a Bitlak "
-        "fejlesztőcsapata.<BR>A képeket, hangokat és mozgóképeket a Bitlak saját eszközeivel készítettük.");
+        "fejlesztőcsapata.<BR>A képeket, hangokat és mozgóképeket a Bitlak saját eszközeivel készítettük."
+        "<BR><BR>Ha elolvastad, akkor nyomd meg az L billentyűt!");
 }
 
 } // namespace SummaryRoad

@@ -69,6 +69,7 @@ TEST(SummaryRoad, ClosingWordsCongratulateAndNameTheCourse)
                                 "sikeresen befejezted."));
     EXPECT_TRUE(text.contains("Bitlak"));
     EXPECT_TRUE(text.contains("<BR><BR>"));
+    EXPECT_TRUE(text.endsWith("<BR><BR>Ha elolvastad, akkor nyomd meg az L billentyűt!"));
 }
 
 } // namespace

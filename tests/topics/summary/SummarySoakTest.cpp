@@ -43,11 +43,7 @@ TEST_P(SummarySoakTest, SeededLearnerAlongTheRoad)
         {30, [&] { input.Click(); }},
         {5, [&] { input.DoubleClick(); }},
         {15, [&] { input.Drag(); }},
-        // Time passes with the program's event loop running, as it does for a learner who waits.
-        {10, [&] {
-             input.Wait(4000);
-             Settle();
-         }},
+        {10, [&] { input.Wait(4000); }},
         {15, [&] { EXPECT_TRUE(LearnerMoves::Helpful(*this)) << CurrentPageName().toStdString(); }},
     };
     soak.Run(*this, input);
