@@ -84,11 +84,12 @@ QString FromSuffix(qint64 number)
     return QLatin1Char('-') + back[front ? 1 : 0];
 }
 
+// A whole word; a suffix after a hyphen ("ENTER-t") keeps the word whole.
 QString WholeWordPattern(const QString& words)
 {
     QString pattern = QRegularExpression::escape(words);
     pattern.replace(QStringLiteral("\\ "), QStringLiteral("\\s+"));
-    return QStringLiteral("(?<![\\w-])") + pattern + QStringLiteral("(?![\\w-])");
+    return QStringLiteral("(?<![\\w-])") + pattern + QStringLiteral("(?!\\w)");
 }
 
 QString ReplaceWords(QString text, const std::vector<std::pair<QString, QString>>& table, bool anyCase)

@@ -29,6 +29,7 @@ TEST(SpeechTextTest, WhatTheLearnerReadsIsSaidAsATeacherWouldSayIt)
         {"Fokozat: lassú 1:0", "Fokozat: lassú 1:0"},
         // Keys by their spoken names, whatever case the page writes them in.
         {"Nyomd meg az ENTER feliratú gombot!", "Nyomd meg az enter feliratú gombot!"},
+        {"Az ujjak a két ENTER-t mutatják, a Shift-et ne.", "Az ujjak a két enter-t mutatják, a sift-et ne."},
         {"Shift + a, Caps Lock, Alt Gr + Q", "sift + a, kepszlokk, alt gé er + Q"},
         {"Az Esc és az F1, F10, F12 billentyű", "Az eszkéjp és az ef egy, ef tíz, ef tizenkettő billentyű"},
         {"Backspace (bekszpész) billentyű. Ezt használd a törléshez!", "bekszpész billentyű. Ezt használd a törléshez!"},

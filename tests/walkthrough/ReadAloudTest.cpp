@@ -24,6 +24,17 @@
 
 namespace {
 
+const QString NameSaid = QStringLiteral(
+    "Gépeld ide a keresztneved (legfeljebb 15 betű)! "
+    "Aztán nyomd meg az enter feliratú gombot! "
+    "Pikszeles Tivadar. Digit Nóra. Kábel Ödön. Lemezke. Tárolka. Nyilacska");
+const QString ChooserSaid = QStringLiteral(
+    "Kedves Anna! Gondolom, használtál már számítógépet, ha másra nem is, már biztosan játszottál vele. Ha nem, "
+        "az sem baj! Már ismerjük egymást. A mi kis baráti körünk fog téged kalauzolni a programban. Mi segítünk "
+        "majd neked a tanulásban. Ha hívsz, akkor súgunk! Felkészültél? Kezdhetjük? Ha igen, akkor keresd meg, "
+        "majd nyomd le a T billentyűt! Csak arra vigyázz, hogy ne ragadjon rá az ujjad, vagyis ne tartsd hosszú "
+        "ideig lenyomva! Elég egyszer megnyomni! Rajta!");
+
 class ReadAloudTest : public CourseFixture {
 protected:
     void SetUp() override { Services::SetVoice(&voice); }
@@ -74,7 +85,11 @@ TEST_F(ReadAloudTest, EverySamplePageSaysItsInstructionsAndNoButtonCaption)
         SCOPED_TRACE(label.toStdString());
         ASSERT_EQ(ReadAloud::Shown(), &page);
         const QString spoken = SpokenText::Of(&page);
-        EXPECT_FALSE(ReadAloud::PreparedText(&page).isEmpty());
+        // The race's signs carry words only the kit knows so far: nothing to read there yet.
+        if (label == "PANELEK/PnlAutosForm")
+            EXPECT_TRUE(ReadAloud::PreparedText(&page).isEmpty());
+        else
+            EXPECT_FALSE(ReadAloud::PreparedText(&page).isEmpty());
         // A push button's caption is not read, unless a label of the page says the same words.
         QStringList pieces = spoken.split("<BR>");
         for (const QLabel* label : page.findChildren<QLabel*>())
@@ -89,12 +104,24 @@ TEST_F(ReadAloudTest, EverySamplePageSaysItsInstructionsAndNoButtonCaption)
     });
     ASSERT_GT(said.size(), 100u);
 
+    // What the learner sees on a few pages, in reading order: pictures' paragraphs and labels
+    // apart, a label's own lines as it shows them.
     const std::pair<const char*, const char*> pages[] = {
-        {"RETURN_TO_MAIN/NavBeker", "NAVBEKER"},
-        {"BILLENTYU/Billentyuzet_T", "BILLT"},
-        {"EGEREZES/LepkevadaszForm_START", "LEPKE"},
-        {"MENUK/MenuAsztalkaMForm", "ASZTALKA"},
-        {"JELOLESEK/Ertekeles_CHKBOX", "ERTEKELES"},
+        {"RETURN_TO_MAIN/NavBeker",
+         "Gépeld ide a keresztneved (legfeljebb 15 betű)!\nAztán nyomd meg az ENTER feliratú gombot!"
+         "<BR>Pixeles Tivadar\nDigit Nóra\nKábel Ödön<BR>Lemezke\nTárolka\nNyilacska"},
+        {"BILLENTYU/Billentyuzet_T",
+         "Kedves Anna! Ezek szerint harmadikos vagy. A billentyűzet vagy klaviatúra neve angolul keyboard (kíbord). "
+         "Az ujjak a képen a két ENTER-t mutatják. Bármelyiket használhatod. ENTER = Belépés, végrehajtás. "
+         "Tovább a T billentyűvel!"},
+        {"EGEREZES/LepkevadaszForm_START", "Lepkevadászat"},
+        {"MENUK/MenuAsztalkaMForm",
+         "Vannak olyan menüpontok, amelyek kipipálhatók. Ha a parancsra kattintasz, akkor megjelenik egy pipa, ha "
+         "újra klikkelsz, eltűnik. Klikkeléssel tedd az asztalra, amit Tivadar óhajt!"},
+        {"JELOLESEK/Ertekeles_CHKBOX",
+         "Feladat: Memória teszt<BR>Név: Anna<BR>Teljesítmény: 10 / 8<BR>Értékelés: Óriási, nagyon jó megfigyelő "
+         "vagy!<BR>Igénybevett segítség: 0<BR>Értékelés: Ez igen, nem kellett segítség!<BR>Ha elolvastad, akkor "
+         "nyomd meg az L billentyűt!"},
     };
     for (const auto& [label, text] : pages) {
         ASSERT_TRUE(said.count(label)) << label;
@@ -113,6 +140,8 @@ TEST_F(ReadAloudTest, EverySamplePagesTextIsHeardInProportionToItsLength)
     EachSamplePage([&](const QString& label, TBaseForm& page) {
         SCOPED_TRACE(label.toStdString());
         const QString text = ReadAloud::PreparedText(&page);
+        if (text.isEmpty())
+            return;
         espeak.Say(text);
         QElapsedTimer clock;
         clock.start();
@@ -142,7 +171,7 @@ TEST_F(ReadAloudTest, TheKeyAndTheSignReadAgainAndANewPageStopsTheVoice)
     EXPECT_TRUE(voice.Said().isEmpty()) << "read on request only";
     PressKey(Qt::Key_F12);
     ASSERT_EQ(voice.Said().size(), 1);
-    EXPECT_EQ(voice.Said()[0], "NAVBEKER SPOKEN");
+    EXPECT_EQ(voice.Said()[0], NameSaid);
     EXPECT_TRUE(voice.Speaking());
     PressKey(Qt::Key_F12);
     EXPECT_EQ(voice.Said().size(), 2);
@@ -158,7 +187,7 @@ TEST_F(ReadAloudTest, TheKeyAndTheSignReadAgainAndANewPageStopsTheVoice)
     EXPECT_FALSE(sign->Picture().image.isNull());
     Click(sign);
     ASSERT_EQ(voice.Said().size(), 3);
-    EXPECT_EQ(voice.Said()[2], "CHOOSER SPOKEN");
+    EXPECT_EQ(voice.Said()[2], ChooserSaid);
     // The key reached no page: the name typed stays as it was.
     EXPECT_EQ(BoardText("USERNAME"), "Anna");
 }
@@ -168,12 +197,12 @@ TEST_F(ReadAloudTest, EveryPageModeReadsEachPageAsItAppears)
     ReadingMode("every page");
     StartCourse();
     ASSERT_EQ(voice.Said().size(), 1);
-    EXPECT_EQ(voice.Said()[0], "NAVBEKER SPOKEN");
+    EXPECT_EQ(voice.Said()[0], NameSaid);
     TypeText("Anna");
     PressKey(Qt::Key_Return);
     Settle();
     ASSERT_EQ(voice.Said().size(), 2);
-    EXPECT_EQ(voice.Said()[1], "CHOOSER SPOKEN");
+    EXPECT_EQ(voice.Said()[1], ChooserSaid);
 }
 
 TEST_F(ReadAloudTest, OffModeShowsNoSignAndSaysNothing)
