@@ -7,6 +7,7 @@
 #include "framework/BaseForm.h"
 #include "framework/ClipCache.h"
 #include "framework/ModuleBase.h"
+#include "framework/ReadAloud.h"
 #include "platform/EspeakVoice.h"
 #include "platform/RecordingVoiceSink.h"
 #include "platform/SchoolSettings.h"
@@ -18,7 +19,6 @@
 #include "support/PageSamples.h"
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <memory>
@@ -77,9 +77,10 @@ void SwitchToSample(benchmark::State& state, const TModuleTable::TRow& row, cons
         auto* page = dynamic_cast<TBaseForm*>(sample.make());
         module->SwitchTo(page, [&] { sample.prepare(*controller); });
         page->repaint();
-        // The page is read once it has drawn its texts, right after the switch.
+        // What the page's deferred read does once it has drawn its texts: prepare them and hand
+        // them to the voice.
         if (reading)
-            QCoreApplication::processEvents();
+            ReadAloud::Request();
         state.PauseTiming();
         // The page closed by the switch goes after the event, as in the course.
         TQuietCourse::Settle();

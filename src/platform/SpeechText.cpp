@@ -92,14 +92,25 @@ QString WholeWordPattern(const QString& words)
     return QStringLiteral("(?<![\\w-])") + pattern + QStringLiteral("(?!\\w)");
 }
 
-QString ReplaceWords(QString text, const std::vector<std::pair<QString, QString>>& table, bool anyCase)
+using TSpelling = std::vector<std::pair<QRegularExpression, QString>>;
+
+// Each written form as a whole word in any case, made once: a page is read on every switch.
+TSpelling Compiled(const std::vector<std::pair<QString, QString>>& table)
 {
-    for (const auto& [written, said] : table) {
-        const QRegularExpression word(WholeWordPattern(written), anyCase
-            ? QRegularExpression::UseUnicodePropertiesOption | QRegularExpression::CaseInsensitiveOption
-            : QRegularExpression::UseUnicodePropertiesOption);
-        text.replace(word, said);
-    }
+    TSpelling spelling;
+    for (const auto& [written, said] : table)
+        spelling.emplace_back(QRegularExpression(WholeWordPattern(written),
+                                                 QRegularExpression::UseUnicodePropertiesOption
+                                                     | QRegularExpression::CaseInsensitiveOption),
+                              said);
+    return spelling;
+}
+
+QString ReplaceWords(QString text, const TSpelling& spelling)
+{
+    for (const auto& [word, said] : spelling)
+        if (text.contains(word))
+            text.replace(word, said);
     return text;
 }
 
@@ -203,10 +214,12 @@ QString Prepare(const QString& text)
     said = Times(said);
     said = Results(said);
     said = FunctionKeys(said);
-    said = ReplaceWords(said, KeyNames(), true);
-    said = ReplaceWords(said, CastNames(), true);
+    static const TSpelling keys = Compiled(KeyNames());
+    static const TSpelling cast = Compiled(CastNames());
+    said = ReplaceWords(said, keys);
+    said = ReplaceWords(said, cast);
     // A label that already spells a key's name after it ("Backspace (bekszpész)") says it once.
-    static const QRegularExpression twice(QStringLiteral("(?<![\\w-])([\\w ]+) \\(\\1\\)"),
+    static const QRegularExpression twice(QStringLiteral("(?<![\\w-])((?:\\w+ ){0,2}\\w+) \\(\\1\\)"),
                                           QRegularExpression::UseUnicodePropertiesOption);
     said.replace(twice, QStringLiteral("\\1"));
     return said.simplified();
