@@ -1,11 +1,17 @@
 // From a module's SwitchToPage until the new page is on screen (shown and painted once), for
 // every page of every module (the samples beside each topic's tests). PageSwitch rows meet the
 // course's clip cache as a page met again does; FirstPageSwitch rows empty it first, as the first
-// page that plays a clip finds it.
+// page that plays a clip finds it. ReadingPageSwitch rows switch with every page read aloud as it
+// appears, and time the page's text prepared and handed to the voice as well.
 #include "support/QuietCourse.h"
 #include "framework/BaseForm.h"
 #include "framework/ClipCache.h"
 #include "framework/ModuleBase.h"
+#include "framework/ReadAloud.h"
+#include "platform/EspeakVoice.h"
+#include "platform/RecordingVoiceSink.h"
+#include "platform/SchoolSettings.h"
+#include "platform/Services.h"
 #include "shell/CourseModules.h"
 #include "shell/Board.h"
 
@@ -13,11 +19,43 @@
 #include "support/PageSamples.h"
 #include <benchmark/benchmark.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
 namespace {
 
+// The school's "every page" reading with the real voice, for the time of one benchmark.
+struct TReadingOn {
+    TReadingOn()
+    {
+        QFile file(folder.filePath(QStringLiteral("bitlak.conf")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write("[speech]\nmode = every page\n");
+        file.close();
+        settings = std::make_unique<TSchoolSettings>(file.fileName());
+        voice.WaitReady();
+        Services::SetSettings(settings.get());
+        Services::SetVoice(&voice);
+    }
+    ~TReadingOn()
+    {
+        Services::SetVoice(nullptr);
+        Services::SetSettings(nullptr);
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<TSchoolSettings> settings;
+    TRecordingVoiceSink sink{2};
+    TEspeakVoice voice{sink};
+};
+
 void SwitchToSample(benchmark::State& state, const TModuleTable::TRow& row, const TPageSample& sample,
-                    bool emptyClipCache)
+                    bool emptyClipCache, bool reading = false)
 {
+    std::unique_ptr<TReadingOn> readingOn;
+    if (reading)
+        readingOn = std::make_unique<TReadingOn>();
     TQuietCourse course;
     course.stage->Present();
     const auto controller = course.MakeController();
@@ -39,6 +77,10 @@ void SwitchToSample(benchmark::State& state, const TModuleTable::TRow& row, cons
         auto* page = dynamic_cast<TBaseForm*>(sample.make());
         module->SwitchTo(page, [&] { sample.prepare(*controller); });
         page->repaint();
+        // What the page's deferred read does once it has drawn its texts: prepare them and hand
+        // them to the voice.
+        if (reading)
+            ReadAloud::Request();
         state.PauseTiming();
         // The page closed by the switch goes after the event, as in the course.
         TQuietCourse::Settle();
@@ -58,6 +100,10 @@ const bool registered = LateRegistration::Add([] {
                     SwitchToSample(state, row, sample, first);
                 })->Unit(benchmark::kMillisecond);
             }
+            const std::string reading = "ReadingPageSwitch/" + name;
+            benchmark::RegisterBenchmark(reading.c_str(), [&row, sample](benchmark::State& state) {
+                SwitchToSample(state, row, sample, false, true);
+            })->Unit(benchmark::kMillisecond);
         }
     }
 });

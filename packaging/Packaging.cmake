@@ -68,13 +68,13 @@ small programs. Every text the learner sees is Hungarian.
 Besides the menu entry, the package adds an X session that runs only the
 course, for pupils' accounts.")
 # The libraries come from what the program links. Nothing links what it needs at run time beyond
-# them: Arial's metric twin, Qt's Hungarian button texts and the results store's SQLite driver
-# (the PostgreSQL driver only for a school that keeps results on a server).
+# them: Arial's metric twin, Qt's Hungarian button texts, the results store's SQLite driver (the
+# PostgreSQL driver only for a school that keeps results on a server) and the reading voice's data.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # postinst makes the bitlak group and the results folder its members write.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/packaging/conffiles ${packaging}/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libqt6sql6-sqlite, adduser")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libqt6sql6-sqlite, espeak-ng-data, adduser")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 
 # A native package carries its changelog, compressed without a time stamp.

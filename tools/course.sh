@@ -13,6 +13,7 @@ PACKAGES=(
   libpng-dev libjpeg-dev zlib1g-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libxcb-screensaver0-dev
   libqt6sql6-sqlite libqt6sql6-psql postgresql poppler-utils
+  libespeak-ng-dev espeak-ng-data
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation openclipart-svg
   xvfb xdotool imagemagick x11-utils

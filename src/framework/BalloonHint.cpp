@@ -1,6 +1,7 @@
 #include "BalloonHint.h"
 
 #include "Fonts.h"
+#include "ReadAloud.h"
 #include "WindowGroup.h"
 #include "platform/ErrorReport.h"
 #include "platform/PageTimer.h"
@@ -62,6 +63,7 @@ TBalloonHint* TBalloonHint::Show(QWidget* page, const QString& title, const QStr
     auto* balloon = new TBalloonHint(page, title, text, tip, lifeMs);
     balloon->show();
     balloon->raise();
+    ReadAloud::Appeared(balloon);
     return balloon;
 }
 
@@ -173,6 +175,7 @@ void TBalloonHint::Close()
         life_->SetEnabled(false);
     hide();
     deleteLater();
+    ReadAloud::Gone();
     auto closed = std::move(OnClose);
     OnClose = nullptr;
     OnClick = nullptr;

@@ -6,6 +6,7 @@
 #include "MediaAccess.h"
 #include "PageFocus.h"
 #include "PushButton.h"
+#include "ReadAloud.h"
 #include "TextImgWriter.h"
 #include "WindowGroup.h"
 #include "platform/CourseError.h"
@@ -35,6 +36,8 @@ TBaseForm::TBaseForm(const QString& pageName)
     // Focus comes to a page by ShowPage, never by a click on it.
     setFocusPolicy(Qt::NoFocus);
     hatter_ = new TImage(this, QRect(0, 0, 1024, 768));
+    // Right above the background, below whatever the page places: it never covers a control.
+    ReadAloud::AddSign(this);
     qApp->installEventFilter(this);
 }
 
@@ -58,6 +61,7 @@ void TBaseForm::ShowPage()
     if (!module_)
         throw TCourseError(QStringLiteral("No valid Module is setted to ModuleElemet"));
     state_ = TPageState::Shown;
+    ReadAloud::Appeared(this);
     setVisible(true);
     raise();
     if (!FocusFirstTabStop())
@@ -71,6 +75,7 @@ void TBaseForm::ShowPage()
 void TBaseForm::ClosePage()
 {
     state_ = TPageState::ClosedByModule;
+    ReadAloud::Gone();
     // The page's windows go with it and must no longer reach it.
     TWindowGroup::Retire(this);
     close();
@@ -208,6 +213,8 @@ bool TBaseForm::RunKeyPress(QWidget* target, QChar& character)
 
 bool TBaseForm::FilterKey(QWidget* target, QKeyEvent* event)
 {
+    if (ReadAloud::HandleKey(*event))
+        return true;
     int key = VirtualKey::FromEvent(*event);
     const Qt::KeyboardModifiers shift = event->modifiers();
     if (event->type() == QEvent::KeyRelease) {

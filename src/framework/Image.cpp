@@ -1,6 +1,7 @@
 #include "Image.h"
 
 #include "Colours.h"
+#include "SpokenText.h"
 #include "platform/ErrorReport.h"
 
 #include <QMouseEvent>
@@ -50,6 +51,7 @@ TPicture& TImage::Picture()
 void TImage::SetBitmap(QImage image)
 {
     texts_.clear();
+    SpokenText::ForgetParagraphs(*this);
     picture_ = TPicture();
     picture_.kind = TPictureKind::Bitmap;
     picture_.image = AsBitmap(std::move(image));
@@ -59,6 +61,7 @@ void TImage::SetBitmap(QImage image)
 void TImage::SetJpeg(QImage image)
 {
     texts_.clear();
+    SpokenText::ForgetParagraphs(*this);
     picture_ = TPicture();
     picture_.kind = TPictureKind::Jpeg;
     picture_.image = image.convertToFormat(QImage::Format_RGB32);
@@ -68,6 +71,7 @@ void TImage::SetJpeg(QImage image)
 void TImage::SetPng(QImage image)
 {
     texts_.clear();
+    SpokenText::ForgetParagraphs(*this);
     picture_ = TPicture();
     picture_.kind = TPictureKind::Png;
     picture_.image = image.convertToFormat(QImage::Format_ARGB32);
@@ -97,6 +101,7 @@ void TImage::SetPicture(const TPicture& picture)
 void TImage::Clear()
 {
     texts_.clear();
+    SpokenText::ForgetParagraphs(*this);
     picture_ = TPicture();
     keyed_ = QImage();
     AllChanged();

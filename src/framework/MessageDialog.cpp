@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "PushButton.h"
 #include "RaisedFrame.h"
+#include "ReadAloud.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -113,6 +114,7 @@ TDialogResult TMessageDialog::Exec()
     show();
     raise();
     buttons_.front()->setFocus(Qt::OtherFocusReason);
+    ReadAloud::Appeared(this);
     QEventLoop loop;
     loop_ = &loop;
     if (result_ == TDialogResult::None)
@@ -120,6 +122,7 @@ TDialogResult TMessageDialog::Exec()
     loop_ = nullptr;
     qApp->removeEventFilter(this);
     hide();
+    ReadAloud::Gone();
     if (focusBefore_ && focusBefore_->isVisible() && focusBefore_->isEnabled())
         focusBefore_->setFocus(Qt::OtherFocusReason);
     return result_;
@@ -153,6 +156,8 @@ void TMessageDialog::keyPressEvent(QKeyEvent* event)
 
 bool TMessageDialog::HandleKey(const QKeyEvent& event)
 {
+    if (ReadAloud::HandleKey(event))
+        return true;
     const int key = event.key();
     if (key == Qt::Key_Escape) {
         Answer(request_.escape);

@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "Image.h"
 #include "SmoothText.h"
+#include "SpokenText.h"
 
 #include <QFontMetrics>
 #include <cmath>
@@ -104,6 +105,8 @@ void TTextImgWriter::WriteText()
                 paragraphPos_ = int(at + mark.size()) + 1;
                 WriteParagraph(paragraph);
             }
+            // The voice pauses here, not at the lines the paragraph wrapped into.
+            SpokenText::NoteParagraphEnd(*image_);
         }
     }
     lineCounter_ = 0;

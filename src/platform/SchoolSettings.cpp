@@ -15,6 +15,7 @@ const QStringList KnownKeys = {
     QStringLiteral("mouse/double_click_ms"), QStringLiteral("results/store"),  QStringLiteral("results/sqlite_path"),
     QStringLiteral("results/host"),        QStringLiteral("results/port"),     QStringLiteral("results/database"),
     QStringLiteral("results/user"),        QStringLiteral("results/password"), QStringLiteral("results/keep_days"),
+    QStringLiteral("speech/mode"),
 };
 
 // "[group] key", as the teacher sees it in the file.
@@ -63,6 +64,16 @@ QString StoreWord(TSchoolSettings::TStore store)
     case TSchoolSettings::TStore::Off: break;
     }
     return QStringLiteral("off");
+}
+
+QString SpeechWord(TSchoolSettings::TSpeech speech)
+{
+    switch (speech) {
+    case TSchoolSettings::TSpeech::Off: return QStringLiteral("off");
+    case TSchoolSettings::TSpeech::EveryPage: return QStringLiteral("every page");
+    case TSchoolSettings::TSpeech::Request: break;
+    }
+    return QStringLiteral("request");
 }
 
 QString Lowered(const QStringList& words)
@@ -170,6 +181,20 @@ void TSchoolSettings::Read(const QString& path)
         whole(QStringLiteral("mouse/double_click_ms"), 100, 2000, doubleClickMs_,
               QStringLiteral("100 és 2000 közötti egész szám kell (vagy 0: az asztali környezeté)"));
 
+    if (const auto text = Text(file, QStringLiteral("speech/mode")); text && !text->isEmpty()) {
+        const QString word = text->toLower().simplified();
+        if (word == QLatin1String("off"))
+            speech_ = TSpeech::Off;
+        else if (word == QLatin1String("request"))
+            speech_ = TSpeech::Request;
+        else if (word == QLatin1String("every page") || word == QLatin1String("every_page")
+                 || word == QLatin1String("everypage"))
+            speech_ = TSpeech::EveryPage;
+        else
+            Problem(path, QStringLiteral("speech/mode"), *text, QStringLiteral("off, request vagy every page kell"),
+                    QStringLiteral("request"));
+    }
+
     if (const auto text = Text(file, QStringLiteral("results/store")); text && !text->isEmpty()) {
         const QString word = text->toLower();
         if (word == QLatin1String("off"))
@@ -213,6 +238,7 @@ QString TSchoolSettings::Describe() const
     lines << QStringLiteral("[course]") << QStringLiteral("topics = %1").arg(Lowered(topics_));
     lines << QStringLiteral("[sound]") << QStringLiteral("enabled = %1").arg(soundOn_ ? "true" : "false")
           << QStringLiteral("volume = %1").arg(volume_);
+    lines << QStringLiteral("[speech]") << QStringLiteral("mode = %1").arg(SpeechWord(speech_));
     lines << QStringLiteral("[mouse]") << QStringLiteral("double_click_ms = %1").arg(doubleClickMs_);
     lines << QStringLiteral("[results]") << QStringLiteral("store = %1").arg(StoreWord(store_))
           << QStringLiteral("sqlite_path = %1").arg(sqlitePath_) << QStringLiteral("host = %1").arg(host_)

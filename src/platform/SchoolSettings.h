@@ -9,6 +9,8 @@
 class TSchoolSettings {
 public:
     enum class TStore { Off, Sqlite, Postgresql };
+    // Reading aloud: never, when the learner asks (the speaker sign or its key), or every page.
+    enum class TSpeech { Off, Request, EveryPage };
 
     static inline const QString InstalledPath = QStringLiteral("/etc/bitlak/bitlak.conf");
     static inline const QString DefaultSqlitePath = QStringLiteral("/var/lib/bitlak/results.sqlite");
@@ -30,6 +32,7 @@ public:
     // Gives the application the school's double-click time, which every double click of the
     // course (the mouse lessons and games) is judged by; without one the desktop's stays.
     void ApplyDoubleClickTime() const;
+    TSpeech Speech() const { return speech_; }
 
     TStore Store() const { return store_; }
     const QString& SqlitePath() const { return sqlitePath_; }
@@ -54,6 +57,7 @@ private:
     bool soundOn_ = true;
     int volume_ = 100;
     int doubleClickMs_ = 0;
+    TSpeech speech_ = TSpeech::Request;
     TStore store_ = TStore::Off;
     QString sqlitePath_ = DefaultSqlitePath;
     QString host_;

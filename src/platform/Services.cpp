@@ -3,6 +3,7 @@
 #include "ManualTime.h"
 #include "MersenneRandom.h"
 #include "RecordingSoundOutput.h"
+#include "RecordingVoice.h"
 #include "SchoolSettings.h"
 #include "ScriptedMessageBoxes.h"
 #include "ScriptedMessageDialogs.h"
@@ -15,6 +16,7 @@ namespace {
 TScriptedMessageBoxes quietMessages;
 TScriptedMessageDialogs quietDialogs;
 TRecordingSoundOutput silence(false);
+TRecordingVoice mute(false);
 TMersenneRandom defaultRandom;
 TManualTime stillTime;
 const TSchoolSettings defaultSettings;
@@ -22,6 +24,7 @@ const TSchoolSettings defaultSettings;
 IMessageBoxes* messages = &quietMessages;
 IMessageDialogs* dialogs = &quietDialogs;
 ISoundOutput* sound = &silence;
+ISpeechVoice* voice = &mute;
 IRandomSource* randomSource = &defaultRandom;
 ITimeSource* timeSource = &stillTime;
 const TSchoolSettings* settings = &defaultSettings;
@@ -46,6 +49,8 @@ ITimeSource& Time() { return *timeSource; }
 void SetMessages(IMessageBoxes* service) { Replace<IMessageBoxes>(messages, service, &quietMessages); }
 void SetDialogs(IMessageDialogs* service) { Replace<IMessageDialogs>(dialogs, service, &quietDialogs); }
 void SetSound(ISoundOutput* service) { Replace<ISoundOutput>(sound, service, &silence); }
+ISpeechVoice& Voice() { return *voice; }
+void SetVoice(ISpeechVoice* service) { Replace<ISpeechVoice>(voice, service, &mute); }
 void SetRandom(IRandomSource* service) { Replace<IRandomSource>(randomSource, service, &defaultRandom); }
 void SetTime(ITimeSource* service) { Replace<ITimeSource>(timeSource, service, &stillTime); }
 

@@ -8,7 +8,9 @@
 #include "platform/LinuxKioskSession.h"
 #include "platform/MersenneRandom.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/EspeakVoice.h"
 #include "platform/QtSoundOutput.h"
+#include "platform/QtVoiceSink.h"
 #include "platform/RealTime.h"
 #include "platform/ResultsQueue.h"
 #include "platform/ResultsWriter.h"
@@ -51,6 +53,11 @@ int main(int argc, char** argv)
     TRealTime time;
     TMersenneRandom random;
     TCanvasMessageDialogs dialogs(stage.Canvas());
+    // The voice is a sound of the course: a school that turned the sound off hears no voice either.
+    TQtVoiceSink voiceSink(settings.Volume());
+    std::unique_ptr<TEspeakVoice> voice;
+    if (settings.Speech() != TSchoolSettings::TSpeech::Off && settings.SoundOn())
+        voice = std::make_unique<TEspeakVoice>(voiceSink);
     Services::SetSettings(&settings);
     // Off by default: then nothing is recorded and nothing is written anywhere.
     std::unique_ptr<TResultsWriter> results;
@@ -60,6 +67,7 @@ int main(int argc, char** argv)
     Services::SetMessages(&messages);
     Services::SetDialogs(&dialogs);
     Services::SetSound(&sound);
+    Services::SetVoice(voice.get());
     Services::SetTime(&time);
     Services::SetRandom(&random);
 
@@ -91,6 +99,8 @@ int main(int argc, char** argv)
     Services::SetMessages(nullptr);
     Services::SetDialogs(nullptr);
     Services::SetSound(nullptr);
+    Services::SetVoice(nullptr);
+    voice.reset();
     Services::SetTime(nullptr);
     Services::SetRandom(nullptr);
     Services::SetResults(nullptr);

@@ -47,6 +47,8 @@ dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postinst | grep -q 'addgroup --quiet 
   fail "postinst does not make the bitlak group"
 # Dependencies come from what the program links.
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the linked Qt libraries"
+dpkg-deb -f "$deb" Depends | grep -q 'libespeak-ng1' || fail "Depends lacks the reading voice's library"
+dpkg-deb -f "$deb" Depends | grep -q 'espeak-ng-data' || fail "Depends lacks the reading voice's data"
 
 root=$work/root
 dpkg -x "$deb" "$root"

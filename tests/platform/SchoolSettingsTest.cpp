@@ -19,6 +19,7 @@ const char* const DefaultsShown = "[course]\n"
                                   "topics = billentyu, egerezes, gombok, jelolesek, listadobozok, panelek, ablakok, "
                                   "menuk, programok, osszefogl\n"
                                   "[sound]\nenabled = true\nvolume = 100\n"
+                                  "[speech]\nmode = request\n"
                                   "[mouse]\ndouble_click_ms = 0\n"
                                   "[results]\nstore = off\nsqlite_path = /var/lib/bitlak/results.sqlite\nhost = \n"
                                   "port = 5432\ndatabase = bitlak\nuser = bitlak\npassword = \nkeep_days = 365\n";
@@ -31,6 +32,8 @@ TEST_F(SchoolSettingsTest, EveryKeyIsReadAndShownAsTheCourseUsesIt)
                                "[sound]\n"
                                "enabled = no\n"
                                "volume = 35 ; quieter in the lab\n"
+                               "[speech]\n"
+                               "mode = Every Page\n"
                                "[mouse]\n"
                                "double_click_ms = 800\n"
                                "[results]\n"
@@ -52,6 +55,7 @@ TEST_F(SchoolSettingsTest, EveryKeyIsReadAndShownAsTheCourseUsesIt)
     EXPECT_FALSE(settings.SoundOn());
     EXPECT_EQ(settings.Volume(), 35);
     EXPECT_EQ(settings.DoubleClickMs(), 800);
+    EXPECT_EQ(settings.Speech(), TSchoolSettings::TSpeech::EveryPage);
     EXPECT_EQ(settings.Store(), TSchoolSettings::TStore::Postgresql);
     EXPECT_EQ(settings.SqlitePath(), "/srv/bitlak/eredmenyek.sqlite");
     EXPECT_EQ(settings.Host(), "db.iskola.lan");
@@ -62,12 +66,15 @@ TEST_F(SchoolSettingsTest, EveryKeyIsReadAndShownAsTheCourseUsesIt)
     EXPECT_EQ(settings.KeepDays(), 200);
     EXPECT_EQ(settings.Describe(), "[course]\ntopics = billentyu, egerezes, menuk\n"
                                    "[sound]\nenabled = false\nvolume = 35\n"
+                                   "[speech]\nmode = every page\n"
                                    "[mouse]\ndouble_click_ms = 800\n"
                                    "[results]\nstore = postgresql\nsqlite_path = /srv/bitlak/eredmenyek.sqlite\n"
                                    "host = db.iskola.lan\nport = 6543\ndatabase = tanulok\nuser = gepterem\n"
                                    "password = (megadva)\nkeep_days = 200\n");
 
-    const TSchoolSettings sqlite(Write("[results]\nstore = sqlite\nkeep_days = 0\n[mouse]\ndouble_click_ms = 0\n"));
+    const TSchoolSettings sqlite(
+        Write("[results]\nstore = sqlite\nkeep_days = 0\n[mouse]\ndouble_click_ms = 0\n[speech]\nmode = off\n"));
+    EXPECT_EQ(sqlite.Speech(), TSchoolSettings::TSpeech::Off);
     EXPECT_EQ(sqlite.Store(), TSchoolSettings::TStore::Sqlite);
     EXPECT_EQ(sqlite.SqlitePath(), "/var/lib/bitlak/results.sqlite");
     EXPECT_EQ(sqlite.KeepDays(), 0);
@@ -80,6 +87,7 @@ TEST_F(SchoolSettingsTest, EachBadValueKeepsItsDefaultAndIsNamedOnceWithKeyFileA
     const QString path = Write("[course]\ntopics = billentyu, rajzolas\n"
                                "[sound]\nenabled = talan\nvolume = 150\n"
                                "[mouse]\ndouble_click_ms = 50\n"
+                               "[speech]\nmode = loud\n"
                                "[results]\nstore = mysql\nsqlite_path = results.sqlite\nport = ot\nkeep_days = -3\n"
                                "user = tanar\n"
                                "[sound]\nvolum = 20\n");
@@ -94,6 +102,7 @@ TEST_F(SchoolSettingsTest, EachBadValueKeepsItsDefaultAndIsNamedOnceWithKeyFileA
         "bitlak: " + path + ": [sound] volume = „150”: 0 és 100 közötti egész szám kell; marad az alapérték: 100",
         "bitlak: " + path + ": [mouse] double_click_ms = „50”: 100 és 2000 közötti egész szám kell (vagy 0: az asztali "
                             "környezeté); marad az alapérték: 0",
+        "bitlak: " + path + ": [speech] mode = „loud”: off, request vagy every page kell; marad az alapérték: request",
         "bitlak: " + path + ": [results] store = „mysql”: off, sqlite vagy postgresql kell; marad az alapérték: off",
         "bitlak: " + path + ": [results] sqlite_path = „results.sqlite”: teljes (/-rel kezdődő) út kell; marad az "
                             "alapérték: /var/lib/bitlak/results.sqlite",
@@ -106,6 +115,7 @@ TEST_F(SchoolSettingsTest, EachBadValueKeepsItsDefaultAndIsNamedOnceWithKeyFileA
     EXPECT_TRUE(settings.SoundOn());
     EXPECT_EQ(settings.Volume(), 100);
     EXPECT_EQ(settings.Store(), TSchoolSettings::TStore::Off);
+    EXPECT_EQ(settings.Speech(), TSchoolSettings::TSpeech::Request);
     // A good value beside the bad ones still counts.
     EXPECT_EQ(settings.User(), "tanar");
 }
@@ -145,7 +155,7 @@ TEST_F(SchoolSettingsTest, TheShippedFileShowsEveryKeyCommentedOutAndChangesNoth
     QFile file(shipped);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
-    for (const char* line : {";topics = all", ";enabled = true", ";volume = 100", ";double_click_ms = 0", ";store = off",
+    for (const char* line : {";topics = all", ";enabled = true", ";volume = 100", ";double_click_ms = 0", ";mode = request", ";store = off",
                              ";sqlite_path = /var/lib/bitlak/results.sqlite", ";host =", ";port = 5432",
                              ";database = bitlak", ";user = bitlak", ";password =", ";keep_days = 365"})
         EXPECT_TRUE(text.contains(QString("\n") + line + "\n")) << line;

@@ -69,11 +69,12 @@ TEST(CommandLineTest, CheckConfigShowsTheSettingsInEffectAndExitsWithTwoOnABadVa
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[sound]\nvolume = 40\n[mouse]\ndouble_click_ms = 900\n");
+    file.write("[sound]\nvolume = 40\n[mouse]\ndouble_click_ms = 900\n[speech]\nmode = off\n");
     file.close();
     const TCommandLine good = check();
     EXPECT_EQ(good.ExitCode(), 0);
-    EXPECT_TRUE(good.Text().contains("\n[sound]\nenabled = true\nvolume = 40\n[mouse]\ndouble_click_ms = 900\n"));
+    EXPECT_TRUE(good.Text().contains(
+        "\n[sound]\nenabled = true\nvolume = 40\n[speech]\nmode = off\n[mouse]\ndouble_click_ms = 900\n"));
 
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("[sound]\nvolume = hangos\n");

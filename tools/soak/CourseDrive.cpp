@@ -92,7 +92,7 @@ struct TCourseDrive::TState {
         } else if (kind < 45) {
             event = input.Key({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_CapsLock,
                                Qt::Key_NumLock, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab,
-                               Qt::Key_Space, Qt::Key_Delete, Qt::Key_F1, Qt::Key_Home, Qt::Key_End},
+                               Qt::Key_Space, Qt::Key_Delete, Qt::Key_F1, Qt::Key_Home, Qt::Key_End, Qt::Key_F12},
                               {Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::NoModifier,
                                Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier});
         } else if (kind < 52) {

@@ -1,16 +1,24 @@
 // The course under load and bad input. Usage:
-//   course_soak [--events N] [--fuzz N] [--seed S] [--results-store]
+//   course_soak [--events N] [--fuzz N] [--seed S] [--results-store] [--speech]
 // --events: learner's events sent to the whole course; --fuzz: damaged inputs per reader
 // (pictures, clips, sounds); --seed: the run to replay; --results-store: the school's results
-// store on (SQLite in a temporary folder), each evaluation read stored once. Prints its figures; a failure prints the
+// store on (SQLite in a temporary folder), each evaluation read stored once; --speech: every page,
+// balloon and dialog read aloud by the real voice as it appears (and on the reading key), into a
+// recording sink. Prints its figures; a failure prints the
 // seed and the event or input so that the run can be replayed.
 #include "CourseDrive.h"
 #include "ProcessMemory.h"
 #include "ReaderFuzz.h"
 #include "SoakStore.h"
+#include "platform/EspeakVoice.h"
+#include "platform/RecordingVoiceSink.h"
+#include "platform/SchoolSettings.h"
+#include "platform/Services.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <csignal>
 #include <memory>
 #include <cstdio>
@@ -49,6 +57,7 @@ struct TOptions {
     int fuzz = 10000;
     std::uint64_t seed = std::random_device{}();
     bool resultsStore = false;
+    bool speech = false;
 };
 
 TOptions Parse(const QStringList& arguments)
@@ -58,7 +67,9 @@ TOptions Parse(const QStringList& arguments)
         const QString& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
         bool ok = hasValue;
-        if (argument == QLatin1String("--events") && hasValue)
+        if (argument == QLatin1String("--speech"))
+            ok = options.speech = true;
+        else if (argument == QLatin1String("--events") && hasValue)
             options.events = arguments[++i].toLong(&ok);
         else if (argument == QLatin1String("--fuzz") && hasValue)
             options.fuzz = arguments[++i].toInt(&ok);
@@ -69,7 +80,7 @@ TOptions Parse(const QStringList& arguments)
         else
             ok = false;
         if (!ok || options.fuzz < 0 || options.events < 0) {
-            std::fprintf(stderr, "usage: course_soak [--events N] [--fuzz N] [--seed S] [--results-store]\n");
+            std::fprintf(stderr, "usage: course_soak [--events N] [--fuzz N] [--seed S] [--results-store] [--speech]\n");
             std::exit(2);
         }
     }
@@ -105,6 +116,26 @@ int main(int argc, char** argv)
             }
         }
     }).detach();
+
+    // Reading on: the school's settings say every page, and the real voice makes every word.
+    QTemporaryDir settingsFolder;
+    std::unique_ptr<TSchoolSettings> settings;
+    TRecordingVoiceSink voiceSink(4);
+    std::unique_ptr<TEspeakVoice> voice;
+    if (options.speech) {
+        QFile file(settingsFolder.filePath(QStringLiteral("bitlak.conf")));
+        if (!file.open(QIODevice::WriteOnly) || file.write("[speech]\nmode = every page\n") < 0)
+            return 2;
+        file.close();
+        settings = std::make_unique<TSchoolSettings>(file.fileName());
+        voice = std::make_unique<TEspeakVoice>(voiceSink);
+        if (!voice->WaitReady()) {
+            std::fprintf(stderr, "course_soak: the Hungarian voice did not load\n");
+            return 2;
+        }
+        Services::SetSettings(settings.get());
+        Services::SetVoice(voice.get());
+    }
 
     int failed = 0;
     if (options.events > 0) {
@@ -153,6 +184,11 @@ int main(int argc, char** argv)
         for (const QString& failure : fuzz.failures)
             std::fprintf(stderr, "course_soak: %s\n", qPrintable(failure));
         failed += int(fuzz.failures.size());
+    }
+    if (voice) {
+        std::printf("speech: %d stops of the voice\n", voiceSink.Stops());
+        Services::SetVoice(nullptr);
+        Services::SetSettings(nullptr);
     }
     std::printf("peak resident memory: %ld MB\n", ProcessMemory::PeakResidentKb() / 1024);
     if (failed > 0)

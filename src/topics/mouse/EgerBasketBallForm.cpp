@@ -1,6 +1,7 @@
 #include "EgerBasketBallForm.h"
 
 #include "Ball.h"
+#include "GameTitles.h"
 #include "MouseResults.h"
 #include "framework/Controls.h"
 #include "framework/Fonts.h"
@@ -73,6 +74,7 @@ void TEgerBasketBallForm::Intro()
     MoveInfoPanel(PanelPlace);
     ShowInfoPanel();
     StartIntro(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_intro.png"));
+    InfoPanel()->NoteText(GameTitles::Basketball);
 }
 
 void TEgerBasketBallForm::Info()

@@ -1,5 +1,6 @@
 #include "EgerLufipukkForm.h"
 
+#include "GameTitles.h"
 #include "Lufi.h"
 #include "MouseResults.h"
 #include "framework/MediaAccess.h"
@@ -56,6 +57,7 @@ void TEgerLufipukkForm::Intro()
     ShowGrass();
     ShowInfoPanel();
     StartIntro(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_lufi_felirat.png"));
+    InfoPanel()->NoteText(GameTitles::Balloons);
 }
 
 void TEgerLufipukkForm::Info()

@@ -1,5 +1,6 @@
 #include "EgerNoraSzinezForm.h"
 
+#include "GameTitles.h"
 #include "Tinting.h"
 #include "framework/DragDrop.h"
 #include "framework/Image.h"
@@ -81,10 +82,12 @@ void TEgerNoraSzinezForm::ShowPage()
     TBaseBlueForm::ShowPage();
     if (task_ == TTask::Dress) {
         LoadBackground(QStringLiteral("egerezes\\EgerNoraSzinezForm.jpg"));
+        hatter()->NoteText(GameTitles::ColourDress);
         LoadTarget(polo_, QStringLiteral("polo"), QColor(206, 21, 255));
         LoadTarget(szoknya_, QStringLiteral("szoknya"), QColor(5, 167, 255));
     } else {
         LoadBackground(QStringLiteral("egerezes\\EgerNoraSzinezForm_2.jpg"));
+        hatter()->NoteText(GameTitles::ColourCar);
         LoadTarget(auto_, QStringLiteral("auto"), QColor(255, 5, 5));
     }
     ShowToMenu();

@@ -1,5 +1,6 @@
 #include "EgervadaszatForm.h"
 
+#include "GameTitles.h"
 #include "MouseResults.h"
 #include "framework/Canvas.h"
 #include "framework/Controls.h"
@@ -51,6 +52,7 @@ void TEgervadaszatForm::Intro()
     const QImage title = LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_jobbra_balra_felirat.png"));
     TImage& panel = *InfoPanel();
     panel.Canvas().Draw((panel.width() - title.width()) / 2, (panel.height() - title.height()) / 2, title);
+    panel.NoteText(GameTitles::LeftRight);
     StartIntro();
 }
 

@@ -1,5 +1,6 @@
 #include "LepkevadaszForm.h"
 
+#include "GameTitles.h"
 #include "MouseResults.h"
 #include "framework/Controls.h"
 #include "framework/Fonts.h"
@@ -126,6 +127,7 @@ void TLepkevadaszForm::Intro()
 {
     ShowInfoPanel();
     imgIntro_->SetPng(LoadPng(QStringLiteral("egerezes\\") + GetPageName() + QStringLiteral("_lepkvad_txt.png")));
+    imgIntro_->NoteText(GameTitles::Butterflies);
     imgIntro_->raise();
     imgIntro_->show();
     phase_ = IntroTime;

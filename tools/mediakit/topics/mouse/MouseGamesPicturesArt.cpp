@@ -3,6 +3,7 @@
 #include "MouseGamesPlaces.h"
 #include "mediakit/ArtKit.h"
 #include "mediakit/cast/Cast.h"
+#include "topics/mouse/GameTitles.h"
 
 #include <QMap>
 #include <QPainter>
@@ -238,7 +239,7 @@ QImage Butterfly(const QString& colour)
 
 QImage ButterflyTitle()
 {
-    return Title(Places::ButterflyTitle, QStringLiteral("Lepkevadászat"), QColor(0x4c, 0xc2, 0x4a), QColor(0x1c, 0x7a, 0x2c),
+    return Title(Places::ButterflyTitle, GameTitles::Butterflies, QColor(0x4c, 0xc2, 0x4a), QColor(0x1c, 0x7a, 0x2c),
                  [](QPainter& p, const QRectF& box, bool left) {
                      DrawButterfly(p, box.center(), box.width(), ButterflyColours.value(left ? "lila" : "sarga"));
                  });
@@ -258,7 +259,7 @@ QImage NyilacskaPointing(bool right)
 
 QImage LeftRightTitle()
 {
-    return Title(Places::PanelTitle, QStringLiteral("Jobbra vagy balra"), QColor(0x5a, 0x9c, 0xf0),
+    return Title(Places::PanelTitle, GameTitles::LeftRight, QColor(0x5a, 0x9c, 0xf0),
                  QColor(0x1c, 0x4a, 0xb0), [](QPainter& p, const QRectF& box, bool left) {
                      // A fat arrow pointing out to its own side.
                      const qreal w = box.width();
@@ -301,7 +302,7 @@ QImage Balloon(const QString& colour)
 
 QImage BalloonTitle()
 {
-    return Title(Places::PanelTitle, QStringLiteral("Lufilövöldözés"), QColor(0xff, 0x8a, 0x5a), QColor(0xc8, 0x1e, 0x3c),
+    return Title(Places::PanelTitle, GameTitles::Balloons, QColor(0xff, 0x8a, 0x5a), QColor(0xc8, 0x1e, 0x3c),
                  [](QPainter& p, const QRectF& box, bool left) {
                      const qreal w = box.width();
                      const QColor a = BalloonColours.value(left ? "piros" : "kek");
@@ -325,7 +326,7 @@ QImage Ball()
 
 QImage BasketballTitle()
 {
-    return Title(Places::PanelTitle, QStringLiteral("Kosárlabda"), QColor(0xff, 0xa8, 0x40), QColor(0xd0, 0x50, 0x08),
+    return Title(Places::PanelTitle, GameTitles::Basketball, QColor(0xff, 0xa8, 0x40), QColor(0xd0, 0x50, 0x08),
                  [](QPainter& p, const QRectF& box, bool) { DrawBasketball(p, box.adjusted(8, 8, -8, -8)); });
 }
 

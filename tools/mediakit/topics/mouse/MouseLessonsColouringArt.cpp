@@ -4,6 +4,7 @@
 #include "MouseLessonsPlaces.h"
 #include "mediakit/ArtKit.h"
 #include "mediakit/cast/Cast.h"
+#include "topics/mouse/GameTitles.h"
 #include "mediakit/cast/CastInk.h"
 
 #include <QPainterPath>
@@ -313,7 +314,7 @@ QImage DressScreen()
 {
     TMouseLessonsPage page(TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    ArtKit::DrawHeading(p, QPoint(40, 70), QStringLiteral("Húzd a festéket Nóra ruhájára!"), 30);
+    ArtKit::DrawHeading(p, QPoint(40, 70), GameTitles::ColourDress, 30);
     DrawPalette(p, QPointF(200, 330));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x30, 0x40, 0x50, 45));
@@ -327,7 +328,7 @@ QImage CarScreen()
 {
     TMouseLessonsPage page(TMouseLessonsPage::Sky);
     QPainter& p = page.painter;
-    ArtKit::DrawHeading(p, QPoint(40, 70), QStringLiteral("Húzd a festéket az autóra!"), 30);
+    ArtKit::DrawHeading(p, QPoint(40, 70), GameTitles::ColourCar, 30);
     // The road, its kerb and a dashed middle line.
     const double road = Car.bottom() + 8;
     p.setPen(Qt::NoPen);
