@@ -9,11 +9,17 @@ constexpr int PageWidth = 1024;
 constexpr int PageHeight = 768;
 
 // Moves come only every few pointer events, so one jump can be long: a fast pointer (or one out
-// on the bands of a wide screen) would otherwise throw the picture off the page, out of reach.
-QPoint OnPage(const QPoint& at, const QSize& size)
+// on the bands of a wide screen) would otherwise throw the picture off the page, out of reach. A
+// picture already partly off (a ball lying on the floor) may stay where it is, never go further.
+int WithinPage(int at, int now, int size, int page)
 {
-    return QPoint(std::clamp(at.x(), 0, std::max(0, PageWidth - size.width())),
-                  std::clamp(at.y(), 0, std::max(0, PageHeight - size.height())));
+    return std::clamp(at, std::min(0, now), std::max(page - size, now));
+}
+
+QPoint OnPage(const QPoint& at, const QRect& picture)
+{
+    return QPoint(WithinPage(at.x(), picture.left(), picture.width(), PageWidth),
+                  WithinPage(at.y(), picture.top(), picture.height(), PageHeight));
 }
 } // namespace
 
@@ -24,7 +30,7 @@ TMove Follow(const QRect& picture, const QPoint& candidate, int margin)
     const int right = left + picture.width();
     const int bottom = top + picture.height();
     if (left > margin && right + margin < PageWidth && top > margin && bottom + margin < PageHeight)
-        return {OnPage(candidate, picture.size()), true};
+        return {OnPage(candidate, picture), true};
 
     QPoint to(left, top);
     if (right + margin >= PageWidth && candidate.x() < left)
@@ -35,7 +41,7 @@ TMove Follow(const QRect& picture, const QPoint& candidate, int margin)
         to.setY(candidate.y());
     else if (top <= margin && candidate.y() > margin)
         to.setY(candidate.y());
-    return {OnPage(to, picture.size()), false};
+    return {OnPage(to, picture), false};
 }
 
 } // namespace MarginMove
