@@ -17,6 +17,7 @@
 
 #include "support/LateRegistration.h"
 #include "support/PageSamples.h"
+#include "support/SampleBench.h"
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -34,20 +35,14 @@ struct TReadingOn {
             file.write("[speech]\nmode = every page\n");
         file.close();
         settings = std::make_unique<TSchoolSettings>(file.fileName());
-        voice.WaitReady();
+        speech.voice.WaitReady();
         Services::SetSettings(settings.get());
-        Services::SetVoice(&voice);
     }
-    ~TReadingOn()
-    {
-        Services::SetVoice(nullptr);
-        Services::SetSettings(nullptr);
-    }
+    ~TReadingOn() { Services::SetSettings(nullptr); }
 
     QTemporaryDir folder;
     std::unique_ptr<TSchoolSettings> settings;
-    TRecordingVoiceSink sink{2};
-    TEspeakVoice voice{sink};
+    TBenchVoice speech;
 };
 
 void SwitchToSample(benchmark::State& state, const TModuleTable::TRow& row, const TPageSample& sample,
@@ -57,17 +52,10 @@ void SwitchToSample(benchmark::State& state, const TModuleTable::TRow& row, cons
     if (reading)
         readingOn = std::make_unique<TReadingOn>();
     TQuietCourse course;
-    course.stage->Present();
-    const auto controller = course.MakeController();
-    // A learner on the road has given a name and a grade.
-    Board::PutText(*controller, "USERNAME", "Anna");
-    Board::PutText(*controller, "OSZTALY", "harmadikos");
-    const auto module = std::dynamic_pointer_cast<TModuleBase>(row.factory());
-    if (!module) {
-        state.SkipWithError("the module does not switch pages as TModuleBase");
+    std::shared_ptr<TModulVezerlo> controller;
+    const auto module = SampleModule(state, course, row, controller);
+    if (!module)
         return;
-    }
-    module->SetController(controller);
     for (auto _ : state) {
         if (emptyClipCache) {
             state.PauseTiming();

@@ -4,6 +4,7 @@
 #include "support/LateRegistration.h"
 #include "support/PageBench.h"
 #include "support/PageSamples.h"
+#include "support/SampleBench.h"
 
 #include "framework/ModuleBase.h"
 #include "framework/ReadAloud.h"
@@ -18,15 +19,6 @@
 #include <QKeyEvent>
 
 namespace {
-
-// The real voice into a recording sink, in place for the benchmark's course.
-struct TBenchVoice {
-    TBenchVoice() { Services::SetVoice(&voice); }
-    ~TBenchVoice() { Services::SetVoice(nullptr); }
-
-    TRecordingVoiceSink sink{2};
-    TEspeakVoice voice{sink};
-};
 
 void KeyToFirstSound(benchmark::State& state)
 {
@@ -60,16 +52,10 @@ BENCHMARK(KeyToFirstSound)->Unit(benchmark::kMillisecond);
 void PrepareAndStart(benchmark::State& state, const TModuleTable::TRow& row, const TPageSample& sample)
 {
     TQuietCourse course;
-    course.stage->Present();
-    const auto controller = course.MakeController();
-    Board::PutText(*controller, "USERNAME", "Anna");
-    Board::PutText(*controller, "OSZTALY", "harmadikos");
-    const auto module = std::dynamic_pointer_cast<TModuleBase>(row.factory());
-    if (!module) {
-        state.SkipWithError("the module does not switch pages as TModuleBase");
+    std::shared_ptr<TModulVezerlo> controller;
+    const auto module = SampleModule(state, course, row, controller);
+    if (!module)
         return;
-    }
-    module->SetController(controller);
     auto* page = dynamic_cast<TBaseForm*>(sample.make());
     module->SwitchTo(page, [&] { sample.prepare(*controller); });
     TQuietCourse::Settle();
