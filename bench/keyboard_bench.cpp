@@ -36,22 +36,13 @@ void BM_PracticeNextStep(benchmark::State& state)
 }
 BENCHMARK(BM_PracticeNextStep)->Unit(benchmark::kMicrosecond);
 
-// Every key event carries its own time stamp, as the keyboard's do.
-void Send(QWidget* target, QEvent::Type type, int key, const QString& text)
-{
-    static quint64 stamp = 0;
-    QKeyEvent event(type, key, Qt::NoModifier, text);
-    event.setTimestamp(++stamp);
-    QApplication::sendEvent(target, &event);
-}
-
 // From the key press of the target to the next target painted in its panel.
 void BM_HuntReaction(benchmark::State& state)
 {
     TKeyboardBench bench;
     TBetuvadaszat* hunt = bench.Show<TBetuvadaszat>("R3");
-    Send(hunt, QEvent::KeyPress, Qt::Key_Return, "\r");
-    Send(hunt, QEvent::KeyRelease, Qt::Key_Return, "\r");
+    SendKey(hunt, QEvent::KeyPress, Qt::Key_Return, "\r");
+    SendKey(hunt, QEvent::KeyRelease, Qt::Key_Return, "\r");
     for (auto _ : state) {
         if (hunt->LetterCounter() >= 10) {
             // Shown again, the running hunt counts from its first target.
@@ -60,7 +51,7 @@ void BM_HuntReaction(benchmark::State& state)
             state.ResumeTiming();
         }
         const QString target = hunt->Target();
-        Send(hunt, QEvent::KeyPress, Qt::Key_A, target);
+        SendKey(hunt, QEvent::KeyPress, Qt::Key_A, target);
         hunt->txtBetuMutat()->repaint();
     }
     if (hunt->Errors() != 0 || !hunt->Running())

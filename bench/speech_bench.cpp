@@ -30,19 +30,14 @@ void KeyToFirstSound(benchmark::State& state)
         return;
     }
     QWidget* target = page->focusWidget() ? page->focusWidget() : page;
-    ulong stamp = 0;
     for (auto _ : state) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
-        press.setTimestamp(++stamp);
-        QApplication::sendEvent(target, &press);
+        SendKey(target, QEvent::KeyPress, Qt::Key_F12);
         while (speech.sink.Utterances().isEmpty() || speech.sink.Utterances().last().isEmpty())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
         state.PauseTiming();
         speech.voice.Stop();
         speech.sink.Clear();
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_F12, Qt::NoModifier);
-        release.setTimestamp(++stamp);
-        QApplication::sendEvent(target, &release);
+        SendKey(target, QEvent::KeyRelease, Qt::Key_F12);
         state.ResumeTiming();
     }
     bench.Settle();

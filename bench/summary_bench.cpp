@@ -17,25 +17,17 @@ namespace {
 
 using TSummaryBench = TPageBench<TOszzeFoglModul>;
 
-void Send(QWidget* target, QEvent::Type type, int key, const QString& text)
-{
-    static quint64 stamp = 0;
-    QKeyEvent event(type, key, Qt::NoModifier, text);
-    event.setTimestamp(++stamp);
-    QApplication::sendEvent(target, &event);
-}
-
 // From the key press of the target to the next target painted; the summary's hunt has no end of
 // characters, only of time, and the bench's clock stands still.
 void BM_SummaryHuntReaction(benchmark::State& state)
 {
     TSummaryBench bench;
     auto* hunt = bench.Show<TOsszefoglBill2Form>();
-    Send(hunt, QEvent::KeyPress, Qt::Key_Return, "\r");
-    Send(hunt, QEvent::KeyRelease, Qt::Key_Return, "\r");
+    SendKey(hunt, QEvent::KeyPress, Qt::Key_Return, "\r");
+    SendKey(hunt, QEvent::KeyRelease, Qt::Key_Return, "\r");
     for (auto _ : state) {
         const QString target = hunt->Target();
-        Send(hunt, QEvent::KeyPress, Qt::Key_A, target);
+        SendKey(hunt, QEvent::KeyPress, Qt::Key_A, target);
         hunt->txtBetuMutat()->repaint();
     }
     if (hunt->Errors() != 0 || !hunt->Running())

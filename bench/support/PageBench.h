@@ -4,8 +4,19 @@
 
 #include "shell/Board.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <benchmark/benchmark.h>
 #include <memory>
+
+// A key event sent to the target; every one carries its own time stamp, as the keyboard's do.
+inline void SendKey(QWidget* target, QEvent::Type type, int key, const QString& text = QString())
+{
+    static quint64 stamp = 0;
+    QKeyEvent event(type, key, Qt::NoModifier, text);
+    event.setTimestamp(++stamp);
+    QApplication::sendEvent(target, &event);
+}
 
 // The quiet course's controller with the learner's name, and a topic module the pages report to.
 template <class Module> struct TPageBench {
